@@ -1,0 +1,37 @@
+# The two commands a new machine needs: `make run` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+FUZZ_BUILD ?= build-fuzz
+EXAMPLE = examples/example.pvb6
+
+.PHONY: deps configure build run test bench fuzz format clean
+
+deps:
+	./scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/src/cli/pravelo-cli info $(EXAMPLE)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	for b in $(BUILD)/bench/bench_*; do $$b; done
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRAVELO_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do $$f -max_total_time=60 fuzz/corpus/$$(basename $$f | sed 's/^fuzz_//'); done
+
+format:
+	find src tests bench fuzz examples -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/text.h"
+#include "document/document_texts.h"
+
+namespace pravelo {
+namespace {
+
+struct Entry {
+  const char* id;
+  Text text;
+};
+
+// Every catalogue of the program, listed through its X-macro.
+#define PRAVELO_LIST_TEXT(id, de, en, fr) Entry{#id, Text{de, en, fr}},
+const std::vector<Entry> kCatalogue = {PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)};
+#undef PRAVELO_LIST_TEXT
+
+TEST(TextCatalogue, EveryEntryExistsInEveryLanguage) {
+  ASSERT_GT(kCatalogue.size(), 10u);
+  for (const Entry& e : kCatalogue) {
+    for (Language language : {Language::German, Language::English, Language::French}) {
+      const char* s = tr(e.text, language);
+      ASSERT_NE(s, nullptr) << e.id;
+      EXPECT_GT(std::strlen(s), 0u) << e.id << " lacks language " << static_cast<int>(language);
+    }
+  }
+}
+
+TEST(TextCatalogue, PicksTheRunLanguage) {
+  const Language before = currentLanguage();
+  setLanguage(Language::French);
+  EXPECT_STREQ(tr(texts::defaultBoardName), "Carte 1");
+  setLanguage(Language::English);
+  EXPECT_STREQ(tr(texts::defaultBoardName), "Board 1");
+  setLanguage(Language::German);
+  EXPECT_STREQ(tr(texts::defaultBoardName), "Platine 1");
+  setLanguage(before);
+}
+
+}  // namespace
+}  // namespace pravelo
