@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "app/host.h"
 #include "document/document.h"
 
 namespace pravelo {
@@ -39,5 +41,10 @@ std::string trimmedBoardName(const std::string& name);
 // The document as at start: one default board "Board 1" (in the run's language) of
 // 160 mm x 100 mm, no file name, unmodified.
 Document defaultDocument(bool originAtTop = false);
+
+// Empties the document after asking to save a modified, non-empty one: Yes runs `save`,
+// which returns whether the file was written completely. Returns false, leaving the document
+// as it was, on Cancel or when the save did not complete.
+bool discardDocument(Document& doc, Host& host, const std::function<bool()>& save);
 
 }  // namespace pravelo
