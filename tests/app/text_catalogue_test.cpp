@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app_texts.h"
 #include "app/text.h"
 #include "document/document_texts.h"
 
@@ -17,7 +18,8 @@ struct Entry {
 
 // Every catalogue of the program, listed through its X-macro.
 #define PRAVELO_LIST_TEXT(id, de, en, fr) Entry{#id, Text{de, en, fr}},
-const std::vector<Entry> kCatalogue = {PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)};
+const std::vector<Entry> kCatalogue = {PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
+                                           PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)};
 #undef PRAVELO_LIST_TEXT
 
 TEST(TextCatalogue, EveryEntryExistsInEveryLanguage) {

@@ -1,0 +1,64 @@
+#include "app/help_topics.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+namespace pravelo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kHelp = fs::path(PRAVELO_SOURCE_DIR) / "help";
+
+std::string readAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every topic has a page in every language, each page belongs to a topic, and the contents page
+// links every topic page.
+TEST(HelpTopics, EveryTopicHasAPageInEveryLanguage) {
+  std::set<std::string> pages;
+  for (const HelpTopic& topic : kHelpTopics) pages.insert(topic.page);
+  ASSERT_EQ(pages.size(), std::size(kHelpTopics)) << "two topics share a page";
+  for (Language language : {Language::German, Language::English, Language::French}) {
+    const std::optional<fs::path> contents = helpPage(kHelp, kHelpContents, language);
+    ASSERT_TRUE(contents);
+    const std::string index = readAll(*contents);
+    for (const HelpTopic& topic : kHelpTopics) {
+      const std::optional<fs::path> page = helpPage(kHelp, topic.number, language);
+      ASSERT_TRUE(page) << topic.page << " " << static_cast<int>(language);
+      EXPECT_EQ(page->filename(), topic.page);
+      const std::string html = readAll(*page);
+      EXPECT_NE(html.find("<h1>"), std::string::npos) << *page;
+      EXPECT_GT(html.size(), 600u) << *page << " says too little";
+      if (topic.number != kHelpContents) {
+        EXPECT_NE(index.find(std::string("href=\"") + topic.page + "\""), std::string::npos)
+            << topic.page << " is missing from " << *contents;
+      }
+    }
+    for (const auto& entry : fs::directory_iterator(contents->parent_path())) {
+      EXPECT_TRUE(pages.contains(entry.path().filename().string())) << entry.path();
+    }
+  }
+}
+
+TEST(HelpTopics, UnknownTopicsOpenTheContentsAndMissingPagesNothing) {
+  EXPECT_EQ(helpPage(kHelp, 12345, Language::English), kHelp / "en" / "index.html");
+  EXPECT_FALSE(helpPage({}, 6, Language::English));
+  EXPECT_FALSE(helpPage(kHelp / "missing", 6, Language::English));
+}
+
+TEST(HelpTopics, TheHelpFolderIsFoundFromTheProgramFolderUpwards) {
+  EXPECT_EQ(findHelpFolder(fs::path(PRAVELO_SOURCE_DIR)), kHelp);
+  EXPECT_EQ(findHelpFolder(fs::path(PRAVELO_SOURCE_DIR) / "src" / "ui"), kHelp);
+  EXPECT_EQ(findHelpFolder("/"), fs::path());
+}
+
+}  // namespace
+}  // namespace pravelo
