@@ -66,7 +66,7 @@ std::string oneLine(std::string_view value) {
 
 IniText parseIni(std::string_view bytes) {
   // A byte-order mark, as some editors write one, would hide the first section header.
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  while (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
   IniText ini;
   std::vector<IniLine>* lines = &ini.leading;
   while (!bytes.empty()) {

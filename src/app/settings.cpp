@@ -16,14 +16,16 @@ constexpr SettingsKey<WindowSettings> kWindowGeometryKeys[] = {KEY(WindowX), KEY
 #undef KEY
 
 #define KEY(member) PRAVELO_SETTINGS_KEY(OptionenSettings, member)
+// clang-format off
 constexpr SettingsKey<OptionenSettings> kOptionenKeys[] = {
     KEY(AutoUpdate), KEY(Bauteil), KEY(BezSichtbarDefault), KEY(WertSichtbarDefault),
     // side panels: visibility, then sizes
-    KEY(Makro), KEY(DRC), KEY(Eigenschaften), KEY(Bauteile), KEY(Selector), KEY(MakroBreite),
-    KEY(MakroHoehe), KEY(BauteileBreite), KEY(AutoSave), KEY(AutoSaveTime),
+    KEY(Makro), KEY(DRC), KEY(Eigenschaften), KEY(Bauteile), KEY(Selector),
+    KEY(MakroBreite), KEY(MakroHoehe), KEY(BauteileBreite),
+    KEY(AutoSave), KEY(AutoSaveTime),
     // grid
-    KEY(RasterMarkierung), KEY(Punktraster), KEY(RasterSichtbar), KEY(Farbschema),
-    KEY(PlatinenZoom), KEY(Undo), KEY(MIL), KEY(RotWinkel), KEY(UserRotWinkel),
+    KEY(RasterMarkierung), KEY(Punktraster), KEY(RasterSichtbar),
+    KEY(Farbschema), KEY(PlatinenZoom), KEY(Undo), KEY(MIL), KEY(RotWinkel), KEY(UserRotWinkel),
     // current calculator
     KEY(Imax_CU), KEY(Imax_DT),
     // crosshair
@@ -33,6 +35,7 @@ constexpr SettingsKey<OptionenSettings> kOptionenKeys[] = {
     KEY(BezWertFlip), KEY(TracksOptimieren), KEY(NullpunktOben), KEY(StrgZumFangen),
     KEY(AutoMasseDunkel), KEY(AlleAutoMassen), KEY(CAM_Nullpunkt), KEY(Transparent), KEY(Fang),
     KEY(Gummiband), KEY(ExportBitmapDPI), KEY(ExportBitmapFarbe)};
+// clang-format on
 constexpr SettingsKey<OptionenSettings> kImageExportKeys[] = {KEY(ExportBitmapDPI),
                                                               KEY(ExportBitmapFarbe)};
 constexpr SettingsKey<OptionenSettings> kHotkeysKey[] = {KEY(Hotkeys)};

@@ -137,13 +137,15 @@ TEST_F(SettingsStoreTest, DamagedFilesGiveDefaultsAndAreReplacedOnWrite) {
   }
 }
 
-TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsNeverOverwritten) {
+TEST_F(SettingsStoreTest, AFolderInPlaceOfTheFileGivesDefaultsAndStays) {
   fs::create_directories(file() / "child");
   SettingsStore store(file());
   EXPECT_EQ(store.readInteger("Optionen", "Undo", 50), 50);
   EXPECT_FALSE(store.writeInteger("Optionen", "Undo", 10));
   EXPECT_TRUE(fs::is_directory(file() / "child"));
+}
 
+TEST_F(SettingsStoreTest, AFileWithoutReadPermissionIsNeverOverwritten) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads files without read permission";
   const fs::path locked = dir_ / "locked.ini";
   writeAll(locked, "[Optionen]\r\nUndo=7\r\n");
