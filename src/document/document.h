@@ -6,6 +6,7 @@
 
 #include "document/board_header.h"
 #include "document/object.h"
+#include "document/zoom_history.h"
 
 namespace pravelo {
 
@@ -17,6 +18,7 @@ struct Board {
   std::string name;  // Windows-1252, without the blank of the tab caption
   BoardHeader header;
   ObjectList objects;
+  ZoomHistory zoomHistory;
 };
 
 struct ProjectInfo {

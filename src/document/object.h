@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace pravelo {
+#include "geometry/units.h"
 
-// One internal length unit is 0.1 micrometre.
-inline constexpr int kUnitsPerMm = 10000;
-inline constexpr int kUnitsPerMil = 254;
+namespace pravelo {
 
 // Object geometry point in internal units.
 struct FPoint {

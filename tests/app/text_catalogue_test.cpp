@@ -7,6 +7,7 @@
 #include "app/app_texts.h"
 #include "app/text.h"
 #include "document/document_texts.h"
+#include "view/view_texts.h"
 
 namespace pravelo {
 namespace {
@@ -19,7 +20,8 @@ struct Entry {
 // Every catalogue of the program, listed through its X-macro.
 #define PRAVELO_LIST_TEXT(id, de, en, fr) Entry{#id, Text{de, en, fr}},
 const std::vector<Entry> kCatalogue = {PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
-                                           PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)};
+                                           PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
+                                           PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)};
 #undef PRAVELO_LIST_TEXT
 
 TEST(TextCatalogue, EveryEntryExistsInEveryLanguage) {
