@@ -45,10 +45,9 @@ TRect circleBounds(const TObjekt& c) {
   pullInUnreachedSides(c, minX, minY, maxX, maxY);
   const double clearance = c.clearance;
   const double centreMark = c.dim.y / 5.0;
-  return rectFromCorners(std::min(minX - clearance, cx - centreMark),
-                         std::min(minY - clearance, cy - centreMark),
-                         std::max(maxX + clearance, cx + centreMark),
-                         std::max(maxY + clearance, cy + centreMark));
+  return rectFromCorners(
+      std::min(minX - clearance, cx - centreMark), std::min(minY - clearance, cy - centreMark),
+      std::max(maxX + clearance, cx + centreMark), std::max(maxY + clearance, cy + centreMark));
 }
 
 TRect padBounds(const TObjekt& pad, const SpokeLayer& spokes) {

@@ -13,8 +13,8 @@ constexpr std::string_view kMicro = "\xC2\xB5";  // the micro sign in UTF-8
 double roundToSignificant(double value, int digits) {
   if (value == 0 || !std::isfinite(value)) return value;
   char buffer[64];
-  const auto text =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+  const auto text = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                  std::chars_format::scientific, digits - 1);
   double rounded = value;
   std::from_chars(buffer, text.ptr, rounded);
   return rounded;
@@ -73,7 +73,8 @@ std::string formatTrimmed(double value) {
 }
 
 std::string formatCaptionLength(double mm, LengthUnit unit) {
-  if (unit == LengthUnit::Mil) return formatTrimmed(roundToDecimals(mmToCaptionMil(mm), 5)) + " mil";
+  if (unit == LengthUnit::Mil)
+    return formatTrimmed(roundToDecimals(mmToCaptionMil(mm), 5)) + " mil";
   const double value = roundToDecimals(mm, 10);
   const std::string text = formatTrimmed(value);
   const auto point = text.find('.');

@@ -27,7 +27,8 @@ double cornerRotation(const std::vector<FPoint>& corners) {
 
 int shapeForRotation(int shape, double rotation) {
   const std::int64_t degrees = roundHalfEven(rotation);
-  const bool quarterTurned = (degrees >= 45 && degrees <= 135) || (degrees >= 225 && degrees <= 315);
+  const bool quarterTurned =
+      (degrees >= 45 && degrees <= 135) || (degrees >= 225 && degrees <= 315);
   if (!quarterTurned) return shape;
   if (shape >= kPadRoundedH && shape <= kPadRectangleH) return shape + 3;
   if (shape >= kPadRoundedV && shape <= kPadRectangleV) return shape - 3;

@@ -27,7 +27,8 @@ ViewTransform autoScroll(const ViewTransform& v, const ViewFrame& frame, IPoint 
   const PixelSize canvas = canvasSize(frame.boardWidth, frame.boardHeight, v.zoom);
   const PixelSize step = scrollStep(frame.viewport);
   ViewTransform result = v;
-  result.scrollX = scrolledAxis(v.scrollX, pointer.x, frame.viewport.width, canvas.width, step.width);
+  result.scrollX =
+      scrolledAxis(v.scrollX, pointer.x, frame.viewport.width, canvas.width, step.width);
   result.scrollY =
       scrolledAxis(v.scrollY, pointer.y, frame.viewport.height, canvas.height, step.height);
   return result;

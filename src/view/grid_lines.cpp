@@ -40,10 +40,10 @@ GridLayout gridLayout(const ViewTransform& v, const WorldRect& clip, IPoint orig
   GridLayout layout;
   if (!isGridDrawn(v.zoom, spacing)) return layout;
   const double margin = 2 * unitsPerPixel(v.zoom) + 1;
-  layout.columns = axisLines(clip.left - margin, clip.right + margin, origin.x, spacing, marking,
-                             screenX, v);
-  layout.rows = axisLines(clip.top - margin, clip.bottom + margin, origin.y, spacing, marking,
-                          screenY, v);
+  layout.columns =
+      axisLines(clip.left - margin, clip.right + margin, origin.x, spacing, marking, screenX, v);
+  layout.rows =
+      axisLines(clip.top - margin, clip.bottom + margin, origin.y, spacing, marking, screenY, v);
   layout.markedWidth = static_cast<double>(roundHalfEven(2 / v.zoom) + 1);
   return layout;
 }

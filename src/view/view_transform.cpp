@@ -9,8 +9,8 @@ namespace pravelo {
 namespace {
 
 std::int32_t toScroll32(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      v, 0, std::numeric_limits<std::int32_t>::max()));
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(v, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace
@@ -21,12 +21,14 @@ DPoint screenToWorld(const ViewTransform& v, DPoint screen) {
   return {v.mirrored ? v.boardWidth - x : x, y};
 }
 
-void worldToScreen(const ViewTransform& v, std::span<const FPoint> world, std::span<DPoint> screen) {
+void worldToScreen(const ViewTransform& v, std::span<const FPoint> world,
+                   std::span<DPoint> screen) {
   const std::size_t n = std::min(world.size(), screen.size());
   for (std::size_t i = 0; i < n; ++i) screen[i] = worldToScreen(v, world[i]);
 }
 
-void screenToWorld(const ViewTransform& v, std::span<const DPoint> screen, std::span<DPoint> world) {
+void screenToWorld(const ViewTransform& v, std::span<const DPoint> screen,
+                   std::span<DPoint> world) {
   const std::size_t n = std::min(world.size(), screen.size());
   for (std::size_t i = 0; i < n; ++i) world[i] = screenToWorld(v, screen[i]);
 }
@@ -37,8 +39,8 @@ PixelSize canvasSize(double boardWidth, double boardHeight, double zoom) {
 
 WorldRect visibleWorldRect(const ViewTransform& v, PixelSize viewport) {
   const DPoint a = screenToWorld(v, {0, 0});
-  const DPoint b = screenToWorld(
-      v, {static_cast<double>(viewport.width), static_cast<double>(viewport.height)});
+  const DPoint b =
+      screenToWorld(v, {static_cast<double>(viewport.width), static_cast<double>(viewport.height)});
   return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
 

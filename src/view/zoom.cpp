@@ -33,8 +33,8 @@ DPoint viewCentre(const ViewTransform& v, PixelSize viewport) {
 
 ViewTransform clampScroll(ViewTransform v, const ViewFrame& frame) {
   const PixelSize canvas = canvasSize(frame.boardWidth, frame.boardHeight, v.zoom);
-  v.scrollX = std::clamp<std::int64_t>(v.scrollX, 0,
-                                       std::max<std::int64_t>(0, canvas.width - frame.viewport.width));
+  v.scrollX = std::clamp<std::int64_t>(
+      v.scrollX, 0, std::max<std::int64_t>(0, canvas.width - frame.viewport.width));
   v.scrollY = std::clamp<std::int64_t>(
       v.scrollY, 0, std::max<std::int64_t>(0, canvas.height - frame.viewport.height));
   return v;

@@ -39,8 +39,8 @@ bool zoomObjectsCommand(Board& board, PixelSize viewport) {
 
 bool zoomSelectionCommand(Board& board, PixelSize viewport) {
   const SpokeLayer spokes = spokeLayerOf(board.header);
-  const TRect selection = objectListBounds(board.objects, spokes,
-                                           [](const TObjekt& o) { return o.selected != 0; });
+  const TRect selection =
+      objectListBounds(board.objects, spokes, [](const TObjekt& o) { return o.selected != 0; });
   const TRect all = objectListBounds(board.objects, spokes);
   const auto v = fitSelection(viewOf(board.header), viewFrameOf(board, viewport), selection, all);
   if (!v) return false;
@@ -53,8 +53,8 @@ void navigatorZoomCommand(Board& board, PixelSize viewport, bool in) {
   pushZoomHistory(board);
   const ViewTransform v = viewOf(board.header);
   const ViewFrame frame = viewFrameOf(board, viewport);
-  storeView(board.header, in ? zoomIn(v, frame, kNavigatorZoomFactor)
-                             : zoomOut(v, frame, kNavigatorZoomFactor));
+  storeView(board.header,
+            in ? zoomIn(v, frame, kNavigatorZoomFactor) : zoomOut(v, frame, kNavigatorZoomFactor));
 }
 
 }  // namespace pravelo

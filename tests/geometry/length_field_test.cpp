@@ -65,7 +65,7 @@ TEST(LengthField, CoarseSteppingRule) {
     float step;
     bool coarse;
   };
-  const Case cases[] = {{0, 1000, 1, false},     {1, 99.9f, 0.1f, false}, {1, 100, 0.1f, true},
+  const Case cases[] = {{0, 1000, 1, false},       {1, 99.9f, 0.1f, false},  {1, 100, 0.1f, true},
                         {2, 99.99f, 0.25f, false}, {2, 99.99f, 0.01f, true}, {3, 5, 0.001f, true}};
   for (const Case& c : cases) {
     LengthField f;

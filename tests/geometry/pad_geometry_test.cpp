@@ -34,8 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Shapes, PadRotationTest, testing::Values(
 // clang-format on
 
 TEST_P(PadRotationTest, ReadsTheRotationFromTheOutline) {
-  EXPECT_NEAR(padRotation(makePad(GetParam().shape, GetParam().degrees)), GetParam().degrees,
-              1e-9);
+  EXPECT_NEAR(padRotation(makePad(GetParam().shape, GetParam().degrees)), GetParam().degrees, 1e-9);
 }
 
 TEST(PadRotation, OtherKindsAndShortOutlinesHaveNone) {

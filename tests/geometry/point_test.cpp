@@ -81,10 +81,10 @@ TEST(Point, SegmentIntersection) {
   const auto touch = segmentIntersection({0, 0}, {10, 0}, {4, 0}, {4, 8});
   ASSERT_TRUE(touch);
   EXPECT_EQ(*touch, (DPoint{4, 0}));
-  EXPECT_FALSE(segmentIntersection({0, 0}, {10, 0}, {0, 1}, {10, 1}));    // parallel
-  EXPECT_FALSE(segmentIntersection({0, 0}, {10, 0}, {5, 0}, {15, 0}));    // collinear overlap
-  EXPECT_FALSE(segmentIntersection({0, 0}, {10, 10}, {0, 10}, {4, 6}));   // short of the crossing
-  EXPECT_FALSE(segmentIntersection({0, 0}, {4, 4}, {0, 10}, {10, 0}));    // first one too short
+  EXPECT_FALSE(segmentIntersection({0, 0}, {10, 0}, {0, 1}, {10, 1}));   // parallel
+  EXPECT_FALSE(segmentIntersection({0, 0}, {10, 0}, {5, 0}, {15, 0}));   // collinear overlap
+  EXPECT_FALSE(segmentIntersection({0, 0}, {10, 10}, {0, 10}, {4, 6}));  // short of the crossing
+  EXPECT_FALSE(segmentIntersection({0, 0}, {4, 4}, {0, 10}, {10, 0}));   // first one too short
 }
 
 TEST(Point, ComparisonsTestEachAxisSeparately) {
