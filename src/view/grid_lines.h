@@ -10,7 +10,6 @@ namespace pravelo {
 
 // Every n-th grid line (counted from the origin) is marked; 0 marks none.
 inline constexpr std::array<int, 5> kGridMarkings{0, 2, 4, 5, 10};
-inline constexpr int kDefaultGridMarking = 4;
 
 // A marked grid point of the dot grid is a small cross with arms from -2 to +3 pixels.
 inline constexpr int kGridCrossFrom = -2;

@@ -7,8 +7,6 @@
 
 namespace pravelo {
 
-double gridUnitsFromMm(double mm) { return mmToUnitsExact(mm); }
-
 std::string gridEntryCaption(double mm, LengthUnit unit) {
   return formatCaptionLength(mm, unit) + " (" + formatCaptionLength(mm, otherUnit(unit)) + ")";
 }
@@ -23,7 +21,7 @@ std::string gridButtonCaption(double gridUnits, LengthUnit unit) {
 }
 
 bool isCurrentGrid(double entryMm, double gridUnits) {
-  return std::fabs(gridUnitsFromMm(entryMm) - gridUnits) < 1e-4;
+  return std::fabs(mmToUnitsExact(entryMm) - gridUnits) < 1e-4;
 }
 
 int addUserGrid(std::vector<std::int32_t>& userGrids, std::int32_t code) {

@@ -18,12 +18,6 @@ inline constexpr std::array<std::int32_t, 8> kDefaultGridCodes{
 inline constexpr std::array<std::int32_t, 11> kMetricGridCodes{
     10000015, 10000025, 10000254, 10000055, 10000016, 10000026,
     10000255, 10000056, 10000010, 10000020, 10000256};
-// The grids of the digit keys 1 to 9 until the user changes them.
-inline constexpr std::array<std::int32_t, 9> kDefaultGridHotkeys{
-    10002545, 10001275, 10006354, 10031753, 10158752, 20793754, 23968753, 10001005, 10000105};
-
-// A grid value in mm as grid spacing in units.
-double gridUnitsFromMm(double mm);
 
 // A grid list entry: the value in the display unit, then in the other unit in brackets.
 std::string gridEntryCaption(double mm, LengthUnit unit);

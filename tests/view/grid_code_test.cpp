@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/settings.h"
 #include "app/text.h"
 #include "geometry/length_text.h"
 #include "view/grid_menu.h"
@@ -43,8 +44,9 @@ TEST(GridCode, FixedListsHoldTheirValues) {
   for (std::size_t i = 0; i < kMetricGridCodes.size(); ++i) {
     EXPECT_NEAR(*decodeGridCode(kMetricGridCodes[i]), metric[i], 1e-12);
   }
-  for (std::size_t i = 0; i < kDefaultGridHotkeys.size(); ++i) {
-    EXPECT_NEAR(*decodeGridCode(kDefaultGridHotkeys[i]), hotkeys[i], 1e-12);
+  const auto defaultHotkeys = AppSettings{}.rasterHotkeys;
+  for (std::size_t i = 0; i < defaultHotkeys.size(); ++i) {
+    EXPECT_NEAR(*decodeGridCode(defaultHotkeys[i]), hotkeys[i], 1e-12);
   }
 }
 
