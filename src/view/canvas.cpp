@@ -63,7 +63,7 @@ int stepsPerTurn(double radius) {
   return std::clamp(static_cast<int>(std::ceil(2 * kPi / da)), 8, 4096);
 }
 
-void addArcVertices(agg::path_storage& path, PixelPoint c, double radius, double startDeg,
+void addArcVertices(agg::path_storage& path, DPoint c, double radius, double startDeg,
                     double sweepDeg, bool moveFirst) {
   const int steps =
       std::max(1, static_cast<int>(std::ceil(stepsPerTurn(radius) * std::abs(sweepDeg) / 360.0)));
@@ -178,7 +178,7 @@ void Canvas::fillRect(double x0, double y0, double x1, double y1, const Paint& p
   fillPolygon({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}, paint);
 }
 
-void Canvas::fillPolygon(const std::vector<PixelPoint>& outline, const Paint& paint) {
+void Canvas::fillPolygon(const std::vector<DPoint>& outline, const Paint& paint) {
   if (outline.size() < 3) return;
   agg::path_storage path;
   path.move_to(outline[0].x, outline[0].y);
@@ -187,7 +187,7 @@ void Canvas::fillPolygon(const std::vector<PixelPoint>& outline, const Paint& pa
   impl_->fill(path, paint, antiAliased_, agg::fill_even_odd);
 }
 
-void Canvas::strokePolyline(const std::vector<PixelPoint>& points, double width, LineCap cap,
+void Canvas::strokePolyline(const std::vector<DPoint>& points, double width, LineCap cap,
                             const Paint& paint, bool closed) {
   if (points.empty()) return;
   agg::path_storage path;
@@ -201,32 +201,87 @@ void Canvas::strokePolyline(const std::vector<PixelPoint>& points, double width,
   impl_->stroke(path, width, cap, paint, antiAliased_);
 }
 
-void Canvas::line(PixelPoint a, PixelPoint b, double width, const Paint& paint) {
+void Canvas::strokePolyline(const std::vector<DPoint>& points, double width, LineCap startCap,
+                            LineCap endCap, const Paint& paint) {
+  if (startCap == endCap || points.size() < 2) {
+    strokePolyline(points, width, startCap, paint);
+    return;
+  }
+  // Stroke with butt caps and add a half disc at each round end, all in one path, so that the
+  // shape is rasterised once (transparent blends must not count any pixel twice). The half discs
+  // only touch the stroke along its end lines; they get the stroke's orientation so that the
+  // coverage of the seam adds up.
+  width = std::max(1.0, width);
+  agg::path_storage line;
+  line.move_to(points[0].x, points[0].y);
+  for (std::size_t i = 1; i < points.size(); ++i) line.line_to(points[i].x, points[i].y);
+  agg::conv_stroke<agg::path_storage> stroke(line);
+  stroke.width(width);
+  stroke.line_cap(agg::butt_cap);
+  stroke.line_join(agg::round_join);
+
+  std::vector<DPoint> outline;
+  double x, y;
+  stroke.rewind(0);
+  for (unsigned cmd; !agg::is_stop(cmd = stroke.vertex(&x, &y));) {
+    if (agg::is_vertex(cmd)) outline.push_back({x, y});
+  }
+  auto signedArea = [](const std::vector<DPoint>& poly) {
+    double a = 0;
+    for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
+      a += poly[j].x * poly[i].y - poly[i].x * poly[j].y;
+    }
+    return a;
+  };
+  const bool strokePositive = signedArea(outline) >= 0;
+
+  agg::path_storage path;
+  path.concat_path(stroke);
+  auto addHalfDisc = [&](DPoint end, DPoint inner) {
+    const double outward = std::atan2(end.y - inner.y, end.x - inner.x);
+    const double r = width / 2;
+    const int steps = std::max(4, stepsPerTurn(r) / 2);
+    std::vector<DPoint> cap;
+    for (int i = 0; i <= steps; ++i) {
+      const double a = outward - kPi / 2 + kPi * i / steps;
+      cap.push_back({end.x + r * std::cos(a), end.y + r * std::sin(a)});
+    }
+    if ((signedArea(cap) >= 0) != strokePositive) std::reverse(cap.begin(), cap.end());
+    path.move_to(cap[0].x, cap[0].y);
+    for (std::size_t i = 1; i < cap.size(); ++i) path.line_to(cap[i].x, cap[i].y);
+    path.close_polygon();
+  };
+  if (startCap == LineCap::Round) addHalfDisc(points[0], points[1]);
+  if (endCap == LineCap::Round) addHalfDisc(points.back(), points[points.size() - 2]);
+  impl_->fill(path, paint, antiAliased_);
+}
+
+void Canvas::line(DPoint a, DPoint b, double width, const Paint& paint) {
   strokePolyline({a, b}, width, LineCap::Butt, paint);
 }
 
-void Canvas::disc(PixelPoint centre, double radius, const Paint& paint) {
+void Canvas::disc(DPoint centre, double radius, const Paint& paint) {
   agg::path_storage path;
   addArcVertices(path, centre, std::max(radius, 0.5), 0, 360, true);
   path.close_polygon();
   impl_->fill(path, paint, antiAliased_);
 }
 
-void Canvas::circleOutline(PixelPoint centre, double radius, double width, const Paint& paint) {
+void Canvas::circleOutline(DPoint centre, double radius, double width, const Paint& paint) {
   agg::path_storage path;
   addArcVertices(path, centre, radius, 0, 360, true);
   path.close_polygon();
   impl_->stroke(path, width, LineCap::Butt, paint, antiAliased_);
 }
 
-void Canvas::strokeArc(PixelPoint centre, double radius, double startDeg, double sweepDeg,
-                       double width, LineCap cap, const Paint& paint) {
+void Canvas::strokeArc(DPoint centre, double radius, double startDeg, double sweepDeg, double width,
+                       LineCap cap, const Paint& paint) {
   agg::path_storage path;
   addArcVertices(path, centre, radius, startDeg, sweepDeg, true);
   impl_->stroke(path, width, cap, paint, antiAliased_);
 }
 
-void Canvas::fillPie(PixelPoint centre, double radius, double startDeg, double sweepDeg,
+void Canvas::fillPie(DPoint centre, double radius, double startDeg, double sweepDeg,
                      const Paint& paint) {
   agg::path_storage path;
   path.move_to(centre.x, centre.y);

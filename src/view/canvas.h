@@ -3,16 +3,11 @@
 #include <memory>
 #include <vector>
 
+#include "geometry/point.h"
 #include "view/colour_scheme.h"
 #include "view/frame.h"
 
 namespace pravelo {
-
-// A point in pixels of the target, y downwards.
-struct PixelPoint {
-  double x = 0;
-  double y = 0;
-};
 
 // How a shape's colour meets what lies below it.
 enum class Blend {
@@ -29,9 +24,10 @@ struct Paint {
 
 enum class LineCap { Round, Square, Butt };
 
-// Draws filled paths and strokes into a frame with AGG, anti-aliased or plain (two-level
-// coverage, as printers and the ground-plane raster need). Coordinates are clipped in double
-// precision before rasterising, so geometry far outside the frame (deep zoom) is handled exactly.
+// Draws, in pixel coordinates of the frame (y downwards), filled paths and strokes into a frame
+// with AGG, anti-aliased or plain (two-level coverage, as printers and the ground-plane raster
+// need). Coordinates are clipped in double precision before rasterising, so geometry far outside
+// the frame (deep zoom) is handled exactly.
 class Canvas {
  public:
   Canvas(Frame& frame, bool antiAliased);
@@ -49,18 +45,20 @@ class Canvas {
   void clear(Rgb colour);
   void fillRect(double x0, double y0, double x1, double y1, const Paint& paint);
   // Fills a closed outline by the crossing-parity rule.
-  void fillPolygon(const std::vector<PixelPoint>& outline, const Paint& paint);
+  void fillPolygon(const std::vector<DPoint>& outline, const Paint& paint);
   // A polyline of the given width; widths below one pixel are drawn one pixel wide.
-  void strokePolyline(const std::vector<PixelPoint>& points, double width, LineCap cap,
+  void strokePolyline(const std::vector<DPoint>& points, double width, LineCap cap,
                       const Paint& paint, bool closed = false);
-  void line(PixelPoint a, PixelPoint b, double width, const Paint& paint);
-  void disc(PixelPoint centre, double radius, const Paint& paint);
-  void circleOutline(PixelPoint centre, double radius, double width, const Paint& paint);
+  // A polyline with round joins whose two ends are capped separately (round or butt).
+  void strokePolyline(const std::vector<DPoint>& points, double width, LineCap startCap,
+                      LineCap endCap, const Paint& paint);
+  void line(DPoint a, DPoint b, double width, const Paint& paint);
+  void disc(DPoint centre, double radius, const Paint& paint);
+  void circleOutline(DPoint centre, double radius, double width, const Paint& paint);
   // An arc on `radius` from `startDeg` anticlockwise (on screen, y up) by `sweepDeg`.
-  void strokeArc(PixelPoint centre, double radius, double startDeg, double sweepDeg, double width,
+  void strokeArc(DPoint centre, double radius, double startDeg, double sweepDeg, double width,
                  LineCap cap, const Paint& paint);
-  void fillPie(PixelPoint centre, double radius, double startDeg, double sweepDeg,
-               const Paint& paint);
+  void fillPie(DPoint centre, double radius, double startDeg, double sweepDeg, const Paint& paint);
 
  private:
   struct Impl;

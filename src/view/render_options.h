@@ -1,0 +1,31 @@
+#pragma once
+
+namespace pravelo {
+
+// Colour of drill holes ("BohrlochFarbe").
+enum class DrillHoleColour { Background = 0, White = 1, Black = 2 };
+
+// What a picture shows beyond the board's own data: the display settings and the state of the
+// tools that changes how objects look.
+struct RenderOptions {
+  bool antiAliased = true;      // the screen always is; printouts and rasters are not
+  bool transparent = false;     // lower layers show through upper ones
+  bool darkGroundPlane = true;  // "AutoMasseDunkel"
+  bool allGroundPlanes = true;  // "AlleAutoMassen"
+  DrillHoleColour drillHoleColour = DrillHoleColour::Background;
+  bool solderMaskMode = false;  // the solder-mask tool: mask openings stand out
+  bool routingTool = false;     // the connect or autoroute tool: selected bands in magenta
+  bool autorouteTool = false;   // autorouted tracks show a centre line
+  bool testMode = false;        // the connectivity test: no node handles
+  bool showAllLayers = false;   // every layer counts as visible (photo view)
+  bool allWhite = false;        // every object white (print and export masks)
+  bool clipToView = true;       // skip objects outside the frame; off for previews and exports
+  bool showGrid = true;
+  bool dotGrid = false;
+  int gridMarking = 4;
+  bool showOrigin = true;
+  int draggedHandle = -1;        // node being dragged, -1 for none
+  bool wholeObjectDrag = false;  // every handle drawn as dragged
+};
+
+}  // namespace pravelo

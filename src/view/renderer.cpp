@@ -1,0 +1,434 @@
+#include "view/renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "geometry/arc.h"
+#include "geometry/bounding_box.h"
+#include "geometry/layer_presence.h"
+#include "geometry/pad_geometry.h"
+#include "view/canvas.h"
+#include "view/grid_lines.h"
+#include "view/ground_plane_painter.h"
+#include "view/layer_order.h"
+#include "view/object_painter.h"
+
+namespace pravelo {
+namespace {
+
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kMagenta{255, 0, 255};
+
+// Everything one frame needs, with the colours derived once.
+struct FrameContext {
+  const Board& board;
+  const BoardHeader& header;
+  const ViewTransform& view;
+  const ColourScheme& scheme;
+  const RenderOptions& options;
+  Canvas& canvas;
+  ObjectPainter painter;
+  Rgb background;
+  Rgb invertedBackground;
+  Rgb highlight;
+  Blend objectBlend;
+  SpokeLayer spokes;
+  WorldRect visibleWorld;
+  // Per-frame clip cache, by object index: 0 not yet tested, 1 inside, 2 outside.
+  std::vector<std::uint8_t> clipState;
+
+  FrameContext(const Board& b, const ViewTransform& v, const ColourScheme& s,
+               const RenderOptions& o, Canvas& c)
+      : board(b),
+        header(b.header),
+        view(v),
+        scheme(s),
+        options(o),
+        canvas(c),
+        painter(c, v),
+        background(s.background()),
+        invertedBackground(inverted(s.background())),
+        highlight(highlightColour(s.background())),
+        objectBlend(!o.transparent           ? Blend::Normal
+                    : isDark(s.background()) ? Blend::Add
+                                             : Blend::Subtract),
+        spokes(spokeLayerOf(b.header)),
+        visibleWorld(visibleWorldRect(v, {c.frame().width, c.frame().height})),
+        clipState(b.objects.size(), 0) {}
+
+  double px(double units) const { return units * view.zoom; }
+  DPoint at(FPoint p) const { return worldToScreen(view, p); }
+
+  bool inView(std::size_t index) {
+    if (!options.clipToView) return true;
+    std::uint8_t& state = clipState[index];
+    if (state == 0) {
+      const TRect r = objectBounds(*board.objects[index], spokes);
+      const bool inside = r.right >= visibleWorld.left && r.left <= visibleWorld.right &&
+                          r.bottom >= visibleWorld.top && r.top <= visibleWorld.bottom;
+      state = inside ? 1 : 2;
+    }
+    return state == 1;
+  }
+
+  bool maskOpeningStandsOut(const TObjekt& o) const {
+    return options.solderMaskMode && (o.solderMask != 0 || isMaskOnlyZone(o));
+  }
+
+  Rgb colourOf(const TObjekt& o) const {
+    if (options.allWhite) return kWhite;
+    if (o.selected) return highlight;
+    if (maskOpeningStandsOut(o)) return scheme.layer(kLayerO);
+    if (isVia(o) && !options.showAllLayers) return scheme.colours[kSlotVia];
+    return scheme.layer(o.layer);
+  }
+
+  Paint objectPaint(const TObjekt& o) const { return {colourOf(o), objectBlend}; }
+};
+
+bool isHiddenLabel(const TObjekt& o) {
+  return o.kind == kText && o.variant != kPlainText && o.optA == 0;
+}
+
+bool drawnInLayerPass(const TObjekt& o) {
+  return o.drawable && !o.selected && !o.cutout && !isHiddenLabel(o);
+}
+
+// Step 1: the board area, in the active layer's ground-plane colour when its plane is on.
+void fillBoardArea(FrameContext& f) {
+  f.canvas.clear(f.background);
+  const Rgb fill =
+      isCopperLayer(f.header.activeLayer) && f.header.groundPlane[f.header.activeLayer - 1]
+          ? groundPlaneColour(f.scheme, f.header.activeLayer, f.options.darkGroundPlane)
+          : f.background;
+  const DPoint topLeft = f.at({0, 0});
+  const DPoint bottomRight =
+      f.at({static_cast<float>(f.header.width), static_cast<float>(-f.header.height)});
+  f.canvas.fillRect(topLeft.x - 2, topLeft.y - 2, bottomRight.x + 2, bottomRight.y + 2, {fill});
+}
+
+// Step 2: the automatic ground planes of the active layer, or of every shown copper layer.
+void drawGroundPlanes(FrameContext& f) {
+  std::vector<int> layers;
+  for (int layer : layerDrawingOrder(f.header.activeLayer)) {
+    if (!isCopperLayerInUse(f.header, layer) || !f.header.groundPlane[layer - 1]) continue;
+    if (layer == f.header.activeLayer ||
+        (f.options.allGroundPlanes && layerShown(f.header, layer, f.options.showAllLayers))) {
+      layers.push_back(layer);
+    }
+  }
+  const GroundPlaneStyle style{f.background, f.options.darkGroundPlane};
+  if (layers.size() == 1) {
+    paintGroundPlane(f.canvas, f.view, f.board, layers[0], f.scheme, style);
+    return;
+  }
+  // Several planes: each is painted on its own and merged with the background as the
+  // transparent colour.
+  for (int layer : layers) {
+    Frame plane(f.canvas.frame().width, f.canvas.frame().height);
+    Canvas planeCanvas(plane, f.canvas.antiAliased());
+    planeCanvas.clear(f.background);
+    paintGroundPlane(planeCanvas, f.view, f.board, layer, f.scheme, style);
+    mergeExceptColour(f.canvas.frame(), plane, f.background);
+  }
+}
+
+void drawGrid(FrameContext& f) {
+  if (!f.options.showGrid) return;
+  const GridLayout grid = gridLayout(f.view, f.visibleWorld, {f.header.originX, f.header.originY},
+                                     f.header.grid, f.options.gridMarking);
+  const Frame& frame = f.canvas.frame();
+  if (!f.options.dotGrid) {
+    const Paint paint{f.scheme.colours[kSlotLineGrid]};
+    const double markedPx = std::max(1.0, f.px(grid.markedWidth));
+    for (const GridLine& column : grid.columns) {
+      const double x = std::floor(column.screen) + 0.5;
+      f.canvas.line({x, 0}, {x, double(frame.height)}, column.marked ? markedPx : 1, paint);
+    }
+    for (const GridLine& row : grid.rows) {
+      const double y = std::floor(row.screen) + 0.5;
+      f.canvas.line({0, y}, {double(frame.width), y}, row.marked ? markedPx : 1, paint);
+    }
+    return;
+  }
+  const Paint paint{f.scheme.colours[kSlotDotGrid]};
+  for (const GridLine& column : grid.columns) {
+    for (const GridLine& row : grid.rows) {
+      const double x = std::floor(column.screen);
+      const double y = std::floor(row.screen);
+      if (column.marked && row.marked) {
+        f.canvas.fillRect(x + kGridCrossFrom, y, x + kGridCrossTo + 1, y + 1, paint);
+        f.canvas.fillRect(x, y + kGridCrossFrom, x + 1, y + kGridCrossTo + 1, paint);
+      } else {
+        f.canvas.fillRect(x, y, x + 1, y + 1, paint);
+      }
+    }
+  }
+}
+
+void drawObject(FrameContext& f, const TObjekt& o) {
+  const Paint paint = f.objectPaint(o);
+  f.painter.draw(o, paint);
+  // Autorouted tracks show a thin centre line in the autoroute tool.
+  if (o.kind == kTrack && o.autorouted && f.options.autorouteTool && f.px(o.width) > 2) {
+    TObjekt centre = o;
+    centre.width = std::max(1, o.width / 4);
+    centre.variant = 0;
+    f.painter.drawTrack(centre, {f.scheme.colours[kSlotRubberBand], f.objectBlend});
+  }
+}
+
+// Steps 5 to 8: copper layers, vias, mask-only zones, then silkscreen and outline.
+void drawLayerPasses(FrameContext& f) {
+  const auto order = layerDrawingOrder(f.header.activeLayer);
+  const auto& objects = f.board.objects;
+  auto visible = [&](std::size_t i) {
+    const TObjekt& o = *objects[i];
+    return drawnInLayerPass(o) && objectVisible(o, f.header, f.options.showAllLayers) &&
+           f.inView(i);
+  };
+  auto pass = [&](int layer) {
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+      const TObjekt& o = *objects[i];
+      if (o.layer != layer || isVia(o) || isMaskOnlyZone(o) || f.maskOpeningStandsOut(o)) {
+        continue;
+      }
+      if (visible(i)) drawObject(f, o);
+    }
+  };
+  for (int layer : order) {
+    if (isCopperLayer(layer)) pass(layer);
+  }
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const TObjekt& o = *objects[i];
+    if (isVia(o) && !f.maskOpeningStandsOut(o) && visible(i)) drawObject(f, o);
+  }
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const TObjekt& o = *objects[i];
+    if (isMaskOnlyZone(o) && !f.options.solderMaskMode && visible(i)) drawObject(f, o);
+  }
+  for (int layer : order) {
+    if (!isCopperLayer(layer)) pass(layer);
+  }
+}
+
+// A selected circle outside groups and components shows its centre and its arc's end points.
+void drawCircleConstruction(FrameContext& f, const TObjekt& circle) {
+  const Paint paint{f.invertedBackground};
+  const DPoint c = f.at(circle.pos);
+  const double arm = f.px(circle.dim.y / 5.0);
+  f.canvas.line({c.x - arm, c.y}, {c.x + arm, c.y}, 1, paint);
+  f.canvas.line({c.x, c.y - arm}, {c.x, c.y + arm}, 1, paint);
+  const double radius = centreLineRadius(circle.dim.x, circle.dim.y);
+  const DPoint start = f.at(pointOnArc(circle.pos, radius, circleStartAngle(circle)));
+  const DPoint stop = f.at(pointOnArc(circle.pos, radius, circleStopAngle(circle)));
+  f.canvas.strokePolyline({start, c, stop}, 1, LineCap::Butt, paint);
+}
+
+// Step 9: the selection on top, in list order.
+void drawSelection(FrameContext& f) {
+  const auto& objects = f.board.objects;
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const TObjekt& o = *objects[i];
+    if (!o.selected || !o.drawable || isHiddenLabel(o) || !f.inView(i)) continue;
+    f.painter.draw(o, f.objectPaint(o));
+    if (o.kind == kCircle && o.groups.empty() && o.componentId == 0) {
+      drawCircleConstruction(f, o);
+    }
+  }
+}
+
+// Step 10: in the solder-mask tool, the mask openings in the outline colour.
+void drawMaskOpenings(FrameContext& f) {
+  if (!f.options.solderMaskMode) return;
+  const auto& objects = f.board.objects;
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const TObjekt& o = *objects[i];
+    if (!o.drawable || o.selected || !f.maskOpeningStandsOut(o)) continue;
+    if (objectVisible(o, f.header, f.options.showAllLayers) && f.inView(i)) {
+      f.painter.draw(o, f.objectPaint(o));
+    }
+  }
+}
+
+Rgb drillHoleColour(const FrameContext& f) {
+  switch (f.options.drillHoleColour) {
+    case DrillHoleColour::White:
+      return kWhite;
+    case DrillHoleColour::Black:
+      return kBlack;
+    case DrillHoleColour::Background:
+      break;
+  }
+  return f.background;
+}
+
+// Step 11: drill holes of through-hole pads. What would be drawn with a size of zero or less
+// (very small holes at low zoom) is left out.
+void drawDrillHoles(FrameContext& f) {
+  const Rgb holeColour = drillHoleColour(f);
+  const auto& objects = f.board.objects;
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const TObjekt& pad = *objects[i];
+    if (pad.kind != kPad || !pad.drawable || !(pad.dim.y > 0)) continue;
+    if (!objectVisible(pad, f.header, f.options.showAllLayers) || !f.inView(i)) continue;
+    const DPoint c = f.at(pad.pos);
+    double radius = f.px(pad.dim.y);
+    const bool pureHole = isPureHole(pad);
+    if (!pureHole && f.canvas.antiAliased()) {
+      radius = std::min(radius, f.px(pad.dim.x) - 1);  // keep a ring of copper visible
+    }
+    if (radius <= 0) continue;
+    f.canvas.disc(c, radius, {holeColour});
+    const Rgb outline = pureHole ? f.invertedBackground : pad.selected ? f.highlight : holeColour;
+    f.canvas.circleOutline(c, radius, 1, {outline});
+    if (!pureHole || f.options.showAllLayers) continue;
+    const double d = (radius - 1) / 1.6 - 2;
+    if (d <= 0) continue;
+    const Paint cross{pad.selected ? f.highlight : f.scheme.layer(pad.layer)};
+    f.canvas.line({c.x - d, c.y - d}, {c.x + d, c.y + d}, 1, cross);
+    f.canvas.line({c.x - d, c.y + d}, {c.x + d, c.y - d}, 1, cross);
+  }
+}
+
+void drawHandle(FrameContext& f, DPoint at, double radius, bool dragged) {
+  if (dragged) {
+    f.canvas.circleOutline(at, radius, 2, {kWhite});
+    return;
+  }
+  f.canvas.disc(at, radius, {kBlue});
+  f.canvas.circleOutline(at, radius, 1, {kWhite});
+}
+
+// Step 12: the handles of the one selected track, zone or circle.
+void drawNodeHandles(FrameContext& f) {
+  if (f.options.testMode || f.options.solderMaskMode) return;
+  const TObjekt* selected = nullptr;
+  for (const auto& o : f.board.objects) {
+    if (!o->selected) continue;
+    if (selected) return;  // more than one
+    selected = o.get();
+  }
+  if (!selected) return;
+  const TObjekt& o = *selected;
+  if (o.kind == kTrack || o.kind == kZone) {
+    const double radius = std::max(3.0, f.px(o.width / 2.1));
+    const double insertRadius =
+        std::max(1.0, f.px(static_cast<double>(std::lround(o.width / 2.1 * 0.7))));
+    const auto& pts = o.points;
+    const std::size_t gaps = o.kind == kZone ? pts.size() : pts.size() - 1;
+    for (std::size_t i = 0; pts.size() >= 2 && i < gaps; ++i) {
+      const FPoint a = pts[i];
+      const FPoint b = pts[(i + 1) % pts.size()];
+      f.canvas.circleOutline(f.at(midpoint(a, b)), insertRadius, 1, {kBlue});
+    }
+    for (std::size_t i = 0; i < pts.size(); ++i) {
+      drawHandle(f, f.at(pts[i]), radius,
+                 f.options.wholeObjectDrag || static_cast<int>(i) == f.options.draggedHandle);
+    }
+  } else if (o.kind == kCircle) {
+    const double radius = std::max(3.0, f.px((o.dim.x - o.dim.y) / 2.0));
+    const double middle = centreLineRadius(o.dim.x, o.dim.y);
+    int index = 0;
+    for (MilliDeg angle : {circleStartAngle(o), circleStopAngle(o)}) {
+      drawHandle(f, f.at(pointOnArc(o.pos, middle, angle)), radius,
+                 f.options.wholeObjectDrag || index++ == f.options.draggedHandle);
+    }
+  }
+}
+
+// Step 13: a cross at the centre of every group whose members are all drawable.
+void drawGroupMarkers(FrameContext& f) {
+  struct GroupExtent {
+    TRect bounds;
+    bool first = true;
+    bool drawable = true;
+  };
+  std::map<std::int32_t, GroupExtent> groups;
+  for (const auto& o : f.board.objects) {
+    if (o->groups.empty()) continue;
+    GroupExtent& g = groups[o->groups.back()];
+    const TRect r = objectBounds(*o, f.spokes);
+    g.bounds = g.first ? r : unite(g.bounds, r);
+    g.first = false;
+    g.drawable = g.drawable && o->drawable;
+  }
+  const Paint paint{f.invertedBackground};
+  const double arm = f.px(5000);
+  for (const auto& [number, g] : groups) {
+    if (!g.drawable) continue;
+    const DPoint c = f.at({static_cast<float>((double(g.bounds.left) + g.bounds.right) / 2),
+                           static_cast<float>((double(g.bounds.top) + g.bounds.bottom) / 2)});
+    f.canvas.line({c.x - arm, c.y}, {c.x + arm, c.y}, 1, paint);
+    f.canvas.line({c.x, c.y - arm}, {c.x, c.y + arm}, 1, paint);
+  }
+}
+
+FPoint connectionPoint(const TObjekt& pad) {
+  return pad.kind == kSmdPad && pad.points.size() == 4 ? smdPadCentre(pad) : pad.pos;
+}
+
+// Step 14: the rubber bands of pad connections. The lists are symmetric, so each band is drawn
+// once, from the partner that comes first in the list.
+void drawRubberBands(FrameContext& f) {
+  const auto& objects = f.board.objects;
+  std::map<const TObjekt*, std::size_t> indexOf;
+  for (std::size_t i = 0; i < objects.size(); ++i) indexOf[objects[i].get()] = i;
+  const double width = f.canvas.antiAliased() ? 1.5 : 1;
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const TObjekt& a = *objects[i];
+    for (const TObjekt* b : a.connections) {
+      const auto it = indexOf.find(b);
+      if (it == indexOf.end() || it->second <= i) continue;
+      const bool highlighted = f.options.routingTool && a.selected && b->selected;
+      const Paint paint{highlighted ? kMagenta : f.scheme.colours[kSlotRubberBand], f.objectBlend};
+      f.canvas.line(f.at(connectionPoint(a)), f.at(connectionPoint(*b)), width, paint);
+    }
+  }
+}
+
+// Step 16: the user origin.
+void drawOriginMarker(FrameContext& f) {
+  if (!f.options.showOrigin) return;
+  const DPoint o =
+      f.at({static_cast<float>(f.header.originX), static_cast<float>(f.header.originY)});
+  const DPoint c{std::floor(o.x) + 0.5, std::floor(o.y) + 0.5};
+  const Paint under{f.background};
+  f.canvas.line({c.x - 16, c.y}, {c.x + 16, c.y}, 3, under);
+  f.canvas.line({c.x, c.y - 16}, {c.x, c.y + 16}, 3, under);
+  const Paint over{f.invertedBackground};
+  f.canvas.line({c.x - 15, c.y}, {c.x + 15, c.y}, 1, over);
+  f.canvas.line({c.x, c.y - 15}, {c.x, c.y + 15}, 1, over);
+  if (f.canvas.antiAliased()) f.canvas.circleOutline(c, 2, 1, over);
+}
+
+}  // namespace
+
+void renderBoard(const Board& board, const ViewTransform& view, const ColourScheme& scheme,
+                 const RenderOptions& options, Frame& frame) {
+  Canvas canvas(frame, options.antiAliased);
+  FrameContext f(board, view, scheme, options, canvas);
+  fillBoardArea(f);
+  drawGroundPlanes(f);
+  drawGrid(f);
+  drawLayerPasses(f);
+  drawSelection(f);
+  drawMaskOpenings(f);
+  drawDrillHoles(f);
+  drawNodeHandles(f);
+  drawGroupMarkers(f);
+  drawRubberBands(f);
+  drawOriginMarker(f);
+}
+
+Frame renderBoard(const Board& board, const ViewTransform& view, const ColourScheme& scheme,
+                  const RenderOptions& options, int width, int height) {
+  Frame frame(width, height);
+  renderBoard(board, view, scheme, options, frame);
+  return frame;
+}
+
+}  // namespace pravelo

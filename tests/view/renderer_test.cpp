@@ -1,0 +1,172 @@
+#include "view/renderer.h"
+
+#include <gtest/gtest.h>
+
+#include "document/boards.h"
+
+namespace pravelo {
+namespace {
+
+// A 10 mm x 10 mm board seen at one pixel per 0.1 mm, so that pixel (c, r) shows the world point
+// (c * 1000 + 500, -(r * 1000 + 500)) at its centre.
+class RendererTest : public ::testing::Test {
+ protected:
+  RendererTest() {
+    board.header = newBoardHeader(100000, 100000);
+    board.header.activeLayer = kLayerC2;
+    options.showGrid = false;
+    options.showOrigin = false;
+  }
+
+  TObjekt& add(TObjekt o) {
+    board.objects.push_back(std::make_unique<TObjekt>(std::move(o)));
+    return *board.objects.back();
+  }
+  TObjekt& track(std::uint8_t layer, FPoint a, FPoint b, std::int32_t width) {
+    TObjekt t = newObject();
+    initTrack(t, width, layer);
+    addPoint(t, a);
+    addPoint(t, b);
+    return add(std::move(t));
+  }
+  TObjekt& pad(FPoint centre, float outer, float drill) {
+    TObjekt p = newObject();
+    initPad(p, centre, kLayerC1, kPadCircular, drill, outer);
+    return add(std::move(p));
+  }
+
+  // The colour shown at world point (x, y) in units.
+  Rgb at(double x, double y) {
+    if (frame.width == 0) frame = renderBoard(board, view, scheme, options, 100, 100);
+    const DPoint p = worldToScreen(view, DPoint{x, y});
+    return frame.at(static_cast<int>(p.x), static_cast<int>(p.y));
+  }
+  void redraw() { frame = Frame(); }
+
+  Board board;
+  ViewTransform view;  // zoom 0.001, no scroll
+  ColourScheme scheme = standardScheme();
+  RenderOptions options;
+  Frame frame;
+};
+
+constexpr Rgb kBlackBg{0, 0, 0};
+
+// Anti-aliased thin lines may leave a pixel a few steps short of full colour.
+::testing::AssertionResult near(Rgb actual, Rgb expected) {
+  auto close = [](int a, int b) { return std::abs(a - b) <= 8; };
+  if (close(actual.r, expected.r) && close(actual.g, expected.g) && close(actual.b, expected.b)) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "got (" << int(actual.r) << ", " << int(actual.g) << ", " << int(actual.b) << ")";
+}
+
+TEST_F(RendererTest, TheActiveCopperLayerIsDrawnOnTop) {
+  track(kLayerC1, {10000, -50000}, {90000, -50000}, 20000);
+  track(kLayerC2, {50000, -10000}, {50000, -90000}, 20000);
+  board.header.activeLayer = kLayerC2;
+  EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerC2));
+  board.header.activeLayer = kLayerC1;
+  redraw();
+  EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerC1));
+  EXPECT_EQ(at(5500, -5500), kBlackBg);
+}
+
+TEST_F(RendererTest, SelectionHighlightFollowsTheBackground) {
+  track(kLayerC1, {10000, -50000}, {90000, -50000}, 20000).selected = 1;
+  EXPECT_EQ(at(50500, -50500), (Rgb{255, 170, 255}));
+  scheme.colours[kSlotBackground] = {255, 255, 255};
+  redraw();
+  EXPECT_EQ(at(50500, -50500), (Rgb{255, 0, 255}));
+}
+
+TEST_F(RendererTest, AZeroWidthTrackIsStillOnePixelWide) {
+  track(kLayerC2, {10500, -50500}, {90500, -50500}, 0);
+  EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerC2));
+  EXPECT_EQ(at(50500, -52500), kBlackBg);
+}
+
+TEST_F(RendererTest, APureHoleShowsOnlyACrossedHole) {
+  pad({50500, -50500}, 20000, 20000);  // drill equals the pad size
+  EXPECT_TRUE(near(at(50500, -50500), scheme.layer(kLayerC1))) << "the cross passes the centre";
+  EXPECT_EQ(at(50500 + 10000, -50500), kBlackBg) << "inside the hole, off the cross";
+  EXPECT_EQ(at(50500 + 25000, -50500), kBlackBg) << "no copper ring";
+}
+
+TEST_F(RendererTest, ANormalPadShowsItsRingAroundTheHole) {
+  pad({50500, -50500}, 30000, 10000);
+  EXPECT_EQ(at(50500, -50500), kBlackBg) << "hole in the background colour";
+  EXPECT_EQ(at(50500 + 20000, -50500), scheme.layer(kLayerC1));
+}
+
+TEST_F(RendererTest, ACutoutIsShownOnlyWhenSelected) {
+  board.header.activeLayer = kLayerC1;
+  board.header.groundPlane[kLayerC1 - 1] = 1;
+  TObjekt& cut = track(kLayerC1, {10000, -50000}, {90000, -50000}, 10000);
+  cut.cutout = 1;
+  const Rgb plane = groundPlaneColour(scheme, kLayerC1, true);
+  EXPECT_EQ(at(50500, -20500), plane);
+  EXPECT_EQ(at(50500, -50500), kBlackBg) << "the cut-out removes plane copper but is not drawn";
+  cut.selected = 1;
+  redraw();
+  EXPECT_EQ(at(50500, -50500), (Rgb{255, 170, 255}));
+}
+
+TEST_F(RendererTest, TheClearanceGapSurroundsCopperInTheGroundPlane) {
+  board.header.activeLayer = kLayerC1;
+  board.header.groundPlane[kLayerC1 - 1] = 1;
+  TObjekt& t = track(kLayerC1, {10000, -50500}, {90000, -50500}, 10000);
+  t.clearance = 10000;  // 1 mm gap: 10 pixels on each side of the 1 mm wide track
+  const Rgb plane = groundPlaneColour(scheme, kLayerC1, true);
+  EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerC1));
+  EXPECT_EQ(at(50500, -50500 + 9500), kBlackBg);
+  EXPECT_EQ(at(50500, -50500 - 9500), kBlackBg);
+  EXPECT_EQ(at(50500, -50500 + 17500), plane);
+  EXPECT_EQ(at(50500, -50500 - 17500), plane);
+}
+
+TEST_F(RendererTest, TransparentModeAddsOverlappingLayers) {
+  options.transparent = true;
+  track(kLayerC1, {10000, -50000}, {90000, -50000}, 20000);
+  track(kLayerC2, {50000, -10000}, {50000, -90000}, 20000);
+  const Rgb c1 = scheme.layer(kLayerC1);
+  const Rgb c2 = scheme.layer(kLayerC2);
+  auto add = [](std::uint8_t a, std::uint8_t b) { return std::uint8_t(std::min(255, a + b)); };
+  EXPECT_EQ(at(50500, -50500), (Rgb{add(c1.r, c2.r), add(c1.g, c2.g), add(c1.b, c2.b)}));
+  EXPECT_EQ(at(20500, -50500), c1);
+}
+
+TEST_F(RendererTest, ATrackFarOffScreenAtTheHighestZoomIsStillDrawn) {
+  view.zoom = 2.0;
+  view.scrollX = 100000;  // world x 50000 at column 0
+  view.scrollY = 100000;
+  // Both ends lie millions of pixels outside the frame; the track crosses the view.
+  track(kLayerC2, {-1000000, -50010}, {3000000, -50010}, 20);
+  EXPECT_EQ(at(50010, -50010), scheme.layer(kLayerC2));
+  EXPECT_EQ(at(50010, -50040), kBlackBg);
+}
+
+TEST_F(RendererTest, RubberBandsJoinConnectedPads) {
+  TObjekt& a = pad({20500, -50500}, 5000, 1000);
+  TObjekt& b = pad({80500, -50500}, 5000, 1000);
+  a.connections.push_back(&b);
+  b.connections.push_back(&a);
+  EXPECT_EQ(at(50500, -50500), scheme.colours[kSlotRubberBand]);
+  options.transparent = true;
+  redraw();
+  EXPECT_EQ(at(50500, -50500), scheme.colours[kSlotRubberBand])
+      << "a symmetric connection is drawn once, not added twice";
+}
+
+TEST_F(RendererTest, HiddenLayersAndLabelsAreNotDrawn) {
+  track(kLayerS2, {10000, -50000}, {90000, -50000}, 20000);
+  board.header.layerVisible[kLayerS2 - 1] = 0;
+  EXPECT_EQ(at(50500, -50500), kBlackBg);
+  board.header.activeLayer = kLayerS2;
+  redraw();
+  EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerS2)) << "the active layer is always shown";
+}
+
+}  // namespace
+}  // namespace pravelo
