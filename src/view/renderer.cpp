@@ -254,8 +254,8 @@ void drawMaskOpenings(FrameContext& f) {
   }
 }
 
-Rgb drillHoleColour(const FrameContext& f) {
-  switch (f.options.drillHoleColour) {
+Rgb holeColour(const RenderOptions& options, Rgb background) {
+  switch (options.drillHoleColour) {
     case DrillHoleColour::White:
       return kWhite;
     case DrillHoleColour::Black:
@@ -263,13 +263,19 @@ Rgb drillHoleColour(const FrameContext& f) {
     case DrillHoleColour::Background:
       break;
   }
-  return f.background;
+  return background;
+}
+
+void drawHole(Canvas& canvas, DPoint centre, double radius, Rgb fill, Rgb outline) {
+  if (radius <= 0) return;
+  canvas.disc(centre, radius, {fill});
+  canvas.circleOutline(centre, radius, 1, {outline});
 }
 
 // Step 11: drill holes of through-hole pads. What would be drawn with a size of zero or less
 // (very small holes at low zoom) is left out.
 void drawDrillHoles(FrameContext& f) {
-  const Rgb holeColour = drillHoleColour(f);
+  const Rgb hole = holeColour(f.options, f.background);
   const auto& objects = f.board.objects;
   for (std::size_t i = 0; i < objects.size(); ++i) {
     const TObjekt& pad = *objects[i];
@@ -282,9 +288,8 @@ void drawDrillHoles(FrameContext& f) {
       radius = std::min(radius, f.px(pad.dim.x) - 1);  // keep a ring of copper visible
     }
     if (radius <= 0) continue;
-    f.canvas.disc(c, radius, {holeColour});
-    const Rgb outline = pureHole ? f.invertedBackground : pad.selected ? f.highlight : holeColour;
-    f.canvas.circleOutline(c, radius, 1, {outline});
+    drawHole(f.canvas, c, radius, hole,
+             pureHole ? f.invertedBackground : pad.selected ? f.highlight : hole);
     if (!pureHole || f.options.showAllLayers) continue;
     const double d = (radius - 1) / 1.6 - 2;
     if (d <= 0) continue;
@@ -429,6 +434,31 @@ Frame renderBoard(const Board& board, const ViewTransform& view, const ColourSch
   Frame frame(width, height);
   renderBoard(board, view, scheme, options, frame);
   return frame;
+}
+
+}  // namespace pravelo
+
+namespace pravelo {
+
+void drawDragPreview(Frame& frame, const std::vector<TObjekt>& moved, const ViewTransform& view,
+                     const ColourScheme& scheme, const RenderOptions& options) {
+  Canvas canvas(frame, options.antiAliased);
+  ObjectPainter painter(canvas, view);
+  const bool dark = isDark(scheme.background());
+  const std::uint8_t opacity = dark ? 230 : 170;
+  const Rgb highlight = highlightColour(scheme.background());
+  for (const TObjekt& o : moved) {
+    if (!o.drawable || isHiddenLabel(o)) continue;
+    const Rgb colour = o.selected ? highlight : scheme.layer(o.layer);
+    painter.draw(o, {colour, Blend::Normal, opacity});
+  }
+  for (const TObjekt& o : moved) {
+    if (o.kind != kPad || !(o.dim.y > 0)) continue;
+    const double radius = isPureHole(o) ? o.dim.y * view.zoom
+                                        : std::min(o.dim.y * view.zoom, o.dim.x * view.zoom - 1);
+    const Rgb hole = holeColour(options, scheme.background());
+    drawHole(canvas, worldToScreen(view, o.pos), radius, hole, hole);
+  }
 }
 
 }  // namespace pravelo

@@ -18,4 +18,10 @@ void renderBoard(const Board& board, const ViewTransform& view, const ColourSche
 Frame renderBoard(const Board& board, const ViewTransform& view, const ColourScheme& scheme,
                   const RenderOptions& options, int width, int height);
 
+// Draws objects being dragged over `frame`, a saved copy of the picture without them: each
+// translucent (opacity 230 on a dark background, 170 on a light one), with its own drill holes.
+// `moved` holds copies already shifted to where the pointer has taken them.
+void drawDragPreview(Frame& frame, const std::vector<TObjekt>& moved, const ViewTransform& view,
+                     const ColourScheme& scheme, const RenderOptions& options);
+
 }  // namespace pravelo

@@ -168,5 +168,16 @@ TEST_F(RendererTest, HiddenLayersAndLabelsAreNotDrawn) {
   EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerS2)) << "the active layer is always shown";
 }
 
+TEST_F(RendererTest, DraggedObjectsAreTranslucentOverTheSavedPicture) {
+  frame = renderBoard(board, view, scheme, options, 100, 100);
+  TObjekt moved = newObject();
+  initTrack(moved, 20000, kLayerC2);
+  addPoint(moved, {10000, -50000});
+  addPoint(moved, {90000, -50000});
+  drawDragPreview(frame, {moved}, view, scheme, options);
+  const Rgb c2 = scheme.layer(kLayerC2);
+  EXPECT_TRUE(near(at(50500, -50500), Rgb{0, std::uint8_t(c2.g * 230 / 255), 0}));
+}
+
 }  // namespace
 }  // namespace pravelo
