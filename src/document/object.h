@@ -102,6 +102,9 @@ struct TObjekt {
   std::uint8_t copyMark = 0;  // source object of a running list copy
   std::uint8_t drawable = 1;  // 0 hides the object from drawing
   std::uint8_t drawMark = 0;  // drawing mark of the renderer
+  // Through-hole pads: the enlargement their outline points were generated with; set only on
+  // grown working copies (the stored outline is never enlarged).
+  std::int32_t padEnlargement = 0;
 };
 
 // Pad shapes (`variant` of kind 2).

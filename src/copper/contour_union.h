@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "copper/contour.h"
+
+namespace pravelo {
+
+// The steps of the outline union, in the order they run. All work is integer arithmetic on a
+// 10-unit lattice, so coincident points are exactly equal.
+
+// Rounds every node to the nearest multiple of 10 units.
+void snapContours(ContourList& contours);
+
+// Reverses every contour, then reverses it back if it turns left more than right, so that
+// every contour turns mostly right (clockwise with y up).
+void orientContours(ContourList& contours);
+
+// Adds a node wherever an edge of one contour crosses an edge of another, in order along the
+// edge, then removes consecutive duplicate nodes (cyclically).
+void insertIntersections(ContourList& contours);
+
+// All nodes of all contours in contour order. A node's successors are the next node of its own
+// contour, then the next nodes of every other node at the same place.
+struct UnionNode {
+  IPoint p;
+  int previous = 0;  // in its own contour
+  std::vector<int> successors;
+  int walk = 0;  // the trace that visited it; 0 = not yet visited
+  int pathIndex = 0;
+};
+
+struct UnionGraph {
+  std::vector<UnionNode> nodes;
+  int walks = 0;
+};
+
+UnionGraph buildUnionGraph(const ContourList& contours);
+
+// Walks from `start`, always taking the successor that turns furthest left, until the walk
+// meets itself: the nodes from that meeting point on form the loop. A walk that runs into a
+// node of an earlier walk gives no loop; so does one longer than the graph, which cannot close.
+std::optional<Contour> traceLoop(UnionGraph& graph, int start);
+
+// The whole union: snap, orient, intersect, build the graph and trace loops from node 0 and
+// then from each first node not yet visited. Loops inside copper or inside gaps are still
+// among the result.
+ContourList unionLoops(ContourList contours);
+
+}  // namespace pravelo

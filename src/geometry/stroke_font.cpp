@@ -1,0 +1,158 @@
+#include "geometry/stroke_font.h"
+
+#include <array>
+#include <string_view>
+
+namespace pravelo {
+namespace {
+
+struct GlyphDef {
+  unsigned char code;
+  const char* entry;
+};
+
+// clang-format off
+constexpr GlyphDef kGlyphs[] = {
+    {' ', "ZZZZZZ"},
+    {'!', "XXXXXX+00+80+00+20XXXXXX+00+00+00+00ZZZZZZ"},
+    {'"', "XXXXXX+00+80+00+60XXXXXX+15+80+15+60ZZZZZZ"},
+    {'#', "XXXXXX+12+10+12+70XXXXXX+28+10+28+70XXXXXX+00+28+40+28XXXXXX+00+52+40+52ZZZZZZ"},
+    {'$', "XXXXXX+40+62+32+70+08+70+00+62+00+48+08+42+32+38+40+32+40+18+32+10+08+10+00+18XXXXXX+20+80+20+00ZZZZZZ"},
+    {'%', "XXXXXX+00+00+40+80XXXXXX+00+80+00+60+16+60+16+80+00+80XXXXXX+24+20+40+20+40+00+24+00+24+20ZZZZZZ"},
+    {'&', "XXXXXX+40+00+08+55+08+72+16+80+24+80+30+72+30+62+00+30+00+08+08+00+24+00+40+20ZZZZZZ"},
+    {'(', "XXXXXX+15+80+04+60+00+35+04+10+15-10ZZZZZZ"},
+    {')', "XXXXXX+00+80+11+60+15+35+11+10+00-10ZZZZZZ"},
+    {'*', "XXXXXX+20+70+20+20XXXXXX+00+58+40+32XXXXXX+00+32+40+58ZZZZZZ"},
+    {'+', "XXXXXX+00+35+40+35XXXXXX+20+55+20+15ZZZZZZ"},
+    {',', "XXXXXX+05+05+05+00+00-12ZZZZZZ"},
+    {'-', "XXXXXX+00+35+40+35ZZZZZZ"},
+    {'.', "XXXXXX+00+00+00+00ZZZZZZ"},
+    {'/', "XXXXXX+00+00+40+80ZZZZZZ"},
+    {'0', "XXXXXX+08+00+00+10+00+70+08+80+32+80+40+70+40+10+32+00+08+00XXXXXX+00+10+40+70ZZZZZZ"},
+    {'1', "XXXXXX+00+50+25+80+25+00ZZZZZZ"},
+    {'2', "XXXXXX+00+70+08+80+32+80+40+70+40+50+00+00+40+00ZZZZZZ"},
+    {'3', "XXXXXX+00+70+08+80+32+80+40+70+40+52+32+44+14+44XXXXXX+32+44+40+36+40+10+32+00+08+00+00+10ZZZZZZ"},
+    {'4', "XXXXXX+30+00+30+80+00+30+00+20+40+20ZZZZZZ"},
+    {'5', "XXXXXX+40+80+00+80+00+46+30+48+40+38+40+10+32+00+08+00+00+10ZZZZZZ"},
+    {'6', "XXXXXX+38+76+30+80+10+80+00+70+00+10+08+00+32+00+40+10+40+36+32+46+08+46+00+38ZZZZZZ"},
+    {'7', "XXXXXX+00+80+40+80+12+00ZZZZZZ"},
+    {'8', "XXXXXX+08+44+00+52+00+72+08+80+32+80+40+72+40+52+32+44+08+44+00+36+00+08+08+00+32+00+40+08+40+36+32+44ZZZZZZ"},
+    {'9', "XXXXXX+02+04+10+00+30+00+40+10+40+70+32+80+08+80+00+70+00+44+08+34+32+34+40+42ZZZZZZ"},
+    {':', "XXXXXX+00+00+00+00XXXXXX+00+40+00+40ZZZZZZ"},
+    {'<', "XXXXXX+35+65+00+35+35+05ZZZZZZ"},
+    {'=', "XXXXXX+00+45+40+45XXXXXX+00+25+40+25ZZZZZZ"},
+    {'>', "XXXXXX+00+65+35+35+00+05ZZZZZZ"},
+    {'?', "XXXXXX+00+70+08+80+32+80+40+70+40+54+20+40+20+20XXXXXX+20+00+20+00ZZZZZZ"},
+    {'@', "XXXXXX+30+28+30+52+12+52+10+40+12+28+30+28+38+28+45+38+45+60+37+70+10+70+00+60+00+10+10+00+40+00ZZZZZZ"},
+    {'A', "XXXXXX+00+00+25+80+50+00XXXXXX+10+30+40+30ZZZZZZ"},
+    {'B', "XXXXXX+00+00+00+80+30+80+38+72+38+50+30+42+00+42XXXXXX+30+42+40+34+40+08+32+00+00+00ZZZZZZ"},
+    {'C', "XXXXXX+40+70+32+80+08+80+00+70+00+10+08+00+32+00+40+10ZZZZZZ"},
+    {'D', "XXXXXX+00+00+00+80+25+80+40+65+40+15+25+00+00+00ZZZZZZ"},
+    {'E', "XXXXXX+35+00+00+00+00+80+35+80XXXXXX+00+40+35+40ZZZZZZ"},
+    {'F', "XXXXXX+35+80+00+80+00+00XXXXXX+00+40+30+40ZZZZZZ"},
+    {'G', "XXXXXX+40+70+32+80+08+80+00+70+00+10+08+00+32+00+40+10+40+35+22+35ZZZZZZ"},
+    {'H', "XXXXXX+00+00+00+80XXXXXX+40+00+40+80XXXXXX+00+40+40+40ZZZZZZ"},
+    {'I', "XXXXXX+00+00+00+80ZZZZZZ"},
+    {'J', "XXXXXX+30+80+30+10+22+00+08+00+00+10+00+20ZZZZZZ"},
+    {'K', "XXXXXX+00+00+00+80XXXXXX+40+80+00+30XXXXXX+12+45+40+00ZZZZZZ"},
+    {'L', "XXXXXX+00+80+00+00+35+00ZZZZZZ"},
+    {'M', "XXXXXX+00+00+00+80+25+35+50+80+50+00ZZZZZZ"},
+    {'N', "XXXXXX+00+00+00+80+40+00+40+80ZZZZZZ"},
+    {'O', "XXXXXX+08+00+00+10+00+70+08+80+32+80+40+70+40+10+32+00+08+00ZZZZZZ"},
+    {'P', "XXXXXX+00+00+00+80+32+80+40+72+40+48+32+40+00+40ZZZZZZ"},
+    {'Q', "XXXXXX+08+00+00+10+00+70+08+80+32+80+40+70+40+10+32+00+08+00XXXXXX+24+18+42-04ZZZZZZ"},
+    {'R', "XXXXXX+00+00+00+80+32+80+40+72+40+48+32+40+00+40XXXXXX+20+40+40+00ZZZZZZ"},
+    {'S', "XXXXXX+40+70+32+80+08+80+00+70+00+50+08+42+32+38+40+30+40+10+32+00+08+00+00+10ZZZZZZ"},
+    {'T', "XXXXXX+20+00+20+80XXXXXX+00+80+40+80ZZZZZZ"},
+    {'U', "XXXXXX+00+80+00+10+08+00+32+00+40+10+40+80ZZZZZZ"},
+    {'V', "XXXXXX+00+80+25+00+50+80ZZZZZZ"},
+    {'W', "XXXXXX+00+80+12+00+25+50+38+00+50+80ZZZZZZ"},
+    {'X', "XXXXXX+00+80+50+00XXXXXX+00+00+50+80ZZZZZZ"},
+    {'Y', "XXXXXX+00+80+25+40+50+80XXXXXX+25+40+25+00ZZZZZZ"},
+    {'Z', "XXXXXX+00+80+40+80+00+00+40+00ZZZZZZ"},
+    {'\\', "XXXXXX+00+80+40+00ZZZZZZ"},
+    {'_', "XXXXXX+00-10+40-10ZZZZZZ"},
+    {'a', "XXXXXX+02+40+08+45+23+45+30+38+30+00XXXXXX+30+25+07+25+00+18+00+07+07+00+23+00+30+08ZZZZZZ"},
+    {'b', "XXXXXX+00+80+00+00XXXXXX+00+35+10+45+23+45+30+38+30+07+23+00+10+00+00+10ZZZZZZ"},
+    {'c', "XXXXXX+30+38+23+45+07+45+00+38+00+07+07+00+23+00+30+07ZZZZZZ"},
+    {'d', "XXXXXX+30+80+30+00XXXXXX+30+35+20+45+07+45+00+38+00+07+07+00+20+00+30+10ZZZZZZ"},
+    {'e', "XXXXXX+00+23+30+23+30+38+23+45+07+45+00+38+00+07+07+00+23+00+30+07ZZZZZZ"},
+    {'f', "XXXXXX+08+00+08+72+16+80+25+80XXXXXX+00+45+20+45ZZZZZZ"},
+    {'g', "XXXXXX+30+45+30-13+23-20+07-20+00-13XXXXXX+30+35+20+45+07+45+00+38+00+07+07+00+20+00+30+10ZZZZZZ"},
+    {'h', "XXXXXX+00+80+00+00XXXXXX+00+35+10+45+23+45+30+38+30+00ZZZZZZ"},
+    {'i', "XXXXXX+00+00+00+45XXXXXX+00+60+00+60ZZZZZZ"},
+    {'j', "XXXXXX+10+45+10-13+03-20+00-20XXXXXX+10+60+10+60ZZZZZZ"},
+    {'k', "XXXXXX+00+80+00+00XXXXXX+28+45+00+17XXXXXX+10+27+30+00ZZZZZZ"},
+    {'l', "XXXXXX+00+80+00+07+06+00+10+00ZZZZZZ"},
+    {'m', "XXXXXX+00+00+00+45XXXXXX+00+38+07+45+18+45+25+38+25+00XXXXXX+25+38+32+45+43+45+50+38+50+00ZZZZZZ"},
+    {'n', "XXXXXX+00+00+00+45XXXXXX+00+35+10+45+23+45+30+38+30+00ZZZZZZ"},
+    {'o', "XXXXXX+07+00+00+07+00+38+07+45+23+45+30+38+30+07+23+00+07+00ZZZZZZ"},
+    {'p', "XXXXXX+00+45+00-20XXXXXX+00+35+10+45+23+45+30+38+30+07+23+00+10+00+00+10ZZZZZZ"},
+    {'q', "XXXXXX+30+45+30-20XXXXXX+30+35+20+45+07+45+00+38+00+07+07+00+20+00+30+10ZZZZZZ"},
+    {'r', "XXXXXX+00+00+00+45XXXXXX+00+32+13+45+25+45ZZZZZZ"},
+    {'s', "XXXXXX+30+38+23+45+07+45+00+38+00+30+07+23+23+22+30+15+30+07+23+00+07+00+00+07ZZZZZZ"},
+    {'t', "XXXXXX+08+65+08+07+15+00+22+00XXXXXX+00+45+20+45ZZZZZZ"},
+    {'u', "XXXXXX+00+45+00+07+07+00+20+00+30+10XXXXXX+30+45+30+00ZZZZZZ"},
+    {'v', "XXXXXX+00+45+20+00+40+45ZZZZZZ"},
+    {'w', "XXXXXX+00+45+12+00+25+35+38+00+50+45ZZZZZZ"},
+    {'x', "XXXXXX+00+45+40+00XXXXXX+00+00+40+45ZZZZZZ"},
+    {'y', "XXXXXX+00+45+20+00XXXXXX+40+45+11-20ZZZZZZ"},
+    {'z', "XXXXXX+00+45+30+45+00+00+30+00ZZZZZZ"},
+    {'~', "XXXXXX+00+30+08+40+16+40+24+30+32+30+40+40ZZZZZZ"},
+    {0x80, "XXXXXX+45+70+37+80+18+80+10+70+10+10+18+00+37+00+45+10XXXXXX+00+50+30+50XXXXXX+00+32+30+32ZZZZZZ"},
+    {0xB0, "XXXXXX+05+80+15+80+20+75+20+65+15+60+05+60+00+65+00+75+05+80ZZZZZZ"},
+    {0xB5, "XXXXXX+00+45+00-20XXXXXX+00+07+07+00+20+00+30+10XXXXXX+30+45+30+00ZZZZZZ"},
+    {0xC4, "XXXXXX+00+00+25+65+50+00XXXXXX+09+24+41+24XXXXXX+15+85+15+85XXXXXX+35+85+35+85ZZZZZZ"},
+    {0xD6, "XXXXXX+08+00+00+08+00+57+08+65+32+65+40+57+40+08+32+00+08+00XXXXXX+10+85+10+85XXXXXX+30+85+30+85ZZZZZZ"},
+    {0xDC, "XXXXXX+00+65+00+08+08+00+32+00+40+08+40+65XXXXXX+10+85+10+85XXXXXX+30+85+30+85ZZZZZZ"},
+    {0xDF, "XXXXXX+00+00+00+70+08+80+22+80+30+72+30+60+18+50+30+43+35+35+35+08+28+00+14+00ZZZZZZ"},
+    {0xE4, "XXXXXX+02+40+08+45+23+45+30+38+30+00XXXXXX+30+25+07+25+00+18+00+07+07+00+23+00+30+08XXXXXX+05+60+05+60XXXXXX+25+60+25+60ZZZZZZ"},
+    {0xF6, "XXXXXX+07+00+00+07+00+38+07+45+23+45+30+38+30+07+23+00+07+00XXXXXX+05+60+05+60XXXXXX+25+60+25+60ZZZZZZ"},
+    {0xFC, "XXXXXX+00+45+00+07+07+00+20+00+30+10XXXXXX+30+45+30+00XXXXXX+05+60+05+60XXXXXX+25+60+25+60ZZZZZZ"},
+};
+// clang-format on
+
+constexpr std::string_view kFallbackGlyph = "XXXXXX+00+00+00+00ZZZZZZ";  // "."
+
+constexpr std::array<const char*, 256> makeGlyphIndex() {
+  std::array<const char*, 256> index{};
+  for (const GlyphDef& g : kGlyphs) index[g.code] = g.entry;
+  return index;
+}
+
+constexpr std::array<const char*, 256> kGlyphIndex = makeGlyphIndex();
+constexpr int kCellSize = 6;
+
+int cellNumber(std::string_view digits) {
+  const int magnitude = (digits[1] - '0') * 10 + (digits[2] - '0');
+  return digits[0] == '-' ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+std::string_view glyphEntry(unsigned char c) {
+  const char* entry = kGlyphIndex[c];
+  return entry != nullptr ? std::string_view(entry) : kFallbackGlyph;
+}
+
+GlyphCell glyphCell(unsigned char c, int index) {
+  const std::string_view entry = glyphEntry(c);
+  const std::size_t at = static_cast<std::size_t>(index) * kCellSize;
+  if (index < 0 || at + kCellSize > entry.size()) return {GlyphCellKind::kEnd};
+  const std::string_view cell = entry.substr(at, kCellSize);
+  if (cell == "XXXXXX") return {GlyphCellKind::kPenUp};
+  if (cell == "ZZZZZZ") return {GlyphCellKind::kEnd};
+  return {GlyphCellKind::kVertex, cellNumber(cell.substr(0, 3)), cellNumber(cell.substr(3, 3))};
+}
+
+int glyphWidth(unsigned char c) {
+  if (c == ' ') return 1;
+  int width = 0;
+  for (int i = 0;; ++i) {
+    const GlyphCell cell = glyphCell(c, i);
+    if (cell.kind == GlyphCellKind::kEnd) return width;
+    if (cell.kind == GlyphCellKind::kVertex && cell.x > width) width = cell.x;
+  }
+}
+
+}  // namespace pravelo

@@ -1,0 +1,197 @@
+#include "copper/contour_union.h"
+
+#include <gtest/gtest.h>
+
+#include <clipper.hpp>
+#include <random>
+
+#include "copper/object_contours.h"
+#include "copper/segment_outline.h"
+
+namespace pravelo {
+namespace {
+
+Contour square(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
+  return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+}
+
+double signedArea(const Contour& c) {
+  double a = 0;
+  for (std::size_t i = 0; i < c.size(); ++i) {
+    const IPoint p = c[i];
+    const IPoint q = c[(i + 1) % c.size()];
+    a += static_cast<double>(p.x) * q.y - static_cast<double>(q.x) * p.y;
+  }
+  return a / 2;
+}
+
+TEST(ContourUnion, SnapsHalfToEvenOnTheTenUnitLattice) {
+  ContourList c{{{12345, 12344}, {12355, -12345}, {-12355, 5}}};
+  snapContours(c);
+  EXPECT_EQ(c[0], (Contour{{12340, 12340}, {12360, -12340}, {-12360, 0}}));
+}
+
+TEST(ContourUnion, EveryContourEndsUpTurningRight) {
+  ContourList c{square(0, 0, 100, 100),
+                {{0, 0}, {0, 100}, {100, 100}, {100, 0}},
+                segmentOutline({0, 0}, {5000, 3000}, 2000, false, false)};
+  orientContours(c);
+  for (const Contour& contour : c) EXPECT_LT(signedArea(contour), 0);
+}
+
+TEST(ContourUnion, OverlappingSquaresGiveOneLoop) {
+  const ContourList loops = unionLoops({square(0, 0, 100, 100), square(50, 50, 150, 150)});
+  ASSERT_EQ(loops.size(), 1u);
+  EXPECT_EQ(signedArea(loops[0]), -17500);
+}
+
+TEST(ContourUnion, RingOfBarsGivesAnOuterAndAnInnerLoop) {
+  const ContourList loops = unionLoops({square(0, 0, 400, 100), square(300, 0, 400, 400),
+                                        square(0, 300, 400, 400), square(0, 0, 100, 400)});
+  ASSERT_EQ(loops.size(), 2u);
+  EXPECT_EQ(signedArea(loops[0]), -160000);  // clockwise around the copper
+  EXPECT_EQ(signedArea(loops[1]), 40000);    // anticlockwise around the hole
+}
+
+TEST(ContourUnion, CrossingTracksGiveOneLoopAroundBoth) {
+  const ContourList loops =
+      unionLoops({segmentOutline({0, 0}, {100000, 0}, 4000, false, false),
+                  segmentOutline({50000, -50000}, {50000, 50000}, 4000, false, false)});
+  ASSERT_EQ(loops.size(), 1u);
+  EXPECT_LT(signedArea(loops[0]), 0);
+}
+
+TEST(ContourUnion, TraceStopsAtEarlierWalks) {
+  ContourList c{square(0, 0, 100, 100)};
+  UnionGraph graph = buildUnionGraph(c);
+  const auto loop = traceLoop(graph, 2);
+  ASSERT_TRUE(loop.has_value());
+  EXPECT_EQ(loop->size(), 4u);
+  EXPECT_FALSE(traceLoop(graph, 0).has_value());
+  EXPECT_FALSE(traceLoop(graph, 7).has_value());
+}
+
+TEST(ContourUnion, CoincidentNodesShareTheirSuccessors) {
+  const UnionGraph graph = buildUnionGraph({square(0, 0, 100, 100), square(100, 0, 200, 100)});
+  ASSERT_EQ(graph.nodes.size(), 8u);
+  // (100, 0) is node 1 of the first square and node 4 of the second.
+  EXPECT_EQ(graph.nodes[1].successors, (std::vector<int>{2, 5}));
+  EXPECT_EQ(graph.nodes[4].successors, (std::vector<int>{5, 2}));
+  EXPECT_EQ(graph.nodes[4].previous, 7);
+}
+
+// --- Property: the union's area equals an independent clipping library's. ---
+
+// Whether a point lies inside any of the contours (crossing parity per contour).
+bool covered(const ContourList& contours, double x, double y) {
+  for (const Contour& c : contours) {
+    bool inside = false;
+    for (std::size_t i = 0, j = c.size() - 1; i < c.size(); j = i++) {
+      if ((c[i].y > y) != (c[j].y > y) && x < (static_cast<double>(c[j].x) - c[i].x) *
+                                                      (y - c[i].y) /
+                                                      (static_cast<double>(c[j].y) - c[i].y) +
+                                                  c[i].x) {
+        inside = !inside;
+      }
+    }
+    if (inside) return true;
+  }
+  return false;
+}
+
+// Traced loops include walks inside copper or inside gaps; a real boundary has copper on its
+// right and none on its left.
+bool isBoundary(const Contour& loop, const ContourList& contours) {
+  std::size_t longest = 0;
+  double length = -1;
+  for (std::size_t i = 0; i < loop.size(); ++i) {
+    const IPoint a = loop[i];
+    const IPoint b = loop[(i + 1) % loop.size()];
+    const double l = std::hypot(b.x - a.x, b.y - a.y);
+    if (l > length) {
+      length = l;
+      longest = i;
+    }
+  }
+  if (length <= 0) return false;
+  const IPoint a = loop[longest];
+  const IPoint b = loop[(longest + 1) % loop.size()];
+  const double mx = (a.x + b.x) / 2.0;
+  const double my = (a.y + b.y) / 2.0;
+  const double rx = (b.y - a.y) / length * 3;
+  const double ry = -(b.x - a.x) / length * 3;
+  return covered(contours, mx + rx, my + ry) && !covered(contours, mx - rx, my - ry);
+}
+
+double oracleArea(const ContourList& contours) {
+  ClipperLib::Paths paths;
+  for (const Contour& c : contours) {
+    ClipperLib::Path path;
+    for (const IPoint& p : c) path.push_back({p.x, p.y});
+    // Every contour counts as copper, whichever way round it runs.
+    if (!ClipperLib::Orientation(path)) ClipperLib::ReversePath(path);
+    paths.push_back(path);
+  }
+  ClipperLib::Clipper clipper;
+  clipper.AddPaths(paths, ClipperLib::ptSubject, true);
+  ClipperLib::Paths solution;
+  clipper.Execute(ClipperLib::ctUnion, solution, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
+  double area = 0;
+  for (const ClipperLib::Path& p : solution) area += ClipperLib::Area(p);
+  return area;
+}
+
+std::vector<TObjekt> randomLayout(std::mt19937& random) {
+  std::uniform_real_distribution<float> at(0, 60000);
+  std::vector<TObjekt> objects;
+  const int n = 3 + static_cast<int>(random() % 10);
+  for (int i = 0; i < n; ++i) {
+    TObjekt o = newObject();
+    switch (random() % 4) {
+      case 0:
+      case 1:
+        initTrack(o, 1000 + static_cast<std::int32_t>(random() % 6000), kLayerC1);
+        for (int k = 0; k < 2 + static_cast<int>(random() % 3); ++k)
+          o.points.push_back({at(random), at(random)});
+        break;
+      case 2:
+        initPad(o, {at(random), at(random)}, kLayerC1, static_cast<std::uint8_t>(1 + random() % 9),
+                500, 2000 + at(random) / 10);
+        break;
+      default:
+        initCircle(o, {at(random), at(random)}, 8000 + static_cast<std::int32_t>(random() % 8000),
+                   kLayerC1, 4000);
+        o.paramA = static_cast<std::int32_t>(random() % 360) * 1000;
+        o.width = static_cast<std::int32_t>(random() % 360) * 1000;
+        break;
+    }
+    objects.push_back(o);
+  }
+  return objects;
+}
+
+TEST(ContourUnion, AreaMatchesAnIndependentUnion) {
+  std::mt19937 random(2024);
+  int boundaries = 0;
+  for (int round = 0; round < 200; ++round) {
+    ContourList contours;
+    for (const TObjekt& o : randomLayout(random)) {
+      for (Contour& c : objectContours(o, 0)) contours.push_back(std::move(c));
+    }
+    ContourList snapped = contours;
+    snapContours(snapped);
+    const ContourList loops = unionLoops(contours);
+    double area = 0;
+    for (const Contour& loop : loops) {
+      if (!isBoundary(loop, snapped)) continue;
+      area -= signedArea(loop);
+      ++boundaries;
+    }
+    const double expected = oracleArea(snapped);
+    EXPECT_NEAR(area, expected, expected * 1e-4) << "round " << round;
+  }
+  EXPECT_GT(boundaries, 150);
+}
+
+}  // namespace
+}  // namespace pravelo
