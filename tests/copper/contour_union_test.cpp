@@ -80,6 +80,57 @@ TEST(ContourUnion, CoincidentNodesShareTheirSuccessors) {
   EXPECT_EQ(graph.nodes[4].previous, 7);
 }
 
+// The plain pairwise form of the intersection step: every pair of contours whose bounds
+// (widened by a unit) meet, every pair of their edges, each crossing queued on both start
+// nodes after the queued points that are not farther from the start node.
+ContourList pairwiseIntersections(ContourList contours) {
+  std::vector<std::vector<std::vector<IPoint>>> queues(contours.size());
+  for (std::size_t i = 0; i < contours.size(); ++i) queues[i].resize(contours[i].size());
+  auto enqueue = [&](std::size_t c, std::size_t e, IPoint p) {
+    const IPoint s = contours[c][e];
+    auto far = [&](IPoint q) { return std::llabs(q.x - s.x) + std::llabs(q.y - s.y); };
+    auto& q = queues[c][e];
+    auto at = q.begin();
+    while (at != q.end() && far(*at) <= far(p)) ++at;
+    q.insert(at, p);
+  };
+  for (std::size_t i = 0; i < contours.size(); ++i) {
+    for (std::size_t j = i + 1; j < contours.size(); ++j) {
+      const TRect a = contourBounds(contours[i]);
+      const TRect b = contourBounds(contours[j]);
+      if (!rectsIntersect({a.left - 1, a.top - 1, a.right + 1, a.bottom + 1},
+                          {b.left - 1, b.top - 1, b.right + 1, b.bottom + 1})) {
+        continue;
+      }
+      const Contour& ci = contours[i];
+      const Contour& cj = contours[j];
+      for (std::size_t ea = 0; ea < ci.size(); ++ea) {
+        for (std::size_t eb = 0; eb < cj.size(); ++eb) {
+          if (auto p = edgeCrossing(ci[ea], ci[(ea + 1) % ci.size()], cj[eb],
+                                    cj[(eb + 1) % cj.size()])) {
+            enqueue(i, ea, *p);
+            enqueue(j, eb, *p);
+          }
+        }
+      }
+    }
+  }
+  for (std::size_t i = 0; i < contours.size(); ++i) {
+    Contour merged;
+    for (std::size_t e = 0; e < contours[i].size(); ++e) {
+      merged.push_back(contours[i][e]);
+      merged.insert(merged.end(), queues[i][e].begin(), queues[i][e].end());
+    }
+    Contour kept;
+    for (const IPoint& p : merged) {
+      if (kept.empty() || kept.back() != p) kept.push_back(p);
+    }
+    while (kept.size() > 1 && kept.back() == kept.front()) kept.pop_back();
+    contours[i] = kept;
+  }
+  return contours;
+}
+
 // --- Property: the union's area equals an independent clipping library's. ---
 
 // Whether a point lies inside any of the contours (crossing parity per contour).
@@ -141,8 +192,15 @@ double oracleArea(const ContourList& contours) {
   return area;
 }
 
+// Half of the layouts put every coordinate on a 0.2 mm grid, as a routed board does: there
+// tracks share end points and caps, and edges meet at vertices.
 std::vector<TObjekt> randomLayout(std::mt19937& random) {
-  std::uniform_real_distribution<float> at(0, 60000);
+  std::uniform_real_distribution<float> anywhere(0, 60000);
+  const bool grid = random() % 2 == 0;
+  auto at = [&](std::mt19937& r) {
+    const float v = anywhere(r);
+    return grid ? std::nearbyint(v / 2000) * 2000 : v;
+  };
   std::vector<TObjekt> objects;
   const int n = 3 + static_cast<int>(random() % 10);
   for (int i = 0; i < n; ++i) {
@@ -168,6 +226,21 @@ std::vector<TObjekt> randomLayout(std::mt19937& random) {
     objects.push_back(o);
   }
   return objects;
+}
+
+TEST(ContourUnion, IntersectionsMatchThePairwiseSteps) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 40; ++round) {
+    ContourList contours;
+    for (const TObjekt& o : randomLayout(random)) {
+      for (Contour& c : objectContours(o, 0)) contours.push_back(std::move(c));
+    }
+    snapContours(contours);
+    orientContours(contours);
+    ContourList swept = contours;
+    insertIntersections(swept);
+    EXPECT_EQ(swept, pairwiseIntersections(contours)) << "round " << round;
+  }
 }
 
 TEST(ContourUnion, AreaMatchesAnIndependentUnion) {
