@@ -7,22 +7,13 @@
 
 #include "copper/object_contours.h"
 #include "copper/segment_outline.h"
+#include "copper/signed_area.h"
 
 namespace pravelo {
 namespace {
 
 Contour square(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
   return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
-}
-
-double signedArea(const Contour& c) {
-  double a = 0;
-  for (std::size_t i = 0; i < c.size(); ++i) {
-    const IPoint p = c[i];
-    const IPoint q = c[(i + 1) % c.size()];
-    a += static_cast<double>(p.x) * q.y - static_cast<double>(q.x) * p.y;
-  }
-  return a / 2;
 }
 
 TEST(ContourUnion, SnapsHalfToEvenOnTheTenUnitLattice) {

@@ -5,18 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "copper/signed_area.h"
+
 namespace pravelo {
 namespace {
-
-double signedArea(const Contour& c) {
-  double a = 0;
-  for (std::size_t i = 0; i < c.size(); ++i) {
-    const IPoint p = c[i];
-    const IPoint q = c[(i + 1) % c.size()];
-    a += static_cast<double>(p.x) * q.y - static_cast<double>(q.x) * p.y;
-  }
-  return a / 2;
-}
 
 TEST(SegmentOutline, RoundCapsHaveWidthDependentSegments) {
   // Width 0.3 mm: w / 3000 + 3 = 4 segments per cap, each cap adds its start point too.
