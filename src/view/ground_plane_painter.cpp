@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "copper/thermal_spokes.h"
 #include "geometry/layer_presence.h"
 #include "view/object_painter.h"
 
@@ -17,9 +18,20 @@ void paintGroundPlane(Canvas& canvas, const ViewTransform& view, const Board& bo
                   {groundPlaneColour(scheme, layer, style.darkGroundPlane)});
   ObjectPainter painter(canvas, view);
   const Paint gap{style.background};
+  const bool multilayer = header.multilayer != 0;
   for (const auto& o : board.objects) {
-    if (isMaskOnlyZone(*o) || !isPresentOnLayer(*o, layer, header.multilayer != 0)) continue;
+    if (isMaskOnlyZone(*o) || !isPresentOnLayer(*o, layer, multilayer)) continue;
     painter.draw(*o, gap, o->cutout ? 0 : o->clearance);
+  }
+  // Thermal pads are tied to the plane by spokes across their gap.
+  const Paint copper{groundPlaneColour(scheme, layer, style.darkGroundPlane)};
+  for (const auto& o : board.objects) {
+    if (!isPadKind(o->kind) || !o->optB || !isPresentOnLayer(*o, layer, multilayer)) continue;
+    for (const SpokeRectangle& spoke : thermalSpokes(*o, layer, kSpokeReach)) {
+      std::vector<DPoint> corners;
+      for (const FPoint& p : spoke) corners.push_back(worldToScreen(view, p));
+      canvas.fillPolygon(corners, copper);
+    }
   }
 }
 

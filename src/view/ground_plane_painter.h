@@ -13,7 +13,8 @@ struct GroundPlaneStyle {
 };
 
 // The automatic ground plane of `layer`: the board filled with plane copper, then every object
-// present on the layer cut out grown by its clearance (a cut-out area by its own shape).
+// present on the layer cut out grown by its clearance (a cut-out area by its own shape), then the
+// thermal spokes of thermal pads.
 void paintGroundPlane(Canvas& canvas, const ViewTransform& view, const Board& board, int layer,
                       const ColourScheme& scheme, const GroundPlaneStyle& style);
 

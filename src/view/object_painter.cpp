@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "copper/hatch.h"
 #include "geometry/arc.h"
 #include "geometry/pad_geometry.h"
 #include "geometry/point.h"
@@ -72,7 +73,7 @@ void ObjectPainter::draw(const TObjekt& o, const Paint& paint, int enlargement) 
 void ObjectPainter::drawTrack(const TObjekt& track, const Paint& paint, int enlargement) const {
   const auto& pts = track.points;
   if (pts.empty()) return;
-  const double width = double{track.width} + 2.0 * enlargement;
+  const double width = static_cast<double>(track.width) + 2.0 * enlargement;
   const double widthPx = toPixels(width);
   if (allVerticesCoincide(pts)) {
     canvas_.disc(toScreen(pts[0]), std::max(0.5, widthPx / 2), paint);
@@ -88,9 +89,24 @@ void ObjectPainter::drawTrack(const TObjekt& track, const Paint& paint, int enla
 void ObjectPainter::drawZone(const TObjekt& zone, const Paint& paint, int enlargement) const {
   if (zone.points.empty()) return;
   const std::vector<DPoint> outline = toScreen(zone.points);
-  canvas_.fillPolygon(outline, paint);
-  const double widthPx = toPixels(double{zone.width} + 2.0 * enlargement);
+  if (zone.optB && !zone.cutout && enlargement == 0) {
+    drawHatch(zone, paint);
+  } else {
+    canvas_.fillPolygon(outline, paint);
+  }
+  const double widthPx = toPixels(static_cast<double>(zone.width) + 2.0 * enlargement);
   canvas_.strokePolyline(outline, widthPx, LineCap::Round, paint, zone.closed != 0);
+}
+
+void ObjectPainter::drawHatch(const TObjekt& zone, const Paint& paint) const {
+  // The pitch follows the outline width for an automatic hatch; the lines are half as wide.
+  const std::int32_t pitch = std::max(10, zone.optC ? 2 * zone.width : zone.paramB);
+  const double width = toPixels(pitch / 2);
+  for (const HatchSegment& s : hatchLines(zone, pitch, HatchVariant::kGrid)) {
+    canvas_.strokePolyline({worldToScreen(view_, DPoint{double(s.from.x), double(s.from.y)}),
+                            worldToScreen(view_, DPoint{double(s.to.x), double(s.to.y)})},
+                           width, LineCap::Round, paint);
+  }
 }
 
 void ObjectPainter::drawPad(const TObjekt& pad, const Paint& paint, int enlargement) const {

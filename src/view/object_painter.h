@@ -22,6 +22,7 @@ class ObjectPainter {
   void drawText(const TObjekt& text, const Paint& paint, int enlargement = 0) const;
 
  private:
+  void drawHatch(const TObjekt& zone, const Paint& paint) const;
   std::vector<DPoint> toScreen(const std::vector<FPoint>& points) const;
   DPoint toScreen(FPoint p) const { return worldToScreen(view_, p); }
   double toPixels(double units) const { return units * view_.zoom; }

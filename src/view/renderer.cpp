@@ -289,7 +289,9 @@ void drawDrillHoles(FrameContext& f) {
     }
     if (radius <= 0) continue;
     drawHole(f.canvas, c, radius, hole,
-             pureHole ? f.invertedBackground : pad.selected ? f.highlight : hole);
+             pureHole       ? f.invertedBackground
+             : pad.selected ? f.highlight
+                            : hole);
     if (!pureHole || f.options.showAllLayers) continue;
     const double d = (radius - 1) / 1.6 - 2;
     if (d <= 0) continue;

@@ -126,6 +126,31 @@ TEST_F(RendererTest, TheClearanceGapSurroundsCopperInTheGroundPlane) {
   EXPECT_EQ(at(50500, -50500 - 17500), plane);
 }
 
+TEST_F(RendererTest, ThermalSpokesBridgeTheClearanceGap) {
+  board.header.activeLayer = kLayerC1;
+  board.header.groundPlane[kLayerC1 - 1] = 1;
+  TObjekt& p = pad({50500, -50500}, 10000, 3000);
+  p.clearance = 10000;
+  p.optB = 1;  // spokes up, right, down and left
+  const Rgb plane = groundPlaneColour(scheme, kLayerC1, true);
+  EXPECT_EQ(at(50500 + 15000, -50500), plane) << "spoke to the right";
+  EXPECT_EQ(at(50500, -50500 + 15000), plane) << "spoke upwards";
+  EXPECT_EQ(at(50500 + 12000, -50500 + 12000), kBlackBg) << "gap between the spokes";
+}
+
+TEST_F(RendererTest, AHatchedZoneLeavesGapsBetweenItsLines) {
+  TObjekt z = newObject();
+  initZone(z, 5000, kLayerC2);  // automatic hatch: pitch 10000, lines 5000 wide
+  z.optB = 1;
+  for (FPoint p : {FPoint{10000, -10000}, FPoint{90000, -10000}, FPoint{90000, -90000},
+                   FPoint{10000, -90000}}) {
+    addPoint(z, p);
+  }
+  add(std::move(z));
+  EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerC2)) << "on a hatch line";
+  EXPECT_EQ(at(45500, -45500), kBlackBg) << "between the lines";
+}
+
 TEST_F(RendererTest, TransparentModeAddsOverlappingLayers) {
   options.transparent = true;
   track(kLayerC1, {10000, -50000}, {90000, -50000}, 20000);
