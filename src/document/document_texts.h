@@ -35,6 +35,10 @@
   X(couldNotSaveAfter, " konnte nicht gespeichert werden: ", " could not be saved: ", " n'a pas pu être enregistré : ") \
   X(couldNotReadBefore, "Die Datei ", "The file ", "Le fichier ") \
   X(couldNotReadAfter, " konnte nicht gelesen werden.", " could not be read.", " n'a pas pu être lu.") \
+  X(saveProblemCreate, "die temporäre Datei konnte nicht angelegt werden", "the temporary file could not be created", "le fichier temporaire n'a pas pu être créé") \
+  X(saveProblemWrite, "das Schreiben ist fehlgeschlagen", "writing failed", "l'écriture a échoué") \
+  X(saveProblemReplace, "die bisherige Datei konnte nicht ersetzt werden", "the previous file could not be replaced", "le fichier précédent n'a pas pu être remplacé") \
+  X(layoutFileFilter, "Layout-Dateien (*.pvb*)|*.pvb*|Alle Dateien (*.*)|*.*", "Layout files (*.pvb*)|*.pvb*|All files (*.*)|*.*", "Fichiers Layout (*.pvb*)|*.pvb*|Tous les fichiers (*.*)|*.*") \
   X(autosaveHint, "Automatisches Speichern...", "Autosave...", "Sauvegarde automatique...") \
   X(fileDamaged, "Die Datei ist beschädigt: ", "The file is damaged: ", "Le fichier est endommagé : ") \
   X(atByte, " bei Byte ", " at byte ", " à l'octet ") \
@@ -44,6 +48,8 @@
   X(problemStringTooLong, "der Text ist zu lang", "the text is too long", "le texte est trop long") \
   X(problemNoBoards, "sie enthält keine Platine", "it holds no board", "il ne contient aucune carte") \
   X(problemIndexOutOfRange, "der Index liegt außerhalb der Objektliste", "the index lies outside the object list", "l'indice est hors de la liste des objets") \
+  X(problemCountTooSmall, "die Anzahl ist zu klein", "the count is too small", "le nombre est trop petit") \
+  X(problemUnsupportedVersion, "diese Formatversion wird hier nicht gelesen", "this format version is not read here", "cette version du format n'est pas lue ici") \
   X(problemTrailingData, "nach dem Ende folgen weitere Daten", "more data follows the end", "des données suivent la fin") \
   X(fieldVersion, "Versionskennung", "version word", "identifiant de version") \
   X(fieldBoardCount, "Anzahl der Platinen", "board count", "nombre de cartes") \

@@ -1,0 +1,39 @@
+#include "document/layout_version.h"
+
+#include <cstring>
+#include <filesystem>
+
+#include "document/document_texts.h"
+
+namespace pravelo {
+
+VersionCheck checkLayoutVersion(const std::string& path, std::string_view fileStart,
+                                Language language) {
+  const std::string quotedName =
+      "\"" + std::filesystem::path(path).filename().string() + "\"";
+  VersionCheck check;
+  if (fileStart.size() >= 4) {
+    std::uint32_t word;
+    std::memcpy(&word, fileStart.data(), 4);
+    check.version = static_cast<std::int64_t>(word) - kLayoutVersionBase;
+  }
+  const std::int64_t d = check.version;
+  if (d == kLayoutVersion) {
+    check.verdict = VersionVerdict::Current;
+  } else if (d >= 0 && d < kLayoutVersion) {
+    check.verdict = VersionVerdict::Older;
+    check.message = quotedName + tr(texts::olderVersionBefore, language) + std::to_string(d) +
+                    tr(texts::olderVersionAfter, language);
+  } else if (d > kLayoutVersion && d < 12) {
+    check.verdict = VersionVerdict::Newer;
+    check.message = quotedName + tr(texts::newerVersionBefore, language) + std::to_string(d) +
+                    tr(texts::newerVersionAfter, language) + "\n" +
+                    tr(texts::newerVersionCannotOpen, language);
+  } else {
+    check.verdict = VersionVerdict::Foreign;
+    check.message = quotedName + tr(texts::notALayoutFile, language);
+  }
+  return check;
+}
+
+}  // namespace pravelo

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pravelo {
+
+// Texts in layout files are Windows-1252 bytes (the stroke font is indexed by that code page);
+// the edges that show them (user interface, JSON, command line) convert them to UTF-8. The five
+// bytes the code page leaves undefined map to the control characters of the same number.
+std::string windows1252ToUtf8(std::string_view bytes);
+
+}  // namespace pravelo
