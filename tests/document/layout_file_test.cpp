@@ -155,6 +155,56 @@ TEST(LayoutFile, WriterCutsStringsToWhatTheReaderAccepts) {
   EXPECT_EQ(read.project.comment.size(), kProjectCommentMax);
 }
 
+// Four objects (pads 0..2, track 3) with the connection section `section` and, when the track
+// is autorouted, the route ends `ends`.
+LayoutContents withSections(const std::string& section, const std::string& ends) {
+  Document doc;
+  doc.boards.push_back(std::make_unique<Board>());
+  for (float x : {0.0f, 1000.0f, 2000.0f}) {
+    TObjekt pad = newObject();
+    initPad(pad, {x, 0}, kLayerC1, kPadCircular, 100, 200);
+    add(*doc.boards[0], std::move(pad));
+  }
+  TObjekt* track = add(*doc.boards[0], strokeTrack(0, 0, 1, 1, kLayerC1));
+  track->autorouted = ends.empty() ? 0 : 1;
+  const std::string bytes = writeLayout(doc);
+  const std::size_t sections = 542 + 4 * 109;
+  const std::size_t written = 3 * 4 + (ends.empty() ? 0 : 8);
+  return parseLayout(bytes.substr(0, sections) + section + ends + bytes.substr(sections + written));
+}
+
+std::string int32s(std::initializer_list<std::int32_t> values) {
+  std::string bytes;
+  for (std::int32_t v : values) bytes.append(reinterpret_cast<const char*>(&v), 4);
+  return bytes;
+}
+
+TEST(LayoutFile, ConnectionIndicesThatCannotBeHonouredAreSkippedAndListsMadeSymmetric) {
+  // Pad 0 names: none, out of range, itself, the track, pad 1, pad 1 again; pad 2 names pad 0.
+  const LayoutContents read =
+      withSections(int32s({6, -1, 99, 0, 3, 1, 1, /*pad 1*/ 0, /*pad 2*/ 1, 0}), "");
+  const ObjectList& objects = read.boards[0]->objects;
+  EXPECT_EQ(indices(objects, objects[0]->connections), (std::vector<int>{1, 2}));
+  EXPECT_EQ(indices(objects, objects[1]->connections), (std::vector<int>{0}));
+  EXPECT_EQ(indices(objects, objects[2]->connections), (std::vector<int>{0}));
+  EXPECT_TRUE(objects[3]->connections.empty());
+}
+
+TEST(LayoutFile, RouteEndsOnlyPointAtPads) {
+  const std::string none = int32s({0, 0, 0});
+  struct Case {
+    std::int32_t a, b;
+    int expectedA, expectedB;
+  };
+  for (const Case& c : {Case{0, 2, 0, 2}, Case{-1, 1, -1, 1}, Case{3, 99, -1, -1},
+                        Case{-7, 4, -1, -1}}) {
+    const LayoutContents read = withSections(none, int32s({c.a, c.b}));
+    const ObjectList& objects = read.boards[0]->objects;
+    EXPECT_EQ(indexOf(objects, objects[3]->routeEndA), c.expectedA) << c.a;
+    EXPECT_EQ(indexOf(objects, objects[3]->routeEndB), c.expectedB) << c.b;
+  }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Damaged files
 
