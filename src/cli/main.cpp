@@ -1,8 +1,10 @@
-#include <CLI/CLI.hpp>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"Pravelo-Board command-line tool"};
-  app.require_subcommand(1);
-  CLI11_PARSE(app, argc, argv);
-  return 0;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return pravelo::runCli(args, std::cout, std::cerr);
 }

@@ -6,6 +6,7 @@
 
 #include "app/app_texts.h"
 #include "app/text.h"
+#include "cli/cli_texts.h"
 #include "document/document_texts.h"
 #include "view/view_texts.h"
 
@@ -21,7 +22,8 @@ struct Entry {
 #define PRAVELO_LIST_TEXT(id, de, en, fr) Entry{#id, Text{de, en, fr}},
 const std::vector<Entry> kCatalogue = {PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
                                            PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
-                                           PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)};
+                                           PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
+                                           PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)};
 #undef PRAVELO_LIST_TEXT
 
 TEST(TextCatalogue, EveryEntryExistsInEveryLanguage) {

@@ -1,0 +1,135 @@
+#include "cli/cli.h"
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <ostream>
+
+#include "cli/cli_texts.h"
+#include "cli/info_summary.h"
+#include "cli/layout_json.h"
+#include "document/document_texts.h"
+#include "document/layout_load.h"
+#include "document/save_commands.h"
+
+namespace pravelo {
+namespace {
+
+std::optional<Language> languageNamed(const std::string& name) {
+  if (name == "de") return Language::German;
+  if (name == "en") return Language::English;
+  if (name == "fr") return Language::French;
+  return std::nullopt;
+}
+
+// The help texts are built before parsing, so the language is looked up first.
+Language requestedLanguage(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::optional<Language> language;
+    if (args[i] == "--lang" && i + 1 < args.size()) language = languageNamed(args[i + 1]);
+    if (args[i].rfind("--lang=", 0) == 0) language = languageNamed(args[i].substr(7));
+    if (language) return *language;
+  }
+  return Language::English;
+}
+
+void translateHelp(CLI::App& app, Language language) {
+  auto formatter = app.get_formatter();
+  formatter->label("Usage", tr(texts::cliUsage, language));
+  formatter->label("OPTIONS", tr(texts::cliOptionsWord, language));
+  formatter->label("SUBCOMMAND", tr(texts::cliSubcommandWord, language));
+  formatter->label("REQUIRED", tr(texts::cliRequired, language));
+  formatter->label("Positionals", tr(texts::cliPositionals, language));
+  formatter->label("TEXT", tr(texts::cliTextType, language));
+  app.set_help_flag("-h,--help", tr(texts::cliHelpHelp, language));
+  app.option_defaults()->group(tr(texts::cliOptionsGroup, language));
+}
+
+// The document in `path` with every load repair, or nothing after reporting why not.
+std::optional<Document> load(const std::string& path, std::ostream& err, Language language) {
+  LoadedLayout loaded = loadLayoutFile(path, language);
+  if (loaded.failure != LoadFailure::None) {
+    if (loaded.failure == LoadFailure::NotFound) err << path << ": ";
+    err << loaded.message << "\n";
+    return std::nullopt;
+  }
+  Document doc;
+  installLayout(doc, std::move(loaded.contents));
+  doc.fileName = path;
+  return doc;
+}
+
+int info(const std::string& path, bool json, std::ostream& out, std::ostream& err,
+         Language language) {
+  const std::optional<Document> doc = load(path, err, language);
+  if (!doc) return kExitBadInput;
+  if (json) {
+    out << layoutJson(*doc).dump() << "\n";
+  } else {
+    out << infoSummary(*doc, path, language);
+  }
+  return kExitOk;
+}
+
+int resave(const std::string& in, const std::string& outPath, std::ostream& err,
+           Language language) {
+  std::optional<Document> doc = load(in, err, language);
+  if (!doc) return kExitBadInput;
+  if (const std::optional<Text> problem = writeDocumentFile(*doc, outPath)) {
+    err << tr(texts::couldNotSaveBefore, language) << "\"" << outPath << "\""
+        << tr(texts::couldNotSaveAfter, language) << tr(*problem, language) << ".\n";
+    return kExitBadInput;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const Language language = requestedLanguage(args);
+  CLI::App app{tr(texts::cliDescription, language), "pravelo-cli"};
+  translateHelp(app, language);
+  app.require_subcommand(1);
+  std::string languageName = "en";
+  app.add_option("--lang", languageName, tr(texts::cliLangHelp, language));
+
+  std::string file;
+  bool json = false;
+  CLI::App* infoCommand = app.add_subcommand("info", tr(texts::cliInfoHelp, language));
+  infoCommand->fallthrough();
+  infoCommand->add_flag("--json", json, tr(texts::cliJsonHelp, language));
+  infoCommand->add_option("FILE", file, tr(texts::cliFileHelp, language))->required();
+
+  std::string input;
+  std::string output;
+  CLI::App* resaveCommand = app.add_subcommand("resave", tr(texts::cliResaveHelp, language));
+  resaveCommand->fallthrough();
+  resaveCommand->add_option("IN", input, tr(texts::cliInputHelp, language))->required();
+  resaveCommand->add_option("OUT", output, tr(texts::cliOutputHelp, language))->required();
+  for (CLI::App* sub : {infoCommand, resaveCommand}) {
+    sub->group(tr(texts::cliSubcommandsGroup, language));
+    sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
+  }
+
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    app.parse(reversed);
+    if (!languageNamed(languageName)) {
+      throw CLI::ValidationError(tr(texts::cliUnknownLanguage, language) + languageName);
+    }
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return kExitOk;
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) {
+      out << app.help();
+      return kExitOk;
+    }
+    err << tr(texts::cliWrongUsage, language) << e.what() << "\n"
+        << tr(texts::cliSeeHelp, language) << "\n";
+    return kExitUsage;
+  }
+  if (infoCommand->parsed()) return info(file, json, out, err, language);
+  return resave(input, output, err, language);
+}
+
+}  // namespace pravelo

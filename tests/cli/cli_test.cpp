@@ -1,0 +1,108 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/layout_json.h"
+#include "document/layout_file.h"
+#include "document/layout_load.h"
+#include "support/sample_layout.h"
+#include "support/temp_folder.h"
+
+namespace pravelo {
+namespace {
+
+using testing::fileBytes;
+
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::writeBytes(good, writeLayout(testing::sampleDocument())); }
+
+  int run(const std::vector<std::string>& args) {
+    out.str("");
+    err.str("");
+    return runCli(args, out, err);
+  }
+
+  testing::TempFolder folder;
+  const std::string good = folder.file("good.pvb6");
+  std::ostringstream out;
+  std::ostringstream err;
+};
+
+TEST_F(Cli, InfoPrintsTheSummaryOrTheJson) {
+  EXPECT_EQ(run({"info", good}), kExitOk);
+  EXPECT_EQ(out.str().rfind("File: " + good + "\n", 0), 0u);
+  EXPECT_EQ(err.str(), "");
+
+  EXPECT_EQ(run({"info", "--json", good}), kExitOk);
+  Document doc;
+  installLayout(doc, readLayout(fileBytes(good)));
+  EXPECT_EQ(out.str(), layoutJson(doc).dump() + "\n");
+}
+
+TEST_F(Cli, ResaveWritesAFileNeedingNoRepairByteForByte) {
+  const std::string copy = folder.file("copy.pvb6");
+  EXPECT_EQ(run({"resave", good, copy}), kExitOk);
+  EXPECT_EQ(fileBytes(copy), fileBytes(good));
+}
+
+TEST_F(Cli, ResaveRepairs) {
+  Document doc = testing::sampleDocument();
+  doc.boards[1]->objects[0]->points.pop_back();  // a track of one vertex is removed on load
+  const std::string damaged = folder.file("repairable.pvb6");
+  testing::writeBytes(damaged, writeLayout(doc));
+  EXPECT_EQ(run({"resave", damaged, folder.file("out.pvb6")}), kExitOk);
+  EXPECT_TRUE(parseLayout(fileBytes(folder.file("out.pvb6"))).boards[1]->objects.empty());
+}
+
+TEST_F(Cli, RejectedInputIsReportedAndNothingIsWritten) {
+  testing::writeBytes(folder.file("newer.pvb6"), std::string("\x07\x33\xAA\xFF", 4));
+  testing::writeBytes(folder.file("short.pvb6"), fileBytes(good).substr(0, 600));
+  struct Case {
+    std::vector<std::string> args;
+    std::string error;
+  };
+  const std::string target = folder.file("out.pvb6");
+  const Case cases[] = {
+      {{"resave", folder.file("missing.pvb6"), target},
+       folder.file("missing.pvb6") + ": File not found!\n"},
+      {{"resave", folder.file("newer.pvb6"), target},
+       "\"newer.pvb6\" was created with a newer version of Pravelo-Board (Version 7).\n"
+       "Your version of Pravelo-Board is not able to open this file.\n"},
+      {{"info", folder.file("short.pvb6")},
+       "The file \"short.pvb6\" could not be read.\nThe file is damaged: the count exceeds the "
+       "rest of the file (board count) at byte 4.\n"},
+      {{"--lang", "de", "info", folder.file("short.pvb6")},
+       "Die Datei \"short.pvb6\" konnte nicht gelesen werden.\nDie Datei ist beschädigt: die "
+       "Anzahl ist größer als der Rest der Datei (Anzahl der Platinen) bei Byte 4.\n"},
+      {{"resave", good, folder.file("no/folder/out.pvb6")},
+       "The file \"" + folder.file("no/folder/out.pvb6") +
+           "\" could not be saved: the temporary file could not be created.\n"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(run(c.args), kExitBadInput) << c.error;
+    EXPECT_EQ(err.str(), c.error);
+    EXPECT_EQ(out.str(), "");
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3)
+      << "nothing was written";
+}
+
+TEST_F(Cli, WrongUsageExitsWithTwo) {
+  const std::vector<std::vector<std::string>> cases = {
+      {}, {"info"}, {"frobnicate", good}, {"resave", good}, {"--lang", "xx", "info", good},
+      {"info", good, "extra"}};
+  for (const auto& args : cases) {
+    EXPECT_EQ(run(args), kExitUsage) << ::testing::PrintToString(args);
+    EXPECT_EQ(err.str().rfind("Wrong usage: ", 0), 0u) << err.str();
+  }
+  EXPECT_EQ(run({"--lang", "fr", "info"}), kExitUsage);
+  EXPECT_EQ(err.str().rfind("Utilisation incorrecte : ", 0), 0u) << err.str();
+  EXPECT_EQ(run({"--help"}), kExitOk);
+  EXPECT_NE(out.str().find("resave"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pravelo

@@ -1,0 +1,39 @@
+#include "cli/info_summary.h"
+
+#include <gtest/gtest.h>
+
+#include "support/sample_layout.h"
+
+namespace pravelo {
+namespace {
+
+TEST(InfoSummary, BoardsSizesAndCountsPerKindAndLayer) {
+  const Document doc = testing::sampleDocument();
+  const std::string s = infoSummary(doc, "x.pvb6", Language::English);
+  EXPECT_EQ(s,
+            "File: x.pvb6\n"
+            "Title: Title\n"
+            "Author: Author é\n"
+            "Company: Company\n"
+            "Boards: 2 (active: 2)\n"
+            "\n"
+            "Board 1 \"Main\": 80.000 mm x 50.000 mm, 11 objects, multilayer\n"
+            "                      C1    S1    C2    S2    I1    I2     O   total\n"
+            "  Pad                  1     0     1     0     0     0     0       2\n"
+            "  Old text             0     1     0     0     0     0     0       1\n"
+            "  Zone                 1     0     1     0     0     0     0       2\n"
+            "  Circle               0     0     0     0     0     0     1       1\n"
+            "  Track                1     0     0     0     1     0     0       2\n"
+            "  Text                 0     1     1     0     0     0     0       2\n"
+            "  SMD pad              1     0     0     0     0     0     0       1\n"
+            "\n"
+            "Board 2 \"Second Ä\": 160.000 mm x 100.000 mm, 1 objects\n"
+            "                      C1    S1    C2    S2    I1    I2     O   total\n"
+            "  Track                1     0     0     0     0     0     0       1\n");
+  const std::string german = infoSummary(doc, "x.pvb6", Language::German);
+  EXPECT_NE(german.find("  Fläche               1     0     1"), std::string::npos) << german;
+  EXPECT_NE(german.find("K1    B1    K2    B2    I1    I2     U"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pravelo
