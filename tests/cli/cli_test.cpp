@@ -48,6 +48,13 @@ TEST_F(Cli, ResaveWritesAFileNeedingNoRepairByteForByte) {
   EXPECT_EQ(fileBytes(copy), fileBytes(good));
 }
 
+TEST_F(Cli, TheExampleBoardNeedsNoRepair) {
+  const std::string example = std::string(PRAVELO_SOURCE_DIR) + "/examples/example.pvb6";
+  EXPECT_EQ(run({"info", example}), kExitOk);
+  EXPECT_EQ(run({"resave", example, folder.file("example.pvb6")}), kExitOk);
+  EXPECT_EQ(fileBytes(folder.file("example.pvb6")), fileBytes(example));
+}
+
 TEST_F(Cli, ResaveRepairs) {
   Document doc = testing::sampleDocument();
   doc.boards[1]->objects[0]->points.pop_back();  // a track of one vertex is removed on load
