@@ -60,8 +60,8 @@ TObjekt* smdPad(Board& board, FPoint centre, double widthMm, double heightMm,
 
 // A stroke text. Until the stroke font builds the glyphs, each text carries one stroke under
 // its first character so that it is drawn and kept.
-TObjekt* text(Board& board, FPoint anchor, const char* content, std::uint8_t layer,
-              double heightMm, std::uint8_t role, std::int16_t component) {
+TObjekt* text(Board& board, FPoint anchor, const char* content, std::uint8_t layer, double heightMm,
+              std::uint8_t role, std::int16_t component) {
   TObjekt t = newObject();
   const bool bottom = layer == kLayerC2 || layer == kLayerS2;
   initText(t, anchor, content, 0, bottom ? 1 : 0, layer, 1, 1, mmInt(heightMm), 0);
@@ -200,8 +200,9 @@ int main(int argc, char** argv) {
   amplifier(addBoard(doc, "Headphone amplifier", mmInt(50), mmInt(35)));
   powerSupply(addBoard(doc, "Power supply", mmInt(30), mmInt(20)));
   activateBoard(doc, 0);
-  doc.project = {"Example", "Pravelo-Board", "", "Two boards built by make_example_board.\r\n"
-                                                 "Regenerate with the same program."};
+  doc.project = {"Example", "Pravelo-Board", "",
+                 "Two boards built by make_example_board.\r\n"
+                 "Regenerate with the same program."};
   if (const auto problem = writeDocumentFile(doc, argv[1])) {
     std::fprintf(stderr, "%s: %s\n", argv[1], tr(*problem));
     return 1;

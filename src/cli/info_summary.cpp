@@ -9,10 +9,10 @@
 namespace pravelo {
 namespace {
 
-const std::array<const Text*, 8> kKindNames = {
-    &texts::cliKindLegacyLine, &texts::cliKindPad,    &texts::cliKindLegacyText,
-    &texts::cliKindZone,       &texts::cliKindCircle, &texts::cliKindTrack,
-    &texts::cliKindText,       &texts::cliKindSmdPad};
+const std::array<const Text*, 8> kKindNames = {&texts::cliKindLegacyLine, &texts::cliKindPad,
+                                               &texts::cliKindLegacyText, &texts::cliKindZone,
+                                               &texts::cliKindCircle,     &texts::cliKindTrack,
+                                               &texts::cliKindText,       &texts::cliKindSmdPad};
 
 const std::array<const Text*, kLayerCount> kLayerNames = {
     &texts::cliLayerC1, &texts::cliLayerS1, &texts::cliLayerC2, &texts::cliLayerS2,
@@ -83,9 +83,10 @@ std::string infoSummary(const Document& doc, const std::string& path, Language l
        tr(texts::cliActive, language) + std::to_string(doc.activeBoard + 1) + ")\n";
   for (std::size_t i = 0; i < doc.boards.size(); ++i) {
     const Board& b = *doc.boards[i];
-    s += std::string("\n") + tr(texts::cliBoard, language) + std::to_string(i + 1) + " " + quoted(b.name) +
-         ": " + millimetres(b.header.width) + " x " + millimetres(b.header.height) + ", " +
-         std::to_string(b.objects.size()) + tr(texts::cliObjects, language) +
+    s += std::string("\n") + tr(texts::cliBoard, language) + std::to_string(i + 1) + " " +
+         quoted(b.name) + ": " + millimetres(b.header.width) + " x " +
+         millimetres(b.header.height) + ", " + std::to_string(b.objects.size()) +
+         tr(texts::cliObjects, language) +
          (b.header.multilayer != 0 ? tr(texts::cliMultilayer, language) : "") + "\n";
     if (!b.objects.empty()) s += countTable(b, language);
   }

@@ -51,15 +51,24 @@ Json header(const BoardHeader& h) {
 
 // The stored fields shared by objects and text strokes.
 Json imageFields(const TObjekt& o) {
-  return Json{{"kind", o.kind},         {"pos", point(o.pos)},
-              {"dim", point(o.dim)},    {"width", o.width},
-              {"layer", o.layer},       {"variant", o.variant},
-              {"componentId", o.componentId}, {"paramA", o.paramA},
-              {"optA", o.optA},         {"clearance", o.clearance},
-              {"autorouted", o.autorouted},   {"optB", o.optB},
-              {"optC", o.optC},         {"cutout", o.cutout},
-              {"paramB", o.paramB},     {"via", o.via},
-              {"solderMask", o.solderMask},   {"thermalStamp", o.thermalStamp},
+  return Json{{"kind", o.kind},
+              {"pos", point(o.pos)},
+              {"dim", point(o.dim)},
+              {"width", o.width},
+              {"layer", o.layer},
+              {"variant", o.variant},
+              {"componentId", o.componentId},
+              {"paramA", o.paramA},
+              {"optA", o.optA},
+              {"clearance", o.clearance},
+              {"autorouted", o.autorouted},
+              {"optB", o.optB},
+              {"optC", o.optC},
+              {"cutout", o.cutout},
+              {"paramB", o.paramB},
+              {"via", o.via},
+              {"solderMask", o.solderMask},
+              {"thermalStamp", o.thermalStamp},
               {"maskOnly", o.maskOnly}};
 }
 

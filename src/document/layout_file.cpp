@@ -171,9 +171,8 @@ void readRouteEnds(ByteReader& in, ObjectList& objects) {
 
 void readHeader(ByteReader& in, BoardHeader& header) {
   const std::size_t at = in.offset();
-  const auto* bytes =
-      reinterpret_cast<const std::uint8_t*>(in.getBytes(kBoardHeaderSize, texts::fieldBoardHeader)
-                                                .data());
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(
+      in.getBytes(kBoardHeaderSize, texts::fieldBoardHeader).data());
   for (std::size_t offset : {std::size_t{56}, std::size_t{257}}) {
     if (bytes[offset] > kTemplateNameMax) {
       throw FileFormatError(texts::problemStringTooLong, texts::fieldTemplateName, at + offset);
@@ -291,7 +290,8 @@ LayoutContents parseLayout(std::string_view bytes) {
   }
   const std::size_t countAt = in.offset();
   const auto boardCount = in.get<std::int32_t>(texts::fieldBoardCount);
-  if (boardCount < 1) throw FileFormatError(texts::problemNoBoards, texts::fieldBoardCount, countAt);
+  if (boardCount < 1)
+    throw FileFormatError(texts::problemNoBoards, texts::fieldBoardCount, countAt);
   if (static_cast<std::uint64_t>(boardCount) * kMinBoardBlock > in.remaining()) {
     throw FileFormatError(texts::problemCountTooLarge, texts::fieldBoardCount, countAt);
   }
@@ -303,8 +303,7 @@ LayoutContents parseLayout(std::string_view bytes) {
   contents.project.title = readShortString(in, kProjectStringMax, texts::fieldProjectInfo);
   contents.project.author = readShortString(in, kProjectStringMax, texts::fieldProjectInfo);
   contents.project.company = readShortString(in, kProjectStringMax, texts::fieldProjectInfo);
-  contents.project.comment =
-      readCountedString(in, texts::fieldProjectComment, kProjectCommentMax);
+  contents.project.comment = readCountedString(in, texts::fieldProjectComment, kProjectCommentMax);
   if (!in.atEnd()) {
     throw FileFormatError(texts::problemTrailingData, texts::fieldProjectComment, in.offset());
   }

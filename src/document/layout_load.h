@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "app/text.h"
-
 #include "document/document.h"
 #include "document/layout_file.h"
 

@@ -23,7 +23,11 @@ void repairCoordinates(TObjekt& o) {
   for (TObjekt& child : o.children) repairCoordinates(child);
 }
 
-std::size_t expectedPadPoints(int shape) { return padOutline({}, 0, shape, 0).size(); }
+// Outline points of each pad shape 1..9: round-capped bars 2, octagons 8, rectangles 4.
+std::size_t padOutlinePoints(int shape) {
+  constexpr std::size_t kPoints[] = {2, 8, 4, 2, 8, 4, 2, 8, 4};
+  return kPoints[shape - 1];
+}
 
 }  // namespace
 
@@ -38,12 +42,14 @@ void repairObjectValues(TObjekt& o) {
   }
   if (o.kind == kPad) {
     if (o.variant < kPadCircular || o.variant > kPadRectangleV) o.variant = kPadCircular;
-    if (o.points.size() != expectedPadPoints(o.variant)) {
+    if (o.points.size() != padOutlinePoints(o.variant)) {
       o.points = padOutline(o.pos, o.dim.x, o.variant, 0);
     }
   } else if (o.kind == kSmdPad && o.points.size() != 4) {
     o.points = smdPadCorners(o.pos, o.dim.x, o.dim.y);
   }
+  // A generated outline can overflow the float range for extreme fields.
+  if (isPadKind(o.kind)) repairCoordinates(o);
 }
 
 void repairThermalStamp(TObjekt& pad) {

@@ -12,8 +12,7 @@ namespace pravelo {
 namespace {
 
 // The file's contents, or nothing after reporting why it cannot be read.
-std::optional<LayoutContents> readForOpening(Host& host, const std::string& path,
-                                             OpenedFrom from) {
+std::optional<LayoutContents> readForOpening(Host& host, const std::string& path, OpenedFrom from) {
   LoadedLayout loaded = loadLayoutFile(path, currentLanguage());
   if (loaded.failure == LoadFailure::None) return std::move(loaded.contents);
   if (loaded.failure == LoadFailure::NotFound && from == OpenedFrom::RecentList) {

@@ -42,15 +42,16 @@ bool saveUnder(Document& doc, Host& host, RecentFiles& recent, const std::string
   const std::string target = withLayoutExtension(name);
   const bool dropOld = userDropsOldFile(host, name, target);
   if (const std::optional<Text> problem = writeDocumentFile(doc, target)) {
-    host.showMessage(tr(texts::couldNotSaveBefore) + quoted(target) +
-                         tr(texts::couldNotSaveAfter) + tr(*problem) + ".",
+    host.showMessage(tr(texts::couldNotSaveBefore) + quoted(target) + tr(texts::couldNotSaveAfter) +
+                         tr(*problem) + ".",
                      tr(texts::productName), MessageIcon::Error);
     return false;
   }
   std::error_code error;
   if (dropOld && !fs::remove(name, error)) {
-    host.showMessage(tr(texts::couldNotDeleteBefore) + quoted(name) + tr(texts::couldNotDeleteAfter),
-                     tr(texts::productName), MessageIcon::Warning);
+    host.showMessage(
+        tr(texts::couldNotDeleteBefore) + quoted(name) + tr(texts::couldNotDeleteAfter),
+        tr(texts::productName), MessageIcon::Warning);
   }
   addRecentFile(recent, target);
   doc.fileName = target;

@@ -98,9 +98,12 @@ TEST_F(Cli, RejectedInputIsReportedAndNothingIsWritten) {
 }
 
 TEST_F(Cli, WrongUsageExitsWithTwo) {
-  const std::vector<std::vector<std::string>> cases = {
-      {}, {"info"}, {"frobnicate", good}, {"resave", good}, {"--lang", "xx", "info", good},
-      {"info", good, "extra"}};
+  const std::vector<std::vector<std::string>> cases = {{},
+                                                       {"info"},
+                                                       {"frobnicate", good},
+                                                       {"resave", good},
+                                                       {"--lang", "xx", "info", good},
+                                                       {"info", good, "extra"}};
   for (const auto& args : cases) {
     EXPECT_EQ(run(args), kExitUsage) << ::testing::PrintToString(args);
     EXPECT_EQ(err.str().rfind("Wrong usage: ", 0), 0u) << err.str();

@@ -196,8 +196,8 @@ TEST(LayoutFile, RouteEndsOnlyPointAtPads) {
     std::int32_t a, b;
     int expectedA, expectedB;
   };
-  for (const Case& c : {Case{0, 2, 0, 2}, Case{-1, 1, -1, 1}, Case{3, 99, -1, -1},
-                        Case{-7, 4, -1, -1}}) {
+  for (const Case& c :
+       {Case{0, 2, 0, 2}, Case{-1, 1, -1, 1}, Case{3, 99, -1, -1}, Case{-7, 4, -1, -1}}) {
     const LayoutContents read = withSections(none, int32s({c.a, c.b}));
     const ObjectList& objects = read.boards[0]->objects;
     EXPECT_EQ(indexOf(objects, objects[3]->routeEndA), c.expectedA) << c.a;
@@ -247,8 +247,8 @@ TObjekt idText() {
 struct Damage {
   const char* name;
   TObjekt (*object)();
-  std::size_t offset;   // where the damage is written; kAppend appends a byte
-  std::int64_t value;   // written as int32, or as one byte where `byte` is set
+  std::size_t offset;  // where the damage is written; kAppend appends a byte
+  std::int64_t value;  // written as int32, or as one byte where `byte` is set
   bool byte;
   const Text* problem;
   const Text* field;
@@ -334,8 +334,9 @@ TEST(LayoutFile, ReportNamesProblemFieldAndOffsetInTheLanguage) {
   } catch (const FileFormatError& e) {
     EXPECT_EQ(e.report(Language::English),
               "The file is damaged: the count is negative (object count) at byte 538.");
-    EXPECT_EQ(e.report(Language::German),
-              "Die Datei ist beschädigt: die Anzahl ist negativ (Anzahl der Objekte) bei Byte 538.");
+    EXPECT_EQ(
+        e.report(Language::German),
+        "Die Datei ist beschädigt: die Anzahl ist negativ (Anzahl der Objekte) bei Byte 538.");
   }
 }
 

@@ -32,7 +32,8 @@ TEST(LayoutVersion, VerdictAndMessageFromTheFirstFourBytes) {
   };
   // clang-format on
   for (const Case& c : cases) {
-    const VersionCheck check = checkLayoutVersion("/some/folder/b.pvb6", c.start, Language::English);
+    const VersionCheck check =
+        checkLayoutVersion("/some/folder/b.pvb6", c.start, Language::English);
     EXPECT_EQ(check.verdict, c.verdict) << c.message;
     EXPECT_EQ(check.message, c.message);
     EXPECT_EQ(check.readable(), c.verdict == VersionVerdict::Current);

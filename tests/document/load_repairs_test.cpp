@@ -133,6 +133,12 @@ TEST(LoadRepairs, PadOutlineThatDoesNotFitItsShapeIsGeneratedAgain) {
     EXPECT_EQ(p.variant, c.expectedShape) << int(c.shape);
     EXPECT_EQ(p.points, padOutline({100, -100}, 50, c.expectedShape, 0)) << int(c.shape);
   }
+  // Extreme fields would give an outline beyond the float range.
+  TObjekt huge = newObject();
+  initPad(huge, {3e38f, 0}, kLayerC1, kPadSquare, 10, 3e38f);
+  huge.points.pop_back();
+  for (FPoint p : reloaded(huge).points) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+
   // An outline that fits is kept, even when it is rotated.
   TObjekt rotated = newObject();
   initPad(rotated, {0, 0}, kLayerC1, kPadOctagon, 10, 50);
