@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "document/file_io.h"
+#include "document/atomic_file.h"
 #include "document/layout_file.h"
 #include "document/layout_load.h"
 #include "document/save_commands.h"

@@ -8,6 +8,7 @@
 
 #include "app/text.h"
 #include "document/boards.h"
+#include "document/document_texts.h"
 #include "document/save_commands.h"
 #include "geometry/units.h"
 
@@ -203,8 +204,8 @@ int main(int argc, char** argv) {
   doc.project = {"Example", "Pravelo-Board", "",
                  "Two boards built by make_example_board.\r\n"
                  "Regenerate with the same program."};
-  if (const auto problem = writeDocumentFile(doc, argv[1])) {
-    std::fprintf(stderr, "%s: %s\n", argv[1], tr(*problem));
+  if (!writeDocumentFile(doc, argv[1])) {
+    std::fprintf(stderr, "%s: %s\n", argv[1], tr(texts::saveProblemWrite));
     return 1;
   }
   return 0;

@@ -74,9 +74,9 @@ int resave(const std::string& in, const std::string& outPath, std::ostream& err,
            Language language) {
   std::optional<Document> doc = load(in, err, language);
   if (!doc) return kExitBadInput;
-  if (const std::optional<Text> problem = writeDocumentFile(*doc, outPath)) {
+  if (!writeDocumentFile(*doc, outPath)) {
     err << tr(texts::couldNotSaveBefore, language) << "\"" << outPath << "\""
-        << tr(texts::couldNotSaveAfter, language) << tr(*problem, language) << ".\n";
+        << tr(texts::couldNotSaveAfter, language) << tr(texts::saveProblemWrite, language) << ".\n";
     return kExitBadInput;
   }
   return kExitOk;

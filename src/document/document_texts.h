@@ -35,9 +35,7 @@
   X(couldNotSaveAfter, " konnte nicht gespeichert werden: ", " could not be saved: ", " n'a pas pu être enregistré : ") \
   X(couldNotReadBefore, "Die Datei ", "The file ", "Le fichier ") \
   X(couldNotReadAfter, " konnte nicht gelesen werden.", " could not be read.", " n'a pas pu être lu.") \
-  X(saveProblemCreate, "die temporäre Datei konnte nicht angelegt werden", "the temporary file could not be created", "le fichier temporaire n'a pas pu être créé") \
   X(saveProblemWrite, "das Schreiben ist fehlgeschlagen", "writing failed", "l'écriture a échoué") \
-  X(saveProblemReplace, "die bisherige Datei konnte nicht ersetzt werden", "the previous file could not be replaced", "le fichier précédent n'a pas pu être remplacé") \
   X(layoutFileFilter, "Layout-Dateien (*.pvb*)|*.pvb*|Alle Dateien (*.*)|*.*", "Layout files (*.pvb*)|*.pvb*|All files (*.*)|*.*", "Fichiers Layout (*.pvb*)|*.pvb*|Tous les fichiers (*.*)|*.*") \
   X(autosaveHint, "Automatisches Speichern...", "Autosave...", "Sauvegarde automatique...") \
   X(fileDamaged, "Die Datei ist beschädigt: ", "The file is damaged: ", "Le fichier est endommagé : ") \

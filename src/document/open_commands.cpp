@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/recent_files.h"
 #include "document/boards.h"
 #include "document/document_texts.h"
 #include "document/layout_load.h"
@@ -24,8 +25,8 @@ std::optional<LayoutContents> readForOpening(Host& host, const std::string& path
 
 }  // namespace
 
-bool openLayoutFile(Document& doc, Host& host, RecentFiles& recent, const std::string& path,
-                    OpenedFrom from, const std::function<bool()>& save) {
+bool openLayoutFile(Document& doc, Host& host, std::vector<std::string>& recentFiles,
+                    const std::string& path, OpenedFrom from, const std::function<bool()>& save) {
   // Reading before discarding keeps the document when the file turns out to be damaged.
   std::optional<LayoutContents> contents = readForOpening(host, path, from);
   if (!contents) return false;
@@ -33,7 +34,7 @@ bool openLayoutFile(Document& doc, Host& host, RecentFiles& recent, const std::s
   installLayout(doc, std::move(*contents));
   doc.fileName = path;
   doc.lastFolder = std::filesystem::path(path).parent_path().string();
-  addRecentFile(recent, path);
+  addRecentFile(recentFiles, path);
   return true;
 }
 

@@ -5,9 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/recent_files.h"
+#include "document/atomic_file.h"
 #include "document/boards.h"
 #include "document/document_texts.h"
-#include "document/file_io.h"
 #include "document/layout_file.h"
 
 namespace pravelo {
@@ -38,12 +39,13 @@ bool userDropsOldFile(Host& host, const std::string& oldName, const std::string&
          Answer::No;
 }
 
-bool saveUnder(Document& doc, Host& host, RecentFiles& recent, const std::string& name) {
+bool saveUnder(Document& doc, Host& host, std::vector<std::string>& recentFiles,
+               const std::string& name) {
   const std::string target = withLayoutExtension(name);
   const bool dropOld = userDropsOldFile(host, name, target);
-  if (const std::optional<Text> problem = writeDocumentFile(doc, target)) {
+  if (!writeDocumentFile(doc, target)) {
     host.showMessage(tr(texts::couldNotSaveBefore) + quoted(target) + tr(texts::couldNotSaveAfter) +
-                         tr(*problem) + ".",
+                         tr(texts::saveProblemWrite) + ".",
                      tr(texts::productName), MessageIcon::Error);
     return false;
   }
@@ -53,7 +55,7 @@ bool saveUnder(Document& doc, Host& host, RecentFiles& recent, const std::string
         tr(texts::couldNotDeleteBefore) + quoted(name) + tr(texts::couldNotDeleteAfter),
         tr(texts::productName), MessageIcon::Warning);
   }
-  addRecentFile(recent, target);
+  addRecentFile(recentFiles, target);
   doc.fileName = target;
   doc.lastFolder = fs::path(target).parent_path().string();
   doc.modified = false;
@@ -75,25 +77,27 @@ std::optional<std::string> backupFileName(const std::string& fileName) {
   return fs::path(fileName).replace_extension(kLayoutExtension).string() + ".bak";
 }
 
-std::optional<Text> writeDocumentFile(Document& doc, const std::string& path) {
+bool writeDocumentFile(Document& doc, const std::string& path) {
   storeActiveBoardState(doc);
   return writeFileAtomically(path, writeLayout(doc));
 }
 
-bool saveDocument(Document& doc, Host& host, RecentFiles& recent, const ChooseSaveName& choose) {
-  if (doc.fileName.empty()) return saveDocumentAs(doc, host, recent, choose);
-  return saveUnder(doc, host, recent, doc.fileName);
+bool saveDocument(Document& doc, Host& host, std::vector<std::string>& recentFiles,
+                  const ChooseSaveName& choose) {
+  if (doc.fileName.empty()) return saveDocumentAs(doc, host, recentFiles, choose);
+  return saveUnder(doc, host, recentFiles, doc.fileName);
 }
 
-bool saveDocumentAs(Document& doc, Host& host, RecentFiles& recent, const ChooseSaveName& choose) {
+bool saveDocumentAs(Document& doc, Host& host, std::vector<std::string>& recentFiles,
+                    const ChooseSaveName& choose) {
   const std::optional<std::string> name = choose(fs::path(doc.fileName).filename().string());
   if (!name) return false;
-  return saveUnder(doc, host, recent, *name);
+  return saveUnder(doc, host, recentFiles, *name);
 }
 
 bool saveBackup(Document& doc) {
   const std::optional<std::string> name = backupFileName(doc.fileName);
-  return name && !writeDocumentFile(doc, *name);
+  return name && writeDocumentFile(doc, *name);
 }
 
 }  // namespace pravelo

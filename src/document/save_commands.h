@@ -3,11 +3,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/host.h"
-#include "app/text.h"
 #include "document/document.h"
-#include "document/recent_files.h"
 
 namespace pravelo {
 
@@ -22,18 +21,21 @@ std::string withLayoutExtension(const std::string& path);
 // without a file name, or one that is itself a backup, has none.
 std::optional<std::string> backupFileName(const std::string& fileName);
 
-// Stores the active board's state and writes the document to `path` the atomic way. Returns
-// the step that failed, or nothing when the file was written completely.
-std::optional<Text> writeDocumentFile(Document& doc, const std::string& path);
+// Stores the active board's state and writes the document to `path` through a temporary file,
+// so that a failure leaves any previous file intact. Returns whether it was written completely.
+bool writeDocumentFile(Document& doc, const std::string& path);
 
 // Save: writes the document under its file name with the extension rule (".pvb6"; the user
 // decides whether the file of the old name is kept, and it is deleted only after the new file
-// was written completely). Without a file name it runs Save As. A failed write is reported,
-// leaves the previous file intact and the document as it was. Returns whether it was written.
-bool saveDocument(Document& doc, Host& host, RecentFiles& recent, const ChooseSaveName& choose);
+// was written completely) and puts the file at the top of `recentFiles`. Without a file name
+// it runs Save As. A failed write is reported, leaves the previous file intact and the document
+// as it was. Returns whether it was written.
+bool saveDocument(Document& doc, Host& host, std::vector<std::string>& recentFiles,
+                  const ChooseSaveName& choose);
 
 // Save As: asks for a name (preset with the current one) and saves under it like Save.
-bool saveDocumentAs(Document& doc, Host& host, RecentFiles& recent, const ChooseSaveName& choose);
+bool saveDocumentAs(Document& doc, Host& host, std::vector<std::string>& recentFiles,
+                    const ChooseSaveName& choose);
 
 // Backup saving: writes the document to its backup name; the file name and the modified flag
 // stay. Returns whether a backup was written.

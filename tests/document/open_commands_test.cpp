@@ -24,7 +24,7 @@ class OpenCommands : public ::testing::Test {
     testing::add(activeBoard(doc), testing::strokeTrack(0, 0, 1, 1, kLayerC1));
     doc.modified = true;
     doc.fileName = "/old.pvb6";
-    recent.entries = {"/a.pvb6"};
+    recent = {"/a.pvb6"};
   }
 
   bool open(const std::string& path, OpenedFrom from = OpenedFrom::Dialog) {
@@ -39,7 +39,7 @@ class OpenCommands : public ::testing::Test {
   const std::string damaged = folder.file("damaged.pvb6");
   Document doc = defaultDocument();
   ScriptedHost host;
-  RecentFiles recent;
+  std::vector<std::string> recent;
   int saves = 0;
   bool saveSucceeds = true;
 };
@@ -55,7 +55,7 @@ TEST_F(OpenCommands, OpensAfterTheSaveQuestion) {
   EXPECT_EQ(doc.fileName, good);
   EXPECT_EQ(doc.lastFolder, folder.path().string());
   EXPECT_FALSE(doc.modified);
-  EXPECT_EQ(recent.entries, (std::vector<std::string>{good, "/a.pvb6"}));
+  EXPECT_EQ(recent, (std::vector<std::string>{good, "/a.pvb6"}));
 }
 
 TEST_F(OpenCommands, SavesFirstWhenAskedAndStopsWhenThatSaveFails) {
@@ -77,7 +77,7 @@ TEST_F(OpenCommands, CancelKeepsTheDocument) {
   EXPECT_FALSE(open(good));
   EXPECT_EQ(doc.fileName, "/old.pvb6");
   EXPECT_EQ(activeBoard(doc).objects.size(), 1u);
-  EXPECT_EQ(recent.entries, std::vector<std::string>{"/a.pvb6"});
+  EXPECT_EQ(recent, std::vector<std::string>{"/a.pvb6"});
 }
 
 TEST_F(OpenCommands, AFileThatCannotBeReadIsReportedBeforeAnythingIsAsked) {
@@ -113,7 +113,7 @@ TEST_F(OpenCommands, ImportAppendsBoardsAndKeepsNameAndRecentFiles) {
   EXPECT_EQ(doc.boards.size(), 3u);
   EXPECT_EQ(doc.activeBoard, 2);
   EXPECT_EQ(doc.fileName, "/old.pvb6");
-  EXPECT_EQ(recent.entries, std::vector<std::string>{"/a.pvb6"});
+  EXPECT_EQ(recent, std::vector<std::string>{"/a.pvb6"});
   EXPECT_TRUE(doc.modified);
 }
 

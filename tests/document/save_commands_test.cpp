@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/text.h"
 #include "document/boards.h"
 #include "document/layout_file.h"
 #include "support/sample_layout.h"
@@ -43,7 +44,7 @@ class SaveCommands : public ::testing::Test {
   testing::TempFolder folder;
   Document doc;
   ScriptedHost host;
-  RecentFiles recent;
+  std::vector<std::string> recent;
   std::vector<std::string> presets;
 };
 
@@ -54,7 +55,7 @@ TEST_F(SaveCommands, SaveWithoutANameRunsSaveAs) {
   EXPECT_EQ(fileBytes(path), writeLayout(doc));
   EXPECT_EQ(doc.fileName, path);
   EXPECT_FALSE(doc.modified);
-  EXPECT_EQ(recent.entries, std::vector<std::string>{path});
+  EXPECT_EQ(recent, std::vector<std::string>{path});
   EXPECT_TRUE(host.questions.empty());
 
   doc.modified = true;
@@ -87,7 +88,7 @@ TEST_F(SaveCommands, ExtensionRuleAsksAndDeletesTheOldFileOnlyAfterWriting) {
     EXPECT_EQ(std::filesystem::exists(old), answer == Answer::Yes);
     EXPECT_EQ(doc.fileName, folder.file("board.pvb6"));
     EXPECT_EQ(fileBytes(doc.fileName), writeLayout(doc));
-    EXPECT_EQ(recent.entries.front(), doc.fileName);
+    EXPECT_EQ(recent.front(), doc.fileName);
   }
 }
 
@@ -102,19 +103,17 @@ TEST_F(SaveCommands, AFailedSaveKeepsThePreviousFileAndTheDocumentUnsaved) {
   EXPECT_EQ(fileBytes(old), "older format") << "the old file is deleted only after a good write";
   EXPECT_EQ(doc.fileName, old);
   EXPECT_TRUE(doc.modified);
-  EXPECT_TRUE(recent.entries.empty());
+  EXPECT_TRUE(recent.empty());
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "The file \"" + folder.file("board.pvb6") +
-                                       "\" could not be saved: the previous file could not be "
-                                       "replaced.");
+  EXPECT_EQ(host.messages[0].text,
+            "The file \"" + folder.file("board.pvb6") + "\" could not be saved: writing failed.");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2)
       << "no temporary file is left behind";
 
   doc.fileName = folder.file("missing/board.pvb6");
   EXPECT_FALSE(saveDocument(doc, host, recent, chooser(std::nullopt)));
-  EXPECT_EQ(host.messages.back().text, "The file \"" + doc.fileName +
-                                           "\" could not be saved: the temporary file could not "
-                                           "be created.");
+  EXPECT_EQ(host.messages.back().text,
+            "The file \"" + doc.fileName + "\" could not be saved: writing failed.");
 }
 
 TEST_F(SaveCommands, BackupKeepsTheFileNameAndTheModifiedFlag) {
