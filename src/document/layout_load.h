@@ -11,7 +11,6 @@ namespace pravelo {
 
 // Parses a version-6 layout file and applies every load repair to its boards. Throws
 // FileFormatError; nothing outside the result is touched, so a failed read changes nothing.
-// Legacy font texts (kind 3) are kept as they are until the stroke font can replace them.
 LayoutContents readLayout(std::string_view bytes);
 
 // Normal mode: the file's boards and project information replace the document's; the stored

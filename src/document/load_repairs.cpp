@@ -3,23 +3,26 @@
 #include <cmath>
 
 #include "document/board_cleanup.h"
+#include "document/legacy_texts.h"
 
 namespace pravelo {
 namespace {
 
-void finite(float& v) {
-  if (!std::isfinite(v)) v = 0;
+// Positions and sizes are rounded into 32-bit integers by the geometry; a value that is not a
+// number or lies beyond that range cannot be used.
+void usable(float& v) {
+  if (!std::isfinite(v) || std::fabs(v) >= 2147483648.0f) v = 0;
 }
 
-void finite(FPoint& p) {
-  finite(p.x);
-  finite(p.y);
+void usable(FPoint& p) {
+  usable(p.x);
+  usable(p.y);
 }
 
 void repairCoordinates(TObjekt& o) {
-  finite(o.pos);
-  finite(o.dim);
-  for (FPoint& p : o.points) finite(p);
+  usable(o.pos);
+  usable(o.dim);
+  for (FPoint& p : o.points) usable(p);
   for (TObjekt& child : o.children) repairCoordinates(child);
 }
 
@@ -35,7 +38,7 @@ void repairObjectValues(TObjekt& o) {
   repairCoordinates(o);
   if (o.kind == kText && o.variant > kComponentValueText) o.variant = kPlainText;
   if (isIdText(o)) {
-    finite(o.component.placeOffset);
+    usable(o.component.placeOffset);
     if (!std::isfinite(o.component.placeRotation)) o.component.placeRotation = 0;
   } else {
     o.component = {};
@@ -48,7 +51,7 @@ void repairObjectValues(TObjekt& o) {
   } else if (o.kind == kSmdPad && o.points.size() != 4) {
     o.points = smdPadCorners(o.pos, o.dim.x, o.dim.y);
   }
-  // A generated outline can overflow the float range for extreme fields.
+  // A generated outline can leave the usable range for extreme fields.
   if (isPadKind(o.kind)) repairCoordinates(o);
 }
 
@@ -81,8 +84,12 @@ void repairBoardHeader(BoardHeader& header) {
 }
 
 void repairLoadedBoard(Board& board) {
+  for (auto& o : board.objects) repairObjectValues(*o);
+  // The new stroke texts are checked like the others, and before the clean-up, so that one
+  // that yields no strokes goes at once.
+  replaceLegacyTexts(board.objects, kStandardPixelsPerInch);
   for (auto& o : board.objects) {
-    repairObjectValues(*o);
+    if (o->kind == kText) repairObjectValues(*o);
     if (isPadKind(o->kind)) repairThermalStamp(*o);
     if (o->kind == kCircle) repairCircleAngles(*o);
   }

@@ -6,10 +6,12 @@ namespace pravelo {
 
 // Every repair and normalisation a freshly read board gets, in order: values that later
 // arithmetic cannot take, the thermal stamp of pads, circle angles stored in whole degrees,
-// the board clean-up, the pad normalisation, header values and the inner-layer visibility.
+// legacy font texts replaced by stroke texts, the board clean-up, the pad normalisation, header
+// values and the inner-layer visibility.
 void repairLoadedBoard(Board& board);
 
-// Values that cannot be used are replaced: non-finite coordinates by 0, a text role above 2
+// Values that cannot be used are replaced: coordinates and sizes that are not finite or lie
+// beyond the 32-bit range by 0, a text role above 2
 // by 0, a pad shape outside 1..9 by 1, and a pad outline whose point count does not fit its
 // shape is generated again from the pad's fields.
 void repairObjectValues(TObjekt& o);

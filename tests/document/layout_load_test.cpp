@@ -47,6 +47,25 @@ TEST(LayoutLoad, NormalModeReplacesTheDocumentAndRenumbersTheActiveBoard) {
   EXPECT_EQ(doc.boards[0]->objects[0]->componentId, 1);
 }
 
+TEST(LayoutLoad, LegacyFontTextsBecomeStrokeTexts) {
+  Document file;
+  file.boards.push_back(std::make_unique<Board>());
+  for (const char* content : {"R12", "  "}) {
+    TObjekt legacy = newObject();
+    legacy.kind = kLegacyText;
+    legacy.layer = kLayerS1;
+    legacy.text = content;
+    legacy.width = -20000;
+    add(*file.boards[0], std::move(legacy));
+  }
+  const LayoutContents read = readLayout(writeLayout(file));
+  ASSERT_EQ(read.boards[0]->objects.size(), 1u) << "a legacy text without content goes";
+  const TObjekt& text = *read.boards[0]->objects[0];
+  EXPECT_EQ(text.kind, kText);
+  EXPECT_EQ(text.text, "R12");
+  EXPECT_FALSE(text.children.empty());
+}
+
 TEST(LayoutLoad, StoredActiveBoardOutsideTheBoardsSelectsTheFirst) {
   for (int stored : {-1, 2, 1000}) {
     Document file = sampleDocument();

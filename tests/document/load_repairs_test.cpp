@@ -88,10 +88,11 @@ TEST(LoadRepairs, PadWithoutThermalStampGetsThermalOffFourSpokesFullWidth) {
   EXPECT_EQ(reloaded(smd).paramA, 85);
 }
 
-TEST(LoadRepairs, NonFiniteCoordinatesBecomeZero) {
+TEST(LoadRepairs, CoordinatesThatCannotBeUsedBecomeZero) {
   TObjekt track = testing::strokeTrack(kNaN, 1, 2, -kInf, kLayerC1);
+  addPoint(track, {2.2e9f, -2147483520.0f});  // the largest float below 2^31 stays
   const TObjekt t = reloaded(track);
-  EXPECT_EQ(t.points, (std::vector<FPoint>{{0, 1}, {2, 0}}));
+  EXPECT_EQ(t.points, (std::vector<FPoint>{{0, 1}, {2, 0}, {0, -2147483520.0f}}));
 
   TObjekt text = textWithStroke("A", {kInf, 5}, kLayerS1);
   text.dim.y = kNaN;

@@ -136,11 +136,12 @@ inline std::unique_ptr<Board> sampleBoard(const char* name) {
   value.optA = 0;
   add(b, std::move(value));
 
-  TObjekt legacy = newObject();
-  legacy.kind = kLegacyText;
+  TObjekt legacy = newObject();  // a line of an old format, kept as it is in this one
+  legacy.kind = kLegacyLine;
   legacy.layer = kLayerS1;
-  legacy.text = "old";
-  legacy.width = -12;
+  legacy.pos = {1, 2};
+  legacy.dim = {3, 4};
+  legacy.width = 12;
   add(b, std::move(legacy));
   return board;
 }
