@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "copper/exact_division.h"
+#include "geometry/units.h"
 
 namespace pravelo {
 namespace {
@@ -15,7 +16,7 @@ constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr std::int32_t kLattice = 10;
 
 std::int32_t snapped(std::int32_t v) {
-  return static_cast<std::int32_t>(divideRounded(v, kLattice) * kLattice);
+  return roundToInt32(static_cast<double>(divideRounded(v, kLattice) * kLattice));
 }
 
 // Sum of the turn values against the sum of their complements: positive when the contour

@@ -56,7 +56,10 @@ std::vector<HatchSegment> hatchLines(const TObjekt& zone, std::int32_t pitch,
   for (const FPoint& p : zone.points) vertices.push_back(toIPoint(p));
   if (vertices.size() < 2) return out;
   const TRect box = pointListBounds(zone.points);
-  const std::int64_t p = std::max(pitch, kMinHatchPitch);
+  // A zone from a damaged file may be kilometres wide: the pitch is raised so that no pass
+  // needs more than kMaxHatchLines lines.
+  const std::int64_t span = std::int64_t{box.right} - box.left + std::int64_t{box.bottom} - box.top;
+  const std::int64_t p = std::max<std::int64_t>({pitch, kMinHatchPitch, span / kMaxHatchLines + 1});
   const std::int32_t left = box.left;
   const std::int32_t low = box.top;  // the smaller y
   const std::int32_t right = box.right;

@@ -19,11 +19,15 @@ std::vector<IPoint> roundedPoints(const std::vector<FPoint>& points) {
   return result;
 }
 
+// Rounding here is std::nearbyint, the half-to-even rounding of roundHalfEven kept as a double,
+// and offsets saturate: absurd sizes from a damaged file can neither overflow nor wrap around.
+IPoint shifted(IPoint p, double dx, double dy) {
+  return {roundToInt32(p.x + dx), roundToInt32(p.y + dy)};
+}
+
 IPoint onCircle(IPoint centre, double radius, double degrees) {
-  return {roundToInt32(centre.x +
-                       static_cast<double>(roundHalfEven(radius * std::cos(degrees * kDegree)))),
-          roundToInt32(centre.y +
-                       static_cast<double>(roundHalfEven(radius * std::sin(degrees * kDegree))))};
+  return shifted(centre, std::nearbyint(radius * std::cos(degrees * kDegree)),
+                 std::nearbyint(radius * std::sin(degrees * kDegree)));
 }
 
 std::int32_t roundedWidth(double w) { return roundToInt32(w); }
@@ -43,7 +47,7 @@ void trackContours(const TObjekt& track, ContourList& out) {
   }
   if (starts.empty()) {
     const IPoint p = pts[0];
-    out.push_back(segmentOutline(p, {p.x + 100, p.y + 100}, w, false, false));
+    out.push_back(segmentOutline(p, shifted(p, 100, 100), w, false, false));
     return;
   }
   const std::size_t first = starts.front();
@@ -70,7 +74,7 @@ void zoneContours(const TObjekt& zone, ContourList& out) {
   }
   if (out.size() == before) {
     const IPoint p = pts[0];
-    out.push_back(segmentOutline(p, {p.x + 1, p.y + 1}, w, false, false));
+    out.push_back(segmentOutline(p, shifted(p, 1, 1), w, false, false));
   }
 }
 
@@ -91,7 +95,7 @@ void circleContours(const TObjekt& circle, ContourList& out) {
     const IPoint from = onCircle(c, outer, start);
     disc.push_back(from);
     appendArc(disc, from, onCircle(c, outer, stop), c,
-              static_cast<int>(roundHalfEven(outer / 1000)) + 3, 2 * outer,
+              boundedSegments(std::nearbyint(outer / 1000) + 3), 2 * outer,
               ArcTurn::kAnticlockwise);
     out.push_back(std::move(disc));
     out.push_back(segmentOutline(onCircle(c, middle, stop), onCircle(c, middle, start),
@@ -99,8 +103,8 @@ void circleContours(const TObjekt& circle, ContourList& out) {
     return;
   }
 
-  const int n = static_cast<int>(std::max<std::int64_t>(
-      1, roundHalfEven(static_cast<double>(roundHalfEven(outer / 5000) + 24) * sweep / 360)));
+  const int n = std::max(
+      1, boundedSegments(std::nearbyint((std::nearbyint(outer / 5000) + 24) * sweep / 360)));
   Contour ring;
   const IPoint outerFrom = onCircle(c, outer, start);
   ring.push_back(outerFrom);
@@ -110,7 +114,7 @@ void circleContours(const TObjekt& circle, ContourList& out) {
   appendArc(ring, innerFrom, onCircle(c, inner, start), c, n, 2 * inner, ArcTurn::kClockwise);
   out.push_back(std::move(ring));
 
-  const int capSegments = static_cast<int>(roundHalfEven(ringWidth / 2 / 1000)) + 8;
+  const int capSegments = boundedSegments(std::nearbyint(ringWidth / 2 / 1000) + 8);
   for (const double angle : {stop, start}) {
     const IPoint m = onCircle(c, middle, angle);
     out.push_back(circleOutline(m, onCircle(m, ringWidth / 2, 0), capSegments, ringWidth));
@@ -141,7 +145,7 @@ void padContours(const TObjekt& pad, std::int32_t chamferClearance, ContourList&
   switch (shape) {
     case kPadCircular: {
       if (pts.size() < 2) return;
-      const int n = static_cast<int>(roundHalfEven(pad.dim.x / 2500)) + 12;
+      const int n = boundedSegments(std::nearbyint(pad.dim.x / 2500) + 12);
       out.push_back(
           circleOutline(toIPoint(pad.pos), pts[0], n, distance(pad.points[0], pad.points[1])));
       return;

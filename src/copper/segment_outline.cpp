@@ -10,9 +10,10 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
+// Rounds the offset half to even (std::nearbyint, the rounding of roundHalfEven, kept as a
+// double so that absurd sizes from a damaged file saturate instead of overflowing).
 IPoint offset(IPoint p, double dx, double dy) {
-  return {roundToInt32(p.x + static_cast<double>(roundHalfEven(dx))),
-          roundToInt32(p.y + static_cast<double>(roundHalfEven(dy)))};
+  return {roundToInt32(p.x + std::nearbyint(dx)), roundToInt32(p.y + std::nearbyint(dy))};
 }
 
 // The arc's angular length. The direction of travel decides between the two ways round; a
@@ -49,9 +50,9 @@ Contour circleOutline(IPoint centre, IPoint start, int n, double diameter) {
 Contour segmentOutline(IPoint p1, IPoint p2, std::int32_t w, bool squareStart, bool squareEnd) {
   const double theta = contourDirection(p1, p2);
   const double half = w / 2.0;
-  const double dx = static_cast<double>(roundHalfEven(std::cos(kPi / 2 - theta) * half));
-  const double dy = static_cast<double>(roundHalfEven(std::sin(kPi / 2 - theta) * half));
-  const int capSegments = w / 3000 + 3;
+  const double dx = std::nearbyint(std::cos(kPi / 2 - theta) * half);
+  const double dy = std::nearbyint(std::sin(kPi / 2 - theta) * half);
+  const int capSegments = boundedSegments(w / 3000 + 3);
   const double diagonal = half * 1.414;
   const double plusX = diagonal * std::sin(theta + kPi / 4);
   const double plusY = -diagonal * std::cos(theta + kPi / 4);

@@ -6,6 +6,15 @@
 
 namespace pravelo {
 
+// Segment counts grow with the size of an object; no real board comes near this bound, which
+// keeps absurd sizes from a damaged file from exhausting memory.
+inline constexpr int kMaxArcSegments = 4096;
+// A computed segment count as an int within 0..kMaxArcSegments (NaN gives 0).
+inline int boundedSegments(double n) {
+  if (!(n > 0)) return 0;
+  return n > kMaxArcSegments ? kMaxArcSegments : static_cast<int>(n);
+}
+
 enum class ArcTurn { kAnticlockwise, kClockwise };
 
 // Appends the n points of an arc around `centre` with diameter `diameter` from `from` to `to`

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "copper/segment_outline.h"
+
 namespace pravelo {
 namespace {
 
@@ -162,6 +164,21 @@ TEST(ObjectContours, TextStrokesBecomeCapsulesIncludingDots) {
   dot.points = {{0, 6000}, {0, 6000}};
   t.children = {stem, dot};
   EXPECT_EQ(sizes(objectContours(t, 0)), (std::vector<std::size_t>{8, 8}));
+}
+
+// Sizes no board has, as a damaged file may hold them, give bounded outlines.
+TEST(ObjectContours, AbsurdSizesStayBounded) {
+  TObjekt huge = circle(0, 0, 0, 0, false);
+  huge.dim = {1e30f, -1e30f};
+  TObjekt hugePad = pad(kPadCircular, 1e20f);
+  TObjekt wide = track(2147483647, {{0, 0}, {1e9f, 0}});
+  TObjekt nan = circle(1000, 0, 0, 0, true);
+  nan.dim.x = std::nanf("");
+  for (const TObjekt* o : {&huge, &hugePad, &wide, &nan}) {
+    std::size_t points = 0;
+    for (const Contour& c : objectContours(*o, 0)) points += c.size();
+    EXPECT_LE(points, 4u * (kMaxArcSegments + 1)) << int{o->kind};
+  }
 }
 
 }  // namespace
