@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <numbers>
 #include <tuple>
-#include <unordered_map>
 
 #include "copper/exact_division.h"
 #include "geometry/units.h"
@@ -14,6 +15,8 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr std::int32_t kLattice = 10;
+// Passes of the crossing step; a handful is the most any layout has needed.
+constexpr int kMaxIntersectionPasses = 16;
 
 std::int32_t snapped(std::int32_t v) {
   return roundToInt32(static_cast<double>(divideRounded(v, kLattice) * kLattice));
@@ -33,14 +36,31 @@ bool turnsMostlyLeft(const Contour& c) {
   return left > right;
 }
 
-void removeConsecutiveDuplicates(Contour& c) {
+// Which edges of each contour have not been tested against the others yet.
+using FreshEdges = std::vector<std::vector<char>>;
+
+// Removes consecutive duplicate nodes (the last one is compared with the first). `inserted`
+// runs alongside: a node counts as inserted only when every copy of it was, so that finding a
+// crossing again at an existing node changes nothing.
+void removeConsecutiveDuplicates(Contour& c, std::vector<char>& inserted) {
   Contour kept;
+  std::vector<char> keptInserted;
   kept.reserve(c.size());
-  for (const IPoint& p : c) {
-    if (kept.empty() || kept.back() != p) kept.push_back(p);
+  for (std::size_t k = 0; k < c.size(); ++k) {
+    if (!kept.empty() && kept.back() == c[k]) {
+      keptInserted.back() = keptInserted.back() && inserted[k];
+      continue;
+    }
+    kept.push_back(c[k]);
+    keptInserted.push_back(inserted[k]);
   }
-  while (kept.size() > 1 && kept.back() == kept.front()) kept.pop_back();
+  while (kept.size() > 1 && kept.back() == kept.front()) {
+    keptInserted.front() = keptInserted.front() && keptInserted.back();
+    kept.pop_back();
+    keptInserted.pop_back();
+  }
   c = std::move(kept);
+  inserted = std::move(keptInserted);
 }
 
 TRect edgeRect(IPoint a, IPoint b) {
@@ -51,30 +71,60 @@ TRect edgeRect(IPoint a, IPoint b) {
 // Manhattan distance from the start node and, at equal distance, by the order in which the
 // pairwise walk over contours (i < j) and their edges would have found them.
 struct Crossing {
-  int contour;
-  int edge;
+  std::uint64_t edge;  // contour << 32 | edge index
   std::int64_t distance;
-  std::tuple<int, int, int, int> found;  // contour i, contour j, edge of i, edge of j
+  std::uint64_t foundPair;   // contour i << 32 | contour j
+  std::uint64_t foundEdges;  // edge of i << 32 | edge of j
   IPoint p;
+
+  int contour() const { return static_cast<int>(edge >> 32); }
+  friend bool operator<(const Crossing& a, const Crossing& b) {
+    return std::tie(a.edge, a.distance, a.foundPair, a.foundEdges) <
+           std::tie(b.edge, b.distance, b.foundPair, b.foundEdges);
+  }
 };
 
-// Pairs of contours (i < j) whose bounds, widened by one unit, meet; found by a sweep over the
-// bounds sorted by their left edge.
-std::vector<std::pair<int, int>> candidatePairs(const std::vector<TRect>& bounds) {
-  std::vector<int> order(bounds.size());
+std::uint64_t packed(std::size_t high, std::size_t low) {
+  return static_cast<std::uint64_t>(high) << 32 | static_cast<std::uint32_t>(low);
+}
+
+bool nearEachOther(const TRect& a, const TRect& b) {
+  return std::int64_t{b.left} <= std::int64_t{a.right} + 2 &&
+         std::int64_t{a.left} <= std::int64_t{b.right} + 2 &&
+         std::int64_t{b.top} <= std::int64_t{a.bottom} + 2 &&
+         std::int64_t{a.top} <= std::int64_t{b.bottom} + 2;
+}
+
+// Pairs of contours (i < j), at least one of them changed, whose bounds widened by one unit
+// meet: by a sweep over the bounds sorted by their left edge, or, when only a few contours
+// changed, by comparing those with all others.
+std::vector<std::pair<int, int>> candidatePairs(const std::vector<TRect>& bounds,
+                                                const std::vector<char>& changed) {
+  std::vector<std::pair<int, int>> pairs;
+  std::vector<int> order;
+  for (std::size_t i = 0; i < bounds.size(); ++i) {
+    if (changed[i]) order.push_back(static_cast<int>(i));
+  }
+  if (order.size() * 64 < bounds.size()) {
+    for (const int i : order) {
+      for (std::size_t j = 0; j < bounds.size(); ++j) {
+        const int k = static_cast<int>(j);
+        if (k == i || (changed[j] && k < i) || !nearEachOther(bounds[i], bounds[j])) continue;
+        pairs.emplace_back(std::min(i, k), std::max(i, k));
+      }
+    }
+    return pairs;
+  }
+  order.resize(bounds.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
   std::sort(order.begin(), order.end(),
             [&](int a, int b) { return bounds[a].left < bounds[b].left; });
-  std::vector<std::pair<int, int>> pairs;
   for (std::size_t k = 0; k < order.size(); ++k) {
     const TRect& a = bounds[order[k]];
     for (std::size_t m = k + 1; m < order.size(); ++m) {
       const TRect& b = bounds[order[m]];
       if (std::int64_t{b.left} > std::int64_t{a.right} + 2) break;
-      if (std::int64_t{b.top} > std::int64_t{a.bottom} + 2 ||
-          std::int64_t{a.top} > std::int64_t{b.bottom} + 2) {
-        continue;
-      }
+      if (!nearEachOther(a, b) || !(changed[order[k]] || changed[order[m]])) continue;
       pairs.emplace_back(std::min(order[k], order[m]), std::max(order[k], order[m]));
     }
   }
@@ -83,24 +133,81 @@ std::vector<std::pair<int, int>> candidatePairs(const std::vector<TRect>& bounds
 
 void collectCrossings(const ContourList& contours, int i, int j,
                       const std::vector<std::vector<TRect>>& edgeRects,
-                      const std::vector<TRect>& bounds, std::vector<Crossing>& out) {
+                      const std::vector<TRect>& bounds, const FreshEdges& fresh,
+                      std::vector<Crossing>& out) {
   const Contour& a = contours[i];
   const Contour& b = contours[j];
+  // Only edges that reach into the other contour's bounds can cross it.
+  std::vector<std::size_t> nearA;
+  for (std::size_t eb = 0; eb < b.size(); ++eb) {
+    if (rectsIntersect(edgeRects[j][eb], bounds[i])) nearA.push_back(eb);
+  }
   for (std::size_t ea = 0; ea < a.size(); ++ea) {
     if (!rectsIntersect(edgeRects[i][ea], bounds[j])) continue;
     const IPoint a1 = a[ea];
     const IPoint a2 = a[(ea + 1) % a.size()];
-    for (std::size_t eb = 0; eb < b.size(); ++eb) {
+    for (const std::size_t eb : nearA) {
+      if (!(fresh[i][ea] || fresh[j][eb])) continue;
       if (!rectsIntersect(edgeRects[i][ea], edgeRects[j][eb])) continue;
       const IPoint b1 = b[eb];
       const auto hit = edgeCrossing(a1, a2, b1, b[(eb + 1) % b.size()]);
       if (!hit) continue;
-      const auto found = std::make_tuple(i, j, static_cast<int>(ea), static_cast<int>(eb));
       auto manhattan = [&](IPoint s) {
         return std::llabs(std::int64_t{hit->x} - s.x) + std::llabs(std::int64_t{hit->y} - s.y);
       };
-      out.push_back({i, static_cast<int>(ea), manhattan(a1), found, *hit});
-      out.push_back({j, static_cast<int>(eb), manhattan(b1), found, *hit});
+      const std::uint64_t pair = packed(i, j);
+      const std::uint64_t edges = packed(ea, eb);
+      // A crossing at an end of an edge is a node of it already.
+      if (*hit != a1 && *hit != a2)
+        out.push_back({packed(i, ea), manhattan(a1), pair, edges, *hit});
+      if (*hit != b1 && *hit != b[(eb + 1) % b.size()]) {
+        out.push_back({packed(j, eb), manhattan(b1), pair, edges, *hit});
+      }
+    }
+  }
+}
+
+// One pass of the pairwise crossing step. Two edges that both met every other edge in the
+// previous pass are not tested again: their crossings are nodes already. Afterwards only the
+// pieces next to new nodes are fresh.
+void intersectionPass(ContourList& contours, FreshEdges& fresh) {
+  std::vector<TRect> bounds;
+  std::vector<char> changed;
+  std::vector<std::vector<TRect>> edgeRects(contours.size());
+  for (std::size_t i = 0; i < contours.size(); ++i) {
+    const Contour& c = contours[i];
+    bounds.push_back(contourBounds(c));
+    changed.push_back(std::find(fresh[i].begin(), fresh[i].end(), 1) != fresh[i].end());
+    for (std::size_t e = 0; e < c.size(); ++e) {
+      edgeRects[i].push_back(edgeRect(c[e], c[(e + 1) % c.size()]));
+    }
+  }
+  std::vector<Crossing> crossings;
+  for (const auto& [i, j] : candidatePairs(bounds, changed)) {
+    if (contours[i].empty() || contours[j].empty()) continue;
+    collectCrossings(contours, i, j, edgeRects, bounds, fresh, crossings);
+  }
+  std::sort(crossings.begin(), crossings.end());
+
+  auto next = crossings.begin();
+  for (std::size_t i = 0; i < contours.size(); ++i) {
+    Contour& c = contours[i];
+    Contour merged;
+    std::vector<char> inserted;
+    merged.reserve(c.size());
+    for (std::size_t e = 0; e < c.size(); ++e) {
+      merged.push_back(c[e]);
+      inserted.push_back(0);
+      for (; next != crossings.end() && next->edge == packed(i, e); ++next) {
+        merged.push_back(next->p);
+        inserted.push_back(1);
+      }
+    }
+    removeConsecutiveDuplicates(merged, inserted);
+    c = std::move(merged);
+    fresh[i].assign(c.size(), 0);
+    for (std::size_t e = 0; e < c.size(); ++e) {
+      fresh[i][e] = inserted[e] || inserted[(e + 1) % c.size()];
     }
   }
 }
@@ -121,42 +228,18 @@ void orientContours(ContourList& contours) {
 }
 
 void insertIntersections(ContourList& contours) {
-  std::vector<TRect> bounds;
-  std::vector<std::vector<TRect>> edgeRects(contours.size());
-  for (std::size_t i = 0; i < contours.size(); ++i) {
-    const Contour& c = contours[i];
-    bounds.push_back(contourBounds(c));
-    for (std::size_t e = 0; e < c.size(); ++e) {
-      edgeRects[i].push_back(edgeRect(c[e], c[(e + 1) % c.size()]));
-    }
-  }
-  std::vector<Crossing> crossings;
-  for (const auto& [i, j] : candidatePairs(bounds)) {
-    if (contours[i].empty() || contours[j].empty()) continue;
-    collectCrossings(contours, i, j, edgeRects, bounds, crossings);
-  }
-  std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) {
-    return std::tie(a.contour, a.edge, a.distance, a.found) <
-           std::tie(b.contour, b.edge, b.distance, b.found);
-  });
-
-  auto next = crossings.begin();
-  for (std::size_t i = 0; i < contours.size(); ++i) {
-    Contour& c = contours[i];
-    if (next != crossings.end() && next->contour == static_cast<int>(i)) {
-      Contour merged;
-      merged.reserve(c.size());
-      for (std::size_t e = 0; e < c.size(); ++e) {
-        merged.push_back(c[e]);
-        for (; next != crossings.end() && next->contour == static_cast<int>(i) &&
-               next->edge == static_cast<int>(e);
-             ++next) {
-          merged.push_back(next->p);
-        }
-      }
-      c = std::move(merged);
-    }
-    removeConsecutiveDuplicates(c);
+  // Crossings are rounded to whole units, so the pieces of a cut edge lie slightly off the
+  // original line and may cross an edge nearby that the original did not. Left alone, such a
+  // hidden crossing lets a walk slip from one boundary onto another and lose a whole loop, so
+  // the pass is repeated until it finds nothing new.
+  FreshEdges fresh;
+  for (const Contour& c : contours) fresh.emplace_back(c.size(), 1);
+  for (int pass = 0; pass < kMaxIntersectionPasses; ++pass) {
+    intersectionPass(contours, fresh);
+    const bool anyFresh = std::any_of(fresh.begin(), fresh.end(), [](const std::vector<char>& f) {
+      return std::find(f.begin(), f.end(), 1) != f.end();
+    });
+    if (!anyFresh) return;
   }
 }
 
@@ -174,20 +257,27 @@ UnionGraph buildUnionGraph(const ContourList& contours) {
       next.push_back(offset + (k + 1) % n);
     }
   }
-  std::unordered_map<std::uint64_t, std::vector<int>> atPoint;
-  auto key = [](IPoint p) {
-    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(p.x)) << 32 |
-           static_cast<std::uint32_t>(p.y);
-  };
-  for (std::size_t i = 0; i < graph.nodes.size(); ++i) {
-    atPoint[key(graph.nodes[i].p)].push_back(static_cast<int>(i));
-  }
-  for (std::size_t i = 0; i < graph.nodes.size(); ++i) {
-    UnionNode& node = graph.nodes[i];
-    node.successors.push_back(next[i]);
-    for (const int other : atPoint[key(node.p)]) {
-      if (other != static_cast<int>(i)) node.successors.push_back(next[other]);
+  // Nodes at the same place, found by sorting: within a place they stay in index order.
+  std::vector<int> byPlace(graph.nodes.size());
+  for (std::size_t i = 0; i < byPlace.size(); ++i) byPlace[i] = static_cast<int>(i);
+  std::sort(byPlace.begin(), byPlace.end(), [&](int a, int b) {
+    const IPoint pa = graph.nodes[a].p;
+    const IPoint pb = graph.nodes[b].p;
+    return std::tie(pa.x, pa.y, a) < std::tie(pb.x, pb.y, b);
+  });
+  for (std::size_t first = 0; first < byPlace.size();) {
+    std::size_t last = first + 1;
+    while (last < byPlace.size() && graph.nodes[byPlace[last]].p == graph.nodes[byPlace[first]].p) {
+      ++last;
     }
+    for (std::size_t k = first; k < last; ++k) {
+      UnionNode& node = graph.nodes[byPlace[k]];
+      node.successors.push_back(next[byPlace[k]]);
+      for (std::size_t m = first; m < last; ++m) {
+        if (m != k) node.successors.push_back(next[byPlace[m]]);
+      }
+    }
+    first = last;
   }
   return graph;
 }

@@ -18,7 +18,8 @@ void snapContours(ContourList& contours);
 void orientContours(ContourList& contours);
 
 // Adds a node wherever an edge of one contour crosses an edge of another, in order along the
-// edge, then removes consecutive duplicate nodes (cyclically).
+// edge, then removes consecutive duplicate nodes (cyclically); repeated until the rounded
+// crossings cause no further ones.
 void insertIntersections(ContourList& contours);
 
 // All nodes of all contours in contour order. A node's successors are the next node of its own
