@@ -7,6 +7,7 @@
 #include "cli/cli_texts.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
+#include "cli/outlines_command.h"
 #include "document/document_texts.h"
 #include "document/layout_load.h"
 #include "document/save_commands.h"
@@ -105,7 +106,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   resaveCommand->fallthrough();
   resaveCommand->add_option("IN", input, tr(texts::cliInputHelp, language))->required();
   resaveCommand->add_option("OUT", output, tr(texts::cliOutputHelp, language))->required();
-  for (CLI::App* sub : {infoCommand, resaveCommand}) {
+  OutlinesRequest outlines;
+  CLI::App* outlinesCommand = addOutlinesCommand(app, outlines, language);
+  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -129,6 +132,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitUsage;
   }
   if (infoCommand->parsed()) return info(file, json, out, err, language);
+  if (outlinesCommand->parsed()) {
+    const std::optional<Document> doc = load(outlines.file, err, language);
+    return doc ? runOutlines(*doc, outlines, out, err, language) : kExitBadInput;
+  }
   return resave(input, output, err, language);
 }
 

@@ -7,6 +7,7 @@
 #include "app/app_texts.h"
 #include "app/text.h"
 #include "cli/cli_texts.h"
+#include "cli/outlines_texts.h"
 #include "document/document_texts.h"
 #include "view/view_texts.h"
 
@@ -20,10 +21,9 @@ struct Entry {
 
 // Every catalogue of the program, listed through its X-macro.
 #define PRAVELO_LIST_TEXT(id, de, en, fr) Entry{#id, Text{de, en, fr}},
-const std::vector<Entry> kCatalogue = {PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
-                                           PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
-                                           PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
-                                           PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)};
+const std::vector<Entry> kCatalogue = {PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT) PRAVELO_APP_TEXTS(
+    PRAVELO_LIST_TEXT) PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT) PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
+                                           PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)};
 #undef PRAVELO_LIST_TEXT
 
 TEST(TextCatalogue, EveryEntryExistsInEveryLanguage) {
