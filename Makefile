@@ -28,7 +28,10 @@ bench: configure
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRAVELO_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
-	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do $$f -max_total_time=60 fuzz/corpus/$$(basename $$f | sed 's/^fuzz_//'); done
+	# New inputs go to the build folder; the seeds in fuzz/corpus stay as they are.
+	for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	  name=$$(basename $$f | sed 's/^fuzz_//'); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  $$f -max_total_time=60 $(FUZZ_BUILD)/corpus/$$name fuzz/corpus/$$name; done
 
 format:
 	find src tests bench fuzz examples -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -34,16 +34,32 @@ bool writeFileAtomically(const std::filesystem::path& target, std::string_view b
     }
   }
   if (ok && ::fsync(fd) != 0) ok = fail(error, temp);
-  // mkstemp creates the file readable only by its owner; give it the usual permissions.
+  // mkstemp creates the file readable only by its owner; keep the permissions of the file it
+  // replaces, or give a new file the usual ones.
   if (ok) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+    struct stat previous;
+    if (::stat(target.c_str(), &previous) == 0) {
+      ::fchmod(fd, previous.st_mode & 07777);
+    } else {
+      const mode_t mask = ::umask(0);
+      ::umask(mask);
+      ::fchmod(fd, 0666 & ~mask);
+    }
   }
   if (::close(fd) != 0 && ok) ok = fail(error, temp);
   if (ok && std::rename(temp.c_str(), target.c_str()) != 0) ok = fail(error, target.string());
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  // Make the rename itself durable.
+  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
 }
 
 }  // namespace pravelo

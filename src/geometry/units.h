@@ -11,8 +11,14 @@ inline constexpr int kUnitsPerMm = 10000;
 inline constexpr int kUnitsPerMil = 254;
 
 // Every conversion from a real number to an integer in the program rounds half to even,
-// the processor's default rounding mode.
-inline std::int64_t roundHalfEven(double v) { return static_cast<std::int64_t>(std::nearbyint(v)); }
+// the processor's default rounding mode. Values beyond the 64-bit range saturate and NaN gives 0,
+// so damaged or extreme input can never make the conversion undefined.
+inline std::int64_t roundHalfEven(double v) {
+  if (std::isnan(v)) return 0;
+  constexpr double lo = -9223372036854775808.0;  // -2^63, exact as a double
+  constexpr double hi = 9223372036854774784.0;   // the largest double below 2^63
+  return static_cast<std::int64_t>(std::nearbyint(std::fmin(std::fmax(v, lo), hi)));
+}
 
 // Rounds half to even into the 32-bit range; values beyond it (and NaN, as 0) saturate instead
 // of wrapping, so a far-away point can never come back as a near one.

@@ -25,6 +25,17 @@ TEST(AtomicFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
+TEST(AtomicFile, KeepsThePermissionsOfTheReplacedFile) {
+  const fs::path dir = fs::path(::testing::TempDir()) / "atomic_permissions";
+  fs::create_directories(dir);
+  const fs::path target = dir / "board.pvb6";
+  ASSERT_TRUE(writeFileAtomically(target, "old"));
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(writeFileAtomically(target, "new"));
+  EXPECT_EQ(fs::status(target).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST(AtomicFile, AFailedWriteKeepsThePreviousFile) {
   const fs::path dir = fs::path(::testing::TempDir()) / "atomic_fail";
   fs::create_directories(dir);
