@@ -9,6 +9,7 @@
 #include "app/text.h"
 #include "document/boards.h"
 #include "document/document_texts.h"
+#include "geometry/text_strokes.h"
 #include "document/save_commands.h"
 #include "geometry/units.h"
 
@@ -59,8 +60,7 @@ TObjekt* smdPad(Board& board, FPoint centre, double widthMm, double heightMm,
   return add(board, std::move(p));
 }
 
-// A stroke text. Until the stroke font builds the glyphs, each text carries one stroke under
-// its first character so that it is drawn and kept.
+// A text in the stroke font.
 TObjekt* text(Board& board, FPoint anchor, const char* content, std::uint8_t layer, double heightMm,
               std::uint8_t role, std::int16_t component) {
   TObjekt t = newObject();
@@ -68,12 +68,7 @@ TObjekt* text(Board& board, FPoint anchor, const char* content, std::uint8_t lay
   initText(t, anchor, content, 0, bottom ? 1 : 0, layer, 1, 1, mmInt(heightMm), 0);
   t.variant = role;
   t.componentId = component;
-  TObjekt stroke = newObject();
-  initTrack(stroke, mmInt(0.2), layer);
-  const float length = mm(heightMm) * (bottom ? -0.7f : 0.7f);
-  addPoint(stroke, anchor);
-  addPoint(stroke, {anchor.x + length, anchor.y});
-  t.children.push_back(std::move(stroke));
+  buildTextStrokes(t, false);
   return add(board, std::move(t));
 }
 

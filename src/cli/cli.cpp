@@ -8,6 +8,7 @@
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
 #include "cli/outlines_command.h"
+#include "cli/render_command.h"
 #include "document/document_texts.h"
 #include "document/layout_load.h"
 #include "document/save_commands.h"
@@ -108,7 +109,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   resaveCommand->add_option("OUT", output, tr(texts::cliOutputHelp, language))->required();
   OutlinesRequest outlines;
   CLI::App* outlinesCommand = addOutlinesCommand(app, outlines, language);
-  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand}) {
+  RenderRequest render;
+  CLI::App* renderCommand = addRenderCommand(app, render, language);
+  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, renderCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -135,6 +138,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (outlinesCommand->parsed()) {
     const std::optional<Document> doc = load(outlines.file, err, language);
     return doc ? runOutlines(*doc, outlines, out, err, language) : kExitBadInput;
+  }
+  if (renderCommand->parsed()) {
+    std::optional<Document> doc = load(render.file, err, language);
+    return doc ? runRender(*doc, render, err, language) : kExitBadInput;
   }
   return resave(input, output, err, language);
 }

@@ -8,6 +8,7 @@
 #include "app/text.h"
 #include "cli/cli_texts.h"
 #include "cli/outlines_texts.h"
+#include "cli/render_texts.h"
 #include "document/document_texts.h"
 #include "view/view_texts.h"
 
@@ -21,9 +22,16 @@ struct Entry {
 
 // Every catalogue of the program, listed through its X-macro.
 #define PRAVELO_LIST_TEXT(id, de, en, fr) Entry{#id, Text{de, en, fr}},
-const std::vector<Entry> kCatalogue = {PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT) PRAVELO_APP_TEXTS(
-    PRAVELO_LIST_TEXT) PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT) PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
-                                           PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)};
+// clang-format off
+const std::vector<Entry> kCatalogue = {
+    PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
+};
+// clang-format on
 #undef PRAVELO_LIST_TEXT
 
 TEST(TextCatalogue, EveryEntryExistsInEveryLanguage) {
