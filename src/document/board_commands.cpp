@@ -4,6 +4,7 @@
 #include "document/boards.h"
 #include "document/document_texts.h"
 #include "document/object_list.h"
+#include "document/windows1252.h"
 #include "geometry/units.h"
 
 namespace pravelo {
@@ -18,9 +19,10 @@ void deleteBoardCommand(Document& doc, Host& host) {
                      MessageIcon::Information);
     return;
   }
-  const std::string question = tr(texts::deleteBoardBefore) +
-                               quoted(trimmedBoardName(activeBoard(doc).name)) +
-                               tr(texts::deleteBoardAfter);
+  const std::string question =
+      tr(texts::deleteBoardBefore) +
+      quoted(windows1252ToUtf8(trimmedBoardName(activeBoard(doc).name))) +
+      tr(texts::deleteBoardAfter);
   const Answer answer =
       host.ask(question, tr(texts::productName), Buttons::OkCancel, MessageIcon::Question);
   if (answer == Answer::Ok) removeBoard(doc, doc.activeBoard);

@@ -26,6 +26,39 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+char windows1252Byte(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  for (int i = 0; i < 32; ++i) {
+    if (kUpperControls[i] == c) return static_cast<char>(0x80 + i);
+  }
+  return '?';
+}
+
+// Decodes the UTF-8 sequence at `i` and moves `i` past it; U+FFFD for a malformed one.
+char32_t nextCodePoint(std::string_view s, std::size_t& i) {
+  const auto lead = static_cast<std::uint8_t>(s[i++]);
+  if (lead < 0x80) return lead;
+  int extra = 0;
+  char32_t c = 0;
+  if ((lead & 0xE0) == 0xC0) {
+    extra = 1;
+    c = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2;
+    c = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3;
+    c = lead & 0x07;
+  } else {
+    return 0xFFFD;
+  }
+  for (int k = 0; k < extra; ++k) {
+    if (i >= s.size() || (static_cast<std::uint8_t>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
+    c = (c << 6) | (static_cast<std::uint8_t>(s[i++]) & 0x3F);
+  }
+  return c;
+}
+
 }  // namespace
 
 std::string windows1252ToUtf8(std::string_view bytes) {
@@ -35,6 +68,13 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     const auto byte = static_cast<std::uint8_t>(b);
     appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kUpperControls[byte - 0x80] : byte);
   }
+  return out;
+}
+
+std::string utf8ToWindows1252(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) out += windows1252Byte(nextCodePoint(utf8, i));
   return out;
 }
 

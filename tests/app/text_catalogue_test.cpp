@@ -10,6 +10,8 @@
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
 #include "document/document_texts.h"
+#include "ui/command_catalogue.h"
+#include "ui/ui_texts.h"
 #include "view/view_texts.h"
 
 namespace pravelo {
@@ -22,6 +24,8 @@ struct Entry {
 
 // Every catalogue of the program, listed through its X-macro.
 #define PRAVELO_LIST_TEXT(id, de, en, fr) Entry{#id, Text{de, en, fr}},
+#define PRAVELO_LIST_COMMAND(name, handler, de, en, fr, hde, hen, hfr, key) \
+  Entry{#name, Text{de, en, fr}}, Entry{#name " hint", Text{hde, hen, hfr}},
 // clang-format off
 const std::vector<Entry> kCatalogue = {
     PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
@@ -30,8 +34,11 @@ const std::vector<Entry> kCatalogue = {
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_COMMANDS(PRAVELO_LIST_COMMAND)
 };
 // clang-format on
+#undef PRAVELO_LIST_COMMAND
 #undef PRAVELO_LIST_TEXT
 
 TEST(TextCatalogue, EveryEntryExistsInEveryLanguage) {

@@ -158,6 +158,17 @@ TEST(BoardCommands, DeleteAsksAndMarksModifiedWhateverTheAnswer) {
   EXPECT_EQ(names(doc), "AC");
 }
 
+TEST(BoardCommands, DeleteQuestionShowsAStoredNameAsUtf8) {
+  Document doc = threeBoards();
+  doc.boards[1]->name =
+      "Gr\xF6\xDF"
+      "e";  // Windows-1252
+  ScriptedHost host;
+  deleteBoardCommand(doc, host);
+  ASSERT_EQ(host.questions.size(), 1u);
+  EXPECT_EQ(host.questions[0].text, "Möchten Sie die Platine \"Größe\" wirklich löschen?");
+}
+
 TEST(BoardCommands, SwitchingMultilayerOffDeletesInnerLayerObjects) {
   Document doc;
   Board& board = addBoard(doc, "M", 1000, 1000);

@@ -1,0 +1,219 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "app/new_board.h"
+#include "document/board_commands.h"
+#include "document/boards.h"
+#include "document/document_texts.h"
+#include "document/object_list.h"
+#include "geometry/units.h"
+#include "ui/board_properties_dialog.h"
+#include "ui/board_view.h"
+#include "ui/layer_bar.h"
+#include "ui/new_board_dialog.h"
+#include "ui/project_info_dialog.h"
+#include "ui/qt_host.h"
+#include "ui/qt_text.h"
+
+namespace pravelo {
+
+namespace {
+
+// The drawing surface is one pixel larger than the board at the zoom.
+QSize canvasSize(const BoardHeader& header) {
+  return {static_cast<int>(roundHalfEven(header.width * header.zoom)) + 1,
+          static_cast<int>(roundHalfEven(header.height * header.zoom)) + 1};
+}
+
+QColor qtColour(Rgb c) { return {c.r, c.g, c.b}; }
+
+}  // namespace
+
+MainWindow::MainWindow(Host* host, QWidget* parent)
+    : QMainWindow(parent),
+      ownHost_(host ? nullptr : std::make_unique<QtHost>(this)),
+      host_(host ? host : ownHost_.get()),
+      doc_(defaultDocument(originAtTop())),
+      scheme_(standardScheme()) {
+  setObjectName("MainForm");
+  setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks |
+                 QMainWindow::AllowTabbedDocks);
+  createCommands();
+  createMenus();
+  createToolBar();
+  createCentralArea();
+
+  newBoardDlg_ = new TNeuDlg(*host_, this);
+  boardPropertiesDlg_ = new TBoardPropertiesDlg(*host_, this);
+  projectInfoDlg_ = new TProjectInfoDlg(this);
+
+  showDocument();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createCentralArea() {
+  layers_ = new LayerBar(this);
+  addToolBar(Qt::TopToolBarArea, layers_);
+  connect(layers_, &LayerBar::visibilityToggled, this, &MainWindow::setLayerVisible);
+  connect(layers_, &LayerBar::layerActivated, this, &MainWindow::setActiveLayer);
+
+  view_ = new BoardView;
+  scrollBox_ = new QScrollArea;
+  scrollBox_->setObjectName("ScrollBoxEx1");
+  scrollBox_->setWidget(view_);
+
+  tabs_ = new QTabBar;
+  tabs_->setObjectName("TabSet");
+  tabs_->setShape(QTabBar::RoundedSouth);
+  tabs_->setExpanding(false);
+  tabs_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(tabs_, &QTabBar::currentChanged, this, &MainWindow::TabSetChange);
+  connect(tabs_, &QTabBar::customContextMenuRequested, this,
+          [this](const QPoint& at) { boardPopup_->popup(tabs_->mapToGlobal(at)); });
+
+  auto* centre = new QWidget;
+  auto* layout = new QVBoxLayout(centre);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(scrollBox_, 1);
+  layout->addWidget(tabs_);
+  setCentralWidget(centre);
+
+  helpLine_ = new QLabel;
+  helpLine_->setObjectName("L_Hilfetext");
+  statusBar()->addWidget(helpLine_, 1);
+}
+
+bool MainWindow::event(QEvent* event) {
+  // Hints of the control under the pointer go to the help line.
+  if (event->type() == QEvent::StatusTip) {
+    helpLine_->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+bool MainWindow::originAtTop() const { return false; }
+
+void MainWindow::showDocument() {
+  {
+    const QSignalBlocker block(tabs_);
+    while (tabs_->count() > 0) tabs_->removeTab(0);
+    for (const auto& board : doc_.boards) tabs_->addTab(fromStored(board->name) + " ");
+    tabs_->setCurrentIndex(doc_.activeBoard);
+  }
+  showActiveBoard();
+  updateTitle();
+}
+
+void MainWindow::showActiveBoard() {
+  const BoardHeader& header = activeBoard(doc_).header;
+  view_->showBoard(canvasSize(header), qtColour(scheme_.background()));
+  layers_->showLayers(header);
+}
+
+void MainWindow::updateTitle() {
+  QString title = qtr(texts::productCaption);
+  if (!doc_.fileName.empty()) title += " - [" + QString::fromStdString(doc_.fileName) + "]";
+  setWindowTitle(title);
+}
+
+void MainWindow::addBoardFromDialog() {
+  const NewBoardValues& values = newBoardDlg_->values();
+  const BoardSize size = newBoardSize(values);
+  addBoard(doc_, utf8ToWindows1252(values.name), size.width, size.height, originAtTop());
+  drawBoardOutline(doc_, values, originAtTop());
+}
+
+void MainWindow::SB_NeuClick() {
+  if (!discardDocument(doc_, *host_, [] { return false; })) return;
+  if (newBoardDlg_->execute(originAtTop())) {
+    addBoardFromDialog();
+  } else {
+    addBoard(doc_, utf8ToWindows1252(pravelo::tr(texts::defaultBoardName)), 160 * kUnitsPerMm,
+             100 * kUnitsPerMm, originAtTop());
+  }
+  doc_.fileName.clear();
+  doc_.modified = false;
+  showDocument();
+}
+
+void MainWindow::NeuePlatine1Click() {
+  if (!newBoardDlg_->execute(originAtTop())) return;
+  addBoardFromDialog();
+  doc_.modified = true;
+  showDocument();
+  host_->showMessage(boardAddedMessage(newBoardDlg_->values().name),
+                     pravelo::tr(texts::productName), MessageIcon::Information);
+}
+
+void MainWindow::Platinengrsse1Click() {
+  deselectAll(activeBoard(doc_).objects);
+  const auto properties = boardPropertiesDlg_->execute(activeBoard(doc_));
+  if (!properties) return;
+  applyBoardProperties(doc_, *properties);
+  showDocument();
+}
+
+void MainWindow::Platinelschen1Click() {
+  deleteBoardCommand(doc_, *host_);
+  showDocument();
+}
+
+void MainWindow::Platinekopieren1Click() {
+  copyActiveBoard(doc_);
+  showDocument();
+}
+
+void MainWindow::moveBoard(bool (*command)(Document&)) {
+  if (command(doc_)) showDocument();
+}
+
+void MainWindow::Platinenachrechts1Click() { moveBoard(moveActiveBoardToLast); }
+void MainWindow::Platineeinsnachrechts1Click() { moveBoard(moveActiveBoardRight); }
+void MainWindow::Platinenachlinks1Click() { moveBoard(moveActiveBoardToFirst); }
+void MainWindow::Platineeinsnachlinks1Click() { moveBoard(moveActiveBoardLeft); }
+
+void MainWindow::Projektinfo1Click() {
+  const auto info = projectInfoDlg_->execute(doc_.project);
+  if (!info || *info == doc_.project) return;
+  doc_.project = *info;
+  doc_.modified = true;
+}
+
+void MainWindow::Beenden1Click() { close(); }
+
+void MainWindow::TabSetChange(int index) {
+  if (index < 0 || index == doc_.activeBoard) return;
+  activateBoard(doc_, index);
+  showActiveBoard();
+}
+
+void MainWindow::setLayerVisible(int layer, bool visible) {
+  Board& board = activeBoard(doc_);
+  board.header.layerVisible[layer - 1] = visible ? 1 : 0;
+  for (const auto& o : board.objects) {
+    if (o->layer == layer) o->selected = 0;
+  }
+  view_->update();
+}
+
+// The active layer is always shown, since its visibility button is locked.
+void MainWindow::setActiveLayer(int layer) {
+  BoardHeader& header = activeBoard(doc_).header;
+  header.activeLayer = layer;
+  header.layerVisible[layer - 1] = 1;
+  showActiveBoard();
+}
+
+}  // namespace pravelo

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QStringList>
+#include <QTabBar>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace pravelo::testing {
+
+// Runs `handle` on the modal dialog that the next action opens, once it is shown.
+template <class Dialog>
+void onNextDialog(std::function<void(Dialog&)> handle) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, handle] {
+    auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    timer->stop();
+    timer->deleteLater();
+    handle(*dialog);
+  });
+  timer->start(5);
+}
+
+inline void trigger(QWidget& window, const char* actionName) {
+  auto* action = window.findChild<QAction*>(actionName);
+  ASSERT_NE(action, nullptr) << actionName;
+  ASSERT_TRUE(action->isEnabled()) << actionName;
+  action->trigger();
+}
+
+inline QStringList tabCaptions(QWidget& window) {
+  auto* tabs = window.findChild<QTabBar*>("TabSet");
+  QStringList captions;
+  for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+  return captions;
+}
+
+}  // namespace pravelo::testing
