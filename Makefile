@@ -16,7 +16,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	./$(BUILD)/src/cli/pravelo-cli info $(EXAMPLE)
+	./$(BUILD)/src/ui/pravelo-board $(EXAMPLE)
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
