@@ -16,8 +16,8 @@ TLanguageDlg::TLanguageDlg(QWidget* parent) : QDialog(parent), list_(new QListWi
   setWindowTitle(qtr(texts::languageCaption));
   list_->setObjectName("LB_Sprache");
   // In the order of the language numbers.
-  list_->addItems({qtr(texts::languageGerman), qtr(texts::languageEnglish),
-                   qtr(texts::languageFrench)});
+  list_->addItems(
+      {qtr(texts::languageGerman), qtr(texts::languageEnglish), qtr(texts::languageFrench)});
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
   auto* buttons = new QDialogButtonBox(this);

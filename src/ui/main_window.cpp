@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QSplashScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabBar>
@@ -23,6 +24,7 @@
 #include "ui/project_info_dialog.h"
 #include "ui/qt_host.h"
 #include "ui/qt_text.h"
+#include "ui/title_picture.h"
 
 namespace pravelo {
 
@@ -36,14 +38,24 @@ QSize canvasSize(const BoardHeader& header) {
 
 QColor qtColour(Rgb c) { return {c.r, c.g, c.b}; }
 
+// The title picture stays on top while the window is being created.
+std::unique_ptr<QSplashScreen> showSplash() {
+  auto splash = std::make_unique<QSplashScreen>(titlePicture(), Qt::WindowStaysOnTopHint);
+  splash->setObjectName("Splash");
+  splash->show();
+  return splash;
+}
+
 }  // namespace
 
-MainWindow::MainWindow(Host* host, QWidget* parent)
+MainWindow::MainWindow(AppStart start, Host* host, QWidget* parent)
     : QMainWindow(parent),
+      start_(std::move(start)),
+      splash_(showSplash()),
       ownHost_(host ? nullptr : std::make_unique<QtHost>(this)),
       host_(host ? host : ownHost_.get()),
       doc_(defaultDocument(originAtTop())),
-      scheme_(standardScheme()) {
+      scheme_(loadScheme(start_.folders.settings, start_.settings.optionen.Farbschema)) {
   setObjectName("MainForm");
   setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks |
                  QMainWindow::AllowTabbedDocks);
@@ -51,11 +63,7 @@ MainWindow::MainWindow(Host* host, QWidget* parent)
   createMenus();
   createToolBar();
   createCentralArea();
-
-  newBoardDlg_ = new TNeuDlg(*host_, this);
-  boardPropertiesDlg_ = new TBoardPropertiesDlg(*host_, this);
-  projectInfoDlg_ = new TProjectInfoDlg(this);
-
+  createDialogs();
   showDocument();
 }
 
@@ -103,7 +111,7 @@ bool MainWindow::event(QEvent* event) {
   return QMainWindow::event(event);
 }
 
-bool MainWindow::originAtTop() const { return false; }
+bool MainWindow::originAtTop() const { return start_.settings.optionen.NullpunktOben; }
 
 void MainWindow::showDocument() {
   {
@@ -190,8 +198,6 @@ void MainWindow::Projektinfo1Click() {
   doc_.project = *info;
   doc_.modified = true;
 }
-
-void MainWindow::Beenden1Click() { close(); }
 
 void MainWindow::TabSetChange(int index) {
   if (index < 0 || index == doc_.activeBoard) return;

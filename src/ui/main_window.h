@@ -6,12 +6,14 @@
 #include <string>
 
 #include "app/host.h"
+#include "app/startup.h"
 #include "document/document.h"
 #include "view/colour_scheme.h"
 
 class QLabel;
 class QMenu;
 class QScrollArea;
+class QSplashScreen;
 class QTabBar;
 
 namespace pravelo {
@@ -19,6 +21,7 @@ namespace pravelo {
 class BoardView;
 class LayerBar;
 class TBoardPropertiesDlg;
+class TLanguageDlg;
 class TNeuDlg;
 class TProjectInfoDlg;
 
@@ -28,11 +31,18 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Questions and messages go to `host`; to the window's own message boxes when it is null.
-  explicit MainWindow(Host* host = nullptr, QWidget* parent = nullptr);
+  // Creates the window with the splash window over it, one default board and the settings of
+  // `start`. Questions and messages go to `host`; to the window's own message boxes when it is
+  // null.
+  explicit MainWindow(AppStart start, Host* host = nullptr, QWidget* parent = nullptr);
   ~MainWindow() override;
 
+  // Shows the window as the settings ask, opens the layout file named by the joined command
+  // line and ends the start-up 100 ms later.
+  void start(const std::string& commandLine);
+
   const Document& document() const { return doc_; }
+  const AppSettings& settings() const { return start_.settings; }
 
   // Command handlers, named after the controls that run them.
   void SB_NeuClick();
@@ -45,11 +55,16 @@ class MainWindow : public QMainWindow {
   void Platinenachlinks1Click();
   void Platineeinsnachlinks1Click();
   void Projektinfo1Click();
+  void Sprache1Click();
+  void Hilfethemen1Click();
   void Beenden1Click();
   void TabSetChange(int index);
+  // Opens the help page of a dialog's topic number.
+  void openHelp(int topic);
 
  protected:
   bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   using Handler = void (MainWindow::*)();
@@ -58,7 +73,10 @@ class MainWindow : public QMainWindow {
   void createMenus();
   void createToolBar();
   void createCentralArea();
+  void createDialogs();
   QAction* action(const char* name) const;
+  void endOfStartUp();
+  void writeSettings();
 
   // Shows the document: tabs, active board, layer buttons and window title.
   void showDocument();
@@ -71,6 +89,8 @@ class MainWindow : public QMainWindow {
   void addBoardFromDialog();
   bool originAtTop() const;
 
+  AppStart start_;
+  std::unique_ptr<QSplashScreen> splash_;
   std::unique_ptr<Host> ownHost_;
   Host* host_;
   Document doc_;
@@ -86,6 +106,7 @@ class MainWindow : public QMainWindow {
   TNeuDlg* newBoardDlg_ = nullptr;
   TBoardPropertiesDlg* boardPropertiesDlg_ = nullptr;
   TProjectInfoDlg* projectInfoDlg_ = nullptr;
+  TLanguageDlg* languageDlg_ = nullptr;
 };
 
 }  // namespace pravelo

@@ -33,6 +33,8 @@ constexpr HandlerEntry kHandlers[] = {
     {"Platinenachlinks1Click", &MainWindow::Platinenachlinks1Click},
     {"Platineeinsnachlinks1Click", &MainWindow::Platineeinsnachlinks1Click},
     {"Projektinfo1Click", &MainWindow::Projektinfo1Click},
+    {"Sprache1Click", &MainWindow::Sprache1Click},
+    {"Hilfethemen1Click", &MainWindow::Hilfethemen1Click},
     {"Beenden1Click", &MainWindow::Beenden1Click},
 };
 

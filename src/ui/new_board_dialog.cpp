@@ -16,7 +16,6 @@
 
 #include "document/document_texts.h"
 #include "geometry/units.h"
-#include "ui/help_topics.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"
 
@@ -24,6 +23,7 @@ namespace pravelo {
 
 namespace {
 
+constexpr int kHelpTopic = 6;  // help topic of the dialog
 constexpr QSize kPictureSize(72, 54);
 
 QDoubleSpinBox* lengthField(const char* name, double minimum, double maximum, double value,
@@ -163,7 +163,7 @@ TNeuDlg::TNeuDlg(Host& host, QWidget* parent)
   connect(buttons, &QDialogButtonBox::accepted, this, &TNeuDlg::okClick);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this,
-          [this] { emit helpRequested(kHelpNewBoard); });
+          [this] { emit helpRequested(kHelpTopic); });
 
   auto* top = new QHBoxLayout;
   top->addLayout(modes);

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/help_topics.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"
 
@@ -15,6 +14,7 @@ namespace pravelo {
 
 namespace {
 
+constexpr int kHelpTopic = 56;  // help topic of the dialog
 constexpr int kMaxField = 100;
 constexpr int kMaxComment = 1900;
 
@@ -60,7 +60,7 @@ TProjectInfoDlg::TProjectInfoDlg(QWidget* parent)
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this,
-          [this] { emit helpRequested(kHelpProjectInfo); });
+          [this] { emit helpRequested(kHelpTopic); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);

@@ -53,6 +53,7 @@
   X(projectAuthorLabel, "Autor:", "Author:", "Auteur :") \
   X(projectCompanyLabel, "Firma:", "Company:", "Société :") \
   X(projectCommentLabel, "Kommentar:", "Comment:", "Commentaire :") \
+  X(languageNotWritten, "Die Sprachdatei konnte nicht geschrieben werden.", "The language file could not be written.", "Le fichier de langue n'a pas pu être écrit.") \
   X(titlePictureSubtitle, "Leiterplatten-Layout", "Printed circuit board layout", "Dessin de circuits imprimés")
 // clang-format on
 

@@ -23,6 +23,7 @@ namespace {
 using testing::onNextDialog;
 using testing::ScriptedHost;
 using testing::tabCaptions;
+using testing::TempConfig;
 using testing::trigger;
 
 class MainWindowTest : public ::testing::Test {
@@ -36,8 +37,9 @@ class MainWindowTest : public ::testing::Test {
     return names;
   }
 
+  TempConfig config;
   ScriptedHost host;
-  std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(&host);
+  std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(config.start(), &host);
 };
 
 TEST_F(MainWindowTest, StartsWithTheDefaultBoardInItsTab) {

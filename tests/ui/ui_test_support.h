@@ -4,11 +4,30 @@
 #include <QApplication>
 #include <QStringList>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 
+#include "app/startup.h"
+
 namespace pravelo::testing {
+
+// A configuration folder of its own for a test; the settings folder is created in it.
+class TempConfig {
+ public:
+  TempConfig() { qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8()); }
+  ~TempConfig() { qunsetenv("XDG_CONFIG_HOME"); }
+
+  std::filesystem::path root() const { return dir_.path().toStdString(); }
+  std::filesystem::path settingsFolder() const { return root() / "Pravel60"; }
+  // The first steps of the start: language, folders and settings.
+  AppStart start() const { return startApplication(root() / "Documents"); }
+
+ private:
+  QTemporaryDir dir_;
+};
 
 // Runs `handle` on the modal dialog that the next action opens, once it is shown.
 template <class Dialog>

@@ -1,0 +1,98 @@
+// Start-up and shut-down of the main window, its dialogs, the language choice and the help.
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QSplashScreen>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/app_texts.h"
+#include "app/help_topics.h"
+#include "app/language_file.h"
+#include "document/boards.h"
+#include "document/document_texts.h"
+#include "ui/board_properties_dialog.h"
+#include "ui/language_dialog.h"
+#include "ui/main_window.h"
+#include "ui/new_board_dialog.h"
+#include "ui/project_info_dialog.h"
+#include "ui/qt_text.h"
+#include "ui/ui_texts.h"
+
+namespace pravelo {
+
+namespace {
+
+constexpr int kEndOfStartUpMs = 100;
+
+}  // namespace
+
+// Every dialog exists once for the whole run and keeps its values between uses.
+void MainWindow::createDialogs() {
+  projectInfoDlg_ = new TProjectInfoDlg(this);
+  newBoardDlg_ = new TNeuDlg(*host_, this);
+  boardPropertiesDlg_ = new TBoardPropertiesDlg(*host_, this);
+  languageDlg_ = new TLanguageDlg(this);
+  connect(projectInfoDlg_, &TProjectInfoDlg::helpRequested, this, &MainWindow::openHelp);
+  connect(newBoardDlg_, &TNeuDlg::helpRequested, this, &MainWindow::openHelp);
+}
+
+void MainWindow::start(const std::string& commandLine) {
+  const WindowSettings& geometry = start_.settings.window;
+  move(geometry.WindowX, geometry.WindowY);
+  resize(geometry.WindowW, geometry.WindowH);
+  if (geometry.WindowMax) {
+    showMaximized();
+  } else {
+    show();
+  }
+  (void)commandLine;
+  QTimer::singleShot(kEndOfStartUpMs, this, &MainWindow::endOfStartUp);
+}
+
+void MainWindow::endOfStartUp() { splash_.reset(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!discardDocument(doc_, *host_, [] { return false; })) {
+    event->ignore();
+    return;
+  }
+  writeSettings();
+  event->accept();
+}
+
+void MainWindow::writeSettings() {
+  WindowSettings& geometry = start_.settings.window;
+  const bool normal = !isMaximized() && !isMinimized() && !isFullScreen();
+  if (normal) {
+    geometry.WindowX = pos().x();
+    geometry.WindowY = pos().y();
+    geometry.WindowW = width();
+    geometry.WindowH = height();
+  }
+  geometry.WindowMax = isMaximized();
+  writeShutdownSettings(start_.store, start_.settings, normal);
+}
+
+void MainWindow::Beenden1Click() { close(); }
+
+void MainWindow::Sprache1Click() {
+  const auto language = languageDlg_->execute(start_.language);
+  if (!language) return;
+  if (!writeLanguage(start_.folders.settings, *language)) {
+    host_->showMessage(pravelo::tr(texts::languageNotWritten), pravelo::tr(texts::productName),
+                       MessageIcon::Error);
+    return;
+  }
+  host_->showMessage(pravelo::tr(texts::languageAtNextStart), pravelo::tr(texts::productName),
+                     MessageIcon::Information);
+}
+
+void MainWindow::Hilfethemen1Click() { openHelp(kHelpContents); }
+
+// Without the page or a browser nothing happens.
+void MainWindow::openHelp(int topic) {
+  const auto page = helpPage(findHelpFolder(start_.folders.program), topic, start_.language);
+  if (page) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page->string())));
+}
+
+}  // namespace pravelo
