@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplashScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/new_board.h"
 #include "document/board_commands.h"
@@ -25,15 +27,18 @@
 #include "ui/qt_host.h"
 #include "ui/qt_text.h"
 #include "ui/title_picture.h"
+#include "view/view_transform.h"
+#include "view/zoom.h"
+#include "view/zoom_commands.h"
 
 namespace pravelo {
 
 namespace {
 
-// The drawing surface is one pixel larger than the board at the zoom.
-QSize canvasSize(const BoardHeader& header) {
-  return {static_cast<int>(roundHalfEven(header.width * header.zoom)) + 1,
-          static_cast<int>(roundHalfEven(header.height * header.zoom)) + 1};
+QSize canvasPixels(const BoardHeader& header) {
+  const PixelSize size = canvasSize(header.width, header.height, header.zoom);
+  return {static_cast<int>(std::min<std::int64_t>(size.width, QWIDGETSIZE_MAX)),
+          static_cast<int>(std::min<std::int64_t>(size.height, QWIDGETSIZE_MAX))};
 }
 
 QColor qtColour(Rgb c) { return {c.r, c.g, c.b}; }
@@ -79,6 +84,10 @@ void MainWindow::createCentralArea() {
   scrollBox_ = new QScrollArea;
   scrollBox_->setObjectName("ScrollBoxEx1");
   scrollBox_->setWidget(view_);
+  connect(scrollBox_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+          &MainWindow::storeScroll);
+  connect(scrollBox_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+          &MainWindow::storeScroll);
 
   tabs_ = new QTabBar;
   tabs_->setObjectName("TabSet");
@@ -126,8 +135,28 @@ void MainWindow::showDocument() {
 
 void MainWindow::showActiveBoard() {
   const BoardHeader& header = activeBoard(doc_).header;
-  view_->showBoard(canvasSize(header), qtColour(scheme_.background()));
+  view_->showBoard(canvasPixels(header), qtColour(scheme_.background()));
+  // A scroll bar whose range is not yet updated would cut the stored position.
+  const QSignalBlocker blockX(scrollBox_->horizontalScrollBar());
+  const QSignalBlocker blockY(scrollBox_->verticalScrollBar());
+  scrollBox_->horizontalScrollBar()->setValue(header.scrollX);
+  scrollBox_->verticalScrollBar()->setValue(header.scrollY);
   layers_->showLayers(header);
+}
+
+// The scroll positions are part of the active board's view.
+void MainWindow::storeScroll() {
+  if (doc_.activeBoard < 0) return;
+  BoardHeader& header = activeBoard(doc_).header;
+  header.scrollX = scrollBox_->horizontalScrollBar()->value();
+  header.scrollY = scrollBox_->verticalScrollBar()->value();
+}
+
+void MainWindow::zoomToFitBoard() {
+  Board& board = activeBoard(doc_);
+  const QSize viewport = scrollBox_->viewport()->size();
+  const ViewFrame frame = viewFrameOf(board, {viewport.width(), viewport.height()});
+  storeView(board.header, fitBoard(viewOf(board.header), frame));
 }
 
 void MainWindow::updateTitle() {
@@ -153,6 +182,7 @@ void MainWindow::SB_NeuClick() {
   }
   doc_.fileName.clear();
   doc_.modified = false;
+  zoomToFitBoard();
   showDocument();
 }
 
@@ -160,6 +190,7 @@ void MainWindow::NeuePlatine1Click() {
   if (!newBoardDlg_->execute(originAtTop())) return;
   addBoardFromDialog();
   doc_.modified = true;
+  zoomToFitBoard();
   showDocument();
   host_->showMessage(boardAddedMessage(newBoardDlg_->values().name),
                      pravelo::tr(texts::productName), MessageIcon::Information);

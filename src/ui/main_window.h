@@ -81,6 +81,8 @@ class MainWindow : public QMainWindow {
   // Shows the document: tabs, active board, layer buttons and window title.
   void showDocument();
   void showActiveBoard();
+  void storeScroll();
+  void zoomToFitBoard();
   void updateTitle();
   void moveBoard(bool (*command)(Document&));
   void setLayerVisible(int layer, bool visible);
