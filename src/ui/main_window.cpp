@@ -11,7 +11,6 @@
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/new_board.h"
 #include "document/board_commands.h"
@@ -35,13 +34,18 @@ namespace pravelo {
 
 namespace {
 
-QSize canvasPixels(const BoardHeader& header) {
-  const PixelSize size = canvasSize(header.width, header.height, header.zoom);
-  return {static_cast<int>(std::min<std::int64_t>(size.width, QWIDGETSIZE_MAX)),
-          static_cast<int>(std::min<std::int64_t>(size.height, QWIDGETSIZE_MAX))};
+// The display settings of the options that change the picture.
+RenderOptions renderOptionsOf(const OptionenSettings& o) {
+  RenderOptions options;
+  options.transparent = o.Transparent;
+  options.darkGroundPlane = o.AutoMasseDunkel;
+  options.allGroundPlanes = o.AlleAutoMassen;
+  options.drillHoleColour = static_cast<DrillHoleColour>(o.BohrlochFarbe);
+  options.showGrid = o.RasterSichtbar;
+  options.dotGrid = o.Punktraster;
+  options.gridMarking = o.RasterMarkierung;
+  return options;
 }
-
-QColor qtColour(Rgb c) { return {c.r, c.g, c.b}; }
 
 // The title picture stays on top while the window is being created.
 std::unique_ptr<QSplashScreen> showSplash() {
@@ -60,7 +64,8 @@ MainWindow::MainWindow(AppStart start, Host* host, QWidget* parent)
       ownHost_(host ? nullptr : std::make_unique<QtHost>(this)),
       host_(host ? host : ownHost_.get()),
       doc_(defaultDocument(originAtTop())),
-      scheme_(loadScheme(start_.folders.settings, start_.settings.optionen.Farbschema)) {
+      scheme_(loadScheme(start_.folders.settings, start_.settings.optionen.Farbschema)),
+      renderOptions_(renderOptionsOf(start_.settings.optionen)) {
   setObjectName("MainForm");
   setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks |
                  QMainWindow::AllowTabbedDocks);
@@ -135,7 +140,7 @@ void MainWindow::showDocument() {
 
 void MainWindow::showActiveBoard() {
   const BoardHeader& header = activeBoard(doc_).header;
-  view_->showBoard(canvasPixels(header), qtColour(scheme_.background()));
+  view_->showActiveBoard(doc_, scheme_, renderOptions_);
   // A scroll bar whose range is not yet updated would cut the stored position.
   const QSignalBlocker blockX(scrollBox_->horizontalScrollBar());
   const QSignalBlocker blockY(scrollBox_->verticalScrollBar());

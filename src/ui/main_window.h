@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "document/document.h"
 #include "view/colour_scheme.h"
+#include "view/render_options.h"
 
 class QLabel;
 class QMenu;
@@ -97,6 +98,7 @@ class MainWindow : public QMainWindow {
   Host* host_;
   Document doc_;
   ColourScheme scheme_;
+  RenderOptions renderOptions_;
   std::map<std::string, QAction*> actions_;
   QMenu* fileMenu_ = nullptr;
   QMenu* boardPopup_ = nullptr;
