@@ -42,8 +42,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
   ViewTransform view = viewOf(board.header);
   view.scrollX = exposed.x();
   view.scrollY = exposed.y();
-  const Frame frame = renderBoard(board, view, *scheme_, *options_, exposed.width(),
-                                  exposed.height());
+  const Frame frame =
+      renderBoard(board, view, *scheme_, *options_, exposed.width(), exposed.height());
   const QImage image(frame.pixels.data(), frame.width, frame.height, frame.width * 4,
                      QImage::Format_RGBA8888);
   painter.drawImage(exposed.topLeft(), image);

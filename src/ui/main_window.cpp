@@ -74,6 +74,7 @@ MainWindow::MainWindow(AppStart start, Host* host, QWidget* parent)
   createToolBar();
   createCentralArea();
   createDialogs();
+  createFileCommands();
   showDocument();
 }
 
@@ -178,7 +179,7 @@ void MainWindow::addBoardFromDialog() {
 }
 
 void MainWindow::SB_NeuClick() {
-  if (!discardDocument(doc_, *host_, [] { return false; })) return;
+  if (!discardDocument(doc_, *host_, [this] { return saveDocumentCommand(); })) return;
   if (newBoardDlg_->execute(originAtTop())) {
     addBoardFromDialog();
   } else {

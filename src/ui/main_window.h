@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/host.h"
 #include "app/startup.h"
 #include "document/document.h"
+#include "document/open_commands.h"
 #include "view/colour_scheme.h"
 #include "view/render_options.h"
 
@@ -16,6 +20,7 @@ class QMenu;
 class QScrollArea;
 class QSplashScreen;
 class QTabBar;
+class QTimer;
 
 namespace pravelo {
 
@@ -45,8 +50,24 @@ class MainWindow : public QMainWindow {
   const Document& document() const { return doc_; }
   const AppSettings& settings() const { return start_.settings; }
 
+  // The file choosers of Open, Import boards and Save As, given the folder to start in (and the
+  // preset name); nothing when the user cancels. Tests put scripted ones in their place.
+  struct FileChoosers {
+    std::function<std::optional<std::string>(const std::string& folder)> open;
+    std::function<std::optional<std::string>(const std::string& folder,
+                                             const std::string& presetName)>
+        save;
+  };
+  void setFileChoosers(FileChoosers choosers);
+
   // Command handlers, named after the controls that run them.
   void SB_NeuClick();
+  void SB_LoadClick();
+  void Platinennachladen1Click();
+  void SB_SaveClick();
+  void Speichernals1Click();
+  void MRUListClick(int index);
+  void AutoSaveTimerTimer();
   void NeuePlatine1Click();
   void Platinengrsse1Click();
   void Platinelschen1Click();
@@ -75,9 +96,15 @@ class MainWindow : public QMainWindow {
   void createToolBar();
   void createCentralArea();
   void createDialogs();
+  void createFileCommands();
   QAction* action(const char* name) const;
   void endOfStartUp();
   void writeSettings();
+  std::string layoutFolder() const;
+  // Save; whether the document was written completely.
+  bool saveDocumentCommand();
+  bool openLayout(const std::string& path, OpenedFrom from);
+  void showRecentFiles();
 
   // Shows the document: tabs, active board, layer buttons and window title.
   void showDocument();
@@ -111,6 +138,9 @@ class MainWindow : public QMainWindow {
   TBoardPropertiesDlg* boardPropertiesDlg_ = nullptr;
   TProjectInfoDlg* projectInfoDlg_ = nullptr;
   TLanguageDlg* languageDlg_ = nullptr;
+  FileChoosers choosers_;
+  QTimer* autoSaveTimer_ = nullptr;
+  std::vector<QAction*> recentActions_;
 };
 
 }  // namespace pravelo

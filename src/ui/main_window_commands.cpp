@@ -24,6 +24,10 @@ struct HandlerEntry {
 // The handlers the window has; a catalogue control whose handler is missing stays disabled.
 constexpr HandlerEntry kHandlers[] = {
     {"SB_NeuClick", &MainWindow::SB_NeuClick},
+    {"SB_LoadClick", &MainWindow::SB_LoadClick},
+    {"SB_SaveClick", &MainWindow::SB_SaveClick},
+    {"Speichernals1Click", &MainWindow::Speichernals1Click},
+    {"Platinennachladen1Click", &MainWindow::Platinennachladen1Click},
     {"NeuePlatine1Click", &MainWindow::NeuePlatine1Click},
     {"Platinengrsse1Click", &MainWindow::Platinengrsse1Click},
     {"Platinelschen1Click", &MainWindow::Platinelschen1Click},

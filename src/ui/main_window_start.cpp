@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "app/app_texts.h"
+#include "app/command_line.h"
 #include "app/help_topics.h"
 #include "app/language_file.h"
 #include "document/boards.h"
@@ -45,14 +46,16 @@ void MainWindow::start(const std::string& commandLine) {
   } else {
     show();
   }
-  (void)commandLine;
+  // A missing or foreign file on the command line is ignored without a message.
+  if (const auto file = startupLayoutFile(commandLine))
+    openLayout(file->string(), OpenedFrom::Dialog);
   QTimer::singleShot(kEndOfStartUpMs, this, &MainWindow::endOfStartUp);
 }
 
 void MainWindow::endOfStartUp() { splash_.reset(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!discardDocument(doc_, *host_, [] { return false; })) {
+  if (!discardDocument(doc_, *host_, [this] { return saveDocumentCommand(); })) {
     event->ignore();
     return;
   }
@@ -70,6 +73,7 @@ void MainWindow::writeSettings() {
     geometry.WindowH = height();
   }
   geometry.WindowMax = isMaximized();
+  if (!doc_.lastFolder.empty()) start_.settings.ordner.Layout_Last = doc_.lastFolder;
   writeShutdownSettings(start_.store, start_.settings, normal);
 }
 

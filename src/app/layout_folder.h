@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "app/settings.h"
+
+namespace pravelo {
+
+// The folder the layout file choosers start in: the fixed layout folder when one is set, else
+// the last folder used when it still exists, else the documents folder.
+std::string layoutStartFolder(const FolderSettings& folders, const std::string& lastFolder,
+                              const std::string& documents);
+
+}  // namespace pravelo

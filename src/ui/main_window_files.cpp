@@ -1,0 +1,145 @@
+// File commands of the main window: Open, Import boards, Save, Save As, the recent files in the
+// File menu and backup saving.
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+#include "app/layout_folder.h"
+#include "app/recent_files.h"
+#include "document/document_texts.h"
+#include "document/open_commands.h"
+#include "document/save_commands.h"
+#include "ui/main_window.h"
+#include "ui/qt_text.h"
+
+namespace pravelo {
+
+namespace {
+
+// The catalogue keeps the filter as "description|patterns|..."; Qt reads the patterns from the
+// descriptions, joined by ";;".
+QString qtFileFilter(const Text& filter) {
+  const QStringList parts = qtr(filter).split('|');
+  QStringList descriptions;
+  for (int i = 0; i < parts.size(); i += 2) descriptions << parts[i];
+  return descriptions.join(";;");
+}
+
+std::optional<std::string> chooseOpenFile(QWidget* parent, const std::string& folder) {
+  QFileDialog dialog(parent, {}, QString::fromStdString(folder),
+                     qtFileFilter(texts::layoutFileFilter));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& folder,
+                                          const std::string& presetName) {
+  QFileDialog dialog(parent, {}, QString::fromStdString(folder),
+                     qtFileFilter(texts::layoutFileFilter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix("pvb6");
+  dialog.selectFile(QString::fromStdString(presetName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace
+
+void MainWindow::createFileCommands() {
+  choosers_.open = [this](const std::string& folder) { return chooseOpenFile(this, folder); };
+  choosers_.save = [this](const std::string& folder, const std::string& preset) {
+    return chooseSaveFile(this, folder, preset);
+  };
+  doc_.lastFolder = start_.settings.ordner.Layout_Last;
+  connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
+
+  autoSaveTimer_ = new QTimer(this);
+  autoSaveTimer_->setObjectName("AutoSaveTimer");
+  autoSaveTimer_->setInterval(start_.settings.optionen.AutoSaveTime);
+  connect(autoSaveTimer_, &QTimer::timeout, this, &MainWindow::AutoSaveTimerTimer);
+  if (start_.settings.optionen.AutoSave) autoSaveTimer_->start();
+}
+
+void MainWindow::setFileChoosers(FileChoosers choosers) { choosers_ = std::move(choosers); }
+
+std::string MainWindow::layoutFolder() const {
+  return layoutStartFolder(start_.settings.ordner, doc_.lastFolder,
+                           start_.folders.documents.string());
+}
+
+bool MainWindow::saveDocumentCommand() {
+  const bool saved = saveDocument(
+      doc_, *host_, start_.settings.recentFiles,
+      [this](const std::string& preset) { return choosers_.save(layoutFolder(), preset); });
+  updateTitle();
+  return saved;
+}
+
+bool MainWindow::openLayout(const std::string& path, OpenedFrom from) {
+  const bool opened = openLayoutFile(doc_, *host_, start_.settings.recentFiles, path, from,
+                                     [this] { return saveDocumentCommand(); });
+  if (opened) zoomToFitBoard();
+  showDocument();
+  return opened;
+}
+
+void MainWindow::SB_LoadClick() {
+  if (const auto path = choosers_.open(layoutFolder())) openLayout(*path, OpenedFrom::Dialog);
+}
+
+void MainWindow::Platinennachladen1Click() {
+  const auto path = choosers_.open(layoutFolder());
+  if (path && importBoardsFromFile(doc_, *host_, *path)) showDocument();
+}
+
+void MainWindow::SB_SaveClick() { saveDocumentCommand(); }
+
+void MainWindow::Speichernals1Click() {
+  saveDocumentAs(doc_, *host_, start_.settings.recentFiles, [this](const std::string& preset) {
+    return choosers_.save(layoutFolder(), preset);
+  });
+  updateTitle();
+}
+
+// The recent files stand in the File menu before the Exit item; files that are gone are dropped
+// whenever the menu opens.
+void MainWindow::showRecentFiles() {
+  std::vector<std::string>& recent = start_.settings.recentFiles;
+  dropMissingRecentFiles(recent);
+  for (QAction* a : recentActions_) {
+    fileMenu_->removeAction(a);
+    a->deleteLater();
+  }
+  recentActions_.clear();
+  QAction* exit = action("Beenden1");
+  for (std::size_t i = 0; i < recent.size(); ++i) {
+    auto* entry = new QAction(QString::fromStdString(recentFileCaption(recent[i])), fileMenu_);
+    entry->setObjectName(QString("MRUList%1").arg(i));
+    entry->setStatusTip(QString::fromStdString(recent[i]));
+    connect(entry, &QAction::triggered, this, [this, i] { MRUListClick(static_cast<int>(i)); });
+    fileMenu_->insertAction(exit, entry);
+    recentActions_.push_back(entry);
+  }
+  if (!recent.empty()) recentActions_.push_back(fileMenu_->insertSeparator(exit));
+}
+
+void MainWindow::MRUListClick(int index) {
+  const std::vector<std::string>& recent = start_.settings.recentFiles;
+  if (index < 0 || index >= static_cast<int>(recent.size())) return;
+  openLayout(recent[index], OpenedFrom::RecentList);
+}
+
+// Writes the backup with "Autosave..." in the help line; the document keeps its name and flag.
+void MainWindow::AutoSaveTimerTimer() {
+  if (!backupFileName(doc_.fileName)) return;
+  const QString helpText = helpLine_->text();
+  helpLine_->setText(qtr(texts::autosaveHint));
+  helpLine_->repaint();
+  saveBackup(doc_);
+  helpLine_->setText(helpText);
+}
+
+}  // namespace pravelo
