@@ -1,17 +1,16 @@
 #include "ui/board_properties_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "document/document_texts.h"
 #include "geometry/units.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"
 
@@ -62,12 +61,8 @@ TBoardPropertiesDlg::TBoardPropertiesDlg(Host& host, QWidget* parent)
   form->addRow(qtr(texts::nameLabel), name_);
   form->addRow(multilayer_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(qtr(texts::buttonOk), QDialogButtonBox::AcceptRole)->setObjectName("B_OK");
-  buttons->addButton(qtr(texts::buttonCancel), QDialogButtonBox::RejectRole)
-      ->setObjectName("B_Cancel");
+  QDialogButtonBox* buttons = dialogButtons(this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);

@@ -1,11 +1,10 @@
 #include "ui/language_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/app_texts.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"
 
@@ -20,12 +19,8 @@ TLanguageDlg::TLanguageDlg(QWidget* parent) : QDialog(parent), list_(new QListWi
       {qtr(texts::languageGerman), qtr(texts::languageEnglish), qtr(texts::languageFrench)});
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(qtr(texts::buttonOk), QDialogButtonBox::AcceptRole)->setObjectName("B_OK");
-  buttons->addButton(qtr(texts::buttonCancel), QDialogButtonBox::RejectRole)
-      ->setObjectName("B_Cancel");
+  QDialogButtonBox* buttons = dialogButtons(this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);

@@ -1,7 +1,6 @@
 #include "ui/new_board_dialog.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -16,6 +15,7 @@
 
 #include "document/document_texts.h"
 #include "geometry/units.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"
 
@@ -155,13 +155,8 @@ TNeuDlg::TNeuDlg(Host& host, QWidget* parent)
   auto* nameRow = new QFormLayout;
   nameRow->addRow(qtr(texts::nameLabel), name_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(qtr(texts::buttonOk), QDialogButtonBox::AcceptRole)->setObjectName("B_OK");
-  buttons->addButton(qtr(texts::buttonCancel), QDialogButtonBox::RejectRole)
-      ->setObjectName("B_Cancel");
-  buttons->addButton(qtr(texts::buttonHelp), QDialogButtonBox::HelpRole)->setObjectName("B_Help");
+  QDialogButtonBox* buttons = dialogButtons(this, true);
   connect(buttons, &QDialogButtonBox::accepted, this, &TNeuDlg::okClick);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this,
           [this] { emit helpRequested(kHelpTopic); });
 

@@ -1,12 +1,11 @@
 #include "ui/project_info_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"
 
@@ -52,13 +51,8 @@ TProjectInfoDlg::TProjectInfoDlg(QWidget* parent)
   form->addRow(qtr(texts::projectCompanyLabel), company_);
   form->addRow(qtr(texts::projectCommentLabel), comment_);
 
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(qtr(texts::buttonOk), QDialogButtonBox::AcceptRole)->setObjectName("B_OK");
-  buttons->addButton(qtr(texts::buttonCancel), QDialogButtonBox::RejectRole)
-      ->setObjectName("B_Cancel");
-  buttons->addButton(qtr(texts::buttonHelp), QDialogButtonBox::HelpRole)->setObjectName("B_Help");
+  QDialogButtonBox* buttons = dialogButtons(this, true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this,
           [this] { emit helpRequested(kHelpTopic); });
 
