@@ -103,7 +103,7 @@ class MainWindow : public QMainWindow {
   std::string layoutFolder() const;
   // Save; whether the document was written completely.
   bool saveDocumentCommand();
-  bool openLayout(const std::string& path, OpenedFrom from);
+  void openLayout(const std::string& path, OpenedFrom from);
   void showRecentFiles();
 
   // Shows the document: tabs, active board, layer buttons and window title.

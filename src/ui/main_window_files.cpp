@@ -78,12 +78,10 @@ bool MainWindow::saveDocumentCommand() {
   return saved;
 }
 
-bool MainWindow::openLayout(const std::string& path, OpenedFrom from) {
-  const bool opened = openLayoutFile(doc_, *host_, start_.settings.recentFiles, path, from,
-                                     [this] { return saveDocumentCommand(); });
-  if (opened) zoomToFitBoard();
+void MainWindow::openLayout(const std::string& path, OpenedFrom from) {
+  openLayoutFile(doc_, *host_, start_.settings.recentFiles, path, from,
+                 [this] { return saveDocumentCommand(); });
   showDocument();
-  return opened;
 }
 
 void MainWindow::SB_LoadClick() {

@@ -17,13 +17,19 @@ TEST(Windows1252, EveryByteSurvivesTheWayThereAndBack) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
   EXPECT_EQ(utf8ToWindows1252(windows1252ToUtf8(all)), all);
-  EXPECT_EQ(utf8ToWindows1252("Größe €"), "Gr\xF6\xDF" "e \x80");
+  EXPECT_EQ(utf8ToWindows1252("Größe €"),
+            "Gr\xF6\xDF"
+            "e \x80");
 }
 
 TEST(Windows1252, UnmappableAndMalformedTextBecomesQuestionMarks) {
-  EXPECT_EQ(utf8ToWindows1252("a\xE2\x88\x9E" "b"), "a?b");  // infinity sign
-  EXPECT_EQ(utf8ToWindows1252("a\xC3"), "a?");                // cut sequence
-  EXPECT_EQ(utf8ToWindows1252("\xFF" "x"), "?x");
+  EXPECT_EQ(utf8ToWindows1252("a\xE2\x88\x9E"
+                              "b"),
+            "a?b");                             // infinity sign
+  EXPECT_EQ(utf8ToWindows1252("a\xC3"), "a?");  // cut sequence
+  EXPECT_EQ(utf8ToWindows1252("\xFF"
+                              "x"),
+            "?x");
 }
 
 }  // namespace

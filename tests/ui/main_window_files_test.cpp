@@ -2,6 +2,9 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
+#include <deque>
+#include <fstream>
 
 #include "app/command_line.h"
 #include "document/boards.h"
@@ -36,8 +39,9 @@ class FilesTest : public ::testing::Test {
 
   std::unique_ptr<MainWindow> startWindow(const std::string& commandLine = "") {
     auto window = std::make_unique<MainWindow>(config.start(), &host);
-    window->setFileChoosers({[this](const std::string&) { return nextOpen(); },
-                             [this](const std::string&, const std::string&) { return nextSave(); }});
+    window->setFileChoosers(
+        {[this](const std::string&) { return nextOpen(); },
+         [this](const std::string&, const std::string&) { return nextSave(); }});
     window->start(commandLine);
     return window;
   }
