@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "document/document_texts.h"
-#include "geometry/units.h"
+#include "geometry/length_text.h"
 #include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"
@@ -67,10 +67,9 @@ QImage modePicture(NewBoardMode mode) {
   return image;
 }
 
-QString lengthText(std::int32_t units) { return QString::number(unitsToMm(units), 'f', 2) + " mm"; }
-
+// The fields show millimetres, so the resulting sizes do too.
 void showResult(QLabel* label, std::int32_t units) {
-  label->setText(lengthText(units));
+  label->setText(QString::fromStdString(formatLength(units, LengthUnit::Mm, 2)));
   label->setStyleSheet(isTooBig(units) ? "color: red" : "color: black");
 }
 

@@ -11,6 +11,8 @@
 #include <QToolButton>
 
 #include "app/text.h"
+#include "document/boards.h"
+#include "document/save_commands.h"
 #include "support/scripted_host.h"
 #include "ui/board_properties_dialog.h"
 #include "ui/new_board_dialog.h"
@@ -191,6 +193,43 @@ TEST_F(MainWindowTest, BoardPropertiesRenameResizeAndSwitchOnTheInnerLayers) {
   EXPECT_TRUE(i1->isEnabled());
   EXPECT_TRUE(i1->isChecked());
   EXPECT_TRUE(doc().modified);
+}
+
+TEST(BoardProperties, SwitchingTheInnerLayersOffAsksBeforeDeletingTheirObjects) {
+  TempConfig config;
+  Document file;
+  Board& board = addBoard(file, "Vier Lagen", 1000000, 1000000);
+  board.header.multilayer = 1;
+  auto track = std::make_unique<TObjekt>(newObject());
+  initTrack(*track, 2000, kLayerI1);
+  addPoint(*track, {0, 0});
+  addPoint(*track, {1000, 0});
+  board.objects.push_back(std::move(track));
+  const std::string path = (config.root() / "vier.pvb6").string();
+  ASSERT_TRUE(writeDocumentFile(file, path));
+
+  ScriptedHost host;
+  MainWindow window(config.start(), &host);
+  window.start(path);
+  auto switchOff = [](TBoardPropertiesDlg& dlg) {
+    auto* multilayer = dlg.findChild<QCheckBox*>("CB_InnerLayer");
+    multilayer->setChecked(false);
+    dlg.findChild<QPushButton*>("B_OK")->click();
+  };
+  host.answers = {Answer::Cancel, Answer::Ok};
+  onNextDialog<TBoardPropertiesDlg>(switchOff);
+  trigger(window, "Platineeinrichten1");
+  ASSERT_EQ(host.questions.size(), 1u);
+  EXPECT_EQ(host.questions[0].text,
+            "Alle Elemente auf den Innenlagen I1 und I2 werden gelöscht.\n\nFortfahren ?");
+  EXPECT_EQ(window.document().boards[0]->header.multilayer, 1);  // Cancel re-checked the box
+  EXPECT_EQ(window.document().boards[0]->objects.size(), 1u);
+
+  onNextDialog<TBoardPropertiesDlg>(switchOff);
+  trigger(window, "Platinengrsse1");
+  EXPECT_EQ(window.document().boards[0]->header.multilayer, 0);
+  EXPECT_TRUE(window.document().boards[0]->objects.empty());
+  EXPECT_FALSE(window.findChild<QToolButton*>("SB_I1")->isEnabled());
 }
 
 TEST_F(MainWindowTest, LayerButtonsShowHideAndActivateLayers) {
