@@ -132,7 +132,8 @@ void MainWindow::MRUListClick(int index) {
 
 // Writes the backup with "Autosave..." in the help line; the document keeps its name and flag.
 void MainWindow::AutoSaveTimerTimer() {
-  if (!backupFileName(doc_.fileName)) return;
+  // The timer may fire while New shows its dialog, when the old boards are gone already.
+  if (doc_.boards.empty() || !backupFileName(doc_.fileName)) return;
   const QString helpText = helpLine_->text();
   helpLine_->setText(qtr(texts::autosaveHint));
   helpLine_->repaint();

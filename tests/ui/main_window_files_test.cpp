@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
@@ -167,6 +168,18 @@ TEST_F(FilesTest, BackupSavingWritesNextToTheFileAndRestoresTheHelpLine) {
   EXPECT_TRUE(fs::exists(path + ".bak"));
   EXPECT_EQ(helpLine->text(), "vorher");
   EXPECT_EQ(window->document().fileName, path);
+}
+
+TEST_F(FilesTest, NoBackupWhileNewHasDiscardedTheBoards) {
+  const std::string path = writeLayout("alt.pvb6", {"A"});
+  auto window = startWindow(path);
+  MainWindow* w = window.get();
+  testing::onNextDialog<QDialog>([w](QDialog& dlg) {
+    w->AutoSaveTimerTimer();
+    dlg.reject();
+  });
+  trigger(*window, "Neu1");
+  EXPECT_FALSE(fs::exists(path + ".bak"));
 }
 
 TEST_F(FilesTest, TheBackupTimerRunsWhenTheSettingsSaySo) {
