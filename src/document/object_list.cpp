@@ -74,4 +74,12 @@ void deselectAll(ObjectList& list) {
   }
 }
 
+void deselectLayer(ObjectList& list, int layer) {
+  for (auto& o : list) {
+    if (o->layer != layer) continue;
+    o->selected = 0;
+    for (TObjekt& child : o->children) child.selected = 0;
+  }
+}
+
 }  // namespace pravelo

@@ -23,5 +23,7 @@ void removeObjectsIf(ObjectList& list, const std::function<bool(const TObjekt&)>
 int indexOf(const ObjectList& list, const TObjekt* o);
 
 void deselectAll(ObjectList& list);
+// Deselects the objects whose own layer is `layer`, as hiding or showing that layer does.
+void deselectLayer(ObjectList& list, int layer);
 
 }  // namespace pravelo

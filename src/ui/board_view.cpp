@@ -1,52 +1,309 @@
 #include "ui/board_view.h"
 
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <chrono>
 
-#include "view/renderer.h"
+#include "ui/ruler_bar.h"
+#include "view/auto_scroll.h"
+#include "view/ruler.h"
+#include "view/user_origin.h"
 #include "view/view_transform.h"
+#include "view/zoom_commands.h"
 
 namespace pravelo {
 
-BoardView::BoardView(QWidget* parent) : QWidget(parent) {
-  setObjectName("PaintBox1");
-  setMouseTracking(true);
-  setAttribute(Qt::WA_OpaquePaintEvent);
+namespace {
+
+// The horizontal ruler lies above the viewport and starts under the corner, left of the
+// vertical ruler; the vertical one starts a little above the viewport. The marker offsets
+// are therefore the rulers' positions relative to the viewport.
+constexpr int kHorizontalRulerHeight = 24;
+constexpr int kVerticalRulerWidth = kHorizontalMarkerOffset;
+
+double nowMs() {
+  using namespace std::chrono;
+  return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
-void BoardView::showActiveBoard(const Document& doc, const ColourScheme& scheme,
+QPoint toQPoint(DPoint p) {
+  const IPoint i = toIPoint(p);
+  return {i.x, i.y};
+}
+
+}  // namespace
+
+BoardView::BoardView(QWidget* parent)
+    : QAbstractScrollArea(parent),
+      horizontalRuler_(new RulerBar(RulerAxis::Horizontal, this)),
+      verticalRuler_(new RulerBar(RulerAxis::Vertical, this)) {
+  setObjectName("ScrollBoxEx1");
+  viewport()->setObjectName("PaintBox1");
+  viewport()->setMouseTracking(true);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  setViewportMargins(kVerticalRulerWidth, kHorizontalRulerHeight, 0, 0);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setFocusPolicy(Qt::StrongFocus);
+  horizontalRuler_->raise();
+  autoScrollTimer_.setInterval(kAutoScrollPauseMs);
+  connect(&autoScrollTimer_, &QTimer::timeout, this, &BoardView::autoScrollTimerTimer);
+}
+
+void BoardView::showActiveBoard(Document& doc, const ColourScheme& scheme,
                                 const RenderOptions& options) {
   doc_ = &doc;
   scheme_ = &scheme;
   options_ = &options;
-  const Board& board = activeBoard(doc);
-  const PixelSize size = canvasSize(board.header.width, board.header.height, board.header.zoom);
-  setFixedSize(static_cast<int>(std::min<std::int64_t>(size.width, QWIDGETSIZE_MAX)),
-               static_cast<int>(std::min<std::int64_t>(size.height, QWIDGETSIZE_MAX)));
-  update();
+  picture_.invalidate();
+  viewChanged();
+}
+
+bool BoardView::hasBoard() const {
+  return doc_ != nullptr && doc_->activeBoard >= 0 &&
+         doc_->activeBoard < static_cast<int>(doc_->boards.size());
+}
+
+Board& BoardView::board() const { return activeBoard(*doc_); }
+
+PixelSize BoardView::viewportSize() const { return {viewport()->width(), viewport()->height()}; }
+
+PixelSize BoardView::canvasSize() const {
+  if (!hasBoard()) return {};
+  const BoardHeader& header = board().header;
+  return pravelo::canvasSize(header.width, header.height, header.zoom);
+}
+
+ViewFrame BoardView::frameOf() const { return viewFrameOf(board(), viewportSize()); }
+
+DPoint BoardView::worldAt(QPointF viewportPosition) const {
+  if (!hasBoard()) return {};
+  return screenToWorld(viewOf(board().header), {viewportPosition.x(), viewportPosition.y()});
+}
+
+void BoardView::viewChanged() {
+  updateScrollBars();
+  updateRulers();
+  viewport()->update();
+  emit viewMoved();
+}
+
+void BoardView::refresh() {
+  picture_.invalidate();
+  updateRulers();
+  viewport()->update();
+  emit pictureChanged();
+}
+
+void BoardView::refreshWorldRect(const TRect& world) {
+  if (!hasBoard()) return;
+  if (const auto part = picture_.refresh(board(), *scheme_, *options_, world)) {
+    viewport()->update(part->x, part->y, part->width, part->height);
+  }
+  emit pictureChanged();
+}
+
+void BoardView::setUnit(LengthUnit unit) {
+  unit_ = unit;
+  updateRulers();
+}
+
+// The scroll bars span the drawing surface; a view scrolled beyond it (a smaller window, a
+// stored position) is brought back first.
+void BoardView::updateScrollBars() {
+  syncingScrollBars_ = true;
+  const PixelSize canvas = canvasSize();
+  const PixelSize size = viewportSize();
+  const PixelSize step = scrollStep(size);
+  QScrollBar* bars[] = {horizontalScrollBar(), verticalScrollBar()};
+  const std::int64_t ranges[] = {canvas.width - size.width, canvas.height - size.height};
+  const std::int64_t pages[] = {size.width, size.height};
+  const std::int64_t steps[] = {step.width, step.height};
+  std::int64_t values[] = {0, 0};
+  if (hasBoard()) {
+    const ViewTransform v = clampScroll(viewOf(board().header), frameOf());
+    storeView(board().header, v);
+    values[0] = v.scrollX;
+    values[1] = v.scrollY;
+  }
+  for (int i = 0; i < 2; ++i) {
+    bars[i]->setRange(0, static_cast<int>(std::max<std::int64_t>(0, ranges[i])));
+    bars[i]->setPageStep(static_cast<int>(pages[i]));
+    bars[i]->setSingleStep(static_cast<int>(steps[i]));
+    bars[i]->setValue(static_cast<int>(values[i]));
+  }
+  syncingScrollBars_ = false;
+}
+
+void BoardView::updateRulers() {
+  if (!hasBoard()) return;
+  const BoardHeader& header = board().header;
+  RulerSpec spec;
+  spec.unit = unit_;
+  spec.zoom = header.zoom;
+  spec.axis = RulerAxis::Horizontal;
+  spec.scroll = header.scrollX;
+  spec.origin = header.originX;
+  spec.offset = kHorizontalMarkerOffset;
+  horizontalRuler_->follow(spec);
+  spec.axis = RulerAxis::Vertical;
+  spec.scroll = header.scrollY;
+  spec.origin = header.originY;
+  spec.offset = kVerticalMarkerOffset;
+  verticalRuler_->follow(spec);
+}
+
+void BoardView::placeRulers() {
+  const QRect area = contentsRect();
+  horizontalRuler_->setGeometry(area.left(), area.top(), area.width(), kHorizontalRulerHeight);
+  verticalRuler_->setGeometry(
+      area.left(), area.top() + kHorizontalRulerHeight - kVerticalMarkerOffset, kVerticalRulerWidth,
+      area.height() - kHorizontalRulerHeight + kVerticalMarkerOffset);
+}
+
+void BoardView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  placeRulers();
+  if (hasBoard()) viewChanged();
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  const QRect exposed = event->rect();
+  QPainter painter(viewport());
   // Between discarding a document and showing the next one there is no board.
-  if (doc_ == nullptr || doc_->activeBoard < 0 ||
-      doc_->activeBoard >= static_cast<int>(doc_->boards.size())) {
-    painter.fillRect(exposed, palette().window());
+  if (!hasBoard()) {
+    painter.fillRect(event->rect(), palette().window());
     return;
   }
-  const Board& board = activeBoard(*doc_);
-  // The widget is the whole drawing surface: the exposed part starts at its own offset.
-  ViewTransform view = viewOf(board.header);
-  view.scrollX = exposed.x();
-  view.scrollY = exposed.y();
-  const Frame frame =
-      renderBoard(board, view, *scheme_, *options_, exposed.width(), exposed.height());
+  const PixelSize size = viewportSize();
+  const Frame& frame =
+      picture_.picture(board(), viewOf(board().header), *scheme_, *options_,
+                       static_cast<int>(size.width), static_cast<int>(size.height));
   const QImage image(frame.pixels.data(), frame.width, frame.height, frame.width * 4,
                      QImage::Format_RGBA8888);
-  painter.drawImage(exposed.topLeft(), image);
+  painter.drawImage(event->rect(), image, event->rect());
+}
+
+void BoardView::scrollContentsBy(int, int) {
+  if (syncingScrollBars_ || !hasBoard()) return;
+  BoardHeader& header = board().header;
+  header.scrollX = horizontalScrollBar()->value();
+  header.scrollY = verticalScrollBar()->value();
+  updateRulers();
+  viewport()->update();
+  emit viewMoved();
+}
+
+// Wheel up zooms in about the board point under the pointer, which then lies in the middle of
+// the view; wheel down zooms out keeping the middle. The pointer follows its world point.
+void BoardView::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  if (!hasBoard()) return;
+  const QPoint delta = event->angleDelta();
+  int steps = wheel_.add(delta.y() != 0 ? delta.y() : delta.x(), nowMs());
+  if (steps == 0) return;
+  DPoint pointer{event->position().x(), event->position().y()};
+  for (; steps != 0; steps += steps > 0 ? -1 : 1) {
+    const auto zoomed = steps > 0 ? wheelZoomIn(viewOf(board().header), frameOf(), pointer)
+                                  : wheelZoomOut(viewOf(board().header), frameOf(), pointer);
+    if (!zoomed) break;
+    storeView(board().header, zoomed->view);
+    pointer = zoomed->pointer;
+  }
+  viewChanged();
+  warpPointer(pointer);
+}
+
+// Wayland does not let a program move the pointer: there the view is centred all the same and
+// the pointer stays where it is.
+void BoardView::warpPointer(DPoint viewportPosition) {
+  const QPoint target = toQPoint(viewportPosition);
+  if (!QGuiApplication::platformName().startsWith("wayland")) {
+    QCursor::setPos(viewport()->mapToGlobal(target));
+  }
+  pointerAt(viewport()->mapFromGlobal(QCursor::pos()));
+}
+
+void BoardView::pointerAt(QPoint position) {
+  if (!hasBoard()) return;
+  if (!viewport()->rect().contains(position)) {
+    horizontalRuler_->setMarker(std::nullopt);
+    verticalRuler_->setMarker(std::nullopt);
+    return;
+  }
+  horizontalRuler_->setMarker(position.x() + kHorizontalMarkerOffset);
+  verticalRuler_->setMarker(position.y() + kVerticalMarkerOffset);
+  emit pointerMoved(worldAt(position));
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  heldButtons_ = event->buttons();
+  setFocus(Qt::MouseFocusReason);
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event) {
+  heldButtons_ = event->buttons();
+  const QPoint position = event->position().toPoint();
+  pointerAt(position);
+  if (heldButtons_ != Qt::NoButton) autoScrollAt(position);
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+  heldButtons_ = event->buttons();
+  if (heldButtons_ == Qt::NoButton) autoScrollTimer_.stop();
+}
+
+void BoardView::leaveEvent(QEvent* event) {
+  QAbstractScrollArea::leaveEvent(event);
+  horizontalRuler_->setMarker(std::nullopt);
+  verticalRuler_->setMarker(std::nullopt);
+}
+
+// While a button is held near an edge the view scrolls one step, the pointer position is
+// re-issued, and the timer repeats the step every 30 ms as long as the pointer stays there.
+void BoardView::autoScrollAt(QPoint position) {
+  if (!hasBoard()) return;
+  const ViewTransform v = viewOf(board().header);
+  const ViewTransform scrolled = autoScroll(v, frameOf(), {position.x(), position.y()});
+  if (scrolled == v) {
+    autoScrollTimer_.stop();
+    return;
+  }
+  storeView(board().header, scrolled);
+  viewChanged();
+  pointerAt(position);
+  if (!autoScrollTimer_.isActive()) autoScrollTimer_.start();
+}
+
+void BoardView::autoScrollTimerTimer() {
+  if (heldButtons_ == Qt::NoButton) {
+    autoScrollTimer_.stop();
+    return;
+  }
+  autoScrollAt(viewport()->mapFromGlobal(QCursor::pos()));
+}
+
+// The digit keys choose the grid of their hotkey.
+void BoardView::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (plain && key >= Qt::Key_1 && key <= Qt::Key_9) {
+    emit gridHotkeyPressed(key - Qt::Key_0);
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(event);
+}
+
+void BoardView::contextMenuEvent(QContextMenuEvent* event) {
+  if (!hasBoard()) return;
+  emit contextMenuAt(worldAt(event->pos()), event->globalPos());
 }
 
 }  // namespace pravelo

@@ -1,32 +1,92 @@
 #pragma once
 
-#include <QWidget>
+#include <QAbstractScrollArea>
+#include <QTimer>
 
 #include "document/document.h"
+#include "geometry/length_text.h"
+#include "geometry/point.h"
+#include "geometry/rect.h"
 #include "view/colour_scheme.h"
+#include "view/frame_cache.h"
 #include "view/render_options.h"
+#include "view/wheel.h"
+#include "view/zoom.h"
 
 namespace pravelo {
 
-// The drawing area: a surface of the board's size at its zoom inside the scroll box; each paint
-// renders the exposed part of it.
-class BoardView : public QWidget {
+class RulerBar;
+
+// The drawing area: a viewport on the virtual drawing surface of the active board (board size
+// times zoom, never allocated), with the two rulers. The active board's header holds the zoom
+// and the scroll positions; the scroll bars, the wheel and auto-scrolling change them there.
+// The picture is drawn only when something changed and blitted on every paint.
+class BoardView : public QAbstractScrollArea {
+  Q_OBJECT
+
  public:
   explicit BoardView(QWidget* parent = nullptr);
 
-  // Shows the active board of `doc`, sized for its zoom, and keeps showing whichever board is
-  // active; nothing while the document has none. The document, scheme and options must outlive
-  // the view.
-  void showActiveBoard(const Document& doc, const ColourScheme& scheme,
-                       const RenderOptions& options);
+  // Shows the active board of `doc`, and keeps showing whichever board is active; nothing while
+  // the document has none. The document, scheme and options must outlive the view.
+  void showActiveBoard(Document& doc, const ColourScheme& scheme, const RenderOptions& options);
+  // The active board's zoom, scroll positions or user origin were changed: follow them.
+  void viewChanged();
+  // The board's objects, the colours or the display options changed: draw everything anew.
+  void refresh();
+  // Only the objects within `world` changed (their bounds before and after the change).
+  void refreshWorldRect(const TRect& world);
+  // The display unit of the rulers.
+  void setUnit(LengthUnit unit);
+
+  PixelSize viewportSize() const;
+  // The size of the virtual drawing surface.
+  PixelSize canvasSize() const;
+  DPoint worldAt(QPointF viewportPosition) const;
+
+ signals:
+  void viewMoved();       // zoom or scroll positions changed
+  void pictureChanged();  // the board was drawn anew
+  // The pointer is over a world point (moved, or re-issued after scrolling under it).
+  void pointerMoved(DPoint world);
+  void gridHotkeyPressed(int digit);
+  void contextMenuAt(DPoint world, QPoint globalPosition);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  const Document* doc_ = nullptr;
+  bool hasBoard() const;
+  Board& board() const;
+  ViewFrame frameOf() const;
+  void updateScrollBars();
+  void updateRulers();
+  void placeRulers();
+  void pointerAt(QPoint position);
+  void warpPointer(DPoint viewportPosition);
+  void autoScrollAt(QPoint position);
+  void autoScrollTimerTimer();
+
+  Document* doc_ = nullptr;
   const ColourScheme* scheme_ = nullptr;
   const RenderOptions* options_ = nullptr;
+  LengthUnit unit_ = LengthUnit::Mm;
+  FrameCache picture_;
+  WheelSteps wheel_;
+  QTimer autoScrollTimer_;
+  Qt::MouseButtons heldButtons_;
+  bool syncingScrollBars_ = false;
+  RulerBar* horizontalRuler_;
+  RulerBar* verticalRuler_;
 };
 
 }  // namespace pravelo

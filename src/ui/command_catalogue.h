@@ -87,6 +87,57 @@ struct Command {
     "Déplacer la carte vers la ga&uche", \
     "Die aktive Platine eine Stelle nach links verschieben", "Move the active board one place to the left", \
     "Déplacer la carte active d'une place vers la gauche", "") \
+  X(Vergroessern1, Vergroessern1Click, "Ver&größern", "Zoom &in", "Zoom &avant", \
+    "Die Ansicht um den Faktor 1,3 vergrößern", "Zoom in by a factor of 1.3", \
+    "Agrandir la vue d'un facteur 1,3", "+") \
+  X(Verkleinern1, Verkleinern1Click, "Ver&kleinern", "Zoom o&ut", "Zoom a&rrière", \
+    "Die Ansicht um den Faktor 1,3 verkleinern", "Zoom out by a factor of 1.3", \
+    "Réduire la vue d'un facteur 1,3", "-") \
+  X(Zoomalles1, Zoomalles1Click, "Zoom &Platine", "Zoom &board", "Zoom sur la &carte", \
+    "Die ganze Platine zeigen", "Show the whole board", "Afficher toute la carte", "") \
+  X(ZoomalleObjekte1, ZoomalleObjekte1Click, "Zoom alle &Objekte", "Zoom &objects", "Zoom sur les &objets", \
+    "Alle Objekte der Platine zeigen", "Show all objects of the board", \
+    "Afficher tous les objets de la carte", "") \
+  X(ZoomaufMarkierung1, ZoomaufMarkierung1Click, "Zoom auf &Markierung", "Zoom &selection", \
+    "Zoom sur la &sélection", \
+    "Die markierten Objekte zeigen", "Show the selected objects", "Afficher les objets sélectionnés", "") \
+  X(Zoomvorher2, Zoomvorher2Click, "&Vorheriger Zoom", "Zoom &previous", "Zoom &précédent", \
+    "Zoom und Bildausschnitt von vorher wiederherstellen", "Restore the previous zoom and view", \
+    "Rétablir le zoom et la vue précédents", "") \
+  X(TB_Transparent, TB_TransparentClick, "Transparent", "Transparent", "Transparent", \
+    "Lagen transparent darstellen", "Show the layers transparent", \
+    "Afficher les couches en transparence", "") \
+  X(SB_Einheit, SB_EinheitClick, "mm", "mm", "mm", \
+    "Maßeinheit umschalten (mm / mil)", "Switch the unit (mm / mil)", \
+    "Changer d'unité (mm / mil)", "") \
+  X(R_Hinzufuegen, R_HinzufuegenClick, "Neuen Rasterwert hinzufügen...", "Add new grid value...", \
+    "Ajouter une valeur de grille...", \
+    "Einen eigenen Rasterwert festlegen", "Define a grid value of your own", \
+    "Définir une valeur de grille personnelle", "") \
+  X(R_Hotkeys, R_HotkeysClick, "Hotkeys...", "Hotkeys...", "Raccourcis...", \
+    "Rasterwerte für die Tasten 1 bis 9 festlegen", "Choose the grid values of the keys 1 to 9", \
+    "Choisir les valeurs de grille des touches 1 à 9", "") \
+  X(R_Linien, R_LinienClick, "Linien", "Lines", "Lignes", \
+    "Raster als Linien zeigen", "Show the grid as lines", "Afficher la grille en lignes", "") \
+  X(R_Punkte, R_PunkteClick, "Punkte", "Dots", "Points", \
+    "Raster als Punkte zeigen", "Show the grid as dots", "Afficher la grille en points", "") \
+  X(R_Sichtbar, R_SichtbarClick, "Raster anzeigen", "Show grid", "Afficher la grille", \
+    "Raster ein- oder ausblenden", "Show or hide the grid", "Afficher ou masquer la grille", "") \
+  X(Nullpunktsetzen1, Nullpunktsetzen1Click, "Auf Klickposition setzen", "Set to click-position", \
+    "Placer à la position du clic", \
+    "Den Nullpunkt an die angeklickte Stelle setzen (im Raster, außer mit Strg)", \
+    "Put the user origin where you clicked (on the grid unless Ctrl is held)", \
+    "Placer l'origine à l'endroit cliqué (sur la grille, sauf avec Ctrl)", "") \
+  X(RcksetzenObenLinks1, RcksetzenObenLinks1Click, "Auf oben/links setzen", "Set to top/left", \
+    "Placer en haut à gauche", \
+    "Den Nullpunkt in die obere linke Ecke der Platine setzen", \
+    "Put the user origin at the top left corner of the board", \
+    "Placer l'origine au coin supérieur gauche de la carte", "") \
+  X(SetzenachUntenLinks1, SetzenachUntenLinks1Click, "Auf unten/links setzen", "Set to bottom/left", \
+    "Placer en bas à gauche", \
+    "Den Nullpunkt in die untere linke Ecke der Platine setzen", \
+    "Put the user origin at the bottom left corner of the board", \
+    "Placer l'origine au coin inférieur gauche de la carte", "") \
   X(Sprache1, Sprache1Click, "&Sprache...", "&Language...", "&Langue...", \
     "Sprache des Programms wählen (gilt ab dem nächsten Start)", \
     "Choose the language of the program (takes effect at the next start)", \

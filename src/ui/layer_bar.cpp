@@ -1,6 +1,7 @@
 #include "ui/layer_bar.h"
 
 #include <QButtonGroup>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -9,6 +10,60 @@
 #include "ui/ui_texts.h"
 
 namespace pravelo {
+
+namespace {
+
+QColor toQColor(Rgb c) { return {c.r, c.g, c.b}; }
+
+}  // namespace
+
+// A layer button drawn in the colours of the scheme: the background colour, the short name in
+// the layer's colour, crossed out by a diagonal in the inverted background colour while a
+// visibility button's layer is hidden, framed while an active-layer button is chosen.
+class LayerButton : public QToolButton {
+ public:
+  enum class Kind { Visibility, Active };
+
+  LayerButton(Kind kind, QWidget* parent) : QToolButton(parent), kind_(kind) {}
+
+  void setColours(Rgb background, Rgb layer) {
+    background_ = background;
+    layer_ = layer;
+    update();
+  }
+
+  QSize sizeHint() const override {
+    return {fontMetrics().horizontalAdvance("MM") + 10, fontMetrics().height() + 8};
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, toQColor(background_));
+    QFont font = p.font();
+    font.setBold(true);
+    p.setFont(font);
+    // Greyed out: a layer not in use. The active layer's locked visibility button is not.
+    const bool inUse = isEnabled() || (kind_ == Kind::Visibility && isChecked());
+    p.setPen(inUse ? toQColor(layer_) : QColor(128, 128, 128));
+    p.drawText(r, Qt::AlignCenter, text());
+    const QColor inverse = toQColor(inverted(background_));
+    if (kind_ == Kind::Visibility && !isChecked()) {
+      p.setPen(QPen(inverse, 1));
+      p.drawLine(r.bottomLeft(), r.topRight());
+    }
+    if (kind_ == Kind::Active && isChecked()) {
+      p.setPen(QPen(inverse, 2));
+      p.drawRect(r.adjusted(1, 1, -1, -1));
+    }
+  }
+
+ private:
+  Kind kind_;
+  Rgb background_;
+  Rgb layer_{255, 255, 255};
+};
 
 namespace {
 
@@ -30,9 +85,9 @@ const std::array<LayerButtons, 7> kLayers = {{
     {"SB_U", "RB_U", texts::layerNameU, texts::layerHintU},
 }};
 
-QToolButton* layerButton(const char* name, const LayerButtons& layer, const Text& hintPrefix,
-                         QWidget* parent) {
-  auto* button = new QToolButton(parent);
+LayerButton* layerButton(LayerButton::Kind kind, const char* name, const LayerButtons& layer,
+                         const Text& hintPrefix, QWidget* parent) {
+  auto* button = new LayerButton(kind, parent);
   button->setObjectName(name);
   button->setText(qtr(layer.shortName));
   button->setStatusTip(qtr(hintPrefix) + qtr(layer.hint));
@@ -49,14 +104,16 @@ LayerBar::LayerBar(QWidget* parent) : QToolBar(parent), activeGroup_(new QButton
   setWindowTitle(qtr(texts::layerBarTitle));
   for (int i = 0; i < 7; ++i) {
     const int layer = i + 1;
-    visible_[i] = layerButton(kLayers[i].visibleName, kLayers[i], texts::layerVisibleHint, this);
+    visible_[i] = layerButton(LayerButton::Kind::Visibility, kLayers[i].visibleName, kLayers[i],
+                              texts::layerVisibleHint, this);
     addWidget(visible_[i]);
     connect(visible_[i], &QToolButton::toggled, this,
             [this, layer](bool on) { emit visibilityToggled(layer, on); });
   }
   addSeparator();
   for (int i = 0; i < 7; ++i) {
-    active_[i] = layerButton(kLayers[i].activeName, kLayers[i], texts::layerActiveHint, this);
+    active_[i] = layerButton(LayerButton::Kind::Active, kLayers[i].activeName, kLayers[i],
+                             texts::layerActiveHint, this);
     activeGroup_->addButton(active_[i], i + 1);
     addWidget(active_[i]);
   }
@@ -75,6 +132,13 @@ void LayerBar::showLayers(const BoardHeader& header) {
   }
   if (header.activeLayer >= 1 && header.activeLayer <= 7) {
     active_[header.activeLayer - 1]->setChecked(true);
+  }
+}
+
+void LayerBar::setScheme(const ColourScheme& scheme) {
+  for (int i = 0; i < 7; ++i) {
+    visible_[i]->setColours(scheme.background(), scheme.layer(i + 1));
+    active_[i]->setColours(scheme.background(), scheme.layer(i + 1));
   }
 }
 

@@ -1,10 +1,9 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplashScreen>
 #include <QStatusBar>
@@ -18,6 +17,7 @@
 #include "document/document_texts.h"
 #include "document/object_list.h"
 #include "geometry/units.h"
+#include "ui/board_navigator.h"
 #include "ui/board_properties_dialog.h"
 #include "ui/board_view.h"
 #include "ui/layer_bar.h"
@@ -75,6 +75,7 @@ MainWindow::MainWindow(AppStart start, Host* host, QWidget* parent)
   createCentralArea();
   createDialogs();
   createFileCommands();
+  createViewControls();
   showDocument();
 }
 
@@ -83,17 +84,12 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createCentralArea() {
   layers_ = new LayerBar(this);
   addToolBar(Qt::TopToolBarArea, layers_);
-  connect(layers_, &LayerBar::visibilityToggled, this, &MainWindow::setLayerVisible);
+  connect(layers_, &LayerBar::visibilityToggled, this, &MainWindow::SetViewLayer);
   connect(layers_, &LayerBar::layerActivated, this, &MainWindow::setActiveLayer);
 
   view_ = new BoardView;
-  scrollBox_ = new QScrollArea;
-  scrollBox_->setObjectName("ScrollBoxEx1");
-  scrollBox_->setWidget(view_);
-  connect(scrollBox_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-          &MainWindow::storeScroll);
-  connect(scrollBox_->verticalScrollBar(), &QScrollBar::valueChanged, this,
-          &MainWindow::storeScroll);
+  navigator_ = new BoardNavigator(*view_);
+  navigator_->setVisible(start_.settings.optionen.PlatinenZoom);
 
   tabs_ = new QTabBar;
   tabs_->setObjectName("TabSet");
@@ -108,7 +104,10 @@ void MainWindow::createCentralArea() {
   auto* layout = new QVBoxLayout(centre);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(scrollBox_, 1);
+  auto* area = new QHBoxLayout;
+  area->addWidget(navigator_, 0, Qt::AlignTop);
+  area->addWidget(view_, 1);
+  layout->addLayout(area, 1);
   layout->addWidget(tabs_);
   setCentralWidget(centre);
 
@@ -140,29 +139,16 @@ void MainWindow::showDocument() {
 }
 
 void MainWindow::showActiveBoard() {
-  const BoardHeader& header = activeBoard(doc_).header;
   view_->showActiveBoard(doc_, scheme_, renderOptions_);
-  // A scroll bar whose range is not yet updated would cut the stored position.
-  const QSignalBlocker blockX(scrollBox_->horizontalScrollBar());
-  const QSignalBlocker blockY(scrollBox_->verticalScrollBar());
-  scrollBox_->horizontalScrollBar()->setValue(header.scrollX);
-  scrollBox_->verticalScrollBar()->setValue(header.scrollY);
-  layers_->showLayers(header);
-}
-
-// The scroll positions are part of the active board's view.
-void MainWindow::storeScroll() {
-  if (doc_.activeBoard < 0) return;
-  BoardHeader& header = activeBoard(doc_).header;
-  header.scrollX = scrollBox_->horizontalScrollBar()->value();
-  header.scrollY = scrollBox_->verticalScrollBar()->value();
+  navigator_->showActiveBoard(doc_, scheme_, renderOptions_);
+  layers_->showLayers(activeBoard(doc_).header);
+  showGrid();
 }
 
 void MainWindow::zoomToFitBoard() {
   Board& board = activeBoard(doc_);
-  const QSize viewport = scrollBox_->viewport()->size();
-  const ViewFrame frame = viewFrameOf(board, {viewport.width(), viewport.height()});
-  storeView(board.header, fitBoard(viewOf(board.header), frame));
+  storeView(board.header,
+            fitBoard(viewOf(board.header), viewFrameOf(board, view_->viewportSize())));
 }
 
 void MainWindow::updateTitle() {
@@ -242,20 +228,11 @@ void MainWindow::TabSetChange(int index) {
   showActiveBoard();
 }
 
-void MainWindow::setLayerVisible(int layer, bool visible) {
-  Board& board = activeBoard(doc_);
-  board.header.layerVisible[layer - 1] = visible ? 1 : 0;
-  for (const auto& o : board.objects) {
-    if (o->layer == layer) o->selected = 0;
-  }
-  view_->update();
-}
-
 // The active layer is always shown, since its visibility button is locked.
 void MainWindow::setActiveLayer(int layer) {
   BoardHeader& header = activeBoard(doc_).header;
   header.activeLayer = layer;
-  header.layerVisible[layer - 1] = 1;
+  if (!isLayerVisible(header, layer)) SetViewLayer(layer, true);
   showActiveBoard();
 }
 

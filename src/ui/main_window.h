@@ -12,24 +12,29 @@
 #include "app/startup.h"
 #include "document/document.h"
 #include "document/open_commands.h"
+#include "geometry/length_text.h"
+#include "geometry/point.h"
 #include "view/colour_scheme.h"
 #include "view/render_options.h"
 
 class QLabel;
 class QMenu;
-class QScrollArea;
 class QSplashScreen;
 class QTabBar;
 class QTimer;
+class QToolButton;
 
 namespace pravelo {
 
+class BoardNavigator;
 class BoardView;
 class LayerBar;
 class TBoardPropertiesDlg;
 class TLanguageDlg;
 class TNeuDlg;
 class TProjectInfoDlg;
+class TRasterDlg;
+class TRasterHotkeysDlg;
 
 // The main window: menus, tool bar, layer bar, the drawing area with the board tabs below it,
 // the status bar with the help line and dock areas for the side panels. It owns the document.
@@ -81,6 +86,25 @@ class MainWindow : public QMainWindow {
   void Hilfethemen1Click();
   void Beenden1Click();
   void TabSetChange(int index);
+  // The view: zoom, unit, grid, user origin, layers.
+  void Vergroessern1Click();
+  void Verkleinern1Click();
+  void Zoomalles1Click();
+  void ZoomalleObjekte1Click();
+  void ZoomaufMarkierung1Click();
+  void Zoomvorher2Click();
+  void TB_TransparentClick();
+  void SB_EinheitClick();
+  void R_HinzufuegenClick();
+  void R_HotkeysClick();
+  void R_LinienClick();
+  void R_PunkteClick();
+  void R_SichtbarClick();
+  void Nullpunktsetzen1Click();
+  void RcksetzenObenLinks1Click();
+  void SetzenachUntenLinks1Click();
+  // A layer was shown or hidden: its objects are deselected.
+  void SetViewLayer(int layer, bool visible);
   // Opens the help page of a dialog's topic number.
   void openHelp(int topic);
 
@@ -97,6 +121,9 @@ class MainWindow : public QMainWindow {
   void createCentralArea();
   void createDialogs();
   void createFileCommands();
+  void createViewControls();
+  void createStatusControls();
+  void fillRasterPopup();
   QAction* action(const char* name) const;
   void endOfStartUp();
   void writeSettings();
@@ -109,11 +136,16 @@ class MainWindow : public QMainWindow {
   // Shows the document: tabs, active board, layer buttons and window title.
   void showDocument();
   void showActiveBoard();
-  void storeScroll();
   void zoomToFitBoard();
+  LengthUnit lengthUnit() const;
+  void showGrid();
+  void setGrid(std::int32_t code);
+  void setGridHotkey(int digit);
+  void gridDisplayChanged();
+  void showCoordinates(DPoint world);
+  void moveUserOrigin(IPoint origin);
   void updateTitle();
   void moveBoard(bool (*command)(Document&));
-  void setLayerVisible(int layer, bool visible);
   void setActiveLayer(int layer);
   // The board the new-board dialog asked for, added to the document and made active.
   void addBoardFromDialog();
@@ -130,14 +162,22 @@ class MainWindow : public QMainWindow {
   QMenu* fileMenu_ = nullptr;
   QMenu* boardPopup_ = nullptr;
   QTabBar* tabs_ = nullptr;
-  QScrollArea* scrollBox_ = nullptr;
   BoardView* view_ = nullptr;
+  BoardNavigator* navigator_ = nullptr;
+  QToolButton* gridButton_ = nullptr;
+  QMenu* rasterPopup_ = nullptr;
+  QMenu* originPopup_ = nullptr;
+  QLabel* coordinateX_ = nullptr;
+  QLabel* coordinateY_ = nullptr;
+  DPoint originClick_;  // where the drawing area's context menu was opened
   LayerBar* layers_ = nullptr;
   QLabel* helpLine_ = nullptr;
   TNeuDlg* newBoardDlg_ = nullptr;
   TBoardPropertiesDlg* boardPropertiesDlg_ = nullptr;
   TProjectInfoDlg* projectInfoDlg_ = nullptr;
   TLanguageDlg* languageDlg_ = nullptr;
+  TRasterDlg* rasterDlg_ = nullptr;
+  TRasterHotkeysDlg* rasterHotkeysDlg_ = nullptr;
   FileChoosers choosers_;
   QTimer* autoSaveTimer_ = nullptr;
   std::vector<QAction*> recentActions_;

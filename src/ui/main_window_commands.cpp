@@ -40,6 +40,22 @@ constexpr HandlerEntry kHandlers[] = {
     {"Sprache1Click", &MainWindow::Sprache1Click},
     {"Hilfethemen1Click", &MainWindow::Hilfethemen1Click},
     {"Beenden1Click", &MainWindow::Beenden1Click},
+    {"Vergroessern1Click", &MainWindow::Vergroessern1Click},
+    {"Verkleinern1Click", &MainWindow::Verkleinern1Click},
+    {"Zoomalles1Click", &MainWindow::Zoomalles1Click},
+    {"ZoomalleObjekte1Click", &MainWindow::ZoomalleObjekte1Click},
+    {"ZoomaufMarkierung1Click", &MainWindow::ZoomaufMarkierung1Click},
+    {"Zoomvorher2Click", &MainWindow::Zoomvorher2Click},
+    {"TB_TransparentClick", &MainWindow::TB_TransparentClick},
+    {"SB_EinheitClick", &MainWindow::SB_EinheitClick},
+    {"R_HinzufuegenClick", &MainWindow::R_HinzufuegenClick},
+    {"R_HotkeysClick", &MainWindow::R_HotkeysClick},
+    {"R_LinienClick", &MainWindow::R_LinienClick},
+    {"R_PunkteClick", &MainWindow::R_PunkteClick},
+    {"R_SichtbarClick", &MainWindow::R_SichtbarClick},
+    {"Nullpunktsetzen1Click", &MainWindow::Nullpunktsetzen1Click},
+    {"RcksetzenObenLinks1Click", &MainWindow::RcksetzenObenLinks1Click},
+    {"SetzenachUntenLinks1Click", &MainWindow::SetzenachUntenLinks1Click},
 };
 
 void (MainWindow::*handlerOf(std::string_view name))() {

@@ -15,6 +15,7 @@
 #include "document/save_commands.h"
 #include "support/scripted_host.h"
 #include "ui/board_properties_dialog.h"
+#include "ui/board_view.h"
 #include "ui/new_board_dialog.h"
 #include "ui/project_info_dialog.h"
 #include "ui_test_support.h"
@@ -52,7 +53,7 @@ TEST_F(MainWindowTest, StartsWithTheDefaultBoardInItsTab) {
   EXPECT_EQ(doc().boards[0]->header.height, 1000000);
   EXPECT_FALSE(doc().modified);
   // 160 mm at one pixel per 0.1 mm.
-  EXPECT_EQ(window->findChild<QWidget*>("PaintBox1")->size(), QSize(1601, 1001));
+  EXPECT_EQ(window->findChild<BoardView*>("ScrollBoxEx1")->canvasSize(), (PixelSize{1601, 1001}));
 }
 
 TEST_F(MainWindowTest, BoardMenuCopiesMovesAndDeletesBoards) {
@@ -188,7 +189,7 @@ TEST_F(MainWindowTest, BoardPropertiesRenameResizeAndSwitchOnTheInnerLayers) {
   EXPECT_EQ(board.name, "Steuerung");
   EXPECT_EQ(board.header.multilayer, 1);
   EXPECT_EQ(tabCaptions(*window), QStringList{"Steuerung "});
-  EXPECT_EQ(window->findChild<QWidget*>("PaintBox1")->width(), 806);
+  EXPECT_EQ(window->findChild<BoardView*>("ScrollBoxEx1")->canvasSize().width, 806);
   auto* i1 = window->findChild<QToolButton*>("SB_I1");
   EXPECT_TRUE(i1->isEnabled());
   EXPECT_TRUE(i1->isChecked());

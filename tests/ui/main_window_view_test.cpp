@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include "document/boards.h"
+#include "document/save_commands.h"
+#include "support/scripted_host.h"
+#include "ui/board_view.h"
+#include "ui/main_window.h"
+#include "ui/raster_dialog.h"
+#include "ui_test_support.h"
+#include "view/view_transform.h"
+
+namespace pravelo {
+namespace {
+
+using testing::onNextDialog;
+using testing::ScriptedHost;
+using testing::TempConfig;
+using testing::trigger;
+
+// A 400 mm x 300 mm board with a silkscreen track and a copper track, opened in the window at
+// one pixel per 0.1 mm.
+class ViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setLanguage(Language::German);
+    Document doc;
+    Board& board = addBoard(doc, "Ansicht", 4000000, 3000000);
+    addTrack(board, kLayerS1, {100000, -50000}, {300000, -50000});
+    addTrack(board, kLayerC2, {100000, -150000}, {300000, -150000});
+    const std::string path = (config.root() / "view.pvb6").string();
+    ASSERT_TRUE(writeDocumentFile(doc, path));
+    window = std::make_unique<MainWindow>(config.start(), &host);
+    window->start(path);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    view = window->findChild<BoardView*>("ScrollBoxEx1");
+  }
+
+  static TObjekt& addTrack(Board& board, std::uint8_t layer, FPoint a, FPoint b) {
+    TObjekt t = newObject();
+    initTrack(t, 20000, layer);
+    addPoint(t, a);
+    addPoint(t, b);
+    board.objects.push_back(std::make_unique<TObjekt>(std::move(t)));
+    return *board.objects.back();
+  }
+
+  const Board& board() const { return activeBoard(window->document()); }
+  QWidget* viewport() const { return view->viewport(); }
+
+  // The colour the drawing area shows at a world point.
+  QColor shownAt(DPoint world) const {
+    const DPoint p = worldToScreen(viewOf(board().header), world);
+    return viewport()->grab().toImage().pixelColor(static_cast<int>(p.x), static_cast<int>(p.y));
+  }
+
+  void turnWheel(QPointF at, int delta) {
+    // Wheel events closer together than 0.05 ms count as one.
+    QTest::qWait(1);
+    QWheelEvent event(at, viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport(), &event);
+  }
+
+  QPoint pointer() const { return viewport()->mapFromGlobal(QCursor::pos()); }
+
+  TempConfig config;
+  ScriptedHost host;
+  std::unique_ptr<MainWindow> window;
+  BoardView* view = nullptr;
+};
+
+TEST_F(ViewTest, WheelZoomsInAboutThePointerAndOutWhereItWas) {
+  view->horizontalScrollBar()->setValue(1000);
+  view->verticalScrollBar()->setValue(800);
+  const QPointF at(200, 150);
+  const DPoint world = view->worldAt(at);  // (1200000, -950000)
+  turnWheel(at, 120);
+  EXPECT_DOUBLE_EQ(board().header.zoom, 0.0013);
+  // The point lies in the middle now, and the pointer was moved onto it.
+  const double pixel = 1 / board().header.zoom;
+  const DPoint middle =
+      view->worldAt(QPointF(viewport()->width() / 2.0, viewport()->height() / 2.0));
+  EXPECT_NEAR(middle.x, world.x, pixel);
+  EXPECT_NEAR(middle.y, world.y, pixel);
+  EXPECT_NEAR(view->worldAt(pointer()).x, world.x, pixel);
+  EXPECT_NEAR(view->worldAt(pointer()).y, world.y, pixel);
+
+  turnWheel(pointer(), -120);
+  EXPECT_DOUBLE_EQ(board().header.zoom, 0.001);
+  // The middle stays; the pointer follows its world point.
+  EXPECT_NEAR(view->worldAt(pointer()).x, world.x, 1000);
+  EXPECT_NEAR(view->worldAt(pointer()).y, world.y, 1000);
+
+  // A high-resolution wheel zooms once its deltas add up to a notch.
+  turnWheel(pointer(), 60);
+  EXPECT_DOUBLE_EQ(board().header.zoom, 0.001);
+  turnWheel(pointer(), 60);
+  EXPECT_DOUBLE_EQ(board().header.zoom, 0.0013);
+}
+
+TEST_F(ViewTest, ZoomPreviousRestoresZoomAndScrollPositionsExactly) {
+  for (int i = 0; i < 3; ++i) trigger(*window, "Vergroessern1");
+  EXPECT_DOUBLE_EQ(board().header.zoom, 0.0022);
+  view->horizontalScrollBar()->setValue(3456);
+  view->verticalScrollBar()->setValue(1234);
+  const BoardHeader before = board().header;
+  ASSERT_EQ(before.scrollX, 3456);
+  ASSERT_EQ(before.scrollY, 1234);
+
+  trigger(*window, "Zoomalles1");
+  EXPECT_LT(board().header.zoom, before.zoom);
+  trigger(*window, "Zoomvorher2");
+  EXPECT_EQ(board().header, before);
+  EXPECT_EQ(view->horizontalScrollBar()->value(), 3456);
+  EXPECT_EQ(view->verticalScrollBar()->value(), 1234);
+  // With the history empty nothing happens.
+  trigger(*window, "Zoomvorher2");
+  EXPECT_EQ(board().header, before);
+}
+
+TEST_F(ViewTest, LayerButtonHidesTheLayer) {
+  const DPoint silkscreen{200000, -50000};
+  const DPoint copper{200000, -150000};
+  EXPECT_EQ(shownAt(silkscreen), QColor(255, 0, 0));
+  EXPECT_EQ(shownAt(copper), QColor(0, 186, 0));
+
+  window->findChild<QToolButton*>("SB_B1")->click();
+  EXPECT_EQ(board().header.layerVisible[kLayerS1 - 1], 0);
+  EXPECT_EQ(shownAt(silkscreen), QColor(0, 0, 0));
+  EXPECT_EQ(shownAt(copper), QColor(0, 186, 0));
+
+  // Making the hidden layer active shows it again.
+  window->findChild<QToolButton*>("RB_B1")->click();
+  EXPECT_EQ(board().header.activeLayer, kLayerS1);
+  EXPECT_EQ(board().header.layerVisible[kLayerS1 - 1], 1);
+  EXPECT_TRUE(window->findChild<QToolButton*>("SB_B1")->isChecked());
+  EXPECT_EQ(shownAt(silkscreen), QColor(255, 0, 0));
+}
+
+TEST_F(ViewTest, DigitKeysGridMenuAndUnitButton) {
+  auto* gridButton = window->findChild<QToolButton*>("SB_Raster");
+  EXPECT_EQ(gridButton->text(), "  1.27 mm");
+  QTest::keyClick(view, Qt::Key_3);  // 1/4 pitch by default
+  EXPECT_DOUBLE_EQ(board().header.grid, 6350);
+  EXPECT_EQ(gridButton->text(), " 0.635 mm");
+
+  trigger(*window, "SB_Einheit");
+  EXPECT_TRUE(window->settings().optionen.MIL);
+  EXPECT_EQ(window->findChild<QAction*>("SB_Einheit")->text(), "mil");
+  EXPECT_EQ(gridButton->text(), "     25 mil");
+  auto* popup = window->findChild<QMenu*>("RasterPopup");
+  emit popup->aboutToShow();
+  QStringList checked;
+  for (QAction* entry : popup->actions()) {
+    if (entry->data().isValid() && entry->isChecked()) checked << entry->text();
+  }
+  EXPECT_EQ(checked, QStringList{"25 mil (0.635 mm)"});
+
+  onNextDialog<TRasterDlg>([](TRasterDlg& dlg) {
+    dlg.findChild<QLineEdit*>("E_Raster")->setText("2,5");
+    dlg.findChild<QRadioButton*>("RB_mm")->setChecked(true);
+    dlg.findChild<QPushButton*>("B_OK")->click();
+  });
+  trigger(*window, "R_Hinzufuegen");
+  EXPECT_EQ(window->settings().favourites.grids, std::vector<int>{10000256});
+  EXPECT_DOUBLE_EQ(board().header.grid, 25000);
+}
+
+TEST_F(ViewTest, UserOriginCommandsAndTheCoordinateReadOut) {
+  EXPECT_EQ(board().header.originY, -3000000);  // bottom left
+  trigger(*window, "RcksetzenObenLinks1");
+  EXPECT_EQ(board().header.originX, 0);
+  EXPECT_EQ(board().header.originY, 0);
+  EXPECT_TRUE(window->document().modified);
+
+  // "Set to click-position" snaps the point where the menu was opened to the 1.27 mm grid.
+  emit view->contextMenuAt(DPoint{12345, -23456}, QPoint());
+  trigger(*window, "Nullpunktsetzen1");
+  window->findChild<QMenu*>("PaintBoxPopup")->close();
+  EXPECT_EQ(board().header.originX, 12700);
+  EXPECT_EQ(board().header.originY, -25400);
+
+  QTest::mouseMove(viewport(), QPoint(100, 50));  // world (100000, -50000)
+  EXPECT_EQ(window->findChild<QLabel*>("L_X")->text(), "X: 8.730 mm");
+  EXPECT_EQ(window->findChild<QLabel*>("L_Y")->text(), "Y: 2.460 mm");
+}
+
+}  // namespace
+}  // namespace pravelo
