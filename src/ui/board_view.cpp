@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <chrono>
@@ -188,7 +189,16 @@ void BoardView::paintEvent(QPaintEvent* event) {
                        static_cast<int>(size.width), static_cast<int>(size.height));
   const QImage image(frame.pixels.data(), frame.width, frame.height, frame.width * 4,
                      QImage::Format_RGBA8888);
-  painter.drawImage(event->rect(), image, event->rect());
+  // Beyond the drawing surface (a board smaller than the window) lies the window's background.
+  const PixelSize canvas = canvasSize();
+  const BoardHeader& header = board().header;
+  const QRect surface(-header.scrollX, -header.scrollY, static_cast<int>(canvas.width),
+                      static_cast<int>(canvas.height));
+  const QRect shown = event->rect() & surface;
+  painter.drawImage(shown, image, shown);
+  for (const QRect& r : QRegion(event->rect()) - QRegion(shown)) {
+    painter.fillRect(r, palette().window());
+  }
 }
 
 void BoardView::scrollContentsBy(int, int) {
