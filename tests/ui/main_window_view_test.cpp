@@ -14,6 +14,7 @@
 
 #include "document/boards.h"
 #include "document/save_commands.h"
+#include "support/sample_layout.h"
 #include "support/scripted_host.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
@@ -37,23 +38,15 @@ class ViewTest : public ::testing::Test {
     setLanguage(Language::German);
     Document doc;
     Board& board = addBoard(doc, "Ansicht", 4000000, 3000000);
-    addTrack(board, kLayerS1, {100000, -50000}, {300000, -50000});
-    addTrack(board, kLayerC2, {100000, -150000}, {300000, -150000});
+    for (auto [layer, y] : {std::pair{kLayerS1, -50000.0f}, std::pair{kLayerC2, -150000.0f}}) {
+      testing::add(board, testing::strokeTrack(100000, y, 300000, y, layer))->width = 20000;
+    }
     const std::string path = (config.root() / "view.pvb6").string();
     ASSERT_TRUE(writeDocumentFile(doc, path));
     window = std::make_unique<MainWindow>(config.start(), &host);
     window->start(path);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     view = window->findChild<BoardView*>("ScrollBoxEx1");
-  }
-
-  static TObjekt& addTrack(Board& board, std::uint8_t layer, FPoint a, FPoint b) {
-    TObjekt t = newObject();
-    initTrack(t, 20000, layer);
-    addPoint(t, a);
-    addPoint(t, b);
-    board.objects.push_back(std::make_unique<TObjekt>(std::move(t)));
-    return *board.objects.back();
   }
 
   const Board& board() const { return activeBoard(window->document()); }

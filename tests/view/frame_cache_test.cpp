@@ -7,6 +7,7 @@
 
 #include "document/boards.h"
 #include "geometry/bounding_box.h"
+#include "support/sample_layout.h"
 #include "view/renderer.h"
 
 namespace pravelo {
@@ -26,29 +27,19 @@ class FrameCacheTest : public ::testing::Test {
     view.scrollY = 30;
     for (int i = 0; i < 6; ++i) {
       const float x = 10000.0f + 25000.0f * static_cast<float>(i);
-      track(kLayerC2, {x, -5000}, {x + 30000, -140000}, 4000 + 1000 * i);
+      TObjekt t = testing::strokeTrack(x, -5000, x + 30000, -140000, kLayerC2);
+      t.width = 4000 + 1000 * i;
+      testing::add(board, std::move(t));
     }
     TObjekt p = newObject();
     initPad(p, {100000, -75000}, kLayerC1, kPadCircular, 4000, 12000);
-    add(std::move(p));
+    testing::add(board, std::move(p));
     TObjekt z = newObject();
     initZone(z, 2000, kLayerC1);
     for (FPoint corner : {FPoint{20000, -20000}, FPoint{80000, -30000}, FPoint{50000, -90000}}) {
       addPoint(z, corner);
     }
-    add(std::move(z));
-  }
-
-  TObjekt& add(TObjekt o) {
-    board.objects.push_back(std::make_unique<TObjekt>(std::move(o)));
-    return *board.objects.back();
-  }
-  TObjekt& track(std::uint8_t layer, FPoint a, FPoint b, std::int32_t width) {
-    TObjekt t = newObject();
-    initTrack(t, width, layer);
-    addPoint(t, a);
-    addPoint(t, b);
-    return add(std::move(t));
+    testing::add(board, std::move(z));
   }
 
   const Frame& cached(const ViewTransform& v) {
