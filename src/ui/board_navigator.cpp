@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include "ui/board_view.h"
+#include "ui/qt_text.h"
+#include "ui/view_ui_texts.h"
 #include "view/renderer.h"
 #include "view/zoom_commands.h"
 
@@ -18,6 +20,7 @@ QRectF toQRect(const PanelRect& r) { return {r.left, r.top, r.width, r.height}; 
 BoardNavigator::BoardNavigator(BoardView& view, QWidget* parent) : QWidget(parent), view_(view) {
   setObjectName("PB_PlatinenZoom");
   setFixedSize(kNavigatorPanelWidth, kNavigatorThumbnailSide + 2 * kNavigatorTop);
+  setStatusTip(qtr(texts::navigatorHint));
   connect(&view_, &BoardView::viewMoved, this, qOverload<>(&QWidget::update));
   connect(&view_, &BoardView::pictureChanged, this, [this] {
     thumbnailValid_ = false;

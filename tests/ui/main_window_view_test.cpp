@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <filesystem>
+#include <fstream>
 
 #include "document/boards.h"
 #include "document/save_commands.h"
@@ -19,6 +21,7 @@
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 #include "ui/raster_dialog.h"
+#include "ui/raster_hotkeys_dialog.h"
 #include "ui_test_support.h"
 #include "view/view_transform.h"
 
@@ -30,8 +33,8 @@ using testing::ScriptedHost;
 using testing::TempConfig;
 using testing::trigger;
 
-// A 400 mm x 300 mm board with a silkscreen track and a copper track, opened in the window at
-// one pixel per 0.1 mm.
+// A 400 mm x 300 mm board with a silkscreen track and a copper track, both crossed by a track on
+// the other copper layer, opened in the window at one pixel per 0.1 mm, the navigator shown.
 class ViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -41,8 +44,13 @@ class ViewTest : public ::testing::Test {
     for (auto [layer, y] : {std::pair{kLayerS1, -50000.0f}, std::pair{kLayerC2, -150000.0f}}) {
       testing::add(board, testing::strokeTrack(100000, y, 300000, y, layer))->width = 20000;
     }
+    testing::add(board, testing::strokeTrack(150000, -20000, 150000, -180000, kLayerC1))->width =
+        20000;
     const std::string path = (config.root() / "view.pvb6").string();
     ASSERT_TRUE(writeDocumentFile(doc, path));
+    std::filesystem::create_directories(config.settingsFolder());
+    std::ofstream(config.settingsFolder() / "PRAVEL60.INI", std::ios::binary)
+        << "[Optionen]\r\nPlatinenZoom=1\r\n";
     window = std::make_unique<MainWindow>(config.start(), &host);
     window->start(path);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -188,6 +196,52 @@ TEST_F(ViewTest, UserOriginCommandsAndTheCoordinateReadOut) {
   QTest::mouseMove(viewport(), QPoint(100, 50));  // world (100000, -50000)
   EXPECT_EQ(window->findChild<QLabel*>("L_X")->text(), "X: 8.730 mm");
   EXPECT_EQ(window->findChild<QLabel*>("L_Y")->text(), "Y: 2.460 mm");
+}
+
+TEST_F(ViewTest, NavigatorClickZoomsAndDragScrolls) {
+  auto* navigator = window->findChild<QWidget*>("PB_PlatinenZoom");
+  ASSERT_TRUE(navigator->isVisible());
+  const BoardHeader before = board().header;
+  QTest::mouseClick(navigator, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  EXPECT_DOUBLE_EQ(board().header.zoom, 0.0014);
+  trigger(*window, "Zoomvorher2");  // the click remembered the view
+  EXPECT_EQ(board().header, before);
+
+  // Each navigator pixel is 4000000 / 80 = 50000 units, 50 screen pixels at this zoom.
+  const QPoint grab(navigator->width() / 2 - 40 + 4, 8 + 4);  // inside the visible area
+  QTest::mousePress(navigator, Qt::LeftButton, Qt::NoModifier, grab);
+  QTest::mouseMove(navigator, grab + QPoint(10, 5));
+  QTest::mouseRelease(navigator, Qt::LeftButton, Qt::NoModifier, grab + QPoint(10, 5));
+  EXPECT_DOUBLE_EQ(board().header.zoom, 0.001);
+  EXPECT_EQ(board().header.scrollX, 500);
+  EXPECT_EQ(board().header.scrollY, 250);
+  EXPECT_EQ(view->horizontalScrollBar()->value(), 500);
+}
+
+TEST_F(ViewTest, TransparentModeAddsTheLayersColours) {
+  const DPoint crossing{150000, -50000};
+  EXPECT_EQ(shownAt(crossing), QColor(255, 0, 0));  // the silkscreen covers the copper
+  trigger(*window, "TB_Transparent");
+  EXPECT_TRUE(window->settings().optionen.Transparent);
+  EXPECT_EQ(shownAt(crossing), QColor(255, 106, 249));
+}
+
+TEST_F(ViewTest, GridHotkeysAreChangedThroughTheGridDialog) {
+  onNextDialog<TRasterHotkeysDlg>([](TRasterHotkeysDlg& dlg) {
+    auto* first = dlg.findChild<QLabel*>("L_Wert1");
+    EXPECT_EQ(first->text(), "2.54 mm (100 mil)");
+    onNextDialog<TRasterDlg>([](TRasterDlg& grid) {
+      grid.findChild<QLineEdit*>("E_Raster")->setText("0.5");
+      grid.findChild<QPushButton*>("B_OK")->click();
+    });
+    dlg.findChild<QPushButton*>("B_Aendern1")->click();
+    EXPECT_EQ(first->text(), "0.5 mm (19.685 mil)");
+    dlg.findChild<QPushButton*>("B_OK")->click();
+  });
+  trigger(*window, "R_Hotkeys");
+  EXPECT_EQ(window->settings().rasterHotkeys[0], 10000056);
+  QTest::keyClick(view, Qt::Key_1);
+  EXPECT_DOUBLE_EQ(board().header.grid, 5000);
 }
 
 }  // namespace
