@@ -193,6 +193,8 @@ TEST_F(ViewTest, UserOriginCommandsAndTheCoordinateReadOut) {
   EXPECT_EQ(board().header.originX, 12700);
   EXPECT_EQ(board().header.originY, -25400);
 
+  // A move to where the pointer already is would be dropped: come from a neighbouring pixel.
+  QTest::mouseMove(viewport(), QPoint(101, 51));
   QTest::mouseMove(viewport(), QPoint(100, 50));  // world (100000, -50000)
   EXPECT_EQ(window->findChild<QLabel*>("L_X")->text(), "X: 8.730 mm");
   EXPECT_EQ(window->findChild<QLabel*>("L_Y")->text(), "Y: 2.460 mm");
