@@ -6,6 +6,9 @@
 
 namespace pravelo {
 
+// `s` without the blanks and tabs around it.
+std::string_view trimmed(std::string_view s);
+
 // One line of an INI text. A line "key=value" has a key; comments, blank lines and lines the
 // reader does not understand have none and are written back unchanged.
 struct IniLine {

@@ -32,12 +32,6 @@ ReadResult readFile(const std::filesystem::path& file, std::string& bytes) {
   return ReadResult::Read;
 }
 
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 // Parses all of `text` as a T, or fails.
 template <typename T>
 bool parseAll(std::string_view text, T& value) {

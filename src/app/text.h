@@ -21,6 +21,9 @@ const char* tr(const Text& text, Language language);
 // The text in the language of this run.
 const char* tr(const Text& text);
 
+// A name as messages show it: in double quotes.
+inline std::string quoted(const std::string& s) { return "\"" + s + "\""; }
+
 }  // namespace pravelo
 
 // Catalogue headers list their texts with an X-macro of this shape, so that an entry without

@@ -40,10 +40,6 @@ std::string millimetres(std::int32_t units) {
   return std::string(digits, written.ptr) + " mm";
 }
 
-std::string quoted(const std::string& windows1252) {
-  return "\"" + windows1252ToUtf8(windows1252) + "\"";
-}
-
 // Rows per kind, columns per layer, only for kinds the board has.
 std::string countTable(const Board& board, Language language) {
   std::array<std::array<int, kLayerCount>, kKindNames.size()> counts{};
@@ -84,7 +80,7 @@ std::string infoSummary(const Document& doc, const std::string& path, Language l
   for (std::size_t i = 0; i < doc.boards.size(); ++i) {
     const Board& b = *doc.boards[i];
     s += std::string("\n") + tr(texts::cliBoard, language) + std::to_string(i + 1) + " " +
-         quoted(b.name) + ": " + millimetres(b.header.width) + " x " +
+         quoted(windows1252ToUtf8(b.name)) + ": " + millimetres(b.header.width) + " x " +
          millimetres(b.header.height) + ", " + std::to_string(b.objects.size()) +
          tr(texts::cliObjects, language) +
          (b.header.multilayer != 0 ? tr(texts::cliMultilayer, language) : "") + "\n";

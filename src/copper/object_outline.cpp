@@ -32,11 +32,6 @@ bool hasCopperOutline(const TObjekt& o) {
 
 }  // namespace
 
-bool isHiddenLabel(const TObjekt& o) {
-  return o.kind == kText && (o.variant == kComponentIdText || o.variant == kComponentValueText) &&
-         o.optA == 0;
-}
-
 TPolygon32 objectOutline(const TObjekt& o, const OutlineOptions& options, double scale) {
   TPolygon32 polygon;
   if (isHiddenLabel(o)) return polygon;

@@ -17,9 +17,6 @@ struct OutlineOptions {
   std::int32_t chamferClearance = 0;
 };
 
-// Hidden component ID and value texts are neither drawn nor copper.
-bool isHiddenLabel(const TObjekt& o);
-
 // The copper outline of an object as a fixed-point polygon at `scale` (1 for every copper
 // algorithm): a zone's filled area, the thermal spokes that apply on the spoke layer, and the
 // object's contours. Hidden labels and mask-only zones have no copper contours.

@@ -9,20 +9,15 @@
 
 namespace pravelo {
 
-namespace {
-std::string quoted(const std::string& s) { return "\"" + s + "\""; }
-}  // namespace
-
 void deleteBoardCommand(Document& doc, Host& host) {
   if (doc.boards.size() <= 1) {
     host.showMessage(tr(texts::cannotDeleteLastBoard), tr(texts::productName),
                      MessageIcon::Information);
     return;
   }
-  const std::string question =
-      tr(texts::deleteBoardBefore) +
-      quoted(windows1252ToUtf8(trimmedBoardName(activeBoard(doc).name))) +
-      tr(texts::deleteBoardAfter);
+  const std::string question = tr(texts::deleteBoardBefore) +
+                               quoted(windows1252ToUtf8(trimmedBoardName(activeBoard(doc).name))) +
+                               tr(texts::deleteBoardAfter);
   const Answer answer =
       host.ask(question, tr(texts::productName), Buttons::OkCancel, MessageIcon::Question);
   if (answer == Answer::Ok) removeBoard(doc, doc.activeBoard);
@@ -30,7 +25,8 @@ void deleteBoardCommand(Document& doc, Host& host) {
 }
 
 std::string boardAddedMessage(const std::string& name) {
-  return tr(texts::boardAddedBefore) + quoted(trimmedBoardName(name)) + tr(texts::boardAddedAfter);
+  return tr(texts::boardAddedBefore) + quoted(windows1252ToUtf8(trimmedBoardName(name))) +
+         tr(texts::boardAddedAfter);
 }
 
 bool hasInnerLayerObjects(const Board& board) {

@@ -12,7 +12,7 @@ namespace pravelo {
 // The document counts as modified after the question, whatever the answer.
 void deleteBoardCommand(Document& doc, Host& host);
 
-// "A new Board named "<name>" was added." in the run's language; `name` is UTF-8 as typed.
+// "A new Board named "<name>" was added." in the run's language, for a name as stored.
 std::string boardAddedMessage(const std::string& name);
 
 // The board page of the properties panel.

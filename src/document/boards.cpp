@@ -6,6 +6,7 @@
 #include "app/text.h"
 #include "document/document_texts.h"
 #include "document/object_list.h"
+#include "document/windows1252.h"
 
 namespace pravelo {
 
@@ -44,7 +45,8 @@ void removeBoard(Document& doc, int index) {
 
 void copyActiveBoard(Document& doc) {
   Board& source = activeBoard(doc);
-  const std::string name = tr(texts::copyOfPrefix) + trimmedBoardName(source.name);
+  const std::string name =
+      utf8ToWindows1252(tr(texts::copyOfPrefix)) + trimmedBoardName(source.name);
   const BoardHeader header = source.header;
   const std::vector<TObjekt*> objects = objectPointers(source.objects);
   Board& copy = addBoard(doc, name, header.width, header.height);
@@ -87,9 +89,14 @@ std::string trimmedBoardName(const std::string& name) {
   return name.substr(first, last - first + 1);
 }
 
+void addDefaultBoard(Document& doc, bool originAtTop) {
+  addBoard(doc, utf8ToWindows1252(tr(texts::defaultBoardName)), 160 * kUnitsPerMm,
+           100 * kUnitsPerMm, originAtTop);
+}
+
 Document defaultDocument(bool originAtTop) {
   Document doc;
-  addBoard(doc, tr(texts::defaultBoardName), 160 * kUnitsPerMm, 100 * kUnitsPerMm, originAtTop);
+  addDefaultBoard(doc, originAtTop);
   doc.modified = false;
   return doc;
 }

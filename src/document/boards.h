@@ -38,6 +38,9 @@ bool moveActiveBoardLeft(Document& doc);
 // A board name as stored: trimmed of surrounding blanks.
 std::string trimmedBoardName(const std::string& name);
 
+// Appends the default board "Board 1" (in the run's language) of 160 mm x 100 mm.
+void addDefaultBoard(Document& doc, bool originAtTop);
+
 // The document as at start: one default board "Board 1" (in the run's language) of
 // 160 mm x 100 mm, no file name, unmodified.
 Document defaultDocument(bool originAtTop = false);

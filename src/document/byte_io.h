@@ -10,6 +10,17 @@
 
 namespace pravelo {
 
+// Fixed records (object image, board header) place little-endian numbers at known offsets.
+template <typename T>
+void storeAt(std::uint8_t* bytes, std::size_t offset, T value) {
+  std::memcpy(bytes + offset, &value, sizeof(T));
+}
+
+template <typename T>
+void loadAt(const std::uint8_t* bytes, std::size_t offset, T& value) {
+  std::memcpy(&value, bytes + offset, sizeof(T));
+}
+
 // Appends little-endian numbers and raw bytes to a byte string.
 class ByteWriter {
  public:

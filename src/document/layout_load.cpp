@@ -52,7 +52,7 @@ LoadedLayout loadLayoutFile(const std::string& path, Language language) {
     return fail(LoadFailure::NotFound, tr(texts::fileNotFoundDialog, language));
   }
   const std::string couldNotRead = tr(texts::couldNotReadBefore, language) +
-                                   ("\"" + std::filesystem::path(path).filename().string() + "\"") +
+                                   quoted(std::filesystem::path(path).filename().string()) +
                                    tr(texts::couldNotReadAfter, language);
   const std::optional<std::string> bytes = readWholeFile(path);
   if (!bytes) return fail(LoadFailure::Unreadable, couldNotRead);

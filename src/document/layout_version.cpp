@@ -9,7 +9,7 @@ namespace pravelo {
 
 VersionCheck checkLayoutVersion(const std::string& path, std::string_view fileStart,
                                 Language language) {
-  const std::string quotedName = "\"" + std::filesystem::path(path).filename().string() + "\"";
+  const std::string quotedName = quoted(std::filesystem::path(path).filename().string());
   VersionCheck check;
   if (fileStart.size() >= 4) {
     std::uint32_t word;

@@ -125,6 +125,12 @@ inline bool hasPointList(int kind) {
   return kind == kPad || kind == kZone || kind == kTrack || kind == kSmdPad;
 }
 inline bool isIdText(const TObjekt& o) { return o.kind == kText && o.variant == kComponentIdText; }
+// ID and value labels can be hidden: then they are not drawn, cannot be selected and do not
+// conduct.
+inline bool isHiddenLabel(const TObjekt& o) {
+  return o.kind == kText && (o.variant == kComponentIdText || o.variant == kComponentValueText) &&
+         o.optA == 0;
+}
 inline bool isMaskOnlyZone(const TObjekt& o) {
   return o.kind == kZone && o.maskOnly != 0 && (o.layer == kLayerC1 || o.layer == kLayerC2);
 }

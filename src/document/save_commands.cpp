@@ -25,8 +25,6 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
   });
 }
 
-std::string quoted(const std::string& s) { return "\"" + s + "\""; }
-
 // "Do you want to keep the older original file?" when the extension changes and a file of the
 // old name exists; true when the user wants it deleted.
 bool userDropsOldFile(Host& host, const std::string& oldName, const std::string& newName) {

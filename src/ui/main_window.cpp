@@ -169,8 +169,7 @@ void MainWindow::SB_NeuClick() {
   if (newBoardDlg_->execute(originAtTop())) {
     addBoardFromDialog();
   } else {
-    addBoard(doc_, utf8ToWindows1252(pravelo::tr(texts::defaultBoardName)), 160 * kUnitsPerMm,
-             100 * kUnitsPerMm, originAtTop());
+    addDefaultBoard(doc_, originAtTop());
   }
   doc_.fileName.clear();
   doc_.modified = false;
@@ -184,8 +183,8 @@ void MainWindow::NeuePlatine1Click() {
   doc_.modified = true;
   zoomToFitBoard();
   showDocument();
-  host_->showMessage(boardAddedMessage(newBoardDlg_->values().name),
-                     pravelo::tr(texts::productName), MessageIcon::Information);
+  host_->showMessage(boardAddedMessage(activeBoard(doc_).name), pravelo::tr(texts::productName),
+                     MessageIcon::Information);
 }
 
 void MainWindow::Platinengrsse1Click() {

@@ -1,11 +1,11 @@
 #include "view/colour_scheme.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 
 #include "document/atomic_file.h"
+#include "document/file_io.h"
 
 namespace pravelo {
 namespace {
@@ -44,10 +44,9 @@ ColourScheme standardScheme() {
 }
 
 ColourScheme readSchemeFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return standardScheme();
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (bytes.size() != kSchemeFileSize) return standardScheme();
+  const std::optional<std::string> read = readWholeFile(file.string());
+  if (!read || read->size() != kSchemeFileSize) return standardScheme();
+  const std::string& bytes = *read;
   ColourScheme scheme;
   for (int slot = 0; slot < kSchemeSlots; ++slot) {
     std::int32_t value;

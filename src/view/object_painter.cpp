@@ -162,7 +162,7 @@ void ObjectPainter::drawCircle(const TObjekt& circle, const Paint& paint, int en
 }
 
 void ObjectPainter::drawText(const TObjekt& text, const Paint& paint, int enlargement) const {
-  if (text.variant != kPlainText && text.optA == 0) return;  // hidden ID or value label
+  if (isHiddenLabel(text)) return;
   for (const TObjekt& stroke : text.children) drawTrack(stroke, paint, enlargement);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 
 #include "geometry/arc.h"
@@ -88,10 +89,6 @@ struct FrameContext {
 
   Paint objectPaint(const TObjekt& o) const { return {colourOf(o), objectBlend}; }
 };
-
-bool isHiddenLabel(const TObjekt& o) {
-  return o.kind == kText && o.variant != kPlainText && o.optA == 0;
-}
 
 bool drawnInLayerPass(const TObjekt& o) {
   return o.drawable && !o.selected && !o.cutout && !isHiddenLabel(o);
@@ -379,17 +376,13 @@ FPoint connectionPoint(const TObjekt& pad) {
 }
 
 // Step 14: the rubber bands of pad connections. The lists are symmetric, so each band is drawn
-// once, from the partner that comes first in the list.
+// once, from the one of its two pads that sits lower in memory.
 void drawRubberBands(FrameContext& f) {
-  const auto& objects = f.board.objects;
-  std::map<const TObjekt*, std::size_t> indexOf;
-  for (std::size_t i = 0; i < objects.size(); ++i) indexOf[objects[i].get()] = i;
   const double width = f.canvas.antiAliased() ? 1.5 : 1;
-  for (std::size_t i = 0; i < objects.size(); ++i) {
-    const TObjekt& a = *objects[i];
+  for (const auto& pad : f.board.objects) {
+    const TObjekt& a = *pad;
     for (const TObjekt* b : a.connections) {
-      const auto it = indexOf.find(b);
-      if (it == indexOf.end() || it->second <= i) continue;
+      if (!std::less<const TObjekt*>()(&a, b)) continue;
       const bool highlighted = f.options.routingTool && a.selected && b->selected;
       const Paint paint{highlighted ? kMagenta : f.scheme.colours[kSlotRubberBand], f.objectBlend};
       f.canvas.line(f.at(connectionPoint(a)), f.at(connectionPoint(*b)), width, paint);
