@@ -2,9 +2,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 FUZZ_BUILD ?= build-fuzz
+SAN_BUILD ?= build-sanitize
 EXAMPLE = examples/example.pvb6
 
-.PHONY: deps configure build run test bench fuzz format clean
+.PHONY: deps configure build run test test-sanitize bench fuzz format clean
 
 deps:
 	./scripts/install-deps.sh
@@ -20,6 +21,13 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The core tests once more with AddressSanitizer and UndefinedBehaviorSanitizer (no window).
+test-sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+	  -DPRAVELO_GUI=OFF -DPRAVELO_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
@@ -37,4 +45,4 @@ format:
 	find src tests bench fuzz examples -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(SAN_BUILD)

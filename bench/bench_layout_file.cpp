@@ -5,10 +5,10 @@
 
 #include <filesystem>
 
-#include "document/atomic_file.h"
+#include "base/atomic_file.h"
 #include "document/layout_file.h"
-#include "document/layout_load.h"
-#include "document/save_commands.h"
+#include "project/layout_load.h"
+#include "project/save_commands.h"
 #include "synthetic_board.h"
 
 namespace pravelo {

@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/text.h"
-#include "document/boards.h"
+#include "base/text.h"
+#include "project/boards.h"
 #include "document/document_texts.h"
 #include "geometry/text_strokes.h"
-#include "document/save_commands.h"
-#include "geometry/units.h"
+#include "project/save_commands.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

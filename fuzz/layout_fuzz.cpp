@@ -8,7 +8,7 @@
 
 #include "document/file_format_error.h"
 #include "document/layout_file.h"
-#include "document/layout_load.h"
+#include "project/layout_load.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace pravelo;

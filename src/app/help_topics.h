@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace pravelo {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace pravelo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace pravelo {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace pravelo {
 

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "app/app_folders.h"
-#include "app/settings.h"
-#include "app/settings_store.h"
-#include "app/text.h"
+#include "settings/app_folders.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "base/text.h"
 
 namespace pravelo {
 

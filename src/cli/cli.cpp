@@ -10,8 +10,8 @@
 #include "cli/outlines_command.h"
 #include "cli/render_command.h"
 #include "document/document_texts.h"
-#include "document/layout_load.h"
-#include "document/save_commands.h"
+#include "project/layout_load.h"
+#include "project/save_commands.h"
 
 namespace pravelo {
 namespace {

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "cli/cli_texts.h"
-#include "document/windows1252.h"
+#include "base/windows1252.h"
 
 namespace pravelo {
 namespace {

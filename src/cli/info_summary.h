@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/text.h"
+#include "base/text.h"
 #include "document/document.h"
 
 namespace pravelo {

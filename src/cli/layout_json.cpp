@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "document/layout_version.h"
-#include "document/windows1252.h"
+#include "base/windows1252.h"
 
 namespace pravelo {
 namespace {

@@ -11,7 +11,7 @@
 #include "copper/object_outline.h"
 #include "copper/polygon32.h"
 #include "geometry/layer_presence.h"
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

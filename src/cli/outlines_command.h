@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "app/text.h"
+#include "base/text.h"
 #include "document/document.h"
 
 namespace pravelo {

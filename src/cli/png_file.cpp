@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "document/atomic_file.h"
+#include "base/atomic_file.h"
 
 namespace pravelo {
 

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "app/app_folders.h"
+#include "settings/app_folders.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
 #include "cli/outlines_texts.h"

@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "copper/exact_division.h"
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

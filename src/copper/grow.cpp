@@ -1,7 +1,7 @@
 #include "copper/grow.h"
 
 #include "geometry/pad_geometry.h"
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

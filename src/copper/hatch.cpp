@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "copper/contour.h"
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

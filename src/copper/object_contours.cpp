@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "copper/segment_outline.h"
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

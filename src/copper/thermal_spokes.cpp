@@ -7,7 +7,7 @@
 
 #include "geometry/pad_geometry.h"
 #include "geometry/point.h"
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace pravelo {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 

@@ -4,7 +4,7 @@
 
 #include "geometry/angles.h"
 #include "geometry/arc.h"
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

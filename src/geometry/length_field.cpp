@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "geometry/length_text.h"
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "geometry/angles.h"
 #include "geometry/point.h"
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 

@@ -5,7 +5,7 @@
 #include "geometry/bounding_box.h"
 #include "geometry/point.h"
 #include "geometry/stroke_font.h"
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

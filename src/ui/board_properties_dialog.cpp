@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "document/document_texts.h"
-#include "geometry/units.h"
+#include "base/units.h"
 #include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <optional>
 
-#include "app/host.h"
-#include "document/board_commands.h"
+#include "base/host.h"
+#include "project/board_commands.h"
 
 class QCheckBox;
 class QDoubleSpinBox;

@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace pravelo {
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "app/text.h"
+#include "base/text.h"
 
 class QListWidget;
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
+#include "base/host.h"
 #include "app/startup.h"
 #include "document/document.h"
-#include "document/open_commands.h"
+#include "project/open_commands.h"
 #include "geometry/length_text.h"
 #include "geometry/point.h"
 #include "view/colour_scheme.h"

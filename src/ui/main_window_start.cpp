@@ -9,7 +9,7 @@
 #include "app/command_line.h"
 #include "app/help_topics.h"
 #include "app/language_file.h"
-#include "document/boards.h"
+#include "project/boards.h"
 #include "document/document_texts.h"
 #include "ui/board_properties_dialog.h"
 #include "ui/language_dialog.h"

@@ -11,7 +11,7 @@
 #include <QToolButton>
 
 #include "document/object_list.h"
-#include "geometry/units.h"
+#include "base/units.h"
 #include "ui/board_view.h"
 #include "ui/layer_bar.h"
 #include "ui/main_window.h"

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <array>
 
-#include "app/host.h"
-#include "app/new_board.h"
+#include "base/host.h"
+#include "project/new_board.h"
 
 class QDoubleSpinBox;
 class QLabel;

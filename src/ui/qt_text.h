@@ -3,8 +3,8 @@
 #include <QString>
 #include <string>
 
-#include "app/text.h"
-#include "document/windows1252.h"
+#include "base/text.h"
+#include "base/windows1252.h"
 
 namespace pravelo {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/host.h"
+#include "base/host.h"
 #include "view/grid_code.h"
 
 class QLineEdit;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/text.h"
+#include "base/text.h"
 
 // User texts of the drawing area, its rulers, navigator and status-bar controls, the grid menu
 // and the grid dialogs.

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "document/atomic_file.h"
-#include "document/file_io.h"
+#include "base/atomic_file.h"
+#include "base/file_io.h"
 
 namespace pravelo {
 namespace {

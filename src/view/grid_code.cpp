@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/text.h"
+#include "base/text.h"
 #include "geometry/length_text.h"
-#include "geometry/units.h"
+#include "base/units.h"
 #include "view/view_texts.h"
 
 namespace pravelo {

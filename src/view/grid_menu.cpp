@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "geometry/units.h"
+#include "base/units.h"
 #include "view/grid_code.h"
 
 namespace pravelo {

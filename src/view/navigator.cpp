@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

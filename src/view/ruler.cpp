@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

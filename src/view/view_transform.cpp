@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "geometry/units.h"
+#include "base/units.h"
 
 namespace pravelo {
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "document/boards.h"
+#include "project/boards.h"
 
 namespace pravelo {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/app_texts.h"
-#include "app/text.h"
+#include "base/text.h"
 #include "cli/cli_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"

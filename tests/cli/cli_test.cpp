@@ -6,7 +6,7 @@
 
 #include "cli/layout_json.h"
 #include "document/layout_file.h"
-#include "document/layout_load.h"
+#include "project/layout_load.h"
 #include "support/sample_layout.h"
 #include "support/temp_folder.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <random>
 
-#include "document/boards.h"
+#include "project/boards.h"
 #include "support/sample_layout.h"
 
 namespace pravelo {

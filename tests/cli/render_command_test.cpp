@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
-#include "document/boards.h"
+#include "project/boards.h"
 #include "document/layout_file.h"
 #include "support/temp_folder.h"
 #include "view/colour_scheme.h"

@@ -8,7 +8,7 @@
 
 #include "document/file_format_error.h"
 #include "document/layout_file.h"
-#include "document/layout_load.h"
+#include "project/layout_load.h"
 #include "support/temp_folder.h"
 
 namespace pravelo {

@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "app/command_line.h"
-#include "document/boards.h"
-#include "document/save_commands.h"
+#include "project/boards.h"
+#include "project/save_commands.h"
 #include "support/scripted_host.h"
 #include "ui/main_window.h"
 #include "ui_test_support.h"

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "support/scripted_host.h"
 #include "ui/language_dialog.h"
 #include "ui/main_window.h"

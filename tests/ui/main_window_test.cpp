@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/text.h"
-#include "document/boards.h"
-#include "document/save_commands.h"
+#include "base/text.h"
+#include "project/boards.h"
+#include "project/save_commands.h"
 #include "support/scripted_host.h"
 #include "ui/board_properties_dialog.h"
 #include "ui/board_view.h"

@@ -14,8 +14,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "document/boards.h"
-#include "document/save_commands.h"
+#include "project/boards.h"
+#include "project/save_commands.h"
 #include "support/sample_layout.h"
 #include "support/scripted_host.h"
 #include "ui/board_view.h"

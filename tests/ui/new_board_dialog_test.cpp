@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/text.h"
+#include "base/text.h"
 #include "support/scripted_host.h"
 #include "ui_test_support.h"
 

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/text.h"
+#include "base/text.h"
 #include "support/scripted_host.h"
 #include "ui_test_support.h"
 

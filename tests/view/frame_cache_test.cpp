@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "document/boards.h"
+#include "project/boards.h"
 #include "geometry/bounding_box.h"
 #include "support/sample_layout.h"
 #include "view/renderer.h"

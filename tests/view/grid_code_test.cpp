@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
-#include "app/text.h"
+#include "settings/settings.h"
+#include "base/text.h"
 #include "geometry/length_text.h"
 #include "view/grid_menu.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document/boards.h"
+#include "project/boards.h"
 
 namespace pravelo {
 namespace {

@@ -1,0 +1,66 @@
+#include "project/board_commands.h"
+
+#include "base/text.h"
+#include "project/boards.h"
+#include "document/document_texts.h"
+#include "document/object_list.h"
+#include "base/windows1252.h"
+#include "base/units.h"
+
+namespace pravelo {
+
+void deleteBoardCommand(Document& doc, Host& host) {
+  if (doc.boards.size() <= 1) {
+    host.showMessage(tr(texts::cannotDeleteLastBoard), tr(texts::productName),
+                     MessageIcon::Information);
+    return;
+  }
+  const std::string question = tr(texts::deleteBoardBefore) +
+                               quoted(windows1252ToUtf8(trimmedBoardName(activeBoard(doc).name))) +
+                               tr(texts::deleteBoardAfter);
+  const Answer answer =
+      host.ask(question, tr(texts::productName), Buttons::OkCancel, MessageIcon::Question);
+  if (answer == Answer::Ok) removeBoard(doc, doc.activeBoard);
+  doc.modified = true;
+}
+
+std::string boardAddedMessage(const std::string& name) {
+  return tr(texts::boardAddedBefore) + quoted(windows1252ToUtf8(trimmedBoardName(name))) +
+         tr(texts::boardAddedAfter);
+}
+
+bool hasInnerLayerObjects(const Board& board) {
+  for (const auto& o : board.objects) {
+    if (o->layer == kLayerI1 || o->layer == kLayerI2) return true;
+  }
+  return false;
+}
+
+bool applyBoardProperties(Document& doc, const BoardProperties& properties) {
+  Board& board = activeBoard(doc);
+  BoardHeader& header = board.header;
+  const auto width = static_cast<std::int32_t>(mmToUnits(properties.widthMm));
+  const auto height = static_cast<std::int32_t>(mmToUnits(properties.heightMm));
+  const bool resized = width != header.width || height != header.height;
+  if (resized) {
+    header.width = width;
+    header.height = height;
+  }
+  board.name = trimmedBoardName(properties.name);
+  const std::uint8_t multilayer = properties.multilayer ? 1 : 0;
+  if (!multilayer) {
+    removeObjectsIf(board.objects,
+                    [](const TObjekt& o) { return o.layer == kLayerI1 || o.layer == kLayerI2; });
+    header.groundPlane[kLayerI1 - 1] = 0;
+    header.groundPlane[kLayerI2 - 1] = 0;
+  }
+  if (multilayer != header.multilayer) {
+    header.multilayer = multilayer;
+    header.layerVisible[kLayerI1 - 1] = multilayer;
+    header.layerVisible[kLayerI2 - 1] = multilayer;
+  }
+  doc.modified = true;
+  return resized;
+}
+
+}  // namespace pravelo

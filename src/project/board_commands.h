@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "base/host.h"
+#include "document/document.h"
+
+namespace pravelo {
+
+// Delete board: refuses the last board; otherwise asks and removes the active board on OK.
+// The document counts as modified after the question, whatever the answer.
+void deleteBoardCommand(Document& doc, Host& host);
+
+// "A new Board named "<name>" was added." in the run's language, for a name as stored.
+std::string boardAddedMessage(const std::string& name);
+
+// The board page of the properties panel.
+struct BoardProperties {
+  double widthMm = 0;
+  double heightMm = 0;
+  std::string name;
+  bool multilayer = false;
+};
+
+// Whether switching the multilayer off would delete objects (the panel asks first).
+bool hasInnerLayerObjects(const Board& board);
+
+// Applies the board page to the active board; switching the multilayer off deletes every object
+// on the inner layers and their ground planes. Returns whether the size changed, so that the
+// caller resizes the drawing area.
+bool applyBoardProperties(Document& doc, const BoardProperties& properties);
+
+}  // namespace pravelo

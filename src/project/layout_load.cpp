@@ -1,0 +1,69 @@
+#include "project/layout_load.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "project/boards.h"
+#include "document/document_texts.h"
+#include "document/file_format_error.h"
+#include "base/file_io.h"
+#include "document/layout_version.h"
+#include "project/load_repairs.h"
+#include "document/renumber.h"
+
+namespace pravelo {
+
+LayoutContents readLayout(std::string_view bytes) {
+  LayoutContents contents = parseLayout(bytes);
+  for (auto& board : contents.boards) repairLoadedBoard(*board);
+  return contents;
+}
+
+void installLayout(Document& doc, LayoutContents contents) {
+  const int count = static_cast<int>(contents.boards.size());
+  const int active =
+      contents.activeBoard >= 0 && contents.activeBoard < count ? contents.activeBoard : 0;
+  doc.boards = std::move(contents.boards);
+  doc.activeBoard = -1;
+  activateBoard(doc, active);
+  renumberGroupsAndComponents(activeBoard(doc).objects);
+  doc.project = std::move(contents.project);
+  doc.modified = false;
+}
+
+void appendLayout(Document& doc, LayoutContents contents) {
+  for (auto& board : contents.boards) doc.boards.push_back(std::move(board));
+  // Activating stores the previously active board's state first.
+  activateBoard(doc, static_cast<int>(doc.boards.size()) - 1);
+  renumberGroupsAndComponents(activeBoard(doc).objects);
+  doc.modified = true;
+}
+
+LoadedLayout loadLayoutFile(const std::string& path, Language language) {
+  LoadedLayout result;
+  auto fail = [&](LoadFailure failure, std::string message) {
+    result.failure = failure;
+    result.message = std::move(message);
+    return std::move(result);
+  };
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    return fail(LoadFailure::NotFound, tr(texts::fileNotFoundDialog, language));
+  }
+  const std::string couldNotRead = tr(texts::couldNotReadBefore, language) +
+                                   quoted(std::filesystem::path(path).filename().string()) +
+                                   tr(texts::couldNotReadAfter, language);
+  const std::optional<std::string> bytes = readWholeFile(path);
+  if (!bytes) return fail(LoadFailure::Unreadable, couldNotRead);
+  VersionCheck check = checkLayoutVersion(path, *bytes, language);
+  if (!check.readable()) return fail(LoadFailure::Version, std::move(check.message));
+  try {
+    result.contents = readLayout(*bytes);
+  } catch (const FileFormatError& e) {
+    return fail(LoadFailure::Damaged, couldNotRead + "\n" + e.report(language));
+  }
+  return result;
+}
+
+}  // namespace pravelo
