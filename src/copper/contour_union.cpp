@@ -23,13 +23,21 @@ std::int32_t snapped(std::int32_t v) {
 }
 
 // Sum of the turn values against the sum of their complements: positive when the contour
-// turns left more than right.
+// turns left more than right. Repeated nodes are passed over: a zero-length edge has no
+// direction, and a turn measured against it could flip the verdict (a dot's capsule repeats
+// the node where its two caps meet).
 bool turnsMostlyLeft(const Contour& c) {
+  Contour distinct;
+  distinct.reserve(c.size());
+  for (const IPoint& p : c) {
+    if (distinct.empty() || distinct.back() != p) distinct.push_back(p);
+  }
+  while (distinct.size() > 1 && distinct.back() == distinct.front()) distinct.pop_back();
   double left = 0;
   double right = 0;
-  const std::size_t n = c.size();
+  const std::size_t n = distinct.size();
   for (std::size_t i = 0; i < n; ++i) {
-    const double t = turnValue(c[i], c[(i + 1) % n], c[(i + 2) % n]);
+    const double t = turnValue(distinct[i], distinct[(i + 1) % n], distinct[(i + 2) % n]);
     left += t;
     right += kTwoPi - t;
   }

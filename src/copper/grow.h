@@ -12,7 +12,9 @@ namespace pravelo {
 // that only look at a board grow working copies, never the board's own records.
 void growObject(TObjekt& o, std::int32_t d);
 
-// The exact inverse of growObject(o, d); a pad returns to its plain outline.
+// The inverse of growObject(o, d); a pad returns to its plain outline. Turned SMD pads come
+// back to within one float step of their largest coordinate: a grown corner is a float too,
+// and past a power of two it cannot hold every value the corner had.
 void shrinkObject(TObjekt& o, std::int32_t d);
 
 // A working copy of `o` grown by d.

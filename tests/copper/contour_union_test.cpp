@@ -7,15 +7,25 @@
 #include <random>
 #include <tuple>
 
+#include "copper/grow.h"
 #include "copper/object_contours.h"
 #include "copper/segment_outline.h"
 #include "copper/signed_area.h"
+#include "geometry/text_strokes.h"
 
 namespace pravelo {
 namespace {
 
 Contour square(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
   return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+}
+
+TObjekt strokeText(FPoint anchor, const char* content, std::int32_t height, std::int32_t thickness,
+                   std::int32_t rotation) {
+  TObjekt text = newObject();
+  initText(text, anchor, content, 0, 0, kLayerC1, 1, thickness, height, rotation);
+  buildTextStrokes(text, false);
+  return text;
 }
 
 TEST(ContourUnion, SnapsHalfToEvenOnTheTenUnitLattice) {
@@ -188,7 +198,8 @@ double oracleArea(const ContourList& contours) {
 }
 
 // Half of the layouts put every coordinate on a 0.2 mm grid, as a routed board does: there
-// tracks share end points and caps, and edges meet at vertices.
+// tracks share end points and caps, and edges meet at vertices. Texts bring the zero-length
+// strokes of dots.
 std::vector<TObjekt> randomLayout(std::mt19937& random) {
   std::uniform_real_distribution<float> anywhere(0, 60000);
   const bool grid = random() % 2 == 0;
@@ -200,7 +211,7 @@ std::vector<TObjekt> randomLayout(std::mt19937& random) {
   const int n = 3 + static_cast<int>(random() % 10);
   for (int i = 0; i < n; ++i) {
     TObjekt o = newObject();
-    switch (random() % 4) {
+    switch (random() % 5) {
       case 0:
       case 1:
         initTrack(o, 1000 + static_cast<std::int32_t>(random() % 6000), kLayerC1);
@@ -211,12 +222,20 @@ std::vector<TObjekt> randomLayout(std::mt19937& random) {
         initPad(o, {at(random), at(random)}, kLayerC1, static_cast<std::uint8_t>(1 + random() % 9),
                 500, 2000 + at(random) / 10);
         break;
-      default:
+      case 3:
         initCircle(o, {at(random), at(random)}, 8000 + static_cast<std::int32_t>(random() % 8000),
                    kLayerC1, 4000);
         o.paramA = static_cast<std::int32_t>(random() % 360) * 1000;
         o.width = static_cast<std::int32_t>(random() % 360) * 1000;
         break;
+      default: {
+        static const char* const kContents[] = {".", "i", ":", "i.j", "1:2", "Ai!"};
+        o = strokeText({at(random), at(random)}, kContents[random() % 6],
+                       5000 + static_cast<std::int32_t>(random() % 20000),
+                       static_cast<std::int32_t>(random() % 3),
+                       static_cast<std::int32_t>(random() % 8) * 45);
+        break;
+      }
     }
     objects.push_back(o);
   }
@@ -243,6 +262,23 @@ TEST(ContourUnion, IntersectionsMatchThePairwiseSteps) {
   }
 }
 
+// The area inside the traced loops that are real boundaries, each distinct loop counted once.
+double boundaryArea(const ContourList& loops, const ContourList& snapped, int& boundaries) {
+  double area = 0;
+  std::vector<Contour> seen;
+  for (const Contour& loop : loops) {
+    // Identical contours (a track drawn twice) trace the same loop twice.
+    Contour start = loop;
+    std::rotate(start.begin(), std::min_element(start.begin(), start.end(), byXy), start.end());
+    if (std::find(seen.begin(), seen.end(), start) != seen.end()) continue;
+    seen.push_back(start);
+    if (!isBoundary(loop, snapped)) continue;
+    area -= signedArea(loop);
+    ++boundaries;
+  }
+  return area;
+}
+
 TEST(ContourUnion, AreaMatchesAnIndependentUnion) {
   std::mt19937 random(2024);
   int boundaries = 0;
@@ -253,23 +289,47 @@ TEST(ContourUnion, AreaMatchesAnIndependentUnion) {
     }
     ContourList snapped = contours;
     snapContours(snapped);
-    const ContourList loops = unionLoops(contours);
-    double area = 0;
-    std::vector<Contour> seen;
-    for (const Contour& loop : loops) {
-      // Identical contours (a track drawn twice) trace the same loop twice.
-      Contour start = loop;
-      std::rotate(start.begin(), std::min_element(start.begin(), start.end(), byXy), start.end());
-      if (std::find(seen.begin(), seen.end(), start) != seen.end()) continue;
-      seen.push_back(start);
-      if (!isBoundary(loop, snapped)) continue;
-      area -= signedArea(loop);
-      ++boundaries;
-    }
+    const double area = boundaryArea(unionLoops(contours), snapped, boundaries);
     const double expected = oracleArea(snapped);
     EXPECT_NEAR(area, expected, expected * 1e-4) << "round " << round;
   }
   EXPECT_GT(boundaries, 150);
+}
+
+// A dot is a zero-length stroke, whose capsule repeats a node where its caps meet. The union of
+// a layer grown for milling must still go clockwise round every island.
+TEST(ContourUnion, TextsWithDotsKeepTheirIslands) {
+  TObjekt pad = newObject();
+  initPad(pad, {0, 0}, kLayerC1, kPadRoundedV, 4000, 8000);
+  std::vector<TObjekt> dots;
+  for (int k = 0; k < 6; ++k) {
+    dots.push_back(strokeText({k * 20000.0F, 3.0F + k}, ".", 10000, 1, 0));
+  }
+  const struct {
+    const char* name;
+    std::vector<TObjekt> objects;
+    std::size_t islands;
+  } cases[] = {
+      {"oval pad and i", {pad, strokeText({-10000, -24000}, "i", 20000, 1, 0)}, 1},
+      {"six dots", dots, 6},
+  };
+  for (const auto& c : cases) {
+    ContourList contours;
+    for (const TObjekt& o : c.objects) {
+      for (Contour& contour : objectContours(grownCopy(o, 4000), 0)) {
+        contours.push_back(std::move(contour));
+      }
+    }
+    ContourList snapped = contours;
+    snapContours(snapped);
+    const ContourList loops = unionLoops(contours);
+    const auto clockwise = std::count_if(loops.begin(), loops.end(),
+                                         [](const Contour& l) { return signedArea(l) < 0; });
+    EXPECT_EQ(static_cast<std::size_t>(clockwise), c.islands) << c.name;
+    int boundaries = 0;
+    const double expected = oracleArea(snapped);
+    EXPECT_NEAR(boundaryArea(loops, snapped, boundaries), expected, expected * 1e-4) << c.name;
+  }
 }
 
 }  // namespace

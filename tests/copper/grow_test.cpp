@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "copper/object_contours.h"
 #include "document/object_image.h"
+#include "geometry/point.h"
 
 namespace pravelo {
 namespace {
@@ -33,6 +37,10 @@ std::vector<TObjekt> oneOfEach() {
   initText(text, {0, 0}, "x", 0, 0, kLayerC1, 1, 1, 9000, 0);
   text.children = {t, t};
   all.push_back(text);
+  // Mirroring reverses the turn of the corners; the order must survive growing.
+  for (FPoint& p : s.points) p.y = -p.y;
+  s.pos.y = -s.pos.y;
+  all.push_back(s);
   return all;
 }
 
@@ -99,6 +107,73 @@ TEST(Grow, GrownRoundedPadOutlineIsWiderOnlyOnTheCopy) {
   EXPECT_EQ(height(plain), 16000);
   EXPECT_EQ(height(wide), 20000);
   EXPECT_EQ(pad.padEnlargement, 0);
+}
+
+TObjekt turnedSmdPad(FPoint centre, std::int32_t w, std::int32_t h, double degrees, bool mirrored) {
+  TObjekt s = newObject();
+  initSmdPad(s, centre, w, kLayerC1, h);
+  rotatePoints(s.points, centre, degrees);
+  if (mirrored) {
+    for (FPoint& p : s.points) p.y = -p.y;
+    s.pos.y = -s.pos.y;
+  }
+  return s;
+}
+
+// Spacing of floats at the magnitude of v.
+double floatStep(double v) {
+  const float f = std::fabs(static_cast<float>(v));
+  return std::nextafter(f, std::numeric_limits<float>::infinity()) - f;
+}
+
+// Corners are floats. A corner growing past a power of two lands where floats lie twice as far
+// apart, so two pads one float step apart can grow into the same record: no shrink can tell
+// which one to return to.
+TEST(Grow, TurnedSmdPadsCanGrowIntoTheSameCorners) {
+  const TObjekt a = turnedSmdPad({60000, -20000}, 8000, 6000, 1, false);
+  TObjekt b = a;
+  b.points[1].x = std::nextafter(b.points[1].x, std::numeric_limits<float>::infinity());
+  ASSERT_NE(a.points, b.points);
+  EXPECT_EQ(grownCopy(a, 4000).points, grownCopy(b, 4000).points);
+}
+
+// So a turned SMD pad comes back from growing and shrinking only to within one float step of
+// its largest coordinate; the size comes back exactly.
+TEST(Grow, TurnedSmdPadReturnsWithinAFloatStep) {
+  const struct {
+    FPoint centre;
+    std::int32_t w, h;
+    double degrees;
+    bool mirrored;
+    std::int32_t d;
+  } cases[] = {
+      {{1000, 2000}, 15000, 8000, 30, false, 4000},
+      {{123456, -65432}, 15000, 8000, 37, true, 1995},
+      {{60000, -20000}, 8000, 6000, 1, false, 4000},     // corners grow past 65536
+      {{554000, -5000}, 3687, 12364, 224, true, 28441},  // small y beside a large x
+      {{600000, -300000}, 500, 40000, 3, false, 30000},  // narrow: its turn is known roughly
+      {{5000, 5000}, 0, 8000, 60, true, 1000},           // no width
+      {{-7000, 3000}, 0, 0, 45, false, 4000},            // a point grows into a square
+  };
+  for (const auto& c : cases) {
+    const TObjekt original = turnedSmdPad(c.centre, c.w, c.h, c.degrees, c.mirrored);
+    const TObjekt grown = grownCopy(original, c.d);
+    EXPECT_NEAR(distance(grown.points[0], grown.points[1]), c.w + c.d, 0.25) << c.degrees;
+    EXPECT_NEAR(distance(grown.points[1], grown.points[2]), c.h + c.d, 0.25) << c.degrees;
+    TObjekt o = grown;
+    shrinkObject(o, c.d);
+    EXPECT_EQ(o.dim.x, original.dim.x);
+    EXPECT_EQ(o.dim.y, original.dim.y);
+    double largest = 0;
+    for (const TObjekt* pad : {&original, &grown}) {
+      for (const FPoint& p : pad->points)
+        largest = std::max({largest, std::fabs(double{p.x}), std::fabs(double{p.y})});
+    }
+    for (std::size_t k = 0; k < 4; ++k) {
+      EXPECT_LE(std::fabs(o.points[k].x - original.points[k].x), floatStep(largest)) << c.degrees;
+      EXPECT_LE(std::fabs(o.points[k].y - original.points[k].y), floatStep(largest)) << c.degrees;
+    }
+  }
 }
 
 }  // namespace
