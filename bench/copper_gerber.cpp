@@ -14,8 +14,10 @@ class GerberWriter {
 
   void select(float diameter) {
     const int units = static_cast<int>(std::nearbyint(diameter));
-    const auto [it, added] = apertures_.emplace(units, 10 + static_cast<int>(apertures_.size()));
-    body_ << 'D' << it->second << "*\n";
+    const int code =
+        apertures_.try_emplace(units, 10 + static_cast<int>(apertures_.size())).first->second;
+    if (code != current_) body_ << 'D' << code << "*\n";
+    current_ = code;
   }
   void move(FPoint p) { point(p, "D02"); }
   void draw(FPoint p) { point(p, "D01"); }
@@ -65,6 +67,7 @@ class GerberWriter {
 
   float shiftY_;
   std::map<int, int> apertures_;
+  int current_ = 0;
   std::ostringstream body_;
 };
 
