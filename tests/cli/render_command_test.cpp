@@ -8,8 +8,11 @@
 #include "cli/cli.h"
 #include "project/boards.h"
 #include "document/layout_file.h"
+#include "document/layout_load.h"
+#include "support/sample_layout.h"
 #include "support/temp_folder.h"
 #include "view/colour_scheme.h"
+#include "view/renderer.h"
 
 namespace pravelo {
 namespace {
@@ -102,6 +105,42 @@ TEST_F(RenderCommand, BadRequestsWriteNothing) {
   EXPECT_EQ(run({"render", input, "-o", output, "--board", "3"}), kExitUsage);
   EXPECT_EQ(run({"render", folder.file("missing.pvb6"), "-o", output}), kExitBadInput);
   EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+// Every kind of object, ground planes, holes, rubber bands, grid and origin: the file holds
+// exactly the renderer's picture.
+TEST(RenderPicture, IsTheRenderersFrame) {
+  testing::TempFolder folder;
+  const std::string input = folder.file("sample.pvb6");
+  const std::string output = folder.file("sample.png");
+  Document doc;
+  doc.boards.push_back(testing::sampleBoard("Sample"));
+  doc.activeBoard = 0;
+  testing::writeBytes(input, writeLayout(doc));
+  std::ostringstream out;
+  std::ostringstream err;
+  ASSERT_EQ(runCli({"render", input, "-o", output, "--dpi", "200", "--grid", "--origin"}, out, err),
+            kExitOk)
+      << err.str();
+
+  Document loaded;
+  installLayout(loaded, readLayout(testing::fileBytes(input)));
+  RenderOptions options;
+  options.showGrid = true;
+  options.showOrigin = true;
+  const Board& board = *loaded.boards.front();
+  const double zoom = 200.0 / 254000;
+  const Frame expected = renderBoard(board, {zoom, 0, 0}, standardScheme(), options,
+                                     static_cast<int>(std::lround(board.header.width * zoom)),
+                                     static_cast<int>(std::lround(board.header.height * zoom)));
+  const Picture p = readPng(output);
+  ASSERT_EQ(p.width, expected.width);
+  ASSERT_EQ(p.height, expected.height);
+  int differing = 0;
+  for (int y = 0; y < p.height; ++y) {
+    for (int x = 0; x < p.width; ++x) differing += p.at(x, y) != expected.at(x, y);
+  }
+  EXPECT_EQ(differing, 0);
 }
 
 TEST(LayerNames, EnglishGermanAndNumbers) {
