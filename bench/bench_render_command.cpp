@@ -9,8 +9,8 @@
 
 #include "cli/cli.h"
 #include "cli/png_file.h"
-#include "document/layout_load.h"
-#include "document/save_commands.h"
+#include "project/layout_load.h"
+#include "project/save_commands.h"
 #include "synthetic_board.h"
 #include "view/renderer.h"
 

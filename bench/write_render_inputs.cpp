@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "copper_gerber.h"
-#include "document/atomic_file.h"
-#include "document/save_commands.h"
+#include "base/atomic_file.h"
+#include "project/save_commands.h"
 #include "synthetic_board.h"
 
 int main(int argc, char** argv) {

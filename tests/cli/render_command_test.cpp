@@ -8,7 +8,7 @@
 #include "cli/cli.h"
 #include "project/boards.h"
 #include "document/layout_file.h"
-#include "document/layout_load.h"
+#include "project/layout_load.h"
 #include "support/sample_layout.h"
 #include "support/temp_folder.h"
 #include "view/colour_scheme.h"
