@@ -85,12 +85,16 @@ std::optional<BoardProperties> TBoardPropertiesDlg::execute(const Board& board) 
                          multilayer_->isChecked()};
 }
 
+// Asks only when OK would delete something: the board has the switch on and objects on the
+// inner layers.
 void TBoardPropertiesDlg::multilayerToggled(bool on) {
-  if (on || board_ == nullptr || !hasInnerLayerObjects(*board_)) return;
+  if (on || board_ == nullptr || !board_->header.multilayer || !hasInnerLayerObjects(*board_)) {
+    return;
+  }
   const std::string question = std::string(pravelo::tr(texts::innerLayersDeleted)) + "\n\n" +
                                pravelo::tr(texts::continueQuestion);
-  if (host_.ask(question, pravelo::tr(texts::productName), Buttons::OkCancel,
-                MessageIcon::Warning) != Answer::Ok) {
+  if (host_.ask(question, pravelo::tr(texts::productName), Buttons::YesNo, MessageIcon::Warning) !=
+      Answer::Yes) {
     const QSignalBlocker block(multilayer_);
     multilayer_->setChecked(true);
   }
