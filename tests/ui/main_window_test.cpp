@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -259,6 +260,25 @@ TEST(BoardProperties, InnerLayerObjectsOfABoardWithTheSwitchOffSurviveOk) {
   EXPECT_TRUE(host.questions.empty());
   EXPECT_EQ(window.document().boards[0]->header.multilayer, 0);
   EXPECT_EQ(window.document().boards[0]->objects.size(), 1u);
+}
+
+TEST(BoardProperties, TheDialogIsWideEnoughForItsGermanTitle) {
+  setLanguage(Language::German);
+  ScriptedHost host;
+  TBoardPropertiesDlg dlg(host);
+  Document doc;
+  const Board& board = addBoard(doc, "Platine 1", 1600000, 1000000);
+  int width = 0;
+  onNextDialog<TBoardPropertiesDlg>([&](TBoardPropertiesDlg& shown) {
+    width = shown.width();
+    shown.reject();
+  });
+  dlg.execute(board);
+  QFont bold = dlg.font();
+  bold.setBold(true);
+  const int title = QFontMetrics(bold).horizontalAdvance("Platineneigenschaften");
+  // Beside the caption the title bar holds the window icon and at least one button.
+  EXPECT_GE(width, title + 100);
 }
 
 TEST_F(MainWindowTest, LayerButtonsShowHideAndActivateLayers) {
