@@ -8,7 +8,7 @@
 
 namespace pravelo {
 
-bool writePngFile(const std::filesystem::path& file, const Frame& frame) {
+bool writePngFile(const std::filesystem::path& file, const Frame& frame, std::error_code* error) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
   image.width = static_cast<png_uint_32>(frame.width);
@@ -28,7 +28,7 @@ bool writePngFile(const std::filesystem::path& file, const Frame& frame) {
     return false;
   }
   bytes.resize(size);
-  return writeFileAtomically(file, bytes);
+  return writeFileAtomically(file, bytes, error);
 }
 
 }  // namespace pravelo

@@ -104,6 +104,13 @@ TEST_F(RenderCommand, BadRequestsWriteNothing) {
   EXPECT_FALSE(std::filesystem::exists(output));
 }
 
+TEST_F(RenderCommand, AFailedWriteSaysWhy) {
+  const std::string missing = folder.file("no/board.png");
+  EXPECT_EQ(run({"--lang", "fr", "render", input, "-o", missing}), kExitBadInput);
+  EXPECT_EQ(err.str(), "Le fichier \"" + missing +
+                           "\" n'a pas pu être enregistré : le dossier n'existe pas.\n");
+}
+
 TEST(LayerNames, EnglishGermanAndNumbers) {
   EXPECT_EQ(layerNamed("C2"), 3);
   EXPECT_EQ(layerNamed("k2"), 3);
