@@ -116,6 +116,19 @@ TEST_F(SaveCommands, AFailedSaveKeepsThePreviousFileAndTheDocumentUnsaved) {
       << "no temporary file is left behind";
 }
 
+TEST_F(SaveCommands, SavingThroughALinkKeepsTheLinkAndItsName) {
+  const std::string real = folder.file("real.pvb6");
+  testing::writeBytes(real, "stale");
+  const std::string link = folder.file("link.pvb6");
+  std::filesystem::create_symlink("real.pvb6", link);
+  doc.fileName = link;
+  ASSERT_TRUE(saveDocument(doc, host, recent, chooser(std::nullopt)));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(fileBytes(real), writeLayout(doc));
+  EXPECT_EQ(doc.fileName, link);
+  EXPECT_EQ(recent, std::vector<std::string>{link});
+}
+
 TEST_F(SaveCommands, AFailedSaveSaysWhyInTheUsersLanguage) {
   struct Case {
     Language language;
