@@ -1,15 +1,16 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 #include <string_view>
+#include <system_error>
 
 namespace pravelo {
 
-// Writes `bytes` to a temporary file beside `target`, flushes it to disk and renames it over
-// `target`, so that a failed write never destroys the previous file. On failure returns false,
-// removes the temporary file and, when `error` is given, describes the failure.
-bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
-                         std::string* error = nullptr);
+// Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames it over
+// `path`, so that a failed write never destroys the previous file. When `path` is a symbolic
+// link, the file it points to is replaced that way and the link stays. On failure returns false,
+// removes the temporary file and, when `error` is given, tells the system's reason.
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         std::error_code* error = nullptr);
 
 }  // namespace pravelo

@@ -12,6 +12,7 @@
 #include "document/document_texts.h"
 #include "project/layout_load.h"
 #include "project/save_commands.h"
+#include "project/save_problem.h"
 
 namespace pravelo {
 namespace {
@@ -76,9 +77,10 @@ int resave(const std::string& in, const std::string& outPath, std::ostream& err,
            Language language) {
   std::optional<Document> doc = load(in, err, language);
   if (!doc) return kExitBadInput;
-  if (!writeDocumentFile(*doc, outPath)) {
+  std::error_code error;
+  if (!writeDocumentFile(*doc, outPath, &error)) {
     err << tr(texts::couldNotSaveBefore, language) << "\"" << outPath << "\""
-        << tr(texts::couldNotSaveAfter, language) << tr(texts::saveProblemWrite, language) << ".\n";
+        << tr(texts::couldNotSaveAfter, language) << tr(saveProblem(error), language) << ".\n";
     return kExitBadInput;
   }
   return kExitOk;

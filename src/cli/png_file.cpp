@@ -46,11 +46,11 @@ bool encode(const Frame& frame, std::string& bytes) {
 
 }  // namespace
 
-bool writePngFile(const std::filesystem::path& file, const Frame& frame) {
+bool writePngFile(const std::filesystem::path& file, const Frame& frame, std::error_code* error) {
   std::string bytes;
   // About a tenth of the raw size is typical for a board; the string grows if needed.
   bytes.reserve(static_cast<std::size_t>(frame.width) * frame.height * 3 / 10 + 1024);
-  return encode(frame, bytes) && writeFileAtomically(file, bytes);
+  return encode(frame, bytes) && writeFileAtomically(file, bytes, error);
 }
 
 }  // namespace pravelo

@@ -17,6 +17,7 @@
 #include "cli/png_file.h"
 #include "cli/render_texts.h"
 #include "document/document_texts.h"
+#include "project/save_problem.h"
 #include "view/colour_scheme.h"
 #include "view/renderer.h"
 
@@ -179,9 +180,10 @@ int runRender(Document& doc, const RenderRequest& request, std::ostream& err, La
   const ViewTransform view{size->zoom, 0, 0};
   Frame frame = blankFrame(size->width, size->height);
   renderBoard(board, view, schemeNumbered(request.scheme), options, frame);
-  if (!writePngFile(request.output, frame)) {
+  std::error_code error;
+  if (!writePngFile(request.output, frame, &error)) {
     err << tr(texts::couldNotSaveBefore, language) << "\"" << request.output << "\""
-        << tr(texts::couldNotSaveAfter, language) << tr(texts::saveProblemWrite, language) << ".\n";
+        << tr(texts::couldNotSaveAfter, language) << tr(saveProblem(error), language) << ".\n";
     return kExitBadInput;
   }
   return kExitOk;

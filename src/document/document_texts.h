@@ -36,6 +36,15 @@
   X(couldNotReadBefore, "Die Datei ", "The file ", "Le fichier ") \
   X(couldNotReadAfter, " konnte nicht gelesen werden.", " could not be read.", " n'a pas pu être lu.") \
   X(saveProblemWrite, "das Schreiben ist fehlgeschlagen", "writing failed", "l'écriture a échoué") \
+  X(saveProblemPermission, "keine Berechtigung zum Schreiben", "no permission to write", "pas d'autorisation d'écrire") \
+  X(saveProblemReadOnly, "der Datenträger ist schreibgeschützt", "the drive is read-only", "le support est protégé en écriture") \
+  X(saveProblemDiskFull, "der Datenträger ist voll", "the disk is full", "le disque est plein") \
+  X(saveProblemNoFolder, "der Ordner existiert nicht", "the folder does not exist", "le dossier n'existe pas") \
+  X(saveProblemFolderName, "ein Ordner trägt diesen Namen", "a folder has this name", "un dossier porte ce nom") \
+  X(saveProblemNameTooLong, "der Name ist zu lang", "the name is too long", "le nom est trop long") \
+  X(saveProblemLinkLoop, "die symbolischen Verknüpfungen bilden eine Schleife", "the symbolic links form a loop", "les liens symboliques forment une boucle") \
+  X(saveProblemBusy, "die Datei wird gerade verwendet", "the file is in use", "le fichier est en cours d'utilisation") \
+  X(saveProblemDevice, "der Datenträger meldet einen Ein-/Ausgabefehler", "the drive reports an input/output error", "le support signale une erreur d'entrée/sortie") \
   X(layoutFileFilter, "Layout-Dateien (*.pvb*)|*.pvb*|Alle Dateien (*.*)|*.*", "Layout files (*.pvb*)|*.pvb*|All files (*.*)|*.*", "Fichiers Layout (*.pvb*)|*.pvb*|Tous les fichiers (*.*)|*.*") \
   X(autosaveHint, "Automatisches Speichern...", "Autosave...", "Sauvegarde automatique...") \
   X(fileDamaged, "Die Datei ist beschädigt: ", "The file is damaged: ", "Le fichier est endommagé : ") \

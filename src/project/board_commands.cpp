@@ -48,7 +48,9 @@ bool applyBoardProperties(Document& doc, const BoardProperties& properties) {
   }
   board.name = trimmedBoardName(properties.name);
   const std::uint8_t multilayer = properties.multilayer ? 1 : 0;
-  if (!multilayer) {
+  // Only switching off deletes: a file may hold inner-layer objects with the switch off, and
+  // they stay until the user turns the switch on and off again.
+  if (header.multilayer && !multilayer) {
     removeObjectsIf(board.objects,
                     [](const TObjekt& o) { return o.layer == kLayerI1 || o.layer == kLayerI2; });
     header.groundPlane[kLayerI1 - 1] = 0;

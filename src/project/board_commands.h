@@ -26,9 +26,9 @@ struct BoardProperties {
 // Whether switching the multilayer off would delete objects (the panel asks first).
 bool hasInnerLayerObjects(const Board& board);
 
-// Applies the board page to the active board; switching the multilayer off deletes every object
-// on the inner layers and their ground planes. Returns whether the size changed, so that the
-// caller resizes the drawing area.
+// Applies the board page to the active board; switching the multilayer from on to off deletes
+// every object on the inner layers and their ground planes. Returns whether the size changed,
+// so that the caller resizes the drawing area.
 bool applyBoardProperties(Document& doc, const BoardProperties& properties);
 
 }  // namespace pravelo

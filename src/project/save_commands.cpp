@@ -10,6 +10,7 @@
 #include "project/boards.h"
 #include "document/document_texts.h"
 #include "document/layout_file.h"
+#include "project/save_problem.h"
 
 namespace pravelo {
 namespace {
@@ -41,9 +42,10 @@ bool saveUnder(Document& doc, Host& host, std::vector<std::string>& recentFiles,
                const std::string& name) {
   const std::string target = withLayoutExtension(name);
   const bool dropOld = userDropsOldFile(host, name, target);
-  if (!writeDocumentFile(doc, target)) {
+  std::error_code writeError;
+  if (!writeDocumentFile(doc, target, &writeError)) {
     host.showMessage(tr(texts::couldNotSaveBefore) + quoted(target) + tr(texts::couldNotSaveAfter) +
-                         tr(texts::saveProblemWrite) + ".",
+                         tr(saveProblem(writeError)) + ".",
                      tr(texts::productName), MessageIcon::Error);
     return false;
   }
@@ -75,9 +77,9 @@ std::optional<std::string> backupFileName(const std::string& fileName) {
   return fs::path(fileName).replace_extension(kLayoutExtension).string() + ".bak";
 }
 
-bool writeDocumentFile(Document& doc, const std::string& path) {
+bool writeDocumentFile(Document& doc, const std::string& path, std::error_code* error) {
   storeActiveBoardState(doc);
-  return writeFileAtomically(path, writeLayout(doc));
+  return writeFileAtomically(path, writeLayout(doc), error);
 }
 
 bool saveDocument(Document& doc, Host& host, std::vector<std::string>& recentFiles,

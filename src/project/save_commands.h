@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "base/host.h"
@@ -22,14 +23,15 @@ std::string withLayoutExtension(const std::string& path);
 std::optional<std::string> backupFileName(const std::string& fileName);
 
 // Stores the active board's state and writes the document to `path` through a temporary file,
-// so that a failure leaves any previous file intact. Returns whether it was written completely.
-bool writeDocumentFile(Document& doc, const std::string& path);
+// so that a failure leaves any previous file intact. Returns whether it was written completely;
+// if not, `error` (when given) tells the system's reason.
+bool writeDocumentFile(Document& doc, const std::string& path, std::error_code* error = nullptr);
 
 // Save: writes the document under its file name with the extension rule (".pvb6"; the user
 // decides whether the file of the old name is kept, and it is deleted only after the new file
 // was written completely) and puts the file at the top of `recentFiles`. Without a file name
-// it runs Save As. A failed write is reported, leaves the previous file intact and the document
-// as it was. Returns whether it was written.
+// it runs Save As. A failed write is reported with its reason, leaves the previous file intact
+// and the document as it was. Returns whether it was written.
 bool saveDocument(Document& doc, Host& host, std::vector<std::string>& recentFiles,
                   const ChooseSaveName& choose);
 

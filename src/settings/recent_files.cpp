@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace pravelo {
 namespace {
@@ -28,8 +29,10 @@ std::string lastCharacters(const std::string& s, std::size_t count) {
 }  // namespace
 
 void addRecentFile(std::vector<std::string>& recentFiles, const std::string& file) {
-  std::erase(recentFiles, file);
-  recentFiles.insert(recentFiles.begin(), file);
+  // `file` may be one of the entries; erasing shifts the entries under such a reference.
+  std::string entry = file;
+  std::erase(recentFiles, entry);
+  recentFiles.insert(recentFiles.begin(), std::move(entry));
   if (recentFiles.size() > kRecentFilesMax) recentFiles.resize(kRecentFilesMax);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -20,6 +21,8 @@ namespace {
 
 constexpr double kMaxSideMm = 500;
 constexpr int kMaxStoredName = 30;
+// What a title bar needs beside its caption: the window icon and the buttons.
+constexpr int kTitleBarExtras = 120;
 
 QDoubleSpinBox* sizeField(const char* name, QWidget* parent) {
   auto* field = new QDoubleSpinBox(parent);
@@ -30,6 +33,13 @@ QDoubleSpinBox* sizeField(const char* name, QWidget* parent) {
   field->setSingleStep(0.01);
   field->setSuffix(" mm");
   return field;
+}
+
+// Wide enough for the whole caption in the title bar, which shows it in bold.
+int titleBarWidth(const QWidget& window) {
+  QFont font = window.font();
+  font.setBold(true);
+  return QFontMetrics(font).horizontalAdvance(window.windowTitle()) + kTitleBarExtras;
 }
 
 // A loaded board may be larger than a new one; its size must survive the dialog unchanged.
@@ -67,6 +77,7 @@ TBoardPropertiesDlg::TBoardPropertiesDlg(Host& host, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);
+  setMinimumWidth(titleBarWidth(*this));
 }
 
 std::optional<BoardProperties> TBoardPropertiesDlg::execute(const Board& board) {
@@ -85,12 +96,16 @@ std::optional<BoardProperties> TBoardPropertiesDlg::execute(const Board& board) 
                          multilayer_->isChecked()};
 }
 
+// Asks only when OK would delete something: the board has the switch on and objects on the
+// inner layers.
 void TBoardPropertiesDlg::multilayerToggled(bool on) {
-  if (on || board_ == nullptr || !hasInnerLayerObjects(*board_)) return;
+  if (on || board_ == nullptr || !board_->header.multilayer || !hasInnerLayerObjects(*board_)) {
+    return;
+  }
   const std::string question = std::string(pravelo::tr(texts::innerLayersDeleted)) + "\n\n" +
                                pravelo::tr(texts::continueQuestion);
-  if (host_.ask(question, pravelo::tr(texts::productName), Buttons::OkCancel,
-                MessageIcon::Warning) != Answer::Ok) {
+  if (host_.ask(question, pravelo::tr(texts::productName), Buttons::YesNo, MessageIcon::Warning) !=
+      Answer::Yes) {
     const QSignalBlocker block(multilayer_);
     multilayer_->setChecked(true);
   }

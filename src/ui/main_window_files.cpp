@@ -127,7 +127,9 @@ void MainWindow::showRecentFiles() {
 void MainWindow::MRUListClick(int index) {
   const std::vector<std::string>& recent = start_.settings.recentFiles;
   if (index < 0 || index >= static_cast<int>(recent.size())) return;
-  openLayout(recent[index], OpenedFrom::RecentList);
+  // A copy: opening moves the entry to the top, shifting the list under a reference.
+  const std::string path = recent[index];
+  openLayout(path, OpenedFrom::RecentList);
 }
 
 // Writes the backup with "Autosave..." in the help line; the document keeps its name and flag.

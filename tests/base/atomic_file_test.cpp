@@ -44,12 +44,43 @@ TEST(AtomicFile, AFailedWriteKeepsThePreviousFile) {
   // A directory in the way makes the rename fail after the data was written.
   const fs::path blocked = dir / "blocked";
   fs::create_directories(blocked / "child");
-  std::string error;
+  std::error_code error;
   EXPECT_FALSE(writeFileAtomically(blocked, "data", &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(error, std::errc::is_a_directory);
   EXPECT_EQ(readAll(target), "good");
-  EXPECT_FALSE(writeFileAtomically(dir / "missing" / "x.pvb6", "data"));
+  EXPECT_FALSE(writeFileAtomically(dir / "missing" / "x.pvb6", "data", &error));
+  EXPECT_EQ(error, std::errc::no_such_file_or_directory);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+}
+
+TEST(AtomicFile, WritingThroughALinkReplacesTheFileItPointsTo) {
+  const fs::path dir = fs::path(::testing::TempDir()) / "atomic_link";
+  fs::remove_all(dir);
+  fs::create_directories(dir / "work");
+  fs::create_directories(dir / "shared");
+  const fs::path real = dir / "shared" / "board.pvb6";
+  ASSERT_TRUE(writeFileAtomically(real, "old"));
+  // A relative link to a link: both stay links, the file at the end gets the new bytes.
+  fs::create_symlink("../shared/board.pvb6", dir / "work" / "direct.pvb6");
+  fs::create_symlink("direct.pvb6", dir / "work" / "board.pvb6");
+  ASSERT_TRUE(writeFileAtomically(dir / "work" / "board.pvb6", "new"));
+  EXPECT_TRUE(fs::is_symlink(dir / "work" / "board.pvb6"));
+  EXPECT_TRUE(fs::is_symlink(dir / "work" / "direct.pvb6"));
+  EXPECT_EQ(readAll(real), "new");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "work"), fs::directory_iterator()), 2)
+      << "the temporary file belongs beside the file it replaces";
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "shared"), fs::directory_iterator()), 1);
+
+  // A dangling link gets its file; a loop of links is refused.
+  fs::create_symlink("../shared/later.pvb6", dir / "work" / "later.pvb6");
+  ASSERT_TRUE(writeFileAtomically(dir / "work" / "later.pvb6", "later"));
+  EXPECT_TRUE(fs::is_symlink(dir / "work" / "later.pvb6"));
+  EXPECT_EQ(readAll(dir / "shared" / "later.pvb6"), "later");
+  fs::create_symlink("loop.pvb6", dir / "work" / "loop.pvb6");
+  std::error_code error;
+  EXPECT_FALSE(writeFileAtomically(dir / "work" / "loop.pvb6", "x", &error));
+  EXPECT_EQ(error, std::errc::too_many_symbolic_link_levels);
+  EXPECT_TRUE(fs::is_symlink(dir / "work" / "loop.pvb6"));
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST_F(Cli, RejectedInputIsReportedAndNothingIsWritten) {
        "Anzahl ist größer als der Rest der Datei (Anzahl der Platinen) bei Byte 4.\n"},
       {{"resave", good, folder.file("no/folder/out.pvb6")},
        "The file \"" + folder.file("no/folder/out.pvb6") +
-           "\" could not be saved: writing failed.\n"},
+           "\" could not be saved: the folder does not exist.\n"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(run(c.args), kExitBadInput) << c.error;

@@ -141,6 +141,12 @@ TEST(RenderPicture, IsTheRenderersFrame) {
     for (int x = 0; x < p.width; ++x) differing += p.at(x, y) != expected.at(x, y);
   }
   EXPECT_EQ(differing, 0);
+
+TEST_F(RenderCommand, AFailedWriteSaysWhy) {
+  const std::string missing = folder.file("no/board.png");
+  EXPECT_EQ(run({"--lang", "fr", "render", input, "-o", missing}), kExitBadInput);
+  EXPECT_EQ(err.str(), "Le fichier \"" + missing +
+                           "\" n'a pas pu être enregistré : le dossier n'existe pas.\n");
 }
 
 TEST(LayerNames, EnglishGermanAndNumbers) {

@@ -194,6 +194,17 @@ TEST(BoardCommands, SwitchingMultilayerOffDeletesInnerLayerObjects) {
   EXPECT_EQ(board.header.width, 123456) << "millimetres to units round half to even";
 }
 
+TEST(BoardCommands, InnerLayerObjectsStayWhileTheMultilayerStaysOff) {
+  Document doc;
+  Board& board = addBoard(doc, "M", 1000, 1000);
+  addPad(board, 0)->layer = kLayerI2;
+  board.header.groundPlane[kLayerI2 - 1] = 1;
+  applyBoardProperties(doc, {0.1, 0.1, "M", false});
+  EXPECT_EQ(board.objects.size(), 1u);
+  EXPECT_EQ(board.header.groundPlane[kLayerI2 - 1], 1);
+  EXPECT_EQ(board.header.multilayer, 0);
+}
+
 TEST(Discard, AsksOnlyForAModifiedNonEmptyDocument) {
   ScriptedHost host;
   Document doc;

@@ -7,6 +7,19 @@
 namespace pravelo {
 namespace {
 
+TEST(RecentFiles, AnEntryPassedByReferenceMovesToTheTop) {
+  const std::vector<std::string> start{"pi", "old", "mytest", "example"};
+  const std::vector<std::vector<std::string>> expected{{"pi", "old", "mytest", "example"},
+                                                       {"old", "pi", "mytest", "example"},
+                                                       {"mytest", "pi", "old", "example"},
+                                                       {"example", "pi", "old", "mytest"}};
+  for (std::size_t i = 0; i < start.size(); ++i) {
+    std::vector<std::string> recent = start;
+    addRecentFile(recent, recent[i]);
+    EXPECT_EQ(recent, expected[i]) << "entry " << i;
+  }
+}
+
 TEST(RecentFiles, MissingFilesAreDropped) {
   testing::TempFolder folder;
   testing::writeBytes(folder.file("here.pvb6"), "x");

@@ -125,6 +125,33 @@ TEST_F(FilesTest, RecentFilesSurviveARestartAndAFifthPushesOutTheOldest) {
   EXPECT_EQ(window->document().fileName, files[1]);
 }
 
+TEST_F(FilesTest, OpeningARecentEntryMovesOnlyThatEntryToTheTop) {
+  std::vector<std::string> files;
+  for (const char* name : {"pi", "old", "mytest", "example"}) {
+    files.push_back(writeLayout(std::string(name) + ".pvb6", {"B"}));
+  }
+  fs::create_directories(config.settingsFolder());
+  {
+    std::ofstream ini(config.settingsFolder() / "PRAVEL60.INI");
+    ini << "[MRU]\r\n";
+    for (std::size_t i = 0; i < files.size(); ++i) ini << "MRU" << i << "=" << files[i] << "\r\n";
+  }
+  auto window = startWindow();
+  ASSERT_EQ(window->settings().recentFiles, files);
+  std::vector<std::string> expected = files;
+  for (int entry : {1, 3, 3, 0, 2}) {
+    recentCaptions(*window);
+    window->findChild<QAction*>(QString("MRUList%1").arg(entry))->trigger();
+    const std::string opened = expected[entry];
+    EXPECT_EQ(window->document().fileName, opened);
+    expected.erase(expected.begin() + entry);
+    expected.insert(expected.begin(), opened);
+    EXPECT_EQ(window->settings().recentFiles, expected) << "after entry " << entry;
+  }
+  ASSERT_TRUE(window->close());
+  EXPECT_EQ(config.start().settings.recentFiles, expected);
+}
+
 TEST_F(FilesTest, SaveQuestionOnCloseAnsweredYesSavesUnderTheChosenName) {
   auto window = startWindow();
   trigger(*window, "Platinekopieren1");

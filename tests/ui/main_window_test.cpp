@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -196,19 +197,24 @@ TEST_F(MainWindowTest, BoardPropertiesRenameResizeAndSwitchOnTheInnerLayers) {
   EXPECT_TRUE(doc().modified);
 }
 
-TEST(BoardProperties, SwitchingTheInnerLayersOffAsksBeforeDeletingTheirObjects) {
-  TempConfig config;
+// A layout file of one board with a track on I1.
+std::string writeInnerLayerFile(const TempConfig& config, std::uint8_t multilayer) {
   Document file;
   Board& board = addBoard(file, "Vier Lagen", 1000000, 1000000);
-  board.header.multilayer = 1;
+  board.header.multilayer = multilayer;
   auto track = std::make_unique<TObjekt>(newObject());
   initTrack(*track, 2000, kLayerI1);
   addPoint(*track, {0, 0});
   addPoint(*track, {1000, 0});
   board.objects.push_back(std::move(track));
   const std::string path = (config.root() / "vier.pvb6").string();
-  ASSERT_TRUE(writeDocumentFile(file, path));
+  EXPECT_TRUE(writeDocumentFile(file, path));
+  return path;
+}
 
+TEST(BoardProperties, SwitchingTheInnerLayersOffAsksBeforeDeletingTheirObjects) {
+  TempConfig config;
+  const std::string path = writeInnerLayerFile(config, 1);
   ScriptedHost host;
   MainWindow window(config.start(), &host);
   window.start(path);
@@ -217,13 +223,13 @@ TEST(BoardProperties, SwitchingTheInnerLayersOffAsksBeforeDeletingTheirObjects) 
     multilayer->setChecked(false);
     dlg.findChild<QPushButton*>("B_OK")->click();
   };
-  host.answers = {Answer::Cancel, Answer::Ok};
+  host.answers = {Answer::No, Answer::Yes};
   onNextDialog<TBoardPropertiesDlg>(switchOff);
   trigger(window, "Platineeinrichten1");
   ASSERT_EQ(host.questions.size(), 1u);
   EXPECT_EQ(host.questions[0].text,
             "Alle Elemente auf den Innenlagen I1 und I2 werden gelöscht.\n\nFortfahren ?");
-  EXPECT_EQ(window.document().boards[0]->header.multilayer, 1);  // Cancel re-checked the box
+  EXPECT_EQ(window.document().boards[0]->header.multilayer, 1);  // No re-checked the box
   EXPECT_EQ(window.document().boards[0]->objects.size(), 1u);
 
   onNextDialog<TBoardPropertiesDlg>(switchOff);
@@ -231,6 +237,48 @@ TEST(BoardProperties, SwitchingTheInnerLayersOffAsksBeforeDeletingTheirObjects) 
   EXPECT_EQ(window.document().boards[0]->header.multilayer, 0);
   EXPECT_TRUE(window.document().boards[0]->objects.empty());
   EXPECT_FALSE(window.findChild<QToolButton*>("SB_I1")->isEnabled());
+}
+
+TEST(BoardProperties, InnerLayerObjectsOfABoardWithTheSwitchOffSurviveOk) {
+  TempConfig config;
+  const std::string path = writeInnerLayerFile(config, 0);
+  ScriptedHost host;
+  MainWindow window(config.start(), &host);
+  window.start(path);
+  ASSERT_EQ(window.document().boards[0]->objects.size(), 1u);
+  onNextDialog<TBoardPropertiesDlg>(
+      [](TBoardPropertiesDlg& dlg) { dlg.findChild<QPushButton*>("B_OK")->click(); });
+  trigger(window, "Platinengrsse1");
+  // Switching on and off again within the dialog leaves the board as it was, too.
+  onNextDialog<TBoardPropertiesDlg>([](TBoardPropertiesDlg& dlg) {
+    auto* multilayer = dlg.findChild<QCheckBox*>("CB_InnerLayer");
+    multilayer->setChecked(true);
+    multilayer->setChecked(false);
+    dlg.findChild<QPushButton*>("B_OK")->click();
+  });
+  trigger(window, "Platinengrsse1");
+  EXPECT_TRUE(host.questions.empty());
+  EXPECT_EQ(window.document().boards[0]->header.multilayer, 0);
+  EXPECT_EQ(window.document().boards[0]->objects.size(), 1u);
+}
+
+TEST(BoardProperties, TheDialogIsWideEnoughForItsGermanTitle) {
+  setLanguage(Language::German);
+  ScriptedHost host;
+  TBoardPropertiesDlg dlg(host);
+  Document doc;
+  const Board& board = addBoard(doc, "Platine 1", 1600000, 1000000);
+  int width = 0;
+  onNextDialog<TBoardPropertiesDlg>([&](TBoardPropertiesDlg& shown) {
+    width = shown.width();
+    shown.reject();
+  });
+  dlg.execute(board);
+  QFont bold = dlg.font();
+  bold.setBold(true);
+  const int title = QFontMetrics(bold).horizontalAdvance("Platineneigenschaften");
+  // Beside the caption the title bar holds the window icon and at least one button.
+  EXPECT_GE(width, title + 100);
 }
 
 TEST_F(MainWindowTest, LayerButtonsShowHideAndActivateLayers) {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <system_error>
+
+#include "base/text.h"
+
+namespace pravelo {
+
+// Why a file could not be written, as the message after "could not be saved: " says it: the
+// common system reasons in the user's words, any other as "writing failed".
+const Text& saveProblem(std::error_code error);
+
+}  // namespace pravelo
