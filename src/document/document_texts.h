@@ -24,6 +24,7 @@
   X(newerVersionAfter, ").", ").", ").") \
   X(newerVersionCannotOpen, "Ihre Version von Pravelo-Board kann diese Datei nicht öffnen.", "Your version of Pravelo-Board is not able to open this file.", "Votre version de Pravelo-Board ne peut pas ouvrir ce fichier.") \
   X(notALayoutFile, " ist keine Pravelo-Board-Datei.", " is not a Pravelo-Board file.", " n'est pas un fichier Pravelo-Board.") \
+  X(notAnOrdinaryFile, " ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe.", " is not an ordinary file but a folder, a device or a pipe.", " n'est pas un fichier ordinaire mais un dossier, un périphérique ou un tube.") \
   X(olderVersionBefore, " wurde im älteren Dateiformat Version ", " was saved in the older file format version ", " a été enregistré dans l'ancien format de fichier version ") \
   X(olderVersionAfter, " gespeichert, das diese Version noch nicht lesen kann.", ", which this version cannot read yet.", ", que cette version ne sait pas encore lire.") \
   X(newExtensionBefore, "Die Datei wird mit der neuen Dateiendung ", "The file will be saved with the new file extension ", "Le fichier sera enregistré avec la nouvelle extension ") \
