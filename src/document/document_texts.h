@@ -49,7 +49,6 @@
   X(problemIndexOutOfRange, "der Index liegt außerhalb der Objektliste", "the index lies outside the object list", "l'indice est hors de la liste des objets") \
   X(problemCountTooSmall, "die Anzahl ist zu klein", "the count is too small", "le nombre est trop petit") \
   X(problemUnsupportedVersion, "diese Formatversion wird hier nicht gelesen", "this format version is not read here", "cette version du format n'est pas lue ici") \
-  X(problemTrailingData, "nach dem Ende folgen weitere Daten", "more data follows the end", "des données suivent la fin") \
   X(fieldVersion, "Versionskennung", "version word", "identifiant de version") \
   X(fieldBoardCount, "Anzahl der Platinen", "board count", "nombre de cartes") \
   X(fieldBoardName, "Platinenname", "board name", "nom de la carte") \
