@@ -11,20 +11,27 @@ namespace pravelo {
 namespace {
 
 // The header image built field by field from the format's table, in table order, without the
-// reader's or the writer's offsets.
+// reader's or the writer's offsets; each field names the offset the table gives it, checked
+// against the size of the fields before it.
 class HeaderImage {
  public:
-  void bytes(std::initializer_list<std::uint8_t> values) {
+  void bytes(std::size_t offset, std::initializer_list<std::uint8_t> values) {
+    at(offset);
     image_.insert(image_.end(), values.begin(), values.end());
   }
-  void int32(std::int32_t value) { little(static_cast<std::uint32_t>(value), 4); }
-  void float64(double value) {
+  void int32(std::size_t offset, std::int32_t value) {
+    at(offset);
+    little(static_cast<std::uint32_t>(value), 4);
+  }
+  void float64(std::size_t offset, double value) {
+    at(offset);
     std::uint64_t bits;
     std::memcpy(&bits, &value, 8);
     little(bits, 8);
   }
   // A length byte and 200 bytes, of which the unused ones are 0.
-  void shortString200(const std::string& s) {
+  void shortString200(std::size_t offset, const std::string& s) {
+    at(offset);
     image_.push_back(static_cast<std::uint8_t>(s.size()));
     image_.insert(image_.end(), s.begin(), s.end());
     image_.resize(image_.size() + 200 - s.size(), 0);
@@ -32,6 +39,7 @@ class HeaderImage {
   const std::vector<std::uint8_t>& image() const { return image_; }
 
  private:
+  void at(std::size_t offset) const { EXPECT_EQ(image_.size(), offset) << "table offset"; }
   void little(std::uint64_t value, int size) {
     for (int i = 0; i < size; ++i) image_.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
   }
@@ -65,31 +73,31 @@ BoardHeader distinctHeader() {
 
 std::vector<std::uint8_t> expectedImage(std::int32_t listSlot) {
   HeaderImage e;
-  e.int32(listSlot);                 //   0 object list slot
-  e.int32(1234567);                  //   4 width
-  e.int32(7654321);                  //   8 height
-  e.bytes({1, 0, 1, 1, 0, 1, 0});    //  12 ground plane of layers 1..7
-  e.float64(3968.75);                //  19 grid
-  e.float64(0.0125);                 //  27 zoom
-  e.int32(-17);                      //  35 horizontal scroll
-  e.int32(4242);                     //  39 vertical scroll
-  e.int32(5);                        //  43 active layer
-  e.bytes({0, 1, 0, 1, 1, 0, 1});    //  47 layer visible
-  e.bytes({1});                      //  54 template 1 shown
-  e.bytes({0});                      //  55 template 2 shown
-  e.shortString200("top.bmp");       //  56 template 1 file
-  e.shortString200("C:\\scans\\bottom side.jpg");  // 257 template 2 file
-  e.int32(300);                      // 458 template 1 dpi
-  e.int32(1200);                     // 462 template 2 dpi
-  e.int32(-15);                      // 466 template 1 x offset
-  e.int32(25);                       // 470 template 2 x offset
-  e.int32(35);                       // 474 template 1 y offset
-  e.int32(-45);                      // 478 template 2 y offset
-  e.int32(0x00112233);               // 482 template 1 tint
-  e.int32(0x00445566);               // 486 template 2 tint
-  e.int32(1000);                     // 490 origin x
-  e.int32(-2000);                    // 494 origin y
-  e.bytes({1});                      // 498 multilayer
+  e.int32(0, listSlot);                                 // object list slot
+  e.int32(4, 1234567);                                  // width
+  e.int32(8, 7654321);                                  // height
+  e.bytes(12, {1, 0, 1, 1, 0, 1, 0});                   // ground plane of layers 1..7
+  e.float64(19, 3968.75);                               // grid
+  e.float64(27, 0.0125);                                // zoom
+  e.int32(35, -17);                                     // horizontal scroll
+  e.int32(39, 4242);                                    // vertical scroll
+  e.int32(43, 5);                                       // active layer
+  e.bytes(47, {0, 1, 0, 1, 1, 0, 1});                   // layer visible
+  e.bytes(54, {1});                                     // template 1 shown
+  e.bytes(55, {0});                                     // template 2 shown
+  e.shortString200(56, "top.bmp");                      // template 1 file
+  e.shortString200(257, "C:\\scans\\bottom side.jpg");  // template 2 file
+  e.int32(458, 300);                                    // template 1 dpi
+  e.int32(462, 1200);                                   // template 2 dpi
+  e.int32(466, -15);                                    // template 1 x offset
+  e.int32(470, 25);                                     // template 2 x offset
+  e.int32(474, 35);                                     // template 1 y offset
+  e.int32(478, -45);                                    // template 2 y offset
+  e.int32(482, 0x00112233);                             // template 1 tint
+  e.int32(486, 0x00445566);                             // template 2 tint
+  e.int32(490, 1000);                                   // origin x
+  e.int32(494, -2000);                                  // origin y
+  e.bytes(498, {1});                                    // multilayer
   return e.image();
 }
 
