@@ -4,31 +4,48 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace pravelo {
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::string bytes;
+InputFile::InputFile(const std::string& path) {
+  // Without O_NONBLOCK, opening a pipe waits for a writer.
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd_ < 0) return;
   struct stat info;
-  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
+  if (::fstat(fd_, &info) != 0) return;
+  if (!S_ISREG(info.st_mode)) {
+    status_ = Status::NotRegular;
+    return;
   }
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+  status_ = Status::Open;
+  remaining_ = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
+}
+
+InputFile::~InputFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+std::optional<std::string> InputFile::read(std::uint64_t count) {
+  if (status_ != Status::Open) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(std::min(count, remaining_)), '\0');
+  std::size_t filled = 0;
+  while (filled < bytes.size()) {
+    const ssize_t n = ::read(fd_, bytes.data() + filled, bytes.size() - filled);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
+    if (n < 0) return std::nullopt;
+    if (n == 0) break;  // the file was cut short meanwhile
+    filled += static_cast<std::size_t>(n);
   }
-  ::close(fd);
+  bytes.resize(filled);
+  remaining_ -= filled;
   return bytes;
+}
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+  InputFile file(path);
+  return file.read(file.remaining());
 }
 
 }  // namespace pravelo

@@ -32,6 +32,7 @@
   X(cliBoards, "Platinen: ", "Boards: ", "Cartes : ") \
   X(cliActive, "aktiv: ", "active: ", "active : ") \
   X(cliBoard, "Platine ", "Board ", "Carte ") \
+  X(cliObject, " Objekt", " object", " objet") \
   X(cliObjects, " Objekte", " objects", " objets") \
   X(cliMultilayer, ", Multilayer", ", multilayer", ", multicouche") \
   X(cliTotal, "Summe", "total", "total") \

@@ -40,6 +40,12 @@ std::string millimetres(std::int32_t units) {
   return std::string(digits, written.ptr) + " mm";
 }
 
+// "1 object", "2 objects"; French counts none as singular too ("0 objet").
+std::string objectCount(std::size_t n, Language language) {
+  const bool singular = language == Language::French ? n <= 1 : n == 1;
+  return std::to_string(n) + tr(singular ? texts::cliObject : texts::cliObjects, language);
+}
+
 // Rows per kind, columns per layer, only for kinds the board has.
 std::string countTable(const Board& board, Language language) {
   std::array<std::array<int, kLayerCount>, kKindNames.size()> counts{};
@@ -81,8 +87,7 @@ std::string infoSummary(const Document& doc, const std::string& path, Language l
     const Board& b = *doc.boards[i];
     s += std::string("\n") + tr(texts::cliBoard, language) + std::to_string(i + 1) + " " +
          quoted(windows1252ToUtf8(b.name)) + ": " + millimetres(b.header.width) + " x " +
-         millimetres(b.header.height) + ", " + std::to_string(b.objects.size()) +
-         tr(texts::cliObjects, language) +
+         millimetres(b.header.height) + ", " + objectCount(b.objects.size(), language) +
          (b.header.multilayer != 0 ? tr(texts::cliMultilayer, language) : "") + "\n";
     if (!b.objects.empty()) s += countTable(b, language);
   }

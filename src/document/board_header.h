@@ -31,6 +31,12 @@ struct BoardHeader {
   friend bool operator==(const BoardHeader&, const BoardHeader&) = default;
 };
 
+// The view's zoom range, pixels per unit, and the grid dialog's range, units (0.001 mm to 10 mm).
+inline constexpr double kMinZoom = 0.0001;
+inline constexpr double kMaxZoom = 2.0;
+inline constexpr double kMinGridSpacing = 10;
+inline constexpr double kMaxGridSpacing = 100000;
+
 inline constexpr std::size_t kBoardHeaderSize = 499;
 inline constexpr std::size_t kTemplateNameMax = 200;
 

@@ -50,7 +50,6 @@ class ByteReader {
 
   std::size_t offset() const { return pos_; }
   std::size_t remaining() const { return data_.size() - pos_; }
-  bool atEnd() const { return pos_ == data_.size(); }
 
   template <typename T>
   T get(const Text& what) {

@@ -24,6 +24,7 @@
   X(newerVersionAfter, ").", ").", ").") \
   X(newerVersionCannotOpen, "Ihre Version von Pravelo-Board kann diese Datei nicht öffnen.", "Your version of Pravelo-Board is not able to open this file.", "Votre version de Pravelo-Board ne peut pas ouvrir ce fichier.") \
   X(notALayoutFile, " ist keine Pravelo-Board-Datei.", " is not a Pravelo-Board file.", " n'est pas un fichier Pravelo-Board.") \
+  X(notAnOrdinaryFile, " ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe.", " is not an ordinary file but a folder, a device or a pipe.", " n'est pas un fichier ordinaire mais un dossier, un périphérique ou un tube.") \
   X(olderVersionBefore, " wurde im älteren Dateiformat Version ", " was saved in the older file format version ", " a été enregistré dans l'ancien format de fichier version ") \
   X(olderVersionAfter, " gespeichert, das diese Version noch nicht lesen kann.", ", which this version cannot read yet.", ", que cette version ne sait pas encore lire.") \
   X(newExtensionBefore, "Die Datei wird mit der neuen Dateiendung ", "The file will be saved with the new file extension ", "Le fichier sera enregistré avec la nouvelle extension ") \
@@ -57,7 +58,6 @@
   X(problemIndexOutOfRange, "der Index liegt außerhalb der Objektliste", "the index lies outside the object list", "l'indice est hors de la liste des objets") \
   X(problemCountTooSmall, "die Anzahl ist zu klein", "the count is too small", "le nombre est trop petit") \
   X(problemUnsupportedVersion, "diese Formatversion wird hier nicht gelesen", "this format version is not read here", "cette version du format n'est pas lue ici") \
-  X(problemTrailingData, "nach dem Ende folgen weitere Daten", "more data follows the end", "des données suivent la fin") \
   X(fieldVersion, "Versionskennung", "version word", "identifiant de version") \
   X(fieldBoardCount, "Anzahl der Platinen", "board count", "nombre de cartes") \
   X(fieldBoardName, "Platinenname", "board name", "nom de la carte") \

@@ -303,10 +303,8 @@ LayoutContents parseLayout(std::string_view bytes) {
   contents.project.title = readShortString(in, kProjectStringMax, texts::fieldProjectInfo);
   contents.project.author = readShortString(in, kProjectStringMax, texts::fieldProjectInfo);
   contents.project.company = readShortString(in, kProjectStringMax, texts::fieldProjectInfo);
+  // Whatever follows the comment (junk appended by a transfer, say) is no part of the document.
   contents.project.comment = readCountedString(in, texts::fieldProjectComment, kProjectCommentMax);
-  if (!in.atEnd()) {
-    throw FileFormatError(texts::problemTrailingData, texts::fieldProjectComment, in.offset());
-  }
   return contents;
 }
 

@@ -22,9 +22,10 @@ struct LayoutContents {
   ProjectInfo project;
 };
 
-// Parses a version-6 layout file. Connection and route-end indices are resolved to pointers;
-// indices that cannot be honoured are skipped. Throws FileFormatError for damaged input,
-// before allocating anything a count claims beyond what the file can hold.
+// Parses a version-6 layout file; bytes after the project comment are ignored. Connection and
+// route-end indices are resolved to pointers; indices that cannot be honoured are skipped. Throws
+// FileFormatError for damaged input, before allocating anything a count claims beyond what the file
+// can hold.
 LayoutContents parseLayout(std::string_view bytes);
 
 // The document as a version-6 layout file, byte for byte.

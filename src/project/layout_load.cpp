@@ -51,13 +51,21 @@ LoadedLayout loadLayoutFile(const std::string& path, Language language) {
   if (!std::filesystem::exists(path, error)) {
     return fail(LoadFailure::NotFound, tr(texts::fileNotFoundDialog, language));
   }
-  const std::string couldNotRead = tr(texts::couldNotReadBefore, language) +
-                                   quoted(std::filesystem::path(path).filename().string()) +
-                                   tr(texts::couldNotReadAfter, language);
-  const std::optional<std::string> bytes = readWholeFile(path);
+  const std::string name = quoted(std::filesystem::path(path).filename().string());
+  InputFile file(path);
+  if (file.status() == InputFile::Status::NotRegular) {
+    return fail(LoadFailure::NotAFile, name + tr(texts::notAnOrdinaryFile, language));
+  }
+  const std::string couldNotRead =
+      tr(texts::couldNotReadBefore, language) + name + tr(texts::couldNotReadAfter, language);
+  // The version word decides before the rest is read, so a foreign file is never read whole.
+  std::optional<std::string> bytes = file.read(4);
   if (!bytes) return fail(LoadFailure::Unreadable, couldNotRead);
   VersionCheck check = checkLayoutVersion(path, *bytes, language);
   if (!check.readable()) return fail(LoadFailure::Version, std::move(check.message));
+  const std::optional<std::string> rest = file.read(file.remaining());
+  if (!rest) return fail(LoadFailure::Unreadable, couldNotRead);
+  *bytes += *rest;
   try {
     result.contents = readLayout(*bytes);
   } catch (const FileFormatError& e) {

@@ -23,7 +23,7 @@ void installLayout(Document& doc, LayoutContents contents);
 // document counts as modified.
 void appendLayout(Document& doc, LayoutContents contents);
 
-enum class LoadFailure { None, NotFound, Unreadable, Version, Damaged };
+enum class LoadFailure { None, NotFound, NotAFile, Unreadable, Version, Damaged };
 
 struct LoadedLayout {
   LoadFailure failure = LoadFailure::None;
@@ -31,8 +31,9 @@ struct LoadedLayout {
   LayoutContents contents;  // the repaired boards when the file was read
 };
 
-// Reads the layout file at `path` after the version check; messages name the file without its
-// folder. Versions 0 to 5 are refused for now.
+// Reads the layout file at `path`, which must be an ordinary file, after the version check; never
+// more than the file's size is read. Messages name the file without its folder. Versions 0 to 5
+// are refused for now.
 LoadedLayout loadLayoutFile(const std::string& path, Language language);
 
 }  // namespace pravelo

@@ -1,5 +1,6 @@
 #include "project/load_repairs.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "document/board_cleanup.h"
@@ -76,8 +77,12 @@ void repairBoardHeader(BoardHeader& header) {
   const BoardHeader fresh = newBoardHeader(160 * kUnitsPerMm, 100 * kUnitsPerMm);
   if (header.width <= 0) header.width = fresh.width;
   if (header.height <= 0) header.height = fresh.height;
+  // A grid or zoom beyond what the grid dialog and the zoom commands allow is taken to the
+  // nearest limit: a huge zoom leaves nothing to see, a tiny grid shows as "0 mm".
   if (!std::isfinite(header.grid) || header.grid <= 0) header.grid = fresh.grid;
+  header.grid = std::clamp(header.grid, kMinGridSpacing, kMaxGridSpacing);
   if (!std::isfinite(header.zoom) || header.zoom <= 0) header.zoom = fresh.zoom;
+  header.zoom = std::clamp(header.zoom, kMinZoom, kMaxZoom);
   if (header.activeLayer < 1 || header.activeLayer > kLayerCount) {
     header.activeLayer = fresh.activeLayer;
   }

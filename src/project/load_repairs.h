@@ -22,7 +22,8 @@ void repairThermalStamp(TObjekt& pad);
 // Circle angles stored in whole degrees (both within +-1000) become thousandths of a degree.
 void repairCircleAngles(TObjekt& circle);
 
-// Size, grid, zoom and active layer that would break the view take a new board's values.
+// Size, grid, zoom and active layer that would break the view take a new board's values; a grid
+// or zoom outside its range is taken to the nearest limit.
 void repairBoardHeader(BoardHeader& header);
 
 }  // namespace pravelo

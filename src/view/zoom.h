@@ -2,14 +2,13 @@
 
 #include <optional>
 
+#include "document/board_header.h"
 #include "geometry/point.h"
 #include "geometry/rect.h"
 #include "view/view_transform.h"
 
 namespace pravelo {
 
-inline constexpr double kMinZoom = 0.0001;
-inline constexpr double kMaxZoom = 2.0;
 inline constexpr double kDefaultZoom = 0.001;  // one pixel per 0.1 mm
 inline constexpr double kWheelZoomFactor = 1.3;
 inline constexpr double kNavigatorZoomFactor = 1.4;

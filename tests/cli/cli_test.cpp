@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sstream>
 
@@ -95,6 +96,16 @@ TEST_F(Cli, RejectedInputIsReportedAndNothingIsWritten) {
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3)
       << "nothing was written";
+}
+
+TEST_F(Cli, DevicesAndPipesAreRefusedWithoutReadingOrWaiting) {
+  const std::string pipe = folder.file("pipe.pvb6");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(run({"info", "/dev/zero"}), kExitBadInput);
+  EXPECT_EQ(err.str(), "\"zero\" is not an ordinary file but a folder, a device or a pipe.\n");
+  EXPECT_EQ(run({"resave", pipe, folder.file("out.pvb6")}), kExitBadInput);
+  EXPECT_EQ(err.str(), "\"pipe.pvb6\" is not an ordinary file but a folder, a device or a pipe.\n");
+  EXPECT_FALSE(std::filesystem::exists(folder.file("out.pvb6")));
 }
 
 TEST_F(Cli, WrongUsageExitsWithTwo) {

@@ -247,14 +247,13 @@ TObjekt idText() {
 struct Damage {
   const char* name;
   TObjekt (*object)();
-  std::size_t offset;  // where the damage is written; kAppend appends a byte
+  std::size_t offset;  // where the damage is written
   std::int64_t value;  // written as int32, or as one byte where `byte` is set
   bool byte;
   const Text* problem;
   const Text* field;
 };
 
-constexpr std::size_t kAppend = SIZE_MAX;
 TObjekt track() { return strokeTrack(0, 0, 1, 1, kLayerC1); }
 
 // clang-format off
@@ -281,7 +280,6 @@ const Damage kDamages[] = {
   {"package length 1000", idText, kAfterGroups + 4 + 81 + 16 + 17, 1000, false, &texts::problemStringTooLong, &texts::fieldComponentData},
   {"connection count -2", pad, kAfterGroups + 4 + 16, -2, false, &texts::problemNegativeCount, &texts::fieldConnectionCount},
   {"connection count 2^31-1", pad, kAfterGroups + 4 + 16, 0x7FFFFFFF, false, &texts::problemCountTooLarge, &texts::fieldConnectionCount},
-  {"trailing byte", track, kAppend, 0, true, &texts::problemTrailingData, &texts::fieldProjectComment},
 };
 // clang-format on
 
@@ -290,10 +288,7 @@ class DamagedFile : public ::testing::TestWithParam<Damage> {};
 TEST_P(DamagedFile, IsAFormatErrorNamingFieldAndOffset) {
   const Damage& d = GetParam();
   std::string bytes = oneObjectFile(d.object());
-  const std::size_t originalSize = bytes.size();
-  if (d.offset == kAppend) {
-    bytes.push_back('\0');
-  } else if (d.byte) {
+  if (d.byte) {
     bytes[d.offset] = static_cast<char>(d.value);
   } else {
     patch(bytes, d.offset, static_cast<std::int32_t>(d.value));
@@ -304,7 +299,7 @@ TEST_P(DamagedFile, IsAFormatErrorNamingFieldAndOffset) {
   } catch (const FileFormatError& e) {
     EXPECT_STREQ(e.problem().en, d.problem->en);
     EXPECT_STREQ(e.field().en, d.field->en);
-    EXPECT_EQ(e.offset(), d.offset == kAppend ? originalSize : d.offset);
+    EXPECT_EQ(e.offset(), d.offset);
   }
 }
 
@@ -316,6 +311,19 @@ INSTANTIATE_TEST_SUITE_P(Table, DamagedFile, ::testing::ValuesIn(kDamages),
                            }
                            return name;
                          });
+
+TEST(LayoutFile, BytesAfterTheProjectCommentAreIgnored) {
+  const std::string bytes = writeLayout(sampleDocument());
+  for (const std::string& junk :
+       {std::string(1, '\0'), std::string("\x06\x33\xAA\xFF"), std::string(5000, '\xFF'), bytes}) {
+    Document doc;
+    LayoutContents read = parseLayout(bytes + junk);
+    doc.boards = std::move(read.boards);
+    doc.activeBoard = read.activeBoard;
+    doc.project = read.project;
+    EXPECT_EQ(writeLayout(doc), bytes) << junk.size() << " bytes appended";
+  }
+}
 
 TEST(LayoutFile, EveryTruncationIsAFormatError) {
   const std::string bytes = writeLayout(sampleDocument());

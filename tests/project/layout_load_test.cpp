@@ -1,6 +1,7 @@
 #include "project/layout_load.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 
@@ -120,7 +121,7 @@ TEST_F(LoadLayoutFile, ReportsWhyAFileCannotBeRead) {
   // clang-format off
   const Case cases[] = {
     {"missing.pvb6", LoadFailure::NotFound, "File not found!"},
-    {"folder.pvb6", LoadFailure::Unreadable, "The file \"folder.pvb6\" could not be read."},
+    {"folder.pvb6", LoadFailure::NotAFile, "\"folder.pvb6\" is not an ordinary file but a folder, a device or a pipe."},
     {"newer.pvb6", LoadFailure::Version, "\"newer.pvb6\" was created with a newer version of Pravelo-Board (Version 9).\nYour version of Pravelo-Board is not able to open this file."},
     {"old.pvb", LoadFailure::Version, "\"old.pvb\" was saved in the older file format version 4, which this version cannot read yet."},
     {"damaged.pvb6", LoadFailure::Damaged, "The file \"damaged.pvb6\" could not be read.\nThe file is damaged: the count exceeds the rest of the file (object count) at byte 538."},
@@ -131,6 +132,27 @@ TEST_F(LoadLayoutFile, ReportsWhyAFileCannotBeRead) {
     EXPECT_EQ(loaded.failure, c.failure) << c.name;
     EXPECT_EQ(loaded.message, c.message);
     EXPECT_TRUE(loaded.contents.boards.empty());
+  }
+}
+
+TEST_F(LoadLayoutFile, RefusesDevicesAndPipesWithoutReadingOrWaiting) {
+  ASSERT_EQ(::mkfifo(folder.file("pipe.pvb6").c_str(), 0600), 0);
+  struct Case {
+    std::string path;
+    Language language;
+    const char* message;
+  };
+  // clang-format off
+  const Case cases[] = {
+    {"/dev/zero", Language::English, "\"zero\" is not an ordinary file but a folder, a device or a pipe."},
+    {folder.file("pipe.pvb6"), Language::German, "\"pipe.pvb6\" ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe."},
+    {folder.file("pipe.pvb6"), Language::French, "\"pipe.pvb6\" n'est pas un fichier ordinaire mais un dossier, un périphérique ou un tube."},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    const LoadedLayout loaded = loadLayoutFile(c.path, c.language);
+    EXPECT_EQ(loaded.failure, LoadFailure::NotAFile) << c.path;
+    EXPECT_EQ(loaded.message, c.message);
   }
 }
 

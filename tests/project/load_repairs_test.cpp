@@ -196,6 +196,34 @@ TEST(LoadRepairs, BrokenHeaderValuesTakeTheNewBoardValues) {
   EXPECT_EQ(h.width, 5000);
 }
 
+TEST(LoadRepairs, GridAndZoomOutsideTheirRangesAreTakenToTheNearestLimit) {
+  struct Case {
+    double stored, loaded;
+  };
+  // clang-format off
+  const Case zooms[] = {
+    {1e300, 2.0}, {2.0000001, 2.0}, {2.0, 2.0}, {0.0012345, 0.0012345},
+    {0.0001, 0.0001}, {0.0000999, 0.0001}, {1e-300, 0.0001},
+  };
+  const Case grids[] = {  // units: the grid dialog allows 0.001 mm to 10 mm
+    {1e300, 100000}, {100000.5, 100000}, {100000, 100000}, {12700, 12700},
+    {10, 10}, {9.99, 10}, {1e-300, 10},
+  };
+  // clang-format on
+  for (const Case& c : zooms) {
+    BoardHeader header = newBoardHeader(5000, 6000);
+    header.zoom = c.stored;
+    EXPECT_EQ(reloadedFile(fileOf(textWithStroke("x", {}, 1), header))->header.zoom, c.loaded)
+        << "zoom " << c.stored;
+  }
+  for (const Case& c : grids) {
+    BoardHeader header = newBoardHeader(5000, 6000);
+    header.grid = c.stored;
+    EXPECT_EQ(reloadedFile(fileOf(textWithStroke("x", {}, 1), header))->header.grid, c.loaded)
+        << "grid " << c.stored;
+  }
+}
+
 TEST(LoadRepairs, InnerLayersAreVisibleExactlyWhenTheBoardUsesThem) {
   BoardHeader header = newBoardHeader(5000, 6000);
   header.multilayer = 1;
