@@ -225,12 +225,19 @@ void drawCircleConstruction(FrameContext& f, const TObjekt& circle) {
   f.canvas.strokePolyline({start, c, stop}, 1, LineCap::Butt, paint);
 }
 
+// Selecting an object does not show it where it would be hidden unselected (a hidden layer, a
+// cut-out off its active layer or with the plane off).
+bool drawnSelected(const FrameContext& f, const TObjekt& o) {
+  return o.selected && o.drawable && !isHiddenLabel(o) &&
+         objectVisible(o, f.header, f.options.showAllLayers);
+}
+
 // Step 9: the selection on top, in list order.
 void drawSelection(FrameContext& f) {
   const auto& objects = f.board.objects;
   for (std::size_t i = 0; i < objects.size(); ++i) {
     const TObjekt& o = *objects[i];
-    if (!o.selected || !o.drawable || isHiddenLabel(o) || !f.inView(i)) continue;
+    if (!drawnSelected(f, o) || !f.inView(i)) continue;
     f.painter.draw(o, f.objectPaint(o));
     if (o.kind == kCircle && o.groups.empty() && o.componentId == 0) {
       drawCircleConstruction(f, o);
@@ -316,7 +323,7 @@ void drawNodeHandles(FrameContext& f) {
     if (selected) return;  // more than one
     selected = o.get();
   }
-  if (!selected) return;
+  if (!selected || !drawnSelected(f, *selected)) return;
   const TObjekt& o = *selected;
   if (o.kind == kTrack || o.kind == kZone) {
     const double radius = std::max(3.0, f.px(o.width / 2.1));

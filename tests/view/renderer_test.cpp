@@ -193,6 +193,20 @@ TEST_F(RendererTest, HiddenLayersAndLabelsAreNotDrawn) {
   EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerS2)) << "the active layer is always shown";
 }
 
+TEST_F(RendererTest, SelectedObjectsOnHiddenLayersAreNotDrawn) {
+  // A cut-out shows only on its active layer with the plane on; here the plane is off.
+  TObjekt& cut = track(kLayerC2, {10000, -70000}, {90000, -70000}, 10000);
+  cut.cutout = 1;
+  cut.selected = 1;
+  EXPECT_EQ(at(50500, -70500), kBlackBg);
+  EXPECT_EQ(at(10500, -70500), kBlackBg) << "no node handle either";
+  TObjekt& silk = track(kLayerS2, {10000, -30000}, {90000, -30000}, 10000);
+  silk.selected = 1;
+  board.header.layerVisible[kLayerS2 - 1] = 0;
+  redraw();
+  EXPECT_EQ(at(50500, -30500), kBlackBg);
+}
+
 TEST_F(RendererTest, DraggedObjectsAreTranslucentOverTheSavedPicture) {
   frame = renderBoard(board, view, scheme, options, 100, 100);
   TObjekt moved = newObject();
