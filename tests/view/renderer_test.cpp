@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "copper/object_outline.h"
+#include "copper/polygon_predicates.h"
 #include "document/boards.h"
 
 namespace pravelo {
@@ -149,6 +151,57 @@ TEST_F(RendererTest, AHatchedZoneLeavesGapsBetweenItsLines) {
   add(std::move(z));
   EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerC2)) << "on a hatch line";
   EXPECT_EQ(at(45500, -45500), kBlackBg) << "between the lines";
+}
+
+// A filled arc shows exactly its copper: the disc segment cut off by the chord and the bar
+// along the chord, which for a narrow ring leaves the area near the centre free.
+TEST_F(RendererTest, AFilledArcShowsItsCopperOutline) {
+  // Each probe lies where the pie slice and the segment differ.
+  struct Case {
+    std::int32_t start;
+    std::int32_t stop;
+    FPoint probe;
+    bool copper;
+  };
+  const Case cases[] = {{0, 90000, {60500, -40500}, false},
+                        {30000, 150000, {50500, -39500}, false},
+                        {300000, 60000, {60500, -49500}, false},
+                        {0, 270000, {60500, -60500}, true}};
+  int copperPixels = 0;
+  int freePixels = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.start);
+    board.objects.clear();
+    TObjekt arc = newObject();
+    initCircle(arc, {50000, -50000}, 40000, kLayerC2, 36000);
+    arc.optA = 1;
+    arc.paramA = c.start;
+    arc.width = c.stop;
+    const TPolygon32 copper = objectOutline(arc, {}, 1);
+    add(std::move(arc));
+    redraw();
+    EXPECT_EQ(at(c.probe.x, c.probe.y), c.copper ? scheme.layer(kLayerC2) : kBlackBg);
+    // Pixels whose centre and four neighbours agree with the copper outline show copper or
+    // background exactly.
+    for (int row = 0; row < 100; ++row) {
+      for (int col = 0; col < 100; ++col) {
+        const double x = col * 1000 + 500;
+        const double y = -(row * 1000 + 500);
+        auto inside = [&](double dx, double dy) {
+          return pointInPolygon(copper, toFixedPoint(x + dx, y + dy, 1));
+        };
+        const bool centre = inside(0, 0);
+        if (centre != inside(1000, 0) || centre != inside(-1000, 0) || centre != inside(0, 1000) ||
+            centre != inside(0, -1000)) {
+          continue;
+        }
+        (centre ? copperPixels : freePixels)++;
+        ASSERT_EQ(at(x, y), centre ? scheme.layer(kLayerC2) : kBlackBg) << col << "," << row;
+      }
+    }
+  }
+  EXPECT_GT(copperPixels, 1000);
+  EXPECT_GT(freePixels, 1000);
 }
 
 TEST_F(RendererTest, TransparentModeAddsOverlappingLayers) {
