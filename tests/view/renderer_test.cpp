@@ -215,6 +215,32 @@ TEST_F(RendererTest, TransparentModeAddsOverlappingLayers) {
   EXPECT_EQ(at(20500, -50500), c1);
 }
 
+// Two crossing strokes of one layer, or a zone's rim over its own fill, must not brighten
+// (darken) where they overlap: only different layers mix.
+TEST_F(RendererTest, TransparentModeMixesLayersButNotAnObjectWithItself) {
+  options.transparent = true;
+  for (const Rgb background : {Rgb{0, 0, 0}, Rgb{255, 255, 255}}) {
+    SCOPED_TRACE(int(background.r));
+    scheme.colours[kSlotBackground] = background;
+    board.objects.clear();
+    track(kLayerC1, {10000, -50000}, {90000, -50000}, 20000);
+    track(kLayerC1, {50000, -10000}, {50000, -90000}, 20000);
+    TObjekt z = newObject();
+    initZone(z, 4000, kLayerC2);
+    for (FPoint p : {FPoint{5000, -5000}, FPoint{30000, -5000}, FPoint{30000, -30000}}) {
+      addPoint(z, p);
+    }
+    add(std::move(z));
+    redraw();
+    const Rgb c1 = at(20500, -50500);
+    EXPECT_EQ(at(50500, -50500), c1) << "crossing of two tracks on one layer";
+    EXPECT_EQ(at(25500, -20500), at(29500, -5500)) << "zone fill under its rim";
+    track(kLayerC2, {10000, -50000}, {90000, -50000}, 20000);
+    redraw();
+    EXPECT_NE(at(20500, -50500), c1) << "a track on another layer mixes with it";
+  }
+}
+
 TEST_F(RendererTest, ATrackFarOffScreenAtTheHighestZoomIsStillDrawn) {
   view.zoom = 2.0;
   view.scrollX = 100000;  // world x 50000 at column 0
