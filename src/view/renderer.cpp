@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "geometry/arc.h"
 #include "geometry/bounding_box.h"
