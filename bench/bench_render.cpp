@@ -39,6 +39,22 @@ void BM_RenderZoomedIn(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderZoomedIn)->Unit(benchmark::kMillisecond);
 
+// The transparent display, whole board (0) and zoomed in (1).
+void BM_RenderTransparent(benchmark::State& state) {
+  const Board board = syntheticBoard(10000);
+  const ColourScheme scheme = standardScheme();
+  const ViewTransform view =
+      state.range(0) ? ViewTransform{kWidth / 3000000.0 * 4.5, 1500, 900} : fitView();
+  RenderOptions options;
+  options.transparent = true;
+  Frame frame(kWidth, kHeight);
+  for (auto _ : state) {
+    renderBoard(board, view, scheme, options, frame);
+    benchmark::DoNotOptimize(frame.pixels.data());
+  }
+}
+BENCHMARK(BM_RenderTransparent)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // One frame of dragging 200 objects over the saved picture.
 void BM_DragPreview(benchmark::State& state) {
   const Board board = syntheticBoard(10000);

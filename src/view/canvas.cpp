@@ -79,6 +79,35 @@ void addArcVertices(agg::path_storage& path, DPoint c, double radius, double sta
   }
 }
 
+double signedArea(const std::vector<DPoint>& polygon) {
+  double a = 0;
+  for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+    a += polygon[j].x * polygon[i].y - polygon[i].x * polygon[j].y;
+  }
+  return a;
+}
+
+// The vertices of a closed shape produced by an AGG vertex source (such as a stroke).
+template <typename Source>
+std::vector<DPoint> verticesOf(Source& source) {
+  std::vector<DPoint> vertices;
+  double x, y;
+  source.rewind(0);
+  for (unsigned cmd; !agg::is_stop(cmd = source.vertex(&x, &y));) {
+    if (agg::is_vertex(cmd)) vertices.push_back({x, y});
+  }
+  return vertices;
+}
+
+// Appends a closed polygon turning the same way as the rest of the path, so that the non-zero
+// rule fills the union of both and a seam or overlap is rasterised once.
+void addPolygon(agg::path_storage& path, std::vector<DPoint> polygon, bool positive) {
+  if ((signedArea(polygon) >= 0) != positive) std::reverse(polygon.begin(), polygon.end());
+  path.move_to(polygon[0].x, polygon[0].y);
+  for (std::size_t i = 1; i < polygon.size(); ++i) path.line_to(polygon[i].x, polygon[i].y);
+  path.close_polygon();
+}
+
 agg::line_cap_e aggCap(LineCap cap) {
   switch (cap) {
     case LineCap::Round:
@@ -220,20 +249,7 @@ void Canvas::strokePolyline(const std::vector<DPoint>& points, double width, Lin
   stroke.line_cap(agg::butt_cap);
   stroke.line_join(agg::round_join);
 
-  std::vector<DPoint> outline;
-  double x, y;
-  stroke.rewind(0);
-  for (unsigned cmd; !agg::is_stop(cmd = stroke.vertex(&x, &y));) {
-    if (agg::is_vertex(cmd)) outline.push_back({x, y});
-  }
-  auto signedArea = [](const std::vector<DPoint>& poly) {
-    double a = 0;
-    for (std::size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
-      a += poly[j].x * poly[i].y - poly[i].x * poly[j].y;
-    }
-    return a;
-  };
-  const bool strokePositive = signedArea(outline) >= 0;
+  const bool strokePositive = signedArea(verticesOf(stroke)) >= 0;
 
   agg::path_storage path;
   path.concat_path(stroke);
@@ -246,10 +262,7 @@ void Canvas::strokePolyline(const std::vector<DPoint>& points, double width, Lin
       const double a = outward - kPi / 2 + kPi * i / steps;
       cap.push_back({end.x + r * std::cos(a), end.y + r * std::sin(a)});
     }
-    if ((signedArea(cap) >= 0) != strokePositive) std::reverse(cap.begin(), cap.end());
-    path.move_to(cap[0].x, cap[0].y);
-    for (std::size_t i = 1; i < cap.size(); ++i) path.line_to(cap[i].x, cap[i].y);
-    path.close_polygon();
+    addPolygon(path, std::move(cap), strokePositive);
   };
   if (startCap == LineCap::Round) addHalfDisc(points[0], points[1]);
   if (endCap == LineCap::Round) addHalfDisc(points.back(), points[points.size() - 2]);
@@ -281,12 +294,24 @@ void Canvas::strokeArc(DPoint centre, double radius, double startDeg, double swe
   impl_->stroke(path, width, cap, paint, antiAliased_);
 }
 
-void Canvas::fillPie(DPoint centre, double radius, double startDeg, double sweepDeg,
-                     const Paint& paint) {
+void Canvas::fillChordSegment(DPoint centre, double radius, double startDeg, double sweepDeg,
+                              DPoint barFrom, DPoint barTo, double barWidth, const Paint& paint) {
+  agg::path_storage segment;
+  addArcVertices(segment, centre, radius, startDeg, sweepDeg, true);
+  segment.close_polygon();
+  const bool positive = signedArea(verticesOf(segment)) >= 0;
+
+  agg::path_storage line;
+  line.move_to(barFrom.x, barFrom.y);
+  line.line_to(barTo.x + (barFrom == barTo ? 1e-6 : 0), barTo.y);
+  agg::conv_stroke<agg::path_storage> bar(line);
+  bar.width(std::max(1.0, barWidth));
+  bar.line_cap(agg::round_cap);
+  bar.approximation_scale(1.0);
+
   agg::path_storage path;
-  path.move_to(centre.x, centre.y);
-  addArcVertices(path, centre, radius, startDeg, sweepDeg, false);
-  path.close_polygon();
+  path.concat_path(segment);
+  addPolygon(path, verticesOf(bar), positive);
   impl_->fill(path, paint, antiAliased_);
 }
 

@@ -58,7 +58,10 @@ class Canvas {
   // An arc on `radius` from `startDeg` anticlockwise (on screen, y up) by `sweepDeg`.
   void strokeArc(DPoint centre, double radius, double startDeg, double sweepDeg, double width,
                  LineCap cap, const Paint& paint);
-  void fillPie(DPoint centre, double radius, double startDeg, double sweepDeg, const Paint& paint);
+  // The part of a disc cut off by the chord of the arc from `startDeg` by `sweepDeg`, united with
+  // a bar with round ends from `barFrom` to `barTo`: the copper of a filled arc.
+  void fillChordSegment(DPoint centre, double radius, double startDeg, double sweepDeg,
+                        DPoint barFrom, DPoint barTo, double barWidth, const Paint& paint);
 
  private:
   struct Impl;

@@ -143,17 +143,22 @@ void ObjectPainter::drawCircle(const TObjekt& circle, const Paint& paint, int en
   const MilliDeg stop = circleStopAngle(circle);
   const bool full = isFullCircle(start, stop);
   const double sweep = toDegrees(arcSpan(start, stop));
+  const double width = toPixels(ringWidth(outer, inner) + 2.0 * enlargement);
   if (circle.optA) {
     const double radius = toPixels(outer + enlargement);
     if (full) {
       canvas_.disc(centre, radius, paint);
-    } else {
-      canvas_.fillPie(centre, radius, toDegrees(start), sweep, paint);
+      return;
     }
+    // The copper of a filled arc (what every copper algorithm sees) is the segment up to the
+    // chord and a bar of the ring width along it, not a pie slice reaching the centre.
+    const double middle = centreLineRadius(outer, inner);
+    canvas_.fillChordSegment(centre, radius, toDegrees(start), sweep,
+                             toScreen(pointOnArc(circle.pos, middle, stop)),
+                             toScreen(pointOnArc(circle.pos, middle, start)), width, paint);
     return;
   }
   const double middle = toPixels(centreLineRadius(outer, inner));
-  const double width = toPixels(ringWidth(outer, inner) + 2.0 * enlargement);
   if (full) {
     canvas_.circleOutline(centre, middle, width, paint);
   } else {

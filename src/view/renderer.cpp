@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "geometry/arc.h"
 #include "geometry/bounding_box.h"
@@ -12,6 +13,7 @@
 #include "view/canvas.h"
 #include "view/grid_lines.h"
 #include "view/ground_plane_painter.h"
+#include "view/layer_buffer.h"
 #include "view/layer_order.h"
 #include "view/object_painter.h"
 
@@ -31,11 +33,15 @@ struct FrameContext {
   const ColourScheme& scheme;
   const RenderOptions& options;
   Canvas& canvas;
-  ObjectPainter painter;
   Rgb background;
   Rgb invertedBackground;
   Rgb highlight;
+  // How objects meet what lies below: Add or Subtract in the transparent display, where each
+  // layer is first drawn into `layerBuffer` and then blended as a whole.
   Blend objectBlend;
+  std::unique_ptr<LayerBuffer> layerBuffer;
+  bool layerPending = false;
+  ObjectPainter painter;  // into `layerBuffer` while there is one, else into the frame
   SpokeLayer spokes;
   WorldRect visibleWorld;
   // Per-frame clip cache, by object index: 0 not yet tested, 1 inside, 2 outside.
@@ -49,13 +55,16 @@ struct FrameContext {
         scheme(s),
         options(o),
         canvas(c),
-        painter(c, v),
         background(s.background()),
         invertedBackground(inverted(s.background())),
         highlight(highlightColour(s.background())),
         objectBlend(!o.transparent           ? Blend::Normal
                     : isDark(s.background()) ? Blend::Add
                                              : Blend::Subtract),
+        layerBuffer(o.transparent ? std::make_unique<LayerBuffer>(c.frame().width, c.frame().height,
+                                                                  c.antiAliased(), objectBlend)
+                                  : nullptr),
+        painter(layerBuffer ? layerBuffer->canvas() : c, v),
         spokes(spokeLayerOf(b.header)),
         visibleWorld(visibleWorldRect(v, {c.frame().width, c.frame().height})),
         clipState(b.objects.size(), 0) {}
@@ -87,8 +96,40 @@ struct FrameContext {
     return scheme.layer(o.layer);
   }
 
-  Paint objectPaint(const TObjekt& o) const { return {colourOf(o), objectBlend}; }
+  Paint paintOf(Rgb colour) const {
+    return layerBuffer ? layerBuffer->paint(colour) : Paint{colour};
+  }
+
+  void draw(const TObjekt& o) {
+    painter.draw(o, paintOf(colourOf(o)));
+    layerPending = true;
+  }
+
+  // Blends the objects drawn since the last call into the frame as one layer.
+  void endLayer() {
+    if (layerBuffer && layerPending) layerBuffer->mergeInto(canvas.frame());
+    layerPending = false;
+  }
 };
+
+// Draws the objects that `drawn` picks by their index. The order of the transparent display's
+// blends does not matter, so there they are taken layer by layer; else in list order.
+template <typename Pick>
+void drawEachLayer(FrameContext& f, Pick drawn) {
+  const auto& objects = f.board.objects;
+  if (!f.layerBuffer) {
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+      if (drawn(i)) f.draw(*objects[i]);
+    }
+    return;
+  }
+  for (int layer = kLayerC1; layer <= kLayerO; ++layer) {
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+      if (objects[i]->layer == layer && drawn(i)) f.draw(*objects[i]);
+    }
+    f.endLayer();
+  }
+}
 
 bool drawnInLayerPass(const TObjekt& o) {
   return o.drawable && !o.selected && !o.cutout && !isHiddenLabel(o);
@@ -167,14 +208,13 @@ void drawGrid(FrameContext& f) {
 }
 
 void drawObject(FrameContext& f, const TObjekt& o) {
-  const Paint paint = f.objectPaint(o);
-  f.painter.draw(o, paint);
+  f.draw(o);
   // Autorouted tracks show a thin centre line in the autoroute tool.
   if (o.kind == kTrack && o.autorouted && f.options.autorouteTool && f.px(o.width) > 2) {
     TObjekt centre = o;
     centre.width = std::max(1, o.width / 4);
     centre.variant = 0;
-    f.painter.drawTrack(centre, {f.scheme.colours[kSlotRubberBand], f.objectBlend});
+    f.painter.drawTrack(centre, f.paintOf(f.scheme.colours[kSlotRubberBand]));
   }
 }
 
@@ -195,6 +235,7 @@ void drawLayerPasses(FrameContext& f) {
       }
       if (visible(i)) drawObject(f, o);
     }
+    f.endLayer();
   };
   for (int layer : order) {
     if (isCopperLayer(layer)) pass(layer);
@@ -203,10 +244,10 @@ void drawLayerPasses(FrameContext& f) {
     const TObjekt& o = *objects[i];
     if (isVia(o) && !f.maskOpeningStandsOut(o) && visible(i)) drawObject(f, o);
   }
-  for (std::size_t i = 0; i < objects.size(); ++i) {
-    const TObjekt& o = *objects[i];
-    if (isMaskOnlyZone(o) && !f.options.solderMaskMode && visible(i)) drawObject(f, o);
-  }
+  f.endLayer();
+  drawEachLayer(f, [&](std::size_t i) {
+    return isMaskOnlyZone(*objects[i]) && !f.options.solderMaskMode && visible(i);
+  });
   for (int layer : order) {
     if (!isCopperLayer(layer)) pass(layer);
   }
@@ -225,14 +266,21 @@ void drawCircleConstruction(FrameContext& f, const TObjekt& circle) {
   f.canvas.strokePolyline({start, c, stop}, 1, LineCap::Butt, paint);
 }
 
-// Step 9: the selection on top, in list order.
+// Selecting an object does not show it where it would be hidden unselected (a hidden layer, a
+// cut-out off its active layer or with the plane off).
+bool drawnSelected(const FrameContext& f, const TObjekt& o) {
+  return o.selected && o.drawable && !isHiddenLabel(o) &&
+         objectVisible(o, f.header, f.options.showAllLayers);
+}
+
+// Step 9: the selection on top, in list order, then the construction of selected circles.
 void drawSelection(FrameContext& f) {
   const auto& objects = f.board.objects;
+  auto drawn = [&](std::size_t i) { return drawnSelected(f, *objects[i]) && f.inView(i); };
+  drawEachLayer(f, drawn);
   for (std::size_t i = 0; i < objects.size(); ++i) {
     const TObjekt& o = *objects[i];
-    if (!o.selected || !o.drawable || isHiddenLabel(o) || !f.inView(i)) continue;
-    f.painter.draw(o, f.objectPaint(o));
-    if (o.kind == kCircle && o.groups.empty() && o.componentId == 0) {
+    if (o.kind == kCircle && o.groups.empty() && o.componentId == 0 && drawn(i)) {
       drawCircleConstruction(f, o);
     }
   }
@@ -242,13 +290,11 @@ void drawSelection(FrameContext& f) {
 void drawMaskOpenings(FrameContext& f) {
   if (!f.options.solderMaskMode) return;
   const auto& objects = f.board.objects;
-  for (std::size_t i = 0; i < objects.size(); ++i) {
+  drawEachLayer(f, [&](std::size_t i) {
     const TObjekt& o = *objects[i];
-    if (!o.drawable || o.selected || !f.maskOpeningStandsOut(o)) continue;
-    if (objectVisible(o, f.header, f.options.showAllLayers) && f.inView(i)) {
-      f.painter.draw(o, f.objectPaint(o));
-    }
-  }
+    return o.drawable && !o.selected && f.maskOpeningStandsOut(o) &&
+           objectVisible(o, f.header, f.options.showAllLayers) && f.inView(i);
+  });
 }
 
 Rgb holeColour(const RenderOptions& options, Rgb background) {
@@ -316,7 +362,7 @@ void drawNodeHandles(FrameContext& f) {
     if (selected) return;  // more than one
     selected = o.get();
   }
-  if (!selected) return;
+  if (!selected || !drawnSelected(f, *selected)) return;
   const TObjekt& o = *selected;
   if (o.kind == kTrack || o.kind == kZone) {
     const double radius = std::max(3.0, f.px(o.width / 2.1));

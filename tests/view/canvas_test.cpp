@@ -79,5 +79,18 @@ TEST(Canvas, ArcsRunAnticlockwiseFromTheirStartAngle) {
   EXPECT_EQ(frame.at(30, 30), kBlack);  // 315 degrees
 }
 
+TEST(Canvas, AChordSegmentAndItsBarArePaintedOnceWhereTheyOverlap) {
+  Frame frame(40, 40);
+  Canvas canvas(frame, true);
+  canvas.clear(kBlack);
+  // Quarter from (35, 20) to (20, 5); the bar runs parallel to the chord and overlaps the
+  // segment beyond it.
+  canvas.fillChordSegment({20, 20}, 15, 0, 90, {33, 20}, {20, 7}, 8, {kWhite, Blend::Normal, 128});
+  const Rgb barOnly = frame.at(24, 12);
+  EXPECT_EQ(barOnly, (Rgb{128, 128, 128}));
+  EXPECT_EQ(frame.at(28, 11), barOnly) << "bar over the segment";
+  EXPECT_EQ(frame.at(21, 19), kBlack) << "near the centre";
+}
+
 }  // namespace
 }  // namespace pravelo

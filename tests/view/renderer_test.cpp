@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "copper/object_outline.h"
+#include "copper/polygon_predicates.h"
 #include "project/boards.h"
 
 namespace pravelo {
@@ -151,6 +153,57 @@ TEST_F(RendererTest, AHatchedZoneLeavesGapsBetweenItsLines) {
   EXPECT_EQ(at(45500, -45500), kBlackBg) << "between the lines";
 }
 
+// A filled arc shows exactly its copper: the disc segment cut off by the chord and the bar
+// along the chord, which for a narrow ring leaves the area near the centre free.
+TEST_F(RendererTest, AFilledArcShowsItsCopperOutline) {
+  // Each probe lies where the pie slice and the segment differ.
+  struct Case {
+    std::int32_t start;
+    std::int32_t stop;
+    FPoint probe;
+    bool copper;
+  };
+  const Case cases[] = {{0, 90000, {60500, -40500}, false},
+                        {30000, 150000, {50500, -39500}, false},
+                        {300000, 60000, {60500, -49500}, false},
+                        {0, 270000, {60500, -60500}, true}};
+  int copperPixels = 0;
+  int freePixels = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.start);
+    board.objects.clear();
+    TObjekt arc = newObject();
+    initCircle(arc, {50000, -50000}, 40000, kLayerC2, 36000);
+    arc.optA = 1;
+    arc.paramA = c.start;
+    arc.width = c.stop;
+    const TPolygon32 copper = objectOutline(arc, {}, 1);
+    add(std::move(arc));
+    redraw();
+    EXPECT_EQ(at(c.probe.x, c.probe.y), c.copper ? scheme.layer(kLayerC2) : kBlackBg);
+    // Pixels whose centre and four neighbours agree with the copper outline show copper or
+    // background exactly.
+    for (int row = 0; row < 100; ++row) {
+      for (int col = 0; col < 100; ++col) {
+        const double x = col * 1000 + 500;
+        const double y = -(row * 1000 + 500);
+        auto inside = [&](double dx, double dy) {
+          return pointInPolygon(copper, toFixedPoint(x + dx, y + dy, 1));
+        };
+        const bool centre = inside(0, 0);
+        if (centre != inside(1000, 0) || centre != inside(-1000, 0) || centre != inside(0, 1000) ||
+            centre != inside(0, -1000)) {
+          continue;
+        }
+        (centre ? copperPixels : freePixels)++;
+        ASSERT_EQ(at(x, y), centre ? scheme.layer(kLayerC2) : kBlackBg) << col << "," << row;
+      }
+    }
+  }
+  EXPECT_GT(copperPixels, 1000);
+  EXPECT_GT(freePixels, 1000);
+}
+
 TEST_F(RendererTest, TransparentModeAddsOverlappingLayers) {
   options.transparent = true;
   track(kLayerC1, {10000, -50000}, {90000, -50000}, 20000);
@@ -160,6 +213,32 @@ TEST_F(RendererTest, TransparentModeAddsOverlappingLayers) {
   auto add = [](std::uint8_t a, std::uint8_t b) { return std::uint8_t(std::min(255, a + b)); };
   EXPECT_EQ(at(50500, -50500), (Rgb{add(c1.r, c2.r), add(c1.g, c2.g), add(c1.b, c2.b)}));
   EXPECT_EQ(at(20500, -50500), c1);
+}
+
+// Two crossing strokes of one layer, or a zone's rim over its own fill, must not brighten
+// (darken) where they overlap: only different layers mix.
+TEST_F(RendererTest, TransparentModeMixesLayersButNotAnObjectWithItself) {
+  options.transparent = true;
+  for (const Rgb background : {Rgb{0, 0, 0}, Rgb{255, 255, 255}}) {
+    SCOPED_TRACE(int(background.r));
+    scheme.colours[kSlotBackground] = background;
+    board.objects.clear();
+    track(kLayerC1, {10000, -50000}, {90000, -50000}, 20000);
+    track(kLayerC1, {50000, -10000}, {50000, -90000}, 20000);
+    TObjekt z = newObject();
+    initZone(z, 4000, kLayerC2);
+    for (FPoint p : {FPoint{5000, -5000}, FPoint{30000, -5000}, FPoint{30000, -30000}}) {
+      addPoint(z, p);
+    }
+    add(std::move(z));
+    redraw();
+    const Rgb c1 = at(20500, -50500);
+    EXPECT_EQ(at(50500, -50500), c1) << "crossing of two tracks on one layer";
+    EXPECT_EQ(at(25500, -20500), at(29500, -5500)) << "zone fill under its rim";
+    track(kLayerC2, {10000, -50000}, {90000, -50000}, 20000);
+    redraw();
+    EXPECT_NE(at(20500, -50500), c1) << "a track on another layer mixes with it";
+  }
 }
 
 TEST_F(RendererTest, ATrackFarOffScreenAtTheHighestZoomIsStillDrawn) {
@@ -191,6 +270,20 @@ TEST_F(RendererTest, HiddenLayersAndLabelsAreNotDrawn) {
   board.header.activeLayer = kLayerS2;
   redraw();
   EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerS2)) << "the active layer is always shown";
+}
+
+TEST_F(RendererTest, SelectedObjectsOnHiddenLayersAreNotDrawn) {
+  // A cut-out shows only on its active layer with the plane on; here the plane is off.
+  TObjekt& cut = track(kLayerC2, {10000, -70000}, {90000, -70000}, 10000);
+  cut.cutout = 1;
+  cut.selected = 1;
+  EXPECT_EQ(at(50500, -70500), kBlackBg);
+  EXPECT_EQ(at(10500, -70500), kBlackBg) << "no node handle either";
+  TObjekt& silk = track(kLayerS2, {10000, -30000}, {90000, -30000}, 10000);
+  silk.selected = 1;
+  board.header.layerVisible[kLayerS2 - 1] = 0;
+  redraw();
+  EXPECT_EQ(at(50500, -30500), kBlackBg);
 }
 
 TEST_F(RendererTest, DraggedObjectsAreTranslucentOverTheSavedPicture) {
