@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "base/units.h"
+#include "base/windows1252.h"
 #include "editing/selector_texts.h"
 #include "geometry/pad_geometry.h"
 #include "view/user_origin.h"
@@ -137,7 +138,7 @@ std::string valueCaption(const ValueKey& key, Criterion c, LengthUnit unit) {
     case kThickness:
       return thicknessName(a);
     case kString:
-      return text;
+      return windows1252ToUtf8(text);
     case kSmdSize:
       return formatLength(static_cast<double>(a), unit) + " x " +
              formatLength(static_cast<double>(b), unit);
@@ -154,8 +155,8 @@ FPoint elementPosition(const TObjekt& o) {
 }
 
 std::string elementCaption(const TObjekt& o, const BoardHeader& header, LengthUnit unit) {
-  if (!o.name.empty()) return o.name;
-  if (o.kind == kText) return o.text;
+  if (!o.name.empty()) return windows1252ToUtf8(o.name);
+  if (o.kind == kText) return windows1252ToUtf8(o.text);
   const CoordinateReadout at =
       coordinateReadout(toDPoint(elementPosition(o)), userOrigin(header), unit);
   return at.x + " / " + at.y;

@@ -37,6 +37,7 @@ struct SelectorValue {
 // The objects of the chosen type on the filtered layers, grouped by the value of the chosen
 // criterion in ascending order; lengths in `unit`, element positions from the user origin.
 // Hidden labels are left out: they cannot be selected. An index out of range counts as 0.
+// Captions are UTF-8.
 std::vector<SelectorValue> selectorTree(const Board& board, const SelectorSettings& choice,
                                         LengthUnit unit);
 

@@ -73,15 +73,15 @@ TEST_F(SelectorTest, LayerFilterAndElementCaptions) {
 }
 
 TEST_F(SelectorTest, TextsByStringAndThicknessHiddenLabelsLeftOut) {
-  for (const char* s : {"B", "A"}) {
+  for (const char* s : {"B", "A", "\xB5m"}) {  // texts are stored in Windows-1252
     TObjekt t = newObject();
     initText(t, {0, 0}, s, 0, 0, kLayerS1, 1, 2, 20000, 0);
     b.add(std::move(t));
   }
   b[b.add(b[6])].variant = kComponentValueText;
-  b[8].optA = 0;
+  b[9].optA = 0;
   EXPECT_EQ(valueCaptions(tree(kSelectTexts, 2, kSelectAllLayers)),
-            (std::vector<std::string>{"A", "B"}));
+            (std::vector<std::string>{"A", "B", "\u00B5m"}));
   EXPECT_EQ(valueCaptions(tree(kSelectTexts, 1, kSelectAllLayers)),
             (std::vector<std::string>{"Bold"}));
 }
