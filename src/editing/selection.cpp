@@ -1,6 +1,7 @@
 #include "editing/selection.h"
 
 #include <algorithm>
+#include <set>
 
 #include "copper/object_outline.h"
 #include "copper/polygon_predicates.h"
@@ -25,6 +26,28 @@ void addBounds(TRect& area, bool& any, const TObjekt& o) {
   const TRect b = objectBounds(o);
   area = any ? unite(area, b) : b;
   any = true;
+}
+
+// Selects the objects `starts` accepts together with their peers, in two passes over the list
+// instead of one pass per object, so that selecting a whole board does not grow with the square
+// of its size.
+template <class Accept>
+void selectWithPeers(Board& board, Accept starts) {
+  std::set<std::int16_t> components;
+  std::set<std::int32_t> groups;
+  for (const auto& o : board.objects) {
+    if (!starts(*o) || isHiddenLabel(*o)) continue;
+    setSelected(*o, true);
+    if (o->componentId != 0) components.insert(o->componentId);
+    if (!o->groups.empty()) groups.insert(o->groups.back());
+  }
+  if (components.empty() && groups.empty()) return;
+  for (const auto& o : board.objects) {
+    if (components.contains(o->componentId) ||
+        (!o->groups.empty() && groups.contains(o->groups.back()))) {
+      setSelected(*o, true);
+    }
+  }
 }
 
 bool intersects(const TRect& a, const TRect& b) {
@@ -53,24 +76,17 @@ void deselectAll(Board& board) {
 }
 
 void selectAll(Board& board) {
-  for (std::size_t i = 0; i < board.objects.size(); ++i) {
-    if (objectVisible(*board.objects[i], board.header)) {
-      selectObject(board, static_cast<int>(i), true);
-    }
-  }
+  selectWithPeers(board, [&](const TObjekt& o) { return objectVisible(o, board.header); });
 }
 
 void selectInRectangle(Board& board, DPoint corner1, DPoint corner2) {
   const TRect rect = rectFromCorners(corner1.x, corner1.y, corner2.x, corner2.y);
   const double mm = 1.0 / 10000;
-  for (std::size_t i = 0; i < board.objects.size(); ++i) {
-    const TObjekt& o = *board.objects[i];
-    if (!objectVisible(o, board.header) || !intersects(objectBounds(o), rect)) continue;
-    if (rectIntersectsPolygon(rect.left * mm, rect.top * mm, rect.right * mm, rect.bottom * mm,
-                              objectOutline(o, {}, 1))) {
-      selectObject(board, static_cast<int>(i), true);
-    }
-  }
+  selectWithPeers(board, [&](const TObjekt& o) {
+    return objectVisible(o, board.header) && intersects(objectBounds(o), rect) &&
+           rectIntersectsPolygon(rect.left * mm, rect.top * mm, rect.right * mm, rect.bottom * mm,
+                                 objectOutline(o, {}, 1));
+  });
 }
 
 void selectOnly(Board& board, const std::vector<int>& indices) {

@@ -84,6 +84,14 @@ TEST_F(SelectionTest, ReturnsTheBoundsOfWhatItSet) {
   EXPECT_EQ(area.bottom, 5500);
 }
 
+TEST_F(SelectionTest, RectangleSelectsThePeersOfWhatItCatches) {
+  selectInRectangle(b.board, {-6000, -56000}, {6000, -44000});
+  EXPECT_EQ(selectedIndices(b.board), (std::vector<int>{3, 4, 6}));
+  deselectAll(b.board);
+  selectInRectangle(b.board, {9000, 2000}, {11000, 3000});  // across object 1 only
+  EXPECT_EQ(selectedIndices(b.board), (std::vector<int>{0, 1}));
+}
+
 TEST_F(SelectionTest, SelectAllTakesOnlyVisibleLayers) {
   b[7].layer = kLayerS2;
   b.board.header.layerVisible[kLayerS2 - 1] = 0;
