@@ -50,11 +50,10 @@ bool belongsToLayer(const TObjekt& o, int layer, bool multilayer) {
 // Node editing is possible with exactly one visible track, zone or circle selected.
 const TObjekt* nodeEditedObject(const Board& board) {
   if (selectedCount(board) != 1) return nullptr;
-  for (const auto& o : board.objects) {
-    if (o->selected)
-      return hasNodeHandles(*o) && objectVisible(*o, board.header) ? o.get() : nullptr;
-  }
-  return nullptr;
+  const auto selected = std::find_if(board.objects.begin(), board.objects.end(),
+                                     [](const auto& o) { return o->selected != 0; });
+  const TObjekt& o = **selected;
+  return hasNodeHandles(o) && objectVisible(o, board.header) ? &o : nullptr;
 }
 
 int pickSelected(const Board& board, IPoint p, double zoom, std::int32_t tolerance) {
