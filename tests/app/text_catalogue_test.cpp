@@ -10,6 +10,7 @@
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
 #include "document/document_texts.h"
+#include "editing/selector_texts.h"
 #include "ui/command_catalogue.h"
 #include "ui/ui_texts.h"
 #include "ui/view_ui_texts.h"
@@ -32,6 +33,7 @@ const std::vector<Entry> kCatalogue = {
     PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_SELECTOR_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
