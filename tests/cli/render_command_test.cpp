@@ -141,6 +141,7 @@ TEST(RenderPicture, IsTheRenderersFrame) {
     for (int x = 0; x < p.width; ++x) differing += p.at(x, y) != expected.at(x, y);
   }
   EXPECT_EQ(differing, 0);
+}
 
 TEST_F(RenderCommand, AFailedWriteSaysWhy) {
   const std::string missing = folder.file("no/board.png");
