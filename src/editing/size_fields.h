@@ -9,7 +9,7 @@
 namespace pravelo {
 
 // The six length fields of the size column, in the order they are shown.
-enum class SizeField : std::size_t {
+enum class SizeField {
   Breite,          // track width, also of new zone outlines and circle rings
   Aussen,          // pad diameter
   Innen,           // drill diameter
