@@ -35,7 +35,7 @@ TEST(AppFolders, FindingTheFoldersCreatesTheSettingsFolder) {
   EXPECT_EQ(folders.settings, config / "Pravel60");
   EXPECT_TRUE(fs::is_directory(folders.settings));
   EXPECT_EQ(folders.documents, "/home/u/Documents");
-  EXPECT_TRUE(fs::exists(folders.program / "app_tests")) << folders.program;
+  EXPECT_TRUE(fs::exists(folders.program / "settings_tests")) << folders.program;
   EXPECT_EQ(settingsFile(folders), config / "Pravel60" / "PRAVEL60.INI");
 }
 
