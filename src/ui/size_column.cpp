@@ -190,17 +190,17 @@ TPvbSpinEdit* SizeColumn::addField(SizeField f, const char* name, const Text& hi
   edit->setMax(static_cast<float>(limits.maxMm));
   edit->setMitEinheit(true);
   // Leaving a field commits it even when nothing was typed; that must not press the value it
-  // kept over a mixed selection onto every selected object.
-  connect(edit, &TPvbSpinEdit::OnEditChange, this, [this, f, edit] {
-    const int units = static_cast<int>(mmToUnits(edit->value()));
-    bool& edited = edited_[static_cast<std::size_t>(f)];
-    if (!edited && units == fields_[f]) return;
-    edited = false;
-    emit fieldChanged(f, units);
+  // kept over a mixed selection onto every selected object. So only changes within a typing or
+  // wheel gesture, which each begin with OnBackup, are reported.
+  bool& edited = edited_[static_cast<std::size_t>(f)];
+  connect(edit, &TPvbSpinEdit::OnEditChange, this, [this, f, edit, &edited] {
+    if (edited) emit fieldChanged(f, static_cast<int>(mmToUnits(edit->value())));
   });
+  connect(edit, &TPvbSpinEdit::OnEditExit, this, [&edited] { edited = false; });
+  connect(edit, &TPvbSpinEdit::OnRadMouseUp, this, [&edited] { edited = false; });
   // Only a field that shows the selection changes objects, so only then is an undo step due.
-  connect(edit, &TPvbSpinEdit::OnBackup, this, [this, f] {
-    edited_[static_cast<std::size_t>(f)] = true;
+  connect(edit, &TPvbSpinEdit::OnBackup, this, [this, f, &edited] {
+    edited = true;
     if (fields_.highlight[static_cast<std::size_t>(f)] != SizeHighlight::None) {
       emit backupRequested(f);
     }

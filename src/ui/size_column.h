@@ -68,7 +68,7 @@ class SizeColumn : public QWidget {
   LengthUnit unit_ = LengthUnit::Mm;
   SizeTool hoveredTool_ = SizeTool::None;
   std::array<TPvbSpinEdit*, kSizeFieldCount> fieldWidgets_{};
-  std::array<bool, kSizeFieldCount> edited_{};  // typed into or wheeled since the last change
+  std::array<bool, kSizeFieldCount> edited_{};  // within a typing or wheel gesture
   std::array<QToolButton*, 3> listButtons_{};
   std::array<QMenu*, 3> listMenus_{};
   QToolButton* shapeButton_ = nullptr;

@@ -130,7 +130,16 @@ TEST_F(SizeColumnTest, TypedValueIsReportedInUnitsAndAsksForUndoOnlyOverASelecti
 TEST_F(SizeColumnTest, LeavingAFieldWithoutTypingReportsNothing) {
   edit("SE_FreistanzOffset")->setFocus();
   edit("SE_FreistanzOffset")->clearFocus();
+  // In mil the shown 31.5 reads back as 8001 units, which is no reason to change anything.
+  column.setUnit(LengthUnit::Mil);
+  edit("SE_Breite")->setFocus();
+  edit("SE_Breite")->clearFocus();
   EXPECT_TRUE(changes.empty());
+  column.setUnit(LengthUnit::Mm);
+  // A click on the wheel steps up by 0.05 mm.
+  QTest::mouseClick(field("SE_Breite")->findChild<QWidget*>("PB_Rad"), Qt::LeftButton);
+  EXPECT_EQ(changes, (std::vector<std::pair<SizeField, int>>{{SizeField::Breite, 8500}}));
+  changes.clear();
   // Typing the value the field already shows still counts: it unifies a mixed selection.
   type("SE_FreistanzOffset", "0.4");
   EXPECT_EQ(changes, (std::vector<std::pair<SizeField, int>>{{SizeField::FreistanzOffset, 4000}}));
