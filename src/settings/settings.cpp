@@ -304,4 +304,10 @@ void writePrintSettings(SettingsStore& store, const PrintSettings& print) {
   writeKeys(store, "Drucken", kPrintKeys, print);
 }
 
+void writePadFavourites(SettingsStore& store, const FavouriteLists& lists) {
+  DeferredWrites oneFileWrite(store);
+  writeTextList(store, "LA_POPUP", "S", lists.padSizes);
+  writeTextList(store, "SMD_POPUP", "S", lists.smdPadSizes);
+}
+
 }  // namespace pravelo

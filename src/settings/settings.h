@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "settings/app_folders.h"
 #include "settings/settings_store.h"
-#include "base/text.h"
 
 namespace pravelo {
 
@@ -286,5 +286,7 @@ void writeImageExportSettings(SettingsStore& store, const OptionenSettings& opti
 void writeGerberExtensions(SettingsStore& store, const GerberSettings& gerber);
 void writePhotoViewSettings(SettingsStore& store, const PhotoViewSettings& photoView);
 void writePrintSettings(SettingsStore& store, const PrintSettings& print);
+// The pad and SMD pad lists ("LA_POPUP", "SMD_POPUP"), written whenever an entry is added.
+void writePadFavourites(SettingsStore& store, const FavouriteLists& lists);
 
 }  // namespace pravelo
