@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "settings/app_folders.h"
 #include "settings/settings_store.h"
-#include "base/text.h"
 
 namespace pravelo {
 
@@ -74,6 +74,9 @@ struct OptionenSettings {  // section "Optionen"
   std::string Hotkeys;
   friend bool operator==(const OptionenSettings&, const OptionenSettings&) = default;
 };
+
+// The most undo steps a board keeps: the stored "Undo" is one less.
+inline int undoDepth(const OptionenSettings& o) { return o.Undo + 1; }
 
 struct SizeSettings {  // section "Settings": sizes of new objects
   int Track = 8000;
