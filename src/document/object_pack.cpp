@@ -98,7 +98,7 @@ class Unpacker {
 
 }  // namespace
 
-std::string packObjects(const ObjectList& objects) {
+void packObjects(const ObjectList& objects, std::string& bytes) {
   std::unordered_map<const TObjekt*, std::int32_t> indexOf;
   indexOf.reserve(objects.size());
   for (std::size_t i = 0; i < objects.size(); ++i) {
@@ -109,7 +109,7 @@ std::string packObjects(const ObjectList& objects) {
     return it == indexOf.end() ? -1 : it->second;
   };
 
-  std::string bytes;
+  bytes.clear();
   ByteWriter out(bytes);
   out.put(static_cast<std::uint32_t>(objects.size()));
   for (const auto& o : objects) putObject(out, *o);
@@ -123,8 +123,6 @@ std::string packObjects(const ObjectList& objects) {
     out.put(index(o->routeEndA));
     out.put(index(o->routeEndB));
   }
-  bytes.shrink_to_fit();  // a history holds many of these
-  return bytes;
 }
 
 ObjectList unpackObjects(std::string_view bytes) {

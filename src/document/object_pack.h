@@ -12,7 +12,8 @@ namespace pravelo {
 // ends as positions in the list. Selection is not kept, nor is runtime-only state: unpacked
 // objects are unselected and drawable, and zones are closed, as after loading. Partners outside
 // the list are dropped. The bytes are for this run only (native layout, no checks on reading).
-std::string packObjects(const ObjectList& objects);
+// `bytes` is replaced; a buffer kept between calls saves growing a new one to megabytes.
+void packObjects(const ObjectList& objects, std::string& bytes);
 ObjectList unpackObjects(std::string_view bytes);
 
 }  // namespace pravelo

@@ -10,9 +10,13 @@ namespace {
 
 int suppressions = 0;
 
+// The objects of the board packed last; a step takes an exact copy.
+std::string packed;
+
 UndoSnapshot snapshotOf(const Board& board) {
+  packObjects(board.objects, packed);
   const BoardHeader& h = board.header;
-  return {packObjects(board.objects), h.originX, h.originY, h.width, h.height};
+  return {packed, h.originX, h.originY, h.width, h.height};
 }
 
 void restore(Board& board, const UndoSnapshot& step) {
@@ -26,8 +30,12 @@ void restore(Board& board, const UndoSnapshot& step) {
 
 bool matches(const Board& board, const UndoSnapshot& step) {
   const BoardHeader& h = board.header;
-  return h.originX == step.originX && h.originY == step.originY && h.width == step.width &&
-         h.height == step.height && packObjects(board.objects) == step.objects;
+  if (h.originX != step.originX || h.originY != step.originY || h.width != step.width ||
+      h.height != step.height) {
+    return false;
+  }
+  packObjects(board.objects, packed);
+  return packed == step.objects;
 }
 
 // Removes the oldest steps beyond `keep` and returns them.

@@ -11,6 +11,12 @@
 namespace pravelo {
 namespace {
 
+std::string packed(const ObjectList& objects) {
+  std::string bytes = "left from before";
+  packObjects(objects, bytes);
+  return bytes;
+}
+
 using testing::sampleBoard;
 
 Document documentOf(std::unique_ptr<Board> board) {
@@ -25,7 +31,7 @@ TEST(ObjectPack, UnpacksEveryStoredFieldWithConnectionsAndRouteEndsInTheNewList)
   Board& board = activeBoard(doc);
   const std::string before = writeLayout(doc);
 
-  ObjectList unpacked = unpackObjects(packObjects(board.objects));
+  ObjectList unpacked = unpackObjects(packed(board.objects));
   const ObjectList original = std::exchange(board.objects, std::move(unpacked));
   EXPECT_EQ(writeLayout(doc), before);
   for (const auto& o : board.objects) {
@@ -51,7 +57,7 @@ TEST(ObjectPack, KeepsWhatTheLayoutFileWouldCutOrDrop) {
   pushGroup(text.children[0], 7);
   list.push_back(std::make_unique<TObjekt>(std::move(text)));
 
-  const ObjectList unpacked = unpackObjects(packObjects(list));
+  const ObjectList unpacked = unpackObjects(packed(list));
   ASSERT_EQ(unpacked.size(), 1u);
   const TObjekt& copy = *unpacked[0];
   EXPECT_EQ(copy.text, list[0]->text);
@@ -73,11 +79,11 @@ TEST(ObjectPack, LeavesOutSelectionAndRuntimeState) {
   list.push_back(std::make_unique<TObjekt>(std::move(zone)));
   list.push_back(std::make_unique<TObjekt>(testing::textWithStroke("A", {0, 0}, kLayerS1)));
   list[1]->children[0].selected = 1;
-  const std::string packed = packObjects(list);
+  const std::string before = packed(list);
 
   deselectAll(list);
-  EXPECT_EQ(packObjects(list), packed);
-  const ObjectList unpacked = unpackObjects(packed);
+  EXPECT_EQ(packed(list), before);
+  const ObjectList unpacked = unpackObjects(before);
   EXPECT_EQ(unpacked[0]->selected, 0);
   EXPECT_EQ(unpacked[0]->drawable, 1);
   EXPECT_EQ(unpacked[0]->closed, 1);
