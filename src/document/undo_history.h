@@ -5,7 +5,7 @@
 namespace pravelo {
 
 // Undo and redo work on the active board's own stacks. `depth` is the most undo steps a board
-// keeps (1 to 51, the option "Undo" + 1).
+// keeps: undoDepth() of the options, 1 to 51.
 
 // Records the active board before a change: drops the oldest steps so that at most `depth`
 // remain, pushes the board's objects, origin and size, empties the redo stack and marks the
@@ -52,6 +52,8 @@ class UndoSuppression {
 // commitIfChanged() keeps it only when objects, origin or size differ from the recorded state,
 // and otherwise cancels it.
 // Under an UndoSuppression the step records nothing, and cancelling it changes nothing.
+// Nothing inside a step may record steps of its own: a step only takes back its own, the newest.
+// Inner operations that would record run under an UndoSuppression.
 class UndoStep {
  public:
   UndoStep(Document& doc, int depth);
