@@ -49,8 +49,8 @@ class UndoSuppression {
 // as before the step, so nothing is left of it. When the board did not change, its objects are
 // left alone, so pointers into the board and the selection stay valid.
 // commit() keeps the step even when nothing changed (an operation that always counts as one);
-// commitIfChanged() keeps it only when objects, origin or size differ from the recorded state,
-// and otherwise cancels it.
+// commitIfChanged() keeps it only when objects, origin or size differ from the recorded state
+// (the selection is no part of it), and otherwise cancels it.
 // Under an UndoSuppression the step records nothing, and cancelling it changes nothing.
 // Nothing inside a step may record steps of its own: a step only takes back its own, the newest.
 // Inner operations that would record run under an UndoSuppression.
