@@ -6,6 +6,7 @@
 
 #include "document/board_header.h"
 #include "document/object.h"
+#include "document/undo_snapshot.h"
 #include "document/zoom_history.h"
 
 namespace pravelo {
@@ -18,6 +19,8 @@ struct Board {
   std::string name;  // Windows-1252, without the blank of the tab caption
   BoardHeader header;
   ObjectList objects;
+  UndoStack undoStack;  // undo_history.h
+  UndoStack redoStack;
   ZoomHistory zoomHistory;
 };
 

@@ -75,6 +75,9 @@ struct OptionenSettings {  // section "Optionen"
   friend bool operator==(const OptionenSettings&, const OptionenSettings&) = default;
 };
 
+// The most undo steps a board keeps: the stored "Undo" is one less.
+inline int undoDepth(const OptionenSettings& o) { return o.Undo + 1; }
+
 struct SizeSettings {  // section "Settings": sizes of new objects
   int Track = 8000;
   int Circle1 = 18000;
