@@ -308,8 +308,8 @@ nlohmann::json ScriptRun::trace(int line) const {
           {"tool", toolInfo(machine_.tool()).scriptName},
           {"help", help ? tr(*help) : ""},
           {"selected", selected},
-          {"undo", board.undoSteps.size()},
-          {"redo", board.redoSteps.size()},
+          {"undo", board.undoStack.size()},
+          {"redo", board.redoStack.size()},
           {"modified", editor_.doc.modified},
           {"objects", board.objects.size()}};
 }

@@ -209,23 +209,23 @@ bool ToolMachine::deleteSelection() {
 }
 
 bool ToolMachine::canUndo() const {
-  return !current_->busy() && !activeBoard(editor_.doc).undoSteps.empty();
+  return !current_->busy() && !activeBoard(editor_.doc).undoStack.empty();
 }
 
 bool ToolMachine::canRedo() const {
-  return !current_->busy() && !activeBoard(editor_.doc).redoSteps.empty();
+  return !current_->busy() && !activeBoard(editor_.doc).redoStack.empty();
 }
 
 void ToolMachine::undo() {
   if (!canUndo()) return;
-  undoStep(editor_.doc);
+  pravelo::undo(editor_.doc);
   editor_.repaint.repaintAll();
   editor_.repaint.viewChanged();
 }
 
 void ToolMachine::redo() {
   if (!canRedo()) return;
-  redoStep(editor_.doc);
+  pravelo::redo(editor_.doc);
   editor_.repaint.repaintAll();
   editor_.repaint.viewChanged();
 }

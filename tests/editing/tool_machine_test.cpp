@@ -64,7 +64,7 @@ TEST_F(ToolMachineTest, PlacingAPadSnapsToTheGridAndMakesOneUndoStep) {
   EXPECT_FLOAT_EQ(placed.pos.x, 12700);
   EXPECT_FLOAT_EQ(placed.pos.y, -800000 + 12700 * 61);
   EXPECT_EQ(placed.dim.x * 2, editor.sizes.remembered[static_cast<std::size_t>(SizeField::Aussen)]);
-  EXPECT_EQ(board().undoSteps.size(), 1u);
+  EXPECT_EQ(board().undoStack.size(), 1u);
   EXPECT_TRUE(doc.modified);
   machine.undo();
   EXPECT_TRUE(board().objects.empty());
@@ -102,7 +102,7 @@ TEST_F(ToolMachineTest, ClickSelectsShiftClickTogglesAndEmptyClickDeselects) {
   EXPECT_EQ(selected(), (std::vector<int>{1}));
   click(600000, -600000);
   EXPECT_TRUE(selected().empty());
-  EXPECT_TRUE(board().undoSteps.empty()) << "selecting changes no object";
+  EXPECT_TRUE(board().undoStack.empty()) << "selecting changes no object";
 }
 
 TEST_F(ToolMachineTest, AFrameSelectsWhatItCatches) {
@@ -120,7 +120,7 @@ TEST_F(ToolMachineTest, MovesGoInWholeGridStepsFromTheStart) {
   drag({100000, -100000}, {100000 + 2 * 12700 + 3175, -100000});
   EXPECT_FLOAT_EQ(board().objects[0]->pos.x, 100000 + 2 * 12700);
   EXPECT_FLOAT_EQ(board().objects[0]->pos.y, -100000);
-  EXPECT_EQ(board().undoSteps.size(), 1u);
+  EXPECT_EQ(board().undoStack.size(), 1u);
 }
 
 TEST_F(ToolMachineTest, AMoveReleasedWhereItStartedLeavesNoUndoStep) {
@@ -131,7 +131,7 @@ TEST_F(ToolMachineTest, AMoveReleasedWhereItStartedLeavesNoUndoStep) {
   machine.move({screen(100000, -100000), MouseButton::Left, {}});
   machine.release({screen(100000, -100000), MouseButton::Left, {}});
   EXPECT_FLOAT_EQ(board().objects[0]->pos.x, 100000);
-  EXPECT_TRUE(board().undoSteps.empty());
+  EXPECT_TRUE(board().undoStack.empty());
   EXPECT_FALSE(doc.modified);
 }
 
@@ -157,7 +157,7 @@ TEST_F(ToolMachineTest, ArrowKeysMoveTheSelectionByAGridStep) {
   key(Key::Up, {false, true, false});
   EXPECT_FLOAT_EQ(board().objects[0]->pos.x, 100000 + 12700);
   EXPECT_FLOAT_EQ(board().objects[0]->pos.y, -100000 + 1270);
-  EXPECT_EQ(board().undoSteps.size(), 2u);
+  EXPECT_EQ(board().undoStack.size(), 2u);
 }
 
 TEST_F(ToolMachineTest, RubberBandTrackEndsFollowAMovedPad) {
@@ -179,7 +179,7 @@ TEST_F(ToolMachineTest, TheMaskToolTogglesTheFlagWithOneUndoStep) {
   type(U'o');
   click(100000, -100000);
   EXPECT_EQ(p->solderMask, 0);
-  EXPECT_EQ(board().undoSteps.size(), 1u);
+  EXPECT_EQ(board().undoStack.size(), 1u);
 }
 
 TEST_F(ToolMachineTest, DeleteRemovesTheSelectionWithOneUndoStep) {
