@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/cli_texts.h"
+#include "cli/edit_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
 #include "cli/outlines_command.h"
@@ -113,7 +114,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* outlinesCommand = addOutlinesCommand(app, outlines, language);
   RenderRequest render;
   CLI::App* renderCommand = addRenderCommand(app, render, language);
-  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, renderCommand}) {
+  EditRequest edit;
+  CLI::App* editCommand = addEditCommand(app, edit, language);
+  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, renderCommand, editCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -144,6 +147,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (renderCommand->parsed()) {
     std::optional<Document> doc = load(render.file, err, language);
     return doc ? runRender(*doc, render, err, language) : kExitBadInput;
+  }
+  if (editCommand->parsed()) {
+    std::optional<Document> doc = load(edit.input, err, language);
+    return doc ? runEdit(*doc, edit, out, err, language) : kExitBadInput;
   }
   return resave(input, output, err, language);
 }

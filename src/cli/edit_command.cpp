@@ -1,0 +1,375 @@
+#include "cli/edit_command.h"
+
+#include <cmath>
+#include <deque>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+#include "base/units.h"
+#include "base/windows1252.h"
+#include "cli/cli.h"
+#include "cli/edit_texts.h"
+#include "document/document_texts.h"
+#include "editing/selection.h"
+#include "editing/size_fields.h"
+#include "editing/tool_machine.h"
+#include "project/save_commands.h"
+#include "settings/settings.h"
+
+namespace pravelo {
+
+namespace {
+
+// The window as far as a script needs one: questions answered from the script, messages kept
+// for the trace, repaints ignored.
+class ScriptHost : public EditorHost, public RepaintSink {
+ public:
+  std::deque<Answer> answers;
+  std::vector<std::string> messages;
+
+  void showMessage(const std::string& text, const std::string&, MessageIcon) override {
+    messages.push_back(text);
+  }
+  Answer ask(const std::string& text, const std::string&, Buttons, MessageIcon) override {
+    messages.push_back(text);
+    if (answers.empty()) return Answer::Cancel;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void showContextMenu(DPoint) override {}
+  void repaintAll() override {}
+  void repaintWorld(const TRect&) override {}
+  void viewChanged() override {}
+  void overlayChanged() override {}
+  void setCursor(Cursor) override {}
+};
+
+struct BadLine {
+  std::string why;
+};
+
+std::vector<std::string> wordsOf(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+double number(const std::string& word) {
+  std::istringstream in(word);
+  in.imbue(std::locale::classic());
+  double v = 0;
+  if (!(in >> v) || !in.eof() || !std::isfinite(v)) throw BadLine{"not a number: " + word};
+  return v;
+}
+
+int whole(const std::string& word) {
+  const double v = number(word);
+  if (v != std::trunc(v) || std::abs(v) > 1e9) throw BadLine{"not a whole number: " + word};
+  return static_cast<int>(v);
+}
+
+// The trailing words of a pointer or key command: button, modifiers, repeat, steps.
+struct Options {
+  MouseButton button = MouseButton::Left;
+  Modifiers modifiers;
+  bool repeat = false;
+  int steps = 4;
+};
+
+Options optionsOf(const std::vector<std::string>& words, std::size_t from) {
+  Options o;
+  for (std::size_t i = from; i < words.size(); ++i) {
+    const std::string& w = words[i];
+    if (w == "left") o.button = MouseButton::Left;
+    else if (w == "right") o.button = MouseButton::Right;
+    else if (w == "middle") o.button = MouseButton::Middle;
+    else if (w == "shift") o.modifiers.shift = true;
+    else if (w == "ctrl") o.modifiers.ctrl = true;
+    else if (w == "alt") o.modifiers.alt = true;
+    else if (w == "repeat") o.repeat = true;
+    else if (w == "steps" && i + 1 < words.size()) o.steps = std::max(1, whole(words[++i]));
+    else throw BadLine{"unknown word: " + w};
+  }
+  return o;
+}
+
+std::optional<Key> keyNamed(const std::string& name) {
+  static const std::pair<const char*, Key> kKeys[] = {
+      {"esc", Key::Escape}, {"escape", Key::Escape}, {"delete", Key::Delete},
+      {"space", Key::Space}, {"left", Key::Left},    {"right", Key::Right},
+      {"up", Key::Up},       {"down", Key::Down},     {"f9", Key::F9},
+      {"f11", Key::F11},     {"f12", Key::F12}};
+  for (const auto& [n, k] : kKeys) {
+    if (name == n) return k;
+  }
+  return std::nullopt;
+}
+
+std::optional<SizeField> sizeFieldNamed(const std::string& name) {
+  static const std::pair<const char*, SizeField> kFields[] = {
+      {"track", SizeField::Breite},    {"diameter", SizeField::Aussen},
+      {"drill", SizeField::Innen},     {"smdx", SizeField::SMDPad_X},
+      {"smdy", SizeField::SMDPad_Y},   {"clearance", SizeField::FreistanzOffset}};
+  for (const auto& [n, f] : kFields) {
+    if (name == n) return f;
+  }
+  return std::nullopt;
+}
+
+class ScriptRun {
+ public:
+  ScriptRun(Document& doc, AppSettings& settings)
+      : editor_(doc, settings, host_, host_), machine_(editor_) {}
+
+  void run(const std::vector<std::string>& words);
+  nlohmann::json trace(int line) const;
+
+ private:
+  DPoint screenOf(const std::string& x, const std::string& y) const {
+    return worldToScreen(editor_.view(), DPoint{number(x), number(y)});
+  }
+  void pointer(const std::string& verb, const std::vector<std::string>& words);
+  void drag(const std::vector<std::string>& words);
+  void key(const std::vector<std::string>& words);
+  void size(const std::vector<std::string>& words);
+  void command(const std::string& name);
+
+  ScriptHost host_;
+  Editor editor_;
+  ToolMachine machine_;
+};
+
+void need(const std::vector<std::string>& words, std::size_t count) {
+  if (words.size() < count) throw BadLine{"too few words for " + words[0]};
+}
+
+void ScriptRun::run(const std::vector<std::string>& w) {
+  const std::string& verb = w[0];
+  Board& board = editor_.board();
+  if (verb == "viewport") {
+    need(w, 3);
+    editor_.viewport = {std::max(1, whole(w[1])), std::max(1, whole(w[2]))};
+  } else if (verb == "zoom") {
+    need(w, 2);
+    board.header.zoom = number(w[1]);
+    if (!(board.header.zoom > 0)) throw BadLine{"zoom must be positive"};
+  } else if (verb == "scroll") {
+    need(w, 3);
+    board.header.scrollX = whole(w[1]);
+    board.header.scrollY = whole(w[2]);
+  } else if (verb == "tool") {
+    need(w, 2);
+    const auto id = toolByScriptName(w[1]);
+    if (!id) throw BadLine{"unknown tool: " + w[1]};
+    machine_.chooseTool(*id);
+  } else if (verb == "key") {
+    key(w);
+  } else if (verb == "type") {
+    need(w, 2);
+    for (std::size_t i = 1; i < w.size(); ++i) {
+      for (const char c : w[i]) {
+        machine_.keyDown({Key::Character, static_cast<unsigned char>(c), {}, false});
+      }
+    }
+  } else if (verb == "press" || verb == "move" || verb == "release" || verb == "click" ||
+             verb == "dblclick") {
+    pointer(verb, w);
+  } else if (verb == "drag") {
+    drag(w);
+  } else if (verb == "wheel") {
+    need(w, 4);
+    machine_.wheel(screenOf(w[1], w[2]), whole(w[3]));
+  } else if (verb == "size") {
+    size(w);
+  } else if (verb == "undo") {
+    machine_.undo();
+  } else if (verb == "redo") {
+    machine_.redo();
+  } else if (verb == "command") {
+    need(w, 2);
+    command(w[1]);
+  } else if (verb == "answer") {
+    need(w, 2);
+    static const std::pair<const char*, Answer> kAnswers[] = {
+        {"yes", Answer::Yes}, {"no", Answer::No}, {"cancel", Answer::Cancel}, {"ok", Answer::Ok}};
+    bool known = false;
+    for (const auto& [n, a] : kAnswers) {
+      if (w[1] == n) {
+        host_.answers.push_back(a);
+        known = true;
+      }
+    }
+    if (!known) throw BadLine{"unknown answer: " + w[1]};
+  } else {
+    throw BadLine{"unknown command: " + verb};
+  }
+}
+
+void ScriptRun::pointer(const std::string& verb, const std::vector<std::string>& w) {
+  need(w, 3);
+  const Options o = optionsOf(w, 3);
+  const PointerEvent e{screenOf(w[1], w[2]), o.button, o.modifiers};
+  if (verb == "press" || verb == "click" || verb == "dblclick") machine_.press(e);
+  if (verb == "move") machine_.move(e);
+  if (verb == "release" || verb == "click" || verb == "dblclick") machine_.release(e);
+  if (verb == "dblclick") {
+    machine_.doubleClick(e);
+    machine_.release(e);
+  }
+}
+
+void ScriptRun::drag(const std::vector<std::string>& w) {
+  need(w, 5);
+  const Options o = optionsOf(w, 5);
+  const DPoint from{number(w[1]), number(w[2])};
+  const DPoint to{number(w[3]), number(w[4])};
+  const auto at = [&](double t) {
+    return worldToScreen(editor_.view(),
+                         DPoint{from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t});
+  };
+  machine_.press({at(0), o.button, o.modifiers});
+  for (int i = 1; i <= o.steps; ++i) {
+    machine_.move({at(static_cast<double>(i) / o.steps), o.button, o.modifiers});
+  }
+  machine_.release({at(1), o.button, o.modifiers});
+}
+
+void ScriptRun::key(const std::vector<std::string>& w) {
+  need(w, 2);
+  const Options o = optionsOf(w, 2);
+  KeyEvent e{Key::Character, 0, o.modifiers, o.repeat};
+  if (const auto k = keyNamed(w[1])) {
+    e.key = *k;
+  } else if (w[1].size() == 1) {
+    e.character = static_cast<unsigned char>(w[1][0]);
+  } else {
+    throw BadLine{"unknown key: " + w[1]};
+  }
+  machine_.keyDown(e);
+  machine_.keyUp(e);
+}
+
+void ScriptRun::size(const std::vector<std::string>& w) {
+  need(w, 3);
+  ObjectList& objects = editor_.board().objects;
+  SizeFields& sizes = editor_.sizes;
+  editor_.beginChange();
+  bool changed = false;
+  if (w[1] == "shape") {
+    const int shape = whole(w[2]);
+    if (shape < kPadCircular || shape > kPadRectangleV) throw BadLine{"pad shape is 1 to 9"};
+    changed = changePadShape(sizes, shape, objects);
+  } else if (w[1] == "through") {
+    changed = changeThroughPad(sizes, whole(w[2]) != 0, objects);
+  } else if (const auto field = sizeFieldNamed(w[1])) {
+    changed = changeSizeField(sizes, *field, static_cast<int>(mmToUnits(number(w[2]))), objects);
+  } else {
+    editor_.revertGesture();
+    throw BadLine{"unknown size field: " + w[1]};
+  }
+  if (changed) {
+    editor_.commitGesture();
+  } else {
+    editor_.revertGesture();
+  }
+}
+
+void ScriptRun::command(const std::string& name) {
+  for (const ToolInfo& t : toolTable()) {
+    if (name == t.button) {
+      machine_.chooseTool(t.id);
+      return;
+    }
+  }
+  if (name == "TB_Undo" || name == "Undo") {
+    machine_.undo();
+  } else if (name == "TB_Redo" || name == "Redo") {
+    machine_.redo();
+  } else if (name == "Allesmarkieren1") {
+    selectAll(editor_.board());
+  } else {
+    throw BadLine{"command not available in scripts: " + name};
+  }
+}
+
+nlohmann::json ScriptRun::trace(int line) const {
+  const Board& board = editor_.board();
+  nlohmann::json selected = nlohmann::json::array();
+  for (std::size_t i = 0; i < board.objects.size(); ++i) {
+    if (board.objects[i]->selected) selected.push_back(i);
+  }
+  const Text* help = machine_.help();
+  return {{"line", line},
+          {"tool", toolInfo(machine_.tool()).scriptName},
+          {"help", help ? tr(*help) : ""},
+          {"selected", selected},
+          {"undo", board.undoStack.size()},
+          {"redo", board.redoStack.size()},
+          {"modified", editor_.doc.modified},
+          {"objects", board.objects.size()}};
+}
+
+AppSettings scriptSettings(const std::string& file, Language language) {
+  AppSettings settings = defaultSettings(AppFolders{}, language);
+  if (!file.empty()) readSettings(SettingsStore(file), settings);
+  return settings;
+}
+
+}  // namespace
+
+CLI::App* addEditCommand(CLI::App& app, EditRequest& request, Language language) {
+  CLI::App* edit = app.add_subcommand("edit", tr(texts::cliEditHelp, language));
+  edit->fallthrough();
+  edit->add_option("IN", request.input, tr(texts::cliInputHelp, language))->required();
+  edit->add_option("OUT", request.output, tr(texts::cliOutputHelp, language))->required();
+  edit->add_option("--script", request.script, tr(texts::cliScriptHelp, language))->required();
+  edit->add_option("--board", request.board, tr(texts::cliEditBoardHelp, language));
+  edit->add_option("--settings", request.settingsFile, tr(texts::cliSettingsHelp, language));
+  edit->add_flag("--trace", request.trace, tr(texts::cliTraceHelp, language));
+  return edit;
+}
+
+int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::ostream& err,
+            Language language) {
+  if (request.board >= 0) {
+    if (request.board >= static_cast<int>(doc.boards.size())) {
+      err << tr(texts::cliEditNoSuchBoard, language) << request.board << "\n";
+      return kExitUsage;
+    }
+    doc.activeBoard = request.board;
+  }
+  std::ifstream script(request.script, std::ios::binary);
+  if (!script) {
+    err << request.script << ": " << tr(texts::cliScriptUnreadable, language) << "\n";
+    return kExitBadInput;
+  }
+  AppSettings settings = scriptSettings(request.settingsFile, language);
+  ScriptRun run(doc, settings);
+  std::string line;
+  for (int number = 1; std::getline(script, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+    const std::vector<std::string> words = wordsOf(line);
+    if (words.empty()) continue;
+    try {
+      run.run(words);
+    } catch (const BadLine& bad) {
+      err << request.script << ":" << number << ": " << bad.why << "\n";
+      return kExitUsage;
+    }
+    if (request.trace) out << run.trace(number).dump() << "\n";
+  }
+  if (!writeDocumentFile(doc, request.output)) {
+    err << tr(texts::couldNotSaveBefore, language) << "\"" << request.output << "\""
+        << tr(texts::couldNotSaveAfter, language) << tr(texts::saveProblemWrite, language) << ".\n";
+    return kExitBadInput;
+  }
+  return kExitOk;
+}
+
+}  // namespace pravelo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "editing/editor_host.h"
+#include "document/document.h"
+#include "document/undo_history.h"
+#include "editing/repaint_sink.h"
+#include "editing/size_fields.h"
+#include "settings/settings.h"
+#include "view/view_transform.h"
+
+namespace pravelo {
+
+// What every tool works on: the document, the preferences, the window's answers and repaints,
+// the size fields, and the undo step of the gesture in progress. One per main window.
+struct Editor {
+  Editor(Document& document, AppSettings& settings, EditorHost& host, RepaintSink& repaint)
+      : doc(document),
+        settings(settings),
+        host(host),
+        repaint(repaint),
+        sizes(initialSizeFields(settings.sizes)) {}
+
+  Document& doc;
+  AppSettings& settings;
+  EditorHost& host;
+  RepaintSink& repaint;
+  PixelSize viewport{1600, 1000};
+  SizeFields sizes;
+
+  // The undo step of the gesture in progress, recorded before its first change.
+  std::optional<UndoStep> gesture;
+
+  Board& board() { return activeBoard(doc); }
+  const Board& board() const { return activeBoard(doc); }
+  ViewTransform view() const { return viewOf(board().header); }
+  DPoint toWorld(DPoint screen) const { return screenToWorld(view(), screen); }
+  int undoDepth() const { return settings.optionen.Undo + 1; }
+
+  // Records the gesture's undo step unless it is recorded already; call before the first change.
+  void beginChange() {
+    if (!gesture) gesture.emplace(doc, undoDepth());
+  }
+  // Ends the gesture: keeps its step, or reverts everything it changed.
+  void commitGesture() {
+    if (gesture) gesture->commit();
+    gesture.reset();
+  }
+  void revertGesture() { gesture.reset(); }
+};
+
+}  // namespace pravelo

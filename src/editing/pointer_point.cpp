@@ -1,0 +1,27 @@
+#include "editing/pointer_point.h"
+
+#include "editing/snap.h"
+
+namespace pravelo {
+
+DPoint drawingPoint(const Editor& editor, const PointerEvent& e) {
+  const Board& board = editor.board();
+  const ViewTransform v = editor.view();
+  const DPoint raw = screenToWorld(v, e.screen);
+  const bool capture =
+      captureActive(editor.settings.optionen.Fang, e.modifiers.shift, e.modifiers.ctrl);
+  const CaptureOptions options{v.zoom, false};
+  if (capture) {
+    if (const auto captured = capturePoint(board, raw, options)) return *captured;
+  }
+  if (e.modifiers.ctrl) return raw;
+  const double grid = effectiveGrid(board.header.grid, e.modifiers.shift, e.modifiers.ctrl);
+  const DPoint snapped =
+      snapToGrid(raw, grid, {board.header.originX, board.header.originY});
+  if (capture) {
+    if (const auto captured = capturePoint(board, snapped, options)) return *captured;
+  }
+  return snapped;
+}
+
+}  // namespace pravelo

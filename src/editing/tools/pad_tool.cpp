@@ -1,0 +1,73 @@
+#include "editing/tools/pad_tool.h"
+
+#include <memory>
+
+#include "editing/editing_texts.h"
+#include "editing/pointer_point.h"
+#include "geometry/bounding_box.h"
+
+namespace pravelo {
+
+namespace {
+
+constexpr int kArrowStep = 100;
+constexpr int kCtrlArrowStep = 1000;
+
+int remembered(const SizeFields& sizes, SizeField f) {
+  return sizes.remembered[static_cast<std::size_t>(f)];
+}
+
+std::unique_ptr<TObjekt> newPad(const Editor& editor, ToolId id, DPoint at) {
+  auto pad = std::make_unique<TObjekt>(newObject());
+  const SizeFields& sizes = editor.sizes;
+  const auto layer = static_cast<std::uint8_t>(editor.board().header.activeLayer);
+  const FPoint centre{static_cast<float>(at.x), static_cast<float>(at.y)};
+  if (id == ToolId::Pad) {
+    initPad(*pad, centre, layer, static_cast<std::uint8_t>(sizes.padShape),
+            static_cast<float>(remembered(sizes, SizeField::Innen)) / 2,
+            static_cast<float>(remembered(sizes, SizeField::Aussen)) / 2);
+    pad->via = sizes.throughPad && isCopperLayer(layer) ? 1 : 0;
+  } else {
+    initSmdPad(*pad, centre, remembered(sizes, SizeField::SMDPad_X), layer,
+               remembered(sizes, SizeField::SMDPad_Y));
+  }
+  pad->clearance = remembered(sizes, SizeField::FreistanzOffset);
+  return pad;
+}
+
+}  // namespace
+
+ToolResult PadTool::press(Editor& editor, const PointerEvent& e) {
+  if (e.button != MouseButton::Left) return ToolResult::Nothing;
+  const DPoint at = drawingPoint(editor, e);
+  editor.beginChange();
+  Board& board = editor.board();
+  board.objects.push_back(newPad(editor, id_, at));
+  editor.repaint.repaintWorld(objectBounds(*board.objects.back()));
+  return ToolResult::Commit;
+}
+
+bool PadTool::key(Editor& editor, const KeyEvent& e, ToolResult&) {
+  int dx = 0;
+  int dy = 0;
+  switch (e.key) {
+    case Key::Left: dx = -1; break;
+    case Key::Right: dx = 1; break;
+    case Key::Down: dy = -1; break;
+    case Key::Up: dy = 1; break;
+    default: return false;
+  }
+  const int step = e.modifiers.ctrl ? kCtrlArrowStep : kArrowStep;
+  SizeFields& sizes = editor.sizes;
+  // Pads: up/down the diameter, left/right the drill. SMD pads: left/right x, up/down y.
+  const SizeField field = id_ == ToolId::Pad ? (dy != 0 ? SizeField::Aussen : SizeField::Innen)
+                                             : (dx != 0 ? SizeField::SMDPad_X : SizeField::SMDPad_Y);
+  changeSizeField(sizes, field, sizes[field] + step * (dx + dy), editor.board().objects);
+  return true;
+}
+
+const Text* PadTool::help() const {
+  return id_ == ToolId::Pad ? &texts::helpPad : &texts::helpSmdPad;
+}
+
+}  // namespace pravelo

@@ -1,0 +1,110 @@
+#include "cli/edit_command.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "document/layout_file.h"
+#include "project/layout_load.h"
+#include "support/temp_folder.h"
+
+namespace pravelo {
+namespace {
+
+using testing::fileBytes;
+
+// An empty 100 mm × 80 mm board to edit.
+class CliEdit : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Document doc;
+    auto board = std::make_unique<Board>();
+    board->name = "Board 1";
+    board->header = newBoardHeader(1000000, 800000);
+    board->header.activeLayer = kLayerC1;
+    doc.boards.push_back(std::move(board));
+    doc.activeBoard = 0;
+    testing::writeBytes(in, writeLayout(doc));
+  }
+
+  int edit(const std::string& script, std::vector<std::string> extra = {}) {
+    testing::writeBytes(scriptFile, script);
+    std::vector<std::string> args{"edit", in, out, "--script", scriptFile};
+    args.insert(args.end(), extra.begin(), extra.end());
+    stdOut.str("");
+    stdErr.str("");
+    return runCli(args, stdOut, stdErr);
+  }
+
+  Document result() {
+    Document doc;
+    installLayout(doc, readLayout(fileBytes(out)));
+    return doc;
+  }
+
+  testing::TempFolder folder;
+  const std::string in = folder.file("in.pvb6");
+  const std::string out = folder.file("out.pvb6");
+  const std::string scriptFile = folder.file("script.txt");
+  std::ostringstream stdOut;
+  std::ostringstream stdErr;
+};
+
+TEST_F(CliEdit, PlacesPadsSelectsAndUndoesAsTheWindowWould) {
+  const std::string script =
+      "# two pads, one taken back\n"
+      "tool pad\n"
+      "click 127000 -127000\n"
+      "click 254000 -127000\n"
+      "undo\n"
+      "tool edit\n"
+      "click 127000 -127000\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  const Document doc = result();
+  ASSERT_EQ(doc.boards[0]->objects.size(), 1u);
+  EXPECT_FLOAT_EQ(doc.boards[0]->objects[0]->pos.x, 127000);
+
+  std::istringstream lines(stdOut.str());
+  std::vector<nlohmann::json> trace;
+  for (std::string line; std::getline(lines, line);) trace.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(trace.size(), 6u) << "one object per command line";
+  EXPECT_EQ(trace[0]["line"], 2);
+  EXPECT_EQ(trace[0]["tool"], "pad");
+  EXPECT_EQ(trace[0]["help"], "PAD:  Place with left mouse button, abort with right mouse button");
+  EXPECT_EQ(trace[2]["undo"], 2);
+  EXPECT_EQ(trace[3]["undo"], 1);
+  EXPECT_EQ(trace[3]["redo"], 1);
+  EXPECT_EQ(trace[3]["objects"], 1);
+  EXPECT_EQ(trace[5]["selected"], nlohmann::json::array({0}));
+  EXPECT_EQ(trace[5]["modified"], true);
+}
+
+TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+      {"tool pad\nfrobnicate\n", ":2: "},
+      {"tool hammer\n", ":1: "},
+      {"\n\nclick 1 x\n", ":3: "},
+      {"key f99\n", ":1: "},
+      {"size width 1\n", ":1: "},
+  };
+  // clang-format on
+  for (const auto& [script, where] : cases) {
+    EXPECT_EQ(edit(script), kExitUsage) << script;
+    EXPECT_NE(stdErr.str().find(where), std::string::npos) << stdErr.str();
+    EXPECT_FALSE(std::filesystem::exists(out)) << script;
+  }
+}
+
+TEST_F(CliEdit, SizeFieldsSetTheSizesOfNewPadsInMillimetres) {
+  ASSERT_EQ(edit("size diameter 2.5\nsize drill 3\ntool pad\nclick 127000 -127000\n"), kExitOk)
+      << stdErr.str();
+  const TObjekt& pad = *result().boards[0]->objects.at(0);
+  EXPECT_FLOAT_EQ(pad.dim.y, 15000) << "drill radius";
+  EXPECT_FLOAT_EQ(pad.dim.x, 15000) << "the drill raised the diameter";
+}
+
+}  // namespace
+}  // namespace pravelo
