@@ -11,12 +11,14 @@
 #include "base/units.h"
 #include "base/windows1252.h"
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "cli/edit_texts.h"
 #include "document/document_texts.h"
 #include "editing/selection.h"
 #include "editing/size_fields.h"
 #include "editing/tool_machine.h"
 #include "project/save_commands.h"
+#include "project/save_problem.h"
 #include "settings/settings.h"
 
 namespace pravelo {
@@ -348,6 +350,8 @@ int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::o
     err << request.script << ": " << tr(texts::cliScriptUnreadable, language) << "\n";
     return kExitBadInput;
   }
+  // The tools' texts (help lines, questions) come in the language of the run.
+  setLanguage(language);
   AppSettings settings = scriptSettings(request.settingsFile, language);
   ScriptRun run(doc, settings);
   std::string line;
@@ -364,9 +368,10 @@ int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::o
     }
     if (request.trace) out << run.trace(number).dump() << "\n";
   }
-  if (!writeDocumentFile(doc, request.output)) {
+  std::error_code error;
+  if (!writeDocumentFile(doc, request.output, &error)) {
     err << tr(texts::couldNotSaveBefore, language) << "\"" << request.output << "\""
-        << tr(texts::couldNotSaveAfter, language) << tr(texts::saveProblemWrite, language) << ".\n";
+        << tr(texts::couldNotSaveAfter, language) << tr(saveProblem(error), language) << ".\n";
     return kExitBadInput;
   }
   return kExitOk;

@@ -101,7 +101,8 @@ TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
 TEST_F(CliEdit, SizeFieldsSetTheSizesOfNewPadsInMillimetres) {
   ASSERT_EQ(edit("size diameter 2.5\nsize drill 3\ntool pad\nclick 127000 -127000\n"), kExitOk)
       << stdErr.str();
-  const TObjekt& pad = *result().boards[0]->objects.at(0);
+  const Document doc = result();
+  const TObjekt& pad = *doc.boards[0]->objects.at(0);
   EXPECT_FLOAT_EQ(pad.dim.y, 15000) << "drill radius";
   EXPECT_FLOAT_EQ(pad.dim.x, 15000) << "the drill raised the diameter";
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "editing/editing_texts.h"
 #include "editing/move_clamp.h"
