@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "copper_gerber.h"
 #include "base/atomic_file.h"
+#include "copper_gerber.h"
 #include "project/save_commands.h"
 #include "synthetic_board.h"
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "base/text.h"
-#include "project/boards.h"
+#include "base/units.h"
 #include "document/document_texts.h"
 #include "geometry/text_strokes.h"
+#include "project/boards.h"
 #include "project/save_commands.h"
-#include "base/units.h"
 
 namespace pravelo {
 namespace {

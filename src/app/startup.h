@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "base/text.h"
 #include "settings/app_folders.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
-#include "base/text.h"
 
 namespace pravelo {
 

@@ -87,25 +87,33 @@ Options optionsOf(const std::vector<std::string>& words, std::size_t from) {
   Options o;
   for (std::size_t i = from; i < words.size(); ++i) {
     const std::string& w = words[i];
-    if (w == "left") o.button = MouseButton::Left;
-    else if (w == "right") o.button = MouseButton::Right;
-    else if (w == "middle") o.button = MouseButton::Middle;
-    else if (w == "shift") o.modifiers.shift = true;
-    else if (w == "ctrl") o.modifiers.ctrl = true;
-    else if (w == "alt") o.modifiers.alt = true;
-    else if (w == "repeat") o.repeat = true;
-    else if (w == "steps" && i + 1 < words.size()) o.steps = std::max(1, whole(words[++i]));
-    else throw BadLine{"unknown word: " + w};
+    if (w == "left")
+      o.button = MouseButton::Left;
+    else if (w == "right")
+      o.button = MouseButton::Right;
+    else if (w == "middle")
+      o.button = MouseButton::Middle;
+    else if (w == "shift")
+      o.modifiers.shift = true;
+    else if (w == "ctrl")
+      o.modifiers.ctrl = true;
+    else if (w == "alt")
+      o.modifiers.alt = true;
+    else if (w == "repeat")
+      o.repeat = true;
+    else if (w == "steps" && i + 1 < words.size())
+      o.steps = std::max(1, whole(words[++i]));
+    else
+      throw BadLine{"unknown word: " + w};
   }
   return o;
 }
 
 std::optional<Key> keyNamed(const std::string& name) {
   static const std::pair<const char*, Key> kKeys[] = {
-      {"esc", Key::Escape}, {"escape", Key::Escape}, {"delete", Key::Delete},
-      {"space", Key::Space}, {"left", Key::Left},    {"right", Key::Right},
-      {"up", Key::Up},       {"down", Key::Down},     {"f9", Key::F9},
-      {"f11", Key::F11},     {"f12", Key::F12}};
+      {"esc", Key::Escape}, {"escape", Key::Escape}, {"delete", Key::Delete}, {"space", Key::Space},
+      {"left", Key::Left},  {"right", Key::Right},   {"up", Key::Up},         {"down", Key::Down},
+      {"f9", Key::F9},      {"f11", Key::F11},       {"f12", Key::F12}};
   for (const auto& [n, k] : kKeys) {
     if (name == n) return k;
   }
@@ -114,9 +122,9 @@ std::optional<Key> keyNamed(const std::string& name) {
 
 std::optional<SizeField> sizeFieldNamed(const std::string& name) {
   static const std::pair<const char*, SizeField> kFields[] = {
-      {"track", SizeField::Breite},    {"diameter", SizeField::Aussen},
-      {"drill", SizeField::Innen},     {"smdx", SizeField::SMDPad_X},
-      {"smdy", SizeField::SMDPad_Y},   {"clearance", SizeField::FreistanzOffset}};
+      {"track", SizeField::Breite},  {"diameter", SizeField::Aussen},
+      {"drill", SizeField::Innen},   {"smdx", SizeField::SMDPad_X},
+      {"smdy", SizeField::SMDPad_Y}, {"clearance", SizeField::FreistanzOffset}};
   for (const auto& [n, f] : kFields) {
     if (name == n) return f;
   }

@@ -3,8 +3,8 @@
 #include <array>
 #include <charconv>
 
-#include "cli/cli_texts.h"
 #include "base/windows1252.h"
+#include "cli/cli_texts.h"
 
 namespace pravelo {
 namespace {

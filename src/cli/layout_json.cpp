@@ -3,8 +3,8 @@
 #include <charconv>
 #include <unordered_map>
 
-#include "document/layout_version.h"
 #include "base/windows1252.h"
+#include "document/layout_version.h"
 
 namespace pravelo {
 namespace {

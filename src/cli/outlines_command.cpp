@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "base/units.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
 #include "cli/outlines_texts.h"
@@ -11,7 +12,6 @@
 #include "copper/object_outline.h"
 #include "copper/polygon32.h"
 #include "geometry/layer_presence.h"
-#include "base/units.h"
 
 namespace pravelo {
 namespace {

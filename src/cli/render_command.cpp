@@ -10,7 +10,6 @@
 #include <ostream>
 #include <sstream>
 
-#include "settings/app_folders.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
 #include "cli/outlines_texts.h"
@@ -18,6 +17,7 @@
 #include "cli/render_texts.h"
 #include "document/document_texts.h"
 #include "project/save_problem.h"
+#include "settings/app_folders.h"
 #include "view/colour_scheme.h"
 #include "view/renderer.h"
 

@@ -7,8 +7,8 @@
 #include <numbers>
 #include <tuple>
 
-#include "copper/exact_division.h"
 #include "base/units.h"
+#include "copper/exact_division.h"
 
 namespace pravelo {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "geometry/pad_geometry.h"
 #include "base/units.h"
+#include "geometry/pad_geometry.h"
 #include "geometry/point.h"
 
 namespace pravelo {

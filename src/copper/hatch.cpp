@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "copper/contour.h"
 #include "base/units.h"
+#include "copper/contour.h"
 
 namespace pravelo {
 namespace {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "copper/segment_outline.h"
 #include "base/units.h"
+#include "copper/segment_outline.h"
 
 namespace pravelo {
 namespace {

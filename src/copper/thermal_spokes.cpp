@@ -5,9 +5,9 @@
 #include <numbers>
 #include <optional>
 
+#include "base/units.h"
 #include "geometry/pad_geometry.h"
 #include "geometry/point.h"
-#include "base/units.h"
 
 namespace pravelo {
 namespace {

@@ -3,9 +3,9 @@
 #include <memory>
 #include <optional>
 
-#include "editing/editor_host.h"
 #include "document/document.h"
 #include "document/undo_history.h"
+#include "editing/editor_host.h"
 #include "editing/repaint_sink.h"
 #include "editing/size_fields.h"
 #include "settings/settings.h"

@@ -16,8 +16,7 @@ DPoint drawingPoint(const Editor& editor, const PointerEvent& e) {
   }
   if (e.modifiers.ctrl) return raw;
   const double grid = effectiveGrid(board.header.grid, e.modifiers.shift, e.modifiers.ctrl);
-  const DPoint snapped =
-      snapToGrid(raw, grid, {board.header.originX, board.header.originY});
+  const DPoint snapped = snapToGrid(raw, grid, {board.header.originX, board.header.originY});
   if (capture) {
     if (const auto captured = capturePoint(board, snapped, options)) return *captured;
   }

@@ -84,7 +84,8 @@ double captureRadius(const TObjekt& o, double zoom) {
   return std::clamp(radius, kMinCapturePixels / zoom, kMaxCapturePixels / zoom);
 }
 
-std::optional<DPoint> capturePoint(const Board& board, DPoint world, const CaptureOptions& options) {
+std::optional<DPoint> capturePoint(const Board& board, DPoint world,
+                                   const CaptureOptions& options) {
   const auto takes = [&](const TObjekt& o) {
     return isVisible(o, board.header) && !(options.skipSelected && o.selected);
   };

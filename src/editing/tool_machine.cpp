@@ -182,8 +182,8 @@ bool ToolMachine::commonKey(const KeyEvent& e) {
   const char32_t c = e.character;
   if (c >= U'1' && c <= U'9') return setGridHotkeyCommand(editor_, static_cast<int>(c - U'0'));
   if (c == U'0') {
-    return setUserOriginCommand(
-        editor_, originAtPoint(lastPointer_, board.header.grid, e.modifiers.ctrl));
+    return setUserOriginCommand(editor_,
+                                originAtPoint(lastPointer_, board.header.grid, e.modifiers.ctrl));
   }
   // Tool letters; a held key's repeats do not choose again.
   if (e.modifiers.ctrl || e.autoRepeat) return false;

@@ -41,7 +41,8 @@ std::span<const ToolInfo> toolTable() { return kTools; }
 const ToolInfo& toolInfo(ToolId id) {
   // The placing state shows what the special-form tool shows.
   if (id == ToolId::Placing) id = ToolId::SpecialForm;
-  return *std::find_if(kTools.begin(), kTools.end(), [id](const ToolInfo& t) { return t.id == id; });
+  return *std::find_if(kTools.begin(), kTools.end(),
+                       [id](const ToolInfo& t) { return t.id == id; });
 }
 
 std::optional<ToolId> toolByScriptName(std::string_view name) {
@@ -57,7 +58,8 @@ std::optional<ToolId> toolForHotkey(std::string_view hotkeys, char32_t typed) {
   int foundIndex = 1 << 30;
   for (const ToolInfo& t : kTools) {
     if (t.hotkeyIndex < 0 || t.hotkeyIndex >= static_cast<int>(hotkeys.size())) continue;
-    const auto letter = static_cast<unsigned char>(hotkeys[static_cast<std::size_t>(t.hotkeyIndex)]);
+    const auto letter =
+        static_cast<unsigned char>(hotkeys[static_cast<std::size_t>(t.hotkeyIndex)]);
     if (upper(letter) == upper(typed) && t.hotkeyIndex < foundIndex) {
       found = t.id;
       foundIndex = t.hotkeyIndex;

@@ -17,7 +17,8 @@ bool setGridCommand(Editor& editor, std::int32_t code) {
 
 bool setGridHotkeyCommand(Editor& editor, int digit) {
   if (digit < 1 || digit > 9) return false;
-  return setGridCommand(editor, editor.settings.rasterHotkeys.at(static_cast<std::size_t>(digit - 1)));
+  return setGridCommand(editor,
+                        editor.settings.rasterHotkeys.at(static_cast<std::size_t>(digit - 1)));
 }
 
 bool setUserOriginCommand(Editor& editor, IPoint origin) {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/units.h"
 #include "geometry/angles.h"
 #include "geometry/arc.h"
-#include "base/units.h"
 
 namespace pravelo {
 namespace {

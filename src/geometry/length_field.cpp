@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "geometry/length_text.h"
 #include "base/units.h"
+#include "geometry/length_text.h"
 
 namespace pravelo {
 namespace {

@@ -1,8 +1,8 @@
 #include "geometry/pad_geometry.h"
 
+#include "base/units.h"
 #include "geometry/angles.h"
 #include "geometry/point.h"
-#include "base/units.h"
 
 namespace pravelo {
 

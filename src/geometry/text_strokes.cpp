@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "base/units.h"
 #include "geometry/bounding_box.h"
 #include "geometry/point.h"
 #include "geometry/stroke_font.h"
-#include "base/units.h"
 
 namespace pravelo {
 namespace {

@@ -1,11 +1,11 @@
 #include "project/board_commands.h"
 
 #include "base/text.h"
-#include "project/boards.h"
+#include "base/units.h"
+#include "base/windows1252.h"
 #include "document/document_texts.h"
 #include "document/object_list.h"
-#include "base/windows1252.h"
-#include "base/units.h"
+#include "project/boards.h"
 
 namespace pravelo {
 

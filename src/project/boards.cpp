@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "base/text.h"
+#include "base/windows1252.h"
 #include "document/document_texts.h"
 #include "document/object_list.h"
-#include "base/windows1252.h"
 
 namespace pravelo {
 

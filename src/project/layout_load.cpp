@@ -4,13 +4,13 @@
 #include <system_error>
 #include <utility>
 
-#include "project/boards.h"
+#include "base/file_io.h"
 #include "document/document_texts.h"
 #include "document/file_format_error.h"
-#include "base/file_io.h"
 #include "document/layout_version.h"
-#include "project/load_repairs.h"
 #include "document/renumber.h"
+#include "project/boards.h"
+#include "project/load_repairs.h"
 
 namespace pravelo {
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <utility>
 
+#include "base/units.h"
 #include "geometry/bounding_box.h"
 #include "geometry/text_strokes.h"
-#include "base/units.h"
 
 namespace pravelo {
 namespace {

@@ -4,10 +4,10 @@
 #include <optional>
 #include <utility>
 
-#include "settings/recent_files.h"
-#include "project/boards.h"
 #include "document/document_texts.h"
+#include "project/boards.h"
 #include "project/layout_load.h"
+#include "settings/recent_files.h"
 
 namespace pravelo {
 namespace {

@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "settings/recent_files.h"
 #include "base/atomic_file.h"
-#include "project/boards.h"
 #include "document/document_texts.h"
 #include "document/layout_file.h"
+#include "project/boards.h"
 #include "project/save_problem.h"
+#include "settings/recent_files.h"
 
 namespace pravelo {
 namespace {

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "document/document_texts.h"
 #include "base/units.h"
+#include "document/document_texts.h"
 #include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"

@@ -11,12 +11,12 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "project/new_board.h"
-#include "project/board_commands.h"
-#include "project/boards.h"
+#include "base/units.h"
 #include "document/document_texts.h"
 #include "document/object_list.h"
-#include "base/units.h"
+#include "project/board_commands.h"
+#include "project/boards.h"
+#include "project/new_board.h"
 #include "ui/board_navigator.h"
 #include "ui/board_properties_dialog.h"
 #include "ui/board_view.h"

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "base/host.h"
 #include "app/startup.h"
+#include "base/host.h"
 #include "document/document.h"
-#include "project/open_commands.h"
 #include "geometry/length_text.h"
 #include "geometry/point.h"
+#include "project/open_commands.h"
 #include "view/colour_scheme.h"
 #include "view/render_options.h"
 

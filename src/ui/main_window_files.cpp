@@ -7,10 +7,10 @@
 #include <QTimer>
 
 #include "app/layout_folder.h"
-#include "settings/recent_files.h"
 #include "document/document_texts.h"
 #include "project/open_commands.h"
 #include "project/save_commands.h"
+#include "settings/recent_files.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 

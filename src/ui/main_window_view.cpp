@@ -10,8 +10,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "document/object_list.h"
 #include "base/units.h"
+#include "document/object_list.h"
 #include "ui/board_view.h"
 #include "ui/layer_bar.h"
 #include "ui/main_window.h"

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "base/text.h"
-#include "geometry/length_text.h"
 #include "base/units.h"
+#include "geometry/length_text.h"
 #include "view/view_texts.h"
 
 namespace pravelo {

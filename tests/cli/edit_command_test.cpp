@@ -1,8 +1,8 @@
 #include "cli/edit_command.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "cli/cli.h"

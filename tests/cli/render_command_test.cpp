@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "cli/cli.h"
-#include "project/boards.h"
 #include "document/layout_file.h"
+#include "project/boards.h"
 #include "project/layout_load.h"
 #include "support/sample_layout.h"
 #include "support/temp_folder.h"

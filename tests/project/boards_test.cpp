@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "project/board_commands.h"
 #include "document/object_list.h"
+#include "project/board_commands.h"
 #include "support/scripted_host.h"
 
 namespace pravelo {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "base/text.h"
-#include "project/boards.h"
 #include "document/layout_file.h"
+#include "project/boards.h"
 #include "support/sample_layout.h"
 #include "support/scripted_host.h"
 #include "support/temp_folder.h"

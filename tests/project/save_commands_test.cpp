@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "base/text.h"
-#include "project/boards.h"
 #include "document/layout_file.h"
+#include "project/boards.h"
 #include "project/save_problem.h"
 #include "support/sample_layout.h"
 #include "support/scripted_host.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "project/boards.h"
 #include "geometry/bounding_box.h"
+#include "project/boards.h"
 #include "support/sample_layout.h"
 #include "view/renderer.h"
 

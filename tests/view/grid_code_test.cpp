@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/settings.h"
 #include "base/text.h"
 #include "geometry/length_text.h"
+#include "settings/settings.h"
 #include "view/grid_menu.h"
 
 namespace pravelo {

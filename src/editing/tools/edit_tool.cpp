@@ -205,11 +205,20 @@ bool EditTool::key(Editor& editor, const KeyEvent& e, ToolResult& result) {
   double dx = 0;
   double dy = 0;
   switch (e.key) {
-    case Key::Left: dx = -1; break;
-    case Key::Right: dx = 1; break;
-    case Key::Down: dy = -1; break;
-    case Key::Up: dy = 1; break;
-    default: return false;
+    case Key::Left:
+      dx = -1;
+      break;
+    case Key::Right:
+      dx = 1;
+      break;
+    case Key::Down:
+      dy = -1;
+      break;
+    case Key::Up:
+      dy = 1;
+      break;
+    default:
+      return false;
   }
   Board& board = editor.board();
   if (!anySelected(board) || mode_ != Mode::Idle) return true;

@@ -34,10 +34,10 @@ class EditTool : public Tool {
   void moveSelection(Editor& editor, DPoint d);
 
   Mode mode_ = Mode::Idle;
-  DPoint start_;     // press point, world
-  DPoint current_;   // pointer, world
-  DPoint anchor_;    // grab point of the picked object
-  TRect box_;        // the selection's bounds at the press
+  DPoint start_;    // press point, world
+  DPoint current_;  // pointer, world
+  DPoint anchor_;   // grab point of the picked object
+  TRect box_;       // the selection's bounds at the press
   DPoint displacement_;
   std::vector<AttachedVertex> attached_;
 };

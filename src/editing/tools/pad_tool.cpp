@@ -51,17 +51,27 @@ bool PadTool::key(Editor& editor, const KeyEvent& e, ToolResult&) {
   int dx = 0;
   int dy = 0;
   switch (e.key) {
-    case Key::Left: dx = -1; break;
-    case Key::Right: dx = 1; break;
-    case Key::Down: dy = -1; break;
-    case Key::Up: dy = 1; break;
-    default: return false;
+    case Key::Left:
+      dx = -1;
+      break;
+    case Key::Right:
+      dx = 1;
+      break;
+    case Key::Down:
+      dy = -1;
+      break;
+    case Key::Up:
+      dy = 1;
+      break;
+    default:
+      return false;
   }
   const int step = e.modifiers.ctrl ? kCtrlArrowStep : kArrowStep;
   SizeFields& sizes = editor.sizes;
   // Pads: up/down the diameter, left/right the drill. SMD pads: left/right x, up/down y.
-  const SizeField field = id_ == ToolId::Pad ? (dy != 0 ? SizeField::Aussen : SizeField::Innen)
-                                             : (dx != 0 ? SizeField::SMDPad_X : SizeField::SMDPad_Y);
+  const SizeField field = id_ == ToolId::Pad
+                              ? (dy != 0 ? SizeField::Aussen : SizeField::Innen)
+                              : (dx != 0 ? SizeField::SMDPad_X : SizeField::SMDPad_Y);
   changeSizeField(sizes, field, sizes[field] + step * (dx + dy), editor.board().objects);
   return true;
 }
