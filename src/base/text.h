@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace pravelo {
 
@@ -20,6 +22,12 @@ Language currentLanguage();
 const char* tr(const Text& text, Language language);
 // The text in the language of this run.
 const char* tr(const Text& text);
+
+// The text in the language of this run with its placeholders %1, %2, ... replaced by `values`
+// in order, so that each language puts them where its sentence needs them.
+std::string fillIn(const Text& text, std::initializer_list<std::string_view> values);
+std::string fillIn(const Text& text, Language language,
+                   std::initializer_list<std::string_view> values);
 
 // A name as messages show it: in double quotes.
 inline std::string quoted(const std::string& s) { return "\"" + s + "\""; }

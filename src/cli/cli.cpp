@@ -80,8 +80,9 @@ int resave(const std::string& in, const std::string& outPath, std::ostream& err,
   if (!doc) return kExitBadInput;
   std::error_code error;
   if (!writeDocumentFile(*doc, outPath, &error)) {
-    err << tr(texts::couldNotSaveBefore, language) << "\"" << outPath << "\""
-        << tr(texts::couldNotSaveAfter, language) << tr(saveProblem(error), language) << ".\n";
+    err << fillIn(texts::couldNotSave, language,
+                  {"\"" + outPath + "\"", tr(saveProblem(error), language)})
+        << "\n";
     return kExitBadInput;
   }
   return kExitOk;

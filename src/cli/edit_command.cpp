@@ -378,8 +378,9 @@ int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::o
   }
   std::error_code error;
   if (!writeDocumentFile(doc, request.output, &error)) {
-    err << tr(texts::couldNotSaveBefore, language) << "\"" << request.output << "\""
-        << tr(texts::couldNotSaveAfter, language) << tr(saveProblem(error), language) << ".\n";
+    err << fillIn(texts::couldNotSave, language,
+                  {"\"" + request.output + "\"", tr(saveProblem(error), language)})
+        << "\n";
     return kExitBadInput;
   }
   return kExitOk;

@@ -182,8 +182,9 @@ int runRender(Document& doc, const RenderRequest& request, std::ostream& err, La
   renderBoard(board, view, schemeNumbered(request.scheme), options, frame);
   std::error_code error;
   if (!writePngFile(request.output, frame, &error)) {
-    err << tr(texts::couldNotSaveBefore, language) << "\"" << request.output << "\""
-        << tr(texts::couldNotSaveAfter, language) << tr(saveProblem(error), language) << ".\n";
+    err << fillIn(texts::couldNotSave, language,
+                  {"\"" + request.output + "\"", tr(saveProblem(error), language)})
+        << "\n";
     return kExitBadInput;
   }
   return kExitOk;

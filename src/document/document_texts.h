@@ -9,33 +9,25 @@
   X(productCaption, "Pravelo-Board 6.0", "Pravelo-Board 6.0", "Pravelo-Board 6.0") \
   X(defaultBoardName, "Platine 1", "Board 1", "Carte 1") \
   X(copyOfPrefix, "Kopie von ", "Copy of ", "Copie de ") \
-  X(boardAddedBefore, "Es wurde eine neue Platine namens ", "A new Board named ", "Une nouvelle carte nommée ") \
-  X(boardAddedAfter, " hinzugefügt.", " was added.", " a été ajoutée.") \
+  X(boardAdded, "Es wurde eine neue Platine namens %1 hinzugefügt.", "A new Board named %1 was added.", "Une nouvelle carte nommée %1 a été ajoutée.") \
   X(cannotDeleteLastBoard, "Die letzte Platine kann nicht gelöscht werden.", "A project must at least contains one board.", "Un projet doit contenir au moins une carte.") \
-  X(deleteBoardBefore, "Möchten Sie die Platine ", "Delete board ", "Supprimer la carte ") \
-  X(deleteBoardAfter, " wirklich löschen?", " ?", " ?") \
+  X(deleteBoard, "Möchten Sie die Platine %1 wirklich löschen?", "Delete board %1 ?", "Supprimer la carte %1 ?") \
   X(innerLayersDeleted, "Alle Elemente auf den Innenlagen I1 und I2 werden gelöscht.", "All elements on the inner layer I1 and I2 will be deleted.", "Tous les éléments des couches internes I1 et I2 seront supprimés.") \
   X(continueQuestion, "Fortfahren ?", "Continue ?", "Continuer ?") \
   X(saveChanges, "Möchten Sie das aktuelle Layout speichern ?", "Save changes?", "Enregistrer les modifications ?") \
   X(openTitle, "Öffnen", "Open", "Ouvrir") \
   X(fileNotFoundDialog, "Datei nicht gefunden", "File not found!", "Fichier non trouvé") \
   X(fileNotFoundRecent, "Datei nicht gefunden", "File not found", "Fichier non trouvé") \
-  X(newerVersionBefore, " wurde mit einer neueren Version von Pravelo-Board erstellt (Version ", " was created with a newer version of Pravelo-Board (Version ", " a été créé avec une version plus récente de Pravelo-Board (version ") \
-  X(newerVersionAfter, ").", ").", ").") \
+  X(newerVersion, "%1 wurde mit einer neueren Version von Pravelo-Board erstellt (Version %2).", "%1 was created with a newer version of Pravelo-Board (Version %2).", "%1 a été créé avec une version plus récente de Pravelo-Board (version %2).") \
   X(newerVersionCannotOpen, "Ihre Version von Pravelo-Board kann diese Datei nicht öffnen.", "Your version of Pravelo-Board is not able to open this file.", "Votre version de Pravelo-Board ne peut pas ouvrir ce fichier.") \
   X(notALayoutFile, " ist keine Pravelo-Board-Datei.", " is not a Pravelo-Board file.", " n'est pas un fichier Pravelo-Board.") \
   X(notAnOrdinaryFile, " ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe.", " is not an ordinary file but a folder, a device or a pipe.", " n'est pas un fichier ordinaire mais un dossier, un périphérique ou un tube.") \
-  X(olderVersionBefore, " wurde im älteren Dateiformat Version ", " was saved in the older file format version ", " a été enregistré dans l'ancien format de fichier version ") \
-  X(olderVersionAfter, " gespeichert, das diese Version noch nicht lesen kann.", ", which this version cannot read yet.", ", que cette version ne sait pas encore lire.") \
-  X(newExtensionBefore, "Die Datei wird mit der neuen Dateiendung ", "The file will be saved with the new file extension ", "Le fichier sera enregistré avec la nouvelle extension ") \
-  X(newExtensionAfter, " gespeichert.", ".", ".") \
+  X(olderVersion, "%1 wurde im älteren Dateiformat Version %2 gespeichert, das diese Version noch nicht lesen kann.", "%1 was saved in the older file format version %2, which this version cannot read yet.", "%1 a été enregistré dans l'ancien format de fichier version %2, que cette version ne sait pas encore lire.") \
+  X(newExtension, "Die Datei wird mit der neuen Dateiendung %1 gespeichert.", "The file will be saved with the new file extension %1.", "Le fichier sera enregistré avec la nouvelle extension %1.") \
   X(keepOriginalQuestion, "Möchten Sie die alte Originaldatei beibehalten?", "Do you want to keep the older original file?", "Voulez-vous conserver l'ancien fichier original ?") \
-  X(couldNotDeleteBefore, "Die Datei ", "Could not delete file ", "Impossible de supprimer le fichier ") \
-  X(couldNotDeleteAfter, " konnte nicht gelöscht werden.", ".", ".") \
-  X(couldNotSaveBefore, "Die Datei ", "The file ", "Le fichier ") \
-  X(couldNotSaveAfter, " konnte nicht gespeichert werden: ", " could not be saved: ", " n'a pas pu être enregistré : ") \
-  X(couldNotReadBefore, "Die Datei ", "The file ", "Le fichier ") \
-  X(couldNotReadAfter, " konnte nicht gelesen werden.", " could not be read.", " n'a pas pu être lu.") \
+  X(couldNotDelete, "Die Datei %1 konnte nicht gelöscht werden.", "Could not delete file %1.", "Impossible de supprimer le fichier %1.") \
+  X(couldNotSave, "Die Datei %1 konnte nicht gespeichert werden: %2.", "The file %1 could not be saved: %2.", "Le fichier %1 n'a pas pu être enregistré : %2.") \
+  X(couldNotRead, "Die Datei %1 konnte nicht gelesen werden.", "The file %1 could not be read.", "Le fichier %1 n'a pas pu être lu.") \
   X(saveProblemWrite, "das Schreiben ist fehlgeschlagen", "writing failed", "l'écriture a échoué") \
   X(saveProblemPermission, "keine Berechtigung zum Schreiben", "no permission to write", "pas d'autorisation d'écrire") \
   X(saveProblemReadOnly, "der Datenträger ist schreibgeschützt", "the drive is read-only", "le support est protégé en écriture") \

@@ -21,12 +21,10 @@ VersionCheck checkLayoutVersion(const std::string& path, std::string_view fileSt
     check.verdict = VersionVerdict::Current;
   } else if (d >= 0 && d < kLayoutVersion) {
     check.verdict = VersionVerdict::Older;
-    check.message = quotedName + tr(texts::olderVersionBefore, language) + std::to_string(d) +
-                    tr(texts::olderVersionAfter, language);
+    check.message = fillIn(texts::olderVersion, language, {quotedName, std::to_string(d)});
   } else if (d > kLayoutVersion && d < 12) {
     check.verdict = VersionVerdict::Newer;
-    check.message = quotedName + tr(texts::newerVersionBefore, language) + std::to_string(d) +
-                    tr(texts::newerVersionAfter, language) + "\n" +
+    check.message = fillIn(texts::newerVersion, language, {quotedName, std::to_string(d)}) + "\n" +
                     tr(texts::newerVersionCannotOpen, language);
   } else {
     check.verdict = VersionVerdict::Foreign;

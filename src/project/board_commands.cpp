@@ -15,9 +15,8 @@ void deleteBoardCommand(Document& doc, Host& host) {
                      MessageIcon::Information);
     return;
   }
-  const std::string question = tr(texts::deleteBoardBefore) +
-                               quoted(windows1252ToUtf8(trimmedBoardName(activeBoard(doc).name))) +
-                               tr(texts::deleteBoardAfter);
+  const std::string question = fillIn(
+      texts::deleteBoard, {quoted(windows1252ToUtf8(trimmedBoardName(activeBoard(doc).name)))});
   const Answer answer =
       host.ask(question, tr(texts::productName), Buttons::OkCancel, MessageIcon::Question);
   if (answer == Answer::Ok) removeBoard(doc, doc.activeBoard);
@@ -25,8 +24,7 @@ void deleteBoardCommand(Document& doc, Host& host) {
 }
 
 std::string boardAddedMessage(const std::string& name) {
-  return tr(texts::boardAddedBefore) + quoted(windows1252ToUtf8(trimmedBoardName(name))) +
-         tr(texts::boardAddedAfter);
+  return fillIn(texts::boardAdded, {quoted(windows1252ToUtf8(trimmedBoardName(name)))});
 }
 
 bool hasInnerLayerObjects(const Board& board) {

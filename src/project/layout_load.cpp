@@ -56,8 +56,7 @@ LoadedLayout loadLayoutFile(const std::string& path, Language language) {
   if (file.status() == InputFile::Status::NotRegular) {
     return fail(LoadFailure::NotAFile, name + tr(texts::notAnOrdinaryFile, language));
   }
-  const std::string couldNotRead =
-      tr(texts::couldNotReadBefore, language) + name + tr(texts::couldNotReadAfter, language);
+  const std::string couldNotRead = fillIn(texts::couldNotRead, language, {name});
   // The version word decides before the rest is read, so a foreign file is never read whole.
   std::optional<std::string> bytes = file.read(4);
   if (!bytes) return fail(LoadFailure::Unreadable, couldNotRead);

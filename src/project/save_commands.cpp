@@ -31,8 +31,7 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
 bool userDropsOldFile(Host& host, const std::string& oldName, const std::string& newName) {
   std::error_code error;
   if (oldName == newName || !fs::exists(oldName, error)) return false;
-  const std::string question = tr(texts::newExtensionBefore) + quoted(kLayoutExtension) +
-                               tr(texts::newExtensionAfter) + "\n\n" +
+  const std::string question = fillIn(texts::newExtension, {quoted(kLayoutExtension)}) + "\n\n" +
                                tr(texts::keepOriginalQuestion);
   return host.ask(question, tr(texts::productName), Buttons::YesNo, MessageIcon::Question) ==
          Answer::No;
@@ -44,16 +43,14 @@ bool saveUnder(Document& doc, Host& host, std::vector<std::string>& recentFiles,
   const bool dropOld = userDropsOldFile(host, name, target);
   std::error_code writeError;
   if (!writeDocumentFile(doc, target, &writeError)) {
-    host.showMessage(tr(texts::couldNotSaveBefore) + quoted(target) + tr(texts::couldNotSaveAfter) +
-                         tr(saveProblem(writeError)) + ".",
+    host.showMessage(fillIn(texts::couldNotSave, {quoted(target), tr(saveProblem(writeError))}),
                      tr(texts::productName), MessageIcon::Error);
     return false;
   }
   std::error_code error;
   if (dropOld && !fs::remove(name, error)) {
-    host.showMessage(
-        tr(texts::couldNotDeleteBefore) + quoted(name) + tr(texts::couldNotDeleteAfter),
-        tr(texts::productName), MessageIcon::Warning);
+    host.showMessage(fillIn(texts::couldNotDelete, {quoted(name)}), tr(texts::productName),
+                     MessageIcon::Warning);
   }
   addRecentFile(recentFiles, target);
   doc.fileName = target;

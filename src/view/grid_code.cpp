@@ -107,12 +107,10 @@ GridCodeResult gridDialogValue(std::string_view typed, GridUnit unit) {
   if (!value) return refused(texts::gridNotANumber);
   const GridLimits limits = gridLimits(unit);
   if (*value < limits.min) {
-    return {0, std::string(tr(texts::gridAtLeastBefore)) + limits.minText +
-                   tr(texts::gridAtLeastAfter)};
+    return {0, fillIn(texts::gridAtLeast, {limits.minText})};
   }
   if (*value > limits.max) {
-    return {0,
-            std::string(tr(texts::gridAtMostBefore)) + limits.maxText + tr(texts::gridAtMostAfter)};
+    return {0, fillIn(texts::gridAtMost, {limits.maxText})};
   }
   return encodeGridValue(typed, unit);
 }

@@ -5,10 +5,8 @@
 // User texts of the view: the grid dialog's messages.
 // clang-format off
 #define PRAVELO_VIEW_TEXTS(X) \
-  X(gridAtLeastBefore, "Das Raster muss mindestens ", "The grid must be at least ", "La grille doit être d'au moins ") \
-  X(gridAtLeastAfter, " betragen.", ".", ".") \
-  X(gridAtMostBefore, "Das Raster darf höchstens ", "The grid must not exceed ", "La grille ne doit pas dépasser ") \
-  X(gridAtMostAfter, " betragen.", ".", ".") \
+  X(gridAtLeast, "Das Raster muss mindestens %1 betragen.", "The grid must be at least %1.", "La grille doit être d'au moins %1.") \
+  X(gridAtMost, "Das Raster darf höchstens %1 betragen.", "The grid must not exceed %1.", "La grille ne doit pas dépasser %1.") \
   X(gridTooManyDigits, "Der Rasterwert darf höchstens 6 Ziffern haben.", "The grid value may have at most 6 digits.", "La valeur de la grille ne peut pas avoir plus de 6 chiffres.") \
   X(gridNotANumber, "Bitte geben Sie eine Zahl ein.", "Please enter a number.", "Veuillez saisir un nombre.")
 // clang-format on

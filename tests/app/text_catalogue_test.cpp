@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/app_texts.h"
 #include "base/text.h"
 #include "cli/cli_texts.h"
+#include "cli/edit_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
 #include "document/document_texts.h"
+#include "editing/editing_texts.h"
 #include "editing/selector_texts.h"
 #include "ui/command_catalogue.h"
 #include "ui/size_column_texts.h"
@@ -35,6 +38,8 @@ const std::vector<Entry> kCatalogue = {
     PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SELECTOR_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_EDITING_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_EDIT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
@@ -56,6 +61,38 @@ TEST(TextCatalogue, EveryEntryExistsInEveryLanguage) {
       EXPECT_GT(std::strlen(s), 0u) << e.id << " lacks language " << static_cast<int>(language);
     }
   }
+}
+
+// The placeholders %1 ... %9 of a text.
+std::multiset<char> placeholders(const char* s) {
+  std::multiset<char> found;
+  for (const char* p = s; p[0] != '\0' && p[1] != '\0'; ++p) {
+    if (p[0] == '%' && p[1] >= '1' && p[1] <= '9') found.insert(p[1]);
+  }
+  return found;
+}
+
+// A translation that drops or repeats a placeholder would lose or double a value.
+TEST(TextCatalogue, EveryLanguageHasTheSamePlaceholders) {
+  int withPlaceholders = 0;
+  for (const Entry& e : kCatalogue) {
+    const auto german = placeholders(e.text.de);
+    EXPECT_EQ(placeholders(e.text.en), german) << e.id;
+    EXPECT_EQ(placeholders(e.text.fr), german) << e.id;
+    withPlaceholders += !german.empty();
+  }
+  EXPECT_GT(withPlaceholders, 5);
+}
+
+TEST(TextCatalogue, FillInPutsEachValueWhereItsLanguageWantsIt) {
+  const Text order{"%2 vor %1", "%1 before %2", "%1 avant %2"};
+  EXPECT_EQ(fillIn(order, Language::German, {"a", "b"}), "b vor a");
+  EXPECT_EQ(fillIn(order, Language::English, {"a", "b"}), "a before b");
+  EXPECT_EQ(fillIn(texts::deleteBoard, Language::German, {"\"X\""}),
+            "Möchten Sie die Platine \"X\" wirklich löschen?");
+  // A value is never read as a placeholder itself, and a missing value leaves the mark.
+  EXPECT_EQ(fillIn(order, Language::English, {"%2", "b"}), "%2 before b");
+  EXPECT_EQ(fillIn(order, Language::English, {"a"}), "a before %2");
 }
 
 TEST(TextCatalogue, PicksTheRunLanguage) {
