@@ -110,6 +110,10 @@ TEST_F(CliEdit, SizeFieldsSetTheSizesOfNewPadsInMillimetres) {
 // The example script of the README, on the example board: what it says it does, it does.
 TEST(CliEditExample, TheReadmeScriptPlacesTwoPadsAndAnSmdPadAndMovesOne) {
   const std::string examples = std::string(PRAVELO_SOURCE_DIR) + "/examples/";
+  const std::string script = fileBytes(examples + "place-pads.script");
+  EXPECT_NE(fileBytes(std::string(PRAVELO_SOURCE_DIR) + "/README.md").find(script),
+            std::string::npos)
+      << "the README shows the script as it is";
   testing::TempFolder folder;
   const std::string out = folder.file("out.pvb6");
   std::ostringstream stdOut;
