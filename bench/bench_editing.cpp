@@ -13,6 +13,7 @@
 #include "editing/selection.h"
 #include "editing/snap.h"
 #include "editing/tool_machine.h"
+#include "geometry/pad_geometry.h"
 #include "geometry/translate.h"
 #include "synthetic_board.h"
 #include "view/renderer.h"
@@ -83,10 +84,21 @@ void selectFirst(Board& board, int count, Wanted wanted) {
 }
 
 // The track vertices that follow 200 selected pads and SMD pads, searched when the drag starts,
-// at the small (1) and big (2) rubber-band level.
+// at the small (1) and big (2) rubber-band level. A short track starts on each selected pad.
 void BM_AttachedVertices(benchmark::State& state) {
   Board board = syntheticBoard(kObjects);
   selectFirst(board, 200, [](const TObjekt& o) { return isPadKind(o.kind); });
+  std::vector<FPoint> starts;
+  for (const auto& o : board.objects) {
+    if (o->selected) starts.push_back(o->kind == kPad ? o->pos : smdPadCentre(*o));
+  }
+  for (const FPoint& p : starts) {
+    TObjekt track = newObject();
+    initTrack(track, 4000, kLayerC1);
+    addPoint(track, p);
+    addPoint(track, {p.x + 10000, p.y});
+    board.objects.push_back(std::make_unique<TObjekt>(std::move(track)));
+  }
   const int level = static_cast<int>(state.range(0));
   std::size_t found = 0;
   for (auto _ : state) found = attachedVertices(board, level).size();
