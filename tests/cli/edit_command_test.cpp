@@ -107,5 +107,42 @@ TEST_F(CliEdit, SizeFieldsSetTheSizesOfNewPadsInMillimetres) {
   EXPECT_FLOAT_EQ(pad.dim.x, 15000) << "the drill raised the diameter";
 }
 
+// The example script of the README, on the example board: what it says it does, it does.
+TEST(CliEditExample, TheReadmeScriptPlacesTwoPadsAndAnSmdPadAndMovesOne) {
+  const std::string examples = std::string(PRAVELO_SOURCE_DIR) + "/examples/";
+  const std::string script = fileBytes(examples + "place-pads.script");
+  EXPECT_NE(fileBytes(std::string(PRAVELO_SOURCE_DIR) + "/README.md").find(script),
+            std::string::npos)
+      << "the README shows the script as it is";
+  testing::TempFolder folder;
+  const std::string out = folder.file("out.pvb6");
+  std::ostringstream stdOut;
+  std::ostringstream stdErr;
+  ASSERT_EQ(
+      runCli({"edit", examples + "example.pvb6", out, "--script", examples + "place-pads.script"},
+             stdOut, stdErr),
+      kExitOk)
+      << stdErr.str();
+  Document before;
+  installLayout(before, readLayout(fileBytes(examples + "example.pvb6")));
+  Document after;
+  installLayout(after, readLayout(fileBytes(out)));
+  const Board& board = activeBoard(after);
+  const std::size_t added = activeBoard(before).objects.size();
+  ASSERT_EQ(board.objects.size(), added + 3);
+  const TObjekt& first = *board.objects[added];
+  const TObjekt& second = *board.objects[added + 1];
+  const TObjekt& smd = *board.objects[added + 2];
+  EXPECT_EQ(first.kind, kPad);
+  EXPECT_EQ(second.kind, kPad);
+  EXPECT_EQ(smd.kind, kSmdPad);
+  EXPECT_FLOAT_EQ(first.dim.x, 10000) << "2 mm across";
+  EXPECT_FLOAT_EQ(first.dim.y, 4000) << "0.8 mm drill";
+  EXPECT_FLOAT_EQ(second.pos.x - first.pos.x, 25400);
+  EXPECT_FLOAT_EQ(second.pos.y - first.pos.y, 25400) << "the first pad moved 2.54 mm down";
+  EXPECT_FLOAT_EQ(smd.dim.x, 15000);
+  EXPECT_FLOAT_EQ(smd.dim.y, 8000);
+}
+
 }  // namespace
 }  // namespace pravelo
