@@ -80,9 +80,7 @@ int resave(const std::string& in, const std::string& outPath, std::ostream& err,
   if (!doc) return kExitBadInput;
   std::error_code error;
   if (!writeDocumentFile(*doc, outPath, &error)) {
-    err << fillIn(texts::couldNotSave, language,
-                  {"\"" + outPath + "\"", tr(saveProblem(error), language)})
-        << "\n";
+    err << couldNotSaveMessage(outPath, error, language) << "\n";
     return kExitBadInput;
   }
   return kExitOk;

@@ -378,9 +378,7 @@ int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::o
   }
   std::error_code error;
   if (!writeDocumentFile(doc, request.output, &error)) {
-    err << fillIn(texts::couldNotSave, language,
-                  {"\"" + request.output + "\"", tr(saveProblem(error), language)})
-        << "\n";
+    err << couldNotSaveMessage(request.output, error, language) << "\n";
     return kExitBadInput;
   }
   return kExitOk;

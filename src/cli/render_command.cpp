@@ -182,9 +182,7 @@ int runRender(Document& doc, const RenderRequest& request, std::ostream& err, La
   renderBoard(board, view, schemeNumbered(request.scheme), options, frame);
   std::error_code error;
   if (!writePngFile(request.output, frame, &error)) {
-    err << fillIn(texts::couldNotSave, language,
-                  {"\"" + request.output + "\"", tr(saveProblem(error), language)})
-        << "\n";
+    err << couldNotSaveMessage(request.output, error, language) << "\n";
     return kExitBadInput;
   }
   return kExitOk;

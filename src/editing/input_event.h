@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "geometry/point.h"
 
 namespace pravelo {
@@ -37,6 +39,26 @@ enum class Key {
   Shift,
   Control,
 };
+
+// The direction of an arrow key: x to the right, y upwards; nothing for other keys.
+struct ArrowDirection {
+  int dx = 0;
+  int dy = 0;
+};
+inline std::optional<ArrowDirection> arrowDirection(Key key) {
+  switch (key) {
+    case Key::Left:
+      return ArrowDirection{-1, 0};
+    case Key::Right:
+      return ArrowDirection{1, 0};
+    case Key::Down:
+      return ArrowDirection{0, -1};
+    case Key::Up:
+      return ArrowDirection{0, 1};
+    default:
+      return std::nullopt;
+  }
+}
 
 struct KeyEvent {
   Key key = Key::Character;

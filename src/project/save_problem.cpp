@@ -37,4 +37,8 @@ const Text& saveProblem(std::error_code error) {
   }
 }
 
+std::string couldNotSaveMessage(const std::string& path, std::error_code error, Language language) {
+  return fillIn(texts::couldNotSave, language, {quoted(path), tr(saveProblem(error), language)});
+}
+
 }  // namespace pravelo

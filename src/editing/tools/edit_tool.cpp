@@ -202,28 +202,12 @@ void EditTool::moveSelection(Editor& editor, DPoint d) {
 }
 
 bool EditTool::key(Editor& editor, const KeyEvent& e, ToolResult& result) {
-  double dx = 0;
-  double dy = 0;
-  switch (e.key) {
-    case Key::Left:
-      dx = -1;
-      break;
-    case Key::Right:
-      dx = 1;
-      break;
-    case Key::Down:
-      dy = -1;
-      break;
-    case Key::Up:
-      dy = 1;
-      break;
-    default:
-      return false;
-  }
+  const auto arrow = arrowDirection(e.key);
+  if (!arrow) return false;
   Board& board = editor.board();
   if (!anySelected(board) || mode_ != Mode::Idle) return true;
   const double step = e.modifiers.ctrl ? board.header.grid / 10 : board.header.grid;
-  const DPoint d = clampDisplacement({dx * step, dy * step}, selectionBounds(board),
+  const DPoint d = clampDisplacement({arrow->dx * step, arrow->dy * step}, selectionBounds(board),
                                      board.header.width, board.header.height);
   if (d == DPoint{}) return true;
   attached_ = attachedVertices(board, editor.settings.optionen.Gummiband);

@@ -48,24 +48,10 @@ ToolResult PadTool::press(Editor& editor, const PointerEvent& e) {
 }
 
 bool PadTool::key(Editor& editor, const KeyEvent& e, ToolResult&) {
-  int dx = 0;
-  int dy = 0;
-  switch (e.key) {
-    case Key::Left:
-      dx = -1;
-      break;
-    case Key::Right:
-      dx = 1;
-      break;
-    case Key::Down:
-      dy = -1;
-      break;
-    case Key::Up:
-      dy = 1;
-      break;
-    default:
-      return false;
-  }
+  const auto arrow = arrowDirection(e.key);
+  if (!arrow) return false;
+  const int dx = arrow->dx;
+  const int dy = arrow->dy;
   const int step = e.modifiers.ctrl ? kCtrlArrowStep : kArrowStep;
   SizeFields& sizes = editor.sizes;
   // Pads: up/down the diameter, left/right the drill. SMD pads: left/right x, up/down y.
