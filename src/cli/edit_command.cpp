@@ -358,8 +358,13 @@ int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::o
     err << request.script << ": " << tr(texts::cliScriptUnreadable, language) << "\n";
     return kExitBadInput;
   }
-  // The tools' texts (help lines, questions) come in the language of the run.
-  setLanguage(language);
+  // The tools' texts (help lines, questions) come in the language of the run, for this command
+  // only.
+  struct RunLanguage {
+    Language before = currentLanguage();
+    explicit RunLanguage(Language language) { setLanguage(language); }
+    ~RunLanguage() { setLanguage(before); }
+  } runLanguage(language);
   AppSettings settings = scriptSettings(request.settingsFile, language);
   ScriptRun run(doc, settings);
   std::string line;
