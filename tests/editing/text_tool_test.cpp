@@ -121,7 +121,8 @@ TEST_F(TextToolTest, DeleteWhilePlacingKeepsTheTextApartFromOtherObjects) {
   board().objects[0]->selected = 1;
   key(Key::Delete);
   key(Key::Escape);
-  EXPECT_EQ(board().objects.size(), 1u) << "neither the pad deleted nor the text kept";
+  ASSERT_EQ(board().objects.size(), 1u);
+  EXPECT_EQ(board().objects[0]->kind, kPad) << "neither the pad deleted nor the text kept";
   EXPECT_TRUE(board().undoStack.empty());
 }
 
