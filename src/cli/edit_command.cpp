@@ -13,6 +13,7 @@
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
 #include "cli/edit_texts.h"
+#include "cli/text_answer.h"
 #include "document/document_texts.h"
 #include "editing/selection.h"
 #include "editing/size_fields.h"
@@ -30,6 +31,7 @@ namespace {
 class ScriptHost : public EditorHost, public RepaintSink {
  public:
   std::deque<Answer> answers;
+  std::deque<TextAnswer> textAnswers;
   std::vector<std::string> messages;
 
   void showMessage(const std::string& text, const std::string&, MessageIcon) override {
@@ -43,6 +45,13 @@ class ScriptHost : public EditorHost, public RepaintSink {
     return a;
   }
   void showContextMenu(DPoint) override {}
+  // No text answer left cancels the dialog, as for questions.
+  std::optional<TextDialogValues> showTextDialog(const TextDialogValues& initial) override {
+    if (textAnswers.empty()) return std::nullopt;
+    const TextDialogValues values = textAnswers.front().applyTo(initial);
+    textAnswers.pop_front();
+    return values;
+  }
   void repaintAll() override {}
   void repaintWorld(const TRect&) override {}
   void viewChanged() override {}
@@ -203,6 +212,12 @@ void ScriptRun::run(const std::vector<std::string>& w) {
   } else if (verb == "command") {
     need(w, 2);
     command(w[1]);
+  } else if (verb == "answer" && isTextAnswer(w)) {
+    try {
+      host_.textAnswers.push_back(parseTextAnswer(w));
+    } catch (const BadTextAnswer& bad) {
+      throw BadLine{bad.what()};
+    }
   } else if (verb == "answer") {
     need(w, 2);
     static const std::pair<const char*, Answer> kAnswers[] = {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "base/host.h"
+#include "editing/text_dialog_values.h"
 #include "geometry/point.h"
 
 namespace pravelo {
@@ -10,6 +13,8 @@ class EditorHost : public Host {
  public:
   // The drawing area's context menu at a world point.
   virtual void showContextMenu(DPoint world) = 0;
+  // The text dialog filled with `initial`; the values on OK, nothing on Cancel.
+  virtual std::optional<TextDialogValues> showTextDialog(const TextDialogValues& initial) = 0;
 };
 
 }  // namespace pravelo

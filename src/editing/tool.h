@@ -19,6 +19,11 @@ class Tool {
   virtual ~Tool() = default;
 
   virtual ToolId id() const = 0;
+  // The tool has been chosen with the pointer at a world point; a tool that asks its values
+  // first opens its dialog here.
+  virtual void start(Editor&, DPoint) {}
+  // The tool has handed back to the Edit tool, as when its dialog was cancelled.
+  virtual bool ended() const { return false; }
   virtual ToolResult press(Editor&, const PointerEvent&) { return ToolResult::Nothing; }
   virtual ToolResult move(Editor&, const PointerEvent&) { return ToolResult::Nothing; }
   virtual ToolResult release(Editor&, const PointerEvent&) { return ToolResult::Nothing; }

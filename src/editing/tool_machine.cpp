@@ -5,6 +5,7 @@
 #include "editing/tools/mask_tool.h"
 #include "editing/tools/pad_tool.h"
 #include "editing/tools/planned_tool.h"
+#include "editing/tools/text_tool.h"
 #include "editing/tools/zoom_tool.h"
 #include "editing/view_commands.h"
 #include "view/user_origin.h"
@@ -27,6 +28,8 @@ std::unique_ptr<Tool> makeTool(ToolId id) {
       return std::make_unique<PadTool>(id);
     case ToolId::SolderMask:
       return std::make_unique<MaskTool>();
+    case ToolId::Text:
+      return std::make_unique<TextTool>();
     default:
       return std::make_unique<PlannedTool>(id);
   }
@@ -66,6 +69,10 @@ void ToolMachine::apply(ToolResult result) {
   if (result != ToolResult::Nothing) editor_.repaint.repaintAll();
 }
 
+void ToolMachine::leaveIfEnded() {
+  if (current_->ended()) chooseTool(ToolId::Edit);
+}
+
 void ToolMachine::chooseTool(ToolId id) {
   const ToolId from = current_->id();
   apply(current_->finish(editor_));
@@ -82,6 +89,8 @@ void ToolMachine::chooseTool(ToolId id) {
   }
   editor_.repaint.overlayChanged();
   editor_.repaint.setCursor(current_->cursor());
+  current_->start(editor_, lastPointer_);
+  leaveIfEnded();
 }
 
 void ToolMachine::press(const PointerEvent& e) {
@@ -108,6 +117,7 @@ void ToolMachine::release(const PointerEvent& e) {
   held_ = MouseButton::None;
   if (e.button == MouseButton::Middle) return;
   apply(current_->release(editor_, e));
+  leaveIfEnded();
 }
 
 void ToolMachine::doubleClick(const PointerEvent& e) { apply(current_->doubleClick(editor_, e)); }

@@ -43,6 +43,7 @@ class ToolMachine {
  private:
   Tool& toolFor(ToolId id);
   void apply(ToolResult result);
+  void leaveIfEnded();
   bool commonKey(const KeyEvent& e);
   void switchActiveLayer(int layer);
   bool deleteSelection();

@@ -16,6 +16,7 @@
 #include "editing/selector_texts.h"
 #include "ui/command_catalogue.h"
 #include "ui/size_column_texts.h"
+#include "ui/text_dialog_texts.h"
 #include "ui/ui_texts.h"
 #include "ui/view_ui_texts.h"
 #include "view/view_texts.h"
@@ -46,6 +47,7 @@ const std::vector<Entry> kCatalogue = {
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMMANDS(PRAVELO_LIST_COMMAND)
 };
 // clang-format on

@@ -142,6 +142,74 @@ TEST(CliEditExample, TheReadmeScriptPlacesTwoPadsAndAnSmdPadAndMovesOne) {
   EXPECT_FLOAT_EQ(second.pos.y - first.pos.y, 25400) << "the first pad moved 2.54 mm down";
   EXPECT_FLOAT_EQ(smd.dim.x, 15000);
   EXPECT_FLOAT_EQ(smd.dim.y, 8000);
+
+TEST_F(CliEdit, AnAnswerFillsTheNextTextDialogAndAClickPlacesTheText) {
+  const std::string script =
+      "answer text=\"TOP SIDE\" height=1.5 thickness=bold style=wide mirror=v rotation=90\n"
+      "tool text\n"
+      "click 127000 -127000\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  const Document doc = result();
+  ASSERT_EQ(doc.boards[0]->objects.size(), 1u);
+  const TObjekt& text = *doc.boards[0]->objects[0];
+  EXPECT_EQ(text.kind, kText);
+  EXPECT_EQ(text.text, "TOP SIDE");
+  EXPECT_FLOAT_EQ(text.dim.x, 15000);
+  EXPECT_FLOAT_EQ(text.dim.y, 2);
+  EXPECT_EQ(text.width, 2);
+  EXPECT_EQ(text.paramB, 90);
+  EXPECT_EQ(text.optB, 0);
+  EXPECT_EQ(text.optC, 1);
+  EXPECT_FLOAT_EQ(text.pos.x, 127000);
+  EXPECT_FALSE(text.children.empty());
+  // Without an answer for the next text the dialog is cancelled and the Edit tool returns.
+  EXPECT_NE(stdOut.str().find("\"tool\":\"edit\""), std::string::npos) << stdOut.str();
+}
+
+TEST_F(CliEdit, NumberedTextsCountUpAndFieldsNotAnsweredKeepTheDialogsPreset) {
+  const std::string script =
+      "key f9\n"  // C2: the dialog presets horizontal mirroring
+      "answer text=R addnumber=1 start=3\n"
+      "tool text\n"
+      "click 127000 -127000\n"
+      "click 254000 -127000\n"
+      "key esc\n";
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document doc = result();
+  const ObjectList& objects = doc.boards[0]->objects;
+  ASSERT_EQ(objects.size(), 2u);
+  EXPECT_EQ(objects[0]->text, "R3");
+  EXPECT_EQ(objects[1]->text, "R4");
+  EXPECT_EQ(objects[1]->layer, kLayerC2);
+  EXPECT_EQ(objects[1]->optB, 1);
+  EXPECT_FLOAT_EQ(objects[1]->dim.x, 20000) << "the dialog's 2 mm";
+}
+
+TEST_F(CliEdit, ADoubleClickOnATextChangesItThroughTheAnsweredDialog) {
+  const std::string script =
+      "answer text=L\n"
+      "tool text\n"
+      "click 127000 -127000\n"
+      "answer height=3 text=\"L 2\"\n"
+      "dblclick 127000 -127000\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  const Document doc = result();
+  ASSERT_EQ(doc.boards[0]->objects.size(), 1u);
+  EXPECT_EQ(doc.boards[0]->objects[0]->text, "L 2");
+  EXPECT_FLOAT_EQ(doc.boards[0]->objects[0]->dim.x, 30000);
+  std::string last;
+  std::istringstream lines(stdOut.str());
+  for (std::string line; std::getline(lines, line);) last = line;
+  EXPECT_EQ(nlohmann::json::parse(last)["undo"], 2);
+}
+
+TEST_F(CliEdit, ABadTextAnswerStopsTheScript) {
+  for (const char* answer :
+       {"answer height=99\n", "answer colour=red\n", "answer text=\"open\n", "answer style=fat\n",
+        "answer start=1.5\n", "answer mirror=x\n", "answer text=a b\n"}) {
+    EXPECT_EQ(edit(answer), kExitUsage) << answer;
+    EXPECT_NE(stdErr.str().find(":1: "), std::string::npos) << stdErr.str();
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "document/board_header.h"
@@ -18,6 +19,9 @@ class RecordingEditorHost : public EditorHost, public RepaintSink {
   std::vector<Answer> answers;
   std::vector<std::string> messages;
   int contextMenus = 0;
+  // Answers of the text dialog in order; an empty script cancels.
+  std::vector<std::optional<TextDialogValues>> textAnswers;
+  std::vector<TextDialogValues> textDialogs;  // what each opened dialog showed
 
   void showMessage(const std::string& text, const std::string&, MessageIcon) override {
     messages.push_back(text);
@@ -30,6 +34,13 @@ class RecordingEditorHost : public EditorHost, public RepaintSink {
     return a;
   }
   void showContextMenu(DPoint) override { ++contextMenus; }
+  std::optional<TextDialogValues> showTextDialog(const TextDialogValues& initial) override {
+    textDialogs.push_back(initial);
+    if (textAnswers.empty()) return std::nullopt;
+    const auto a = textAnswers.front();
+    textAnswers.erase(textAnswers.begin());
+    return a;
+  }
   void repaintAll() override {}
   void repaintWorld(const TRect&) override {}
   void viewChanged() override {}

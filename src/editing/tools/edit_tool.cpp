@@ -12,6 +12,7 @@
 #include "editing/selection.h"
 #include "editing/snap.h"
 #include "geometry/bounding_box.h"
+#include "geometry/text_strokes.h"
 #include "geometry/translate.h"
 #include "view/user_origin.h"
 
@@ -189,6 +190,26 @@ ToolResult EditTool::release(Editor& editor, const PointerEvent& e) {
     default:
       return ToolResult::Nothing;
   }
+}
+
+ToolResult EditTool::doubleClick(Editor& editor, const PointerEvent& e) {
+  Board& board = editor.board();
+  const ViewTransform v = editor.view();
+  const int index = pickObject(board, screenToWorld(v, e.screen), v.zoom, false, false);
+  if (index < 0) return ToolResult::Nothing;
+  TObjekt& text = *board.objects[static_cast<std::size_t>(index)];
+  // The labels of a component belong to the component dialog.
+  if (text.kind != kText || text.componentId != 0) return ToolResult::Nothing;
+  TextDialogValues initial = textDialogValuesOf(text);
+  initial.limitHeight = editor.settings.optionen.SchrifthoeheBegrenzen;
+  const auto answer = editor.host.showTextDialog(initial);
+  if (!answer) return ToolResult::Nothing;
+  const TRect before = objectBounds(text);
+  editor.beginChange();
+  storeTextDialogValues(text, normaliseTextDialogValues(*answer, initial.limitHeight));
+  buildTextStrokes(text, false);
+  editor.repaint.repaintWorld(unite(before, objectBounds(text)));
+  return ToolResult::Commit;
 }
 
 void EditTool::moveSelection(Editor& editor, DPoint d) {

@@ -11,13 +11,15 @@ namespace pravelo {
 
 // Edit tool: picks and selects (Shift toggles, Alt takes the object without its peers), draws a
 // frame to select, moves the selection in grid steps with capture and the board clamp, drags
-// the user origin; the arrow keys move the selection by a grid step.
+// the user origin; the arrow keys move the selection by a grid step. A double click on a text
+// opens the text dialog for it.
 class EditTool : public Tool {
  public:
   ToolId id() const override { return ToolId::Edit; }
   ToolResult press(Editor& editor, const PointerEvent& e) override;
   ToolResult move(Editor& editor, const PointerEvent& e) override;
   ToolResult release(Editor& editor, const PointerEvent& e) override;
+  ToolResult doubleClick(Editor& editor, const PointerEvent& e) override;
   bool key(Editor& editor, const KeyEvent& e, ToolResult& result) override;
   ToolResult finish(Editor& editor) override;
   const Text* help() const override;

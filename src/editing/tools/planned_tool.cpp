@@ -12,8 +12,6 @@ const Text* PlannedTool::help() const {
       return &texts::helpZoneStart;
     case ToolId::Circle:
       return &texts::helpCircle;
-    case ToolId::Text:
-      return &texts::helpText;
     case ToolId::Test:
       return &texts::helpTest;
     case ToolId::Connections:

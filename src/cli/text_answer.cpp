@@ -1,0 +1,119 @@
+#include "cli/text_answer.h"
+
+#include <cmath>
+#include <locale>
+#include <sstream>
+
+#include "base/windows1252.h"
+
+namespace pravelo {
+
+namespace {
+
+using Setter = std::function<void(TextDialogValues&)>;
+
+double number(const std::string& name, const std::string& value) {
+  std::istringstream in(value);
+  in.imbue(std::locale::classic());
+  double v = 0;
+  if (!(in >> v) || !in.eof() || !std::isfinite(v)) {
+    throw BadTextAnswer(name + " is not a number: " + value);
+  }
+  return v;
+}
+
+int wholeIn(const std::string& name, const std::string& value, int low, int high) {
+  const double v = number(name, value);
+  if (v != std::trunc(v) || v < low || v > high) {
+    throw BadTextAnswer(name + " is a whole number from " + std::to_string(low) + " to " +
+                        std::to_string(high) + ": " + value);
+  }
+  return static_cast<int>(v);
+}
+
+// One of three words, or its number 0 to 2.
+int choice(const std::string& name, const std::string& value, const char* const (&words)[3]) {
+  for (int i = 0; i < 3; ++i) {
+    if (value == words[i] || value == std::to_string(i)) return i;
+  }
+  throw BadTextAnswer(name + " is " + words[0] + ", " + words[1] + " or " + words[2] + ": " +
+                      value);
+}
+
+bool flag(const std::string& name, const std::string& value) {
+  if (value == "1" || value == "yes") return true;
+  if (value == "0" || value == "no") return false;
+  throw BadTextAnswer(name + " is 1 or 0: " + value);
+}
+
+Setter setterFor(const std::string& name, const std::string& value) {
+  if (name == "text") {
+    return [text = utf8ToWindows1252(value)](TextDialogValues& v) { v.text = text; };
+  }
+  if (name == "height") {
+    const double mm = number(name, value);
+    if (mm < kMinTextHeightMm || mm > kMaxTextHeightMm) {
+      throw BadTextAnswer("height is 0.1 to 50 mm: " + value);
+    }
+    return [mm](TextDialogValues& v) { v.heightMm = mm; };
+  }
+  if (name == "thickness") {
+    const int t = choice(name, value, {"thin", "normal", "bold"});
+    return [t](TextDialogValues& v) { v.thickness = t; };
+  }
+  if (name == "style") {
+    const int s = choice(name, value, {"narrow", "normal", "wide"});
+    return [s](TextDialogValues& v) { v.style = s; };
+  }
+  if (name == "rotation") {
+    const int r = wholeIn(name, value, 0, 359);
+    return [r](TextDialogValues& v) { v.rotation = r; };
+  }
+  if (name == "mirror") {
+    if (value != "none" && value != "h" && value != "v" && value != "hv" && value != "vh") {
+      throw BadTextAnswer("mirror is none, h, v or hv: " + value);
+    }
+    const bool h = value.find('h') != std::string::npos;
+    const bool vertical = value.find('v') != std::string::npos;
+    return [h, vertical](TextDialogValues& v) {
+      v.mirrorHorizontal = h;
+      v.mirrorVertical = vertical;
+    };
+  }
+  if (name == "addnumber") {
+    const bool on = flag(name, value);
+    return [on](TextDialogValues& v) { v.addNumber = on; };
+  }
+  if (name == "start") {
+    const int s = wholeIn(name, value, 0, kMaxStartNumber);
+    return [s](TextDialogValues& v) { v.startNumber = s; };
+  }
+  throw BadTextAnswer("unknown text dialog field: " + name);
+}
+
+}  // namespace
+
+bool isTextAnswer(const std::vector<std::string>& words) {
+  return words.size() > 1 && words[1].find('=') != std::string::npos;
+}
+
+TextAnswer parseTextAnswer(const std::vector<std::string>& words) {
+  TextAnswer answer;
+  for (std::size_t i = 1; i < words.size(); ++i) {
+    const std::size_t eq = words[i].find('=');
+    if (eq == std::string::npos) throw BadTextAnswer("not name=value: " + words[i]);
+    const std::string name = words[i].substr(0, eq);
+    std::string value = words[i].substr(eq + 1);
+    if (!value.empty() && value.front() == '"') {
+      while (value.size() < 2 || value.back() != '"') {
+        if (++i == words.size()) throw BadTextAnswer("no closing quote for " + name);
+        value += " " + words[i];
+      }
+      value = value.substr(1, value.size() - 2);
+    }
+    answer.fields.push_back(setterFor(name, value));
+  }
+  return answer;
+}
+
+}  // namespace pravelo
