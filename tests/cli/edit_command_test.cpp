@@ -142,6 +142,7 @@ TEST(CliEditExample, TheReadmeScriptPlacesTwoPadsAndAnSmdPadAndMovesOne) {
   EXPECT_FLOAT_EQ(second.pos.y - first.pos.y, 25400) << "the first pad moved 2.54 mm down";
   EXPECT_FLOAT_EQ(smd.dim.x, 15000);
   EXPECT_FLOAT_EQ(smd.dim.y, 8000);
+}
 
 TEST_F(CliEdit, AnAnswerFillsTheNextTextDialogAndAClickPlacesTheText) {
   const std::string script =
