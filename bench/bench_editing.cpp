@@ -117,6 +117,9 @@ class QuietHost : public EditorHost, public RepaintSink {
     return Answer::Cancel;
   }
   void showContextMenu(DPoint) override {}
+  std::optional<TextDialogValues> showTextDialog(const TextDialogValues&) override {
+    return std::nullopt;
+  }
   void repaintAll() override {}
   void repaintWorld(const TRect&) override {}
   void viewChanged() override {}
