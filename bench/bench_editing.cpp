@@ -10,6 +10,7 @@
 #include "editing/editor.h"
 #include "editing/pick.h"
 #include "editing/rubber_band.h"
+#include "editing/scripted_window.h"
 #include "editing/selection.h"
 #include "editing/snap.h"
 #include "editing/tool_machine.h"
@@ -109,24 +110,6 @@ BENCHMARK(BM_AttachedVertices)
     ->Arg(kRubberBandBig)
     ->Unit(benchmark::kMillisecond);
 
-// The window as far as a drag needs one.
-class QuietHost : public EditorHost, public RepaintSink {
- public:
-  void showMessage(const std::string&, const std::string&, MessageIcon) override {}
-  Answer ask(const std::string&, const std::string&, Buttons, MessageIcon) override {
-    return Answer::Cancel;
-  }
-  void showContextMenu(DPoint) override {}
-  std::optional<TextDialogValues> showTextDialog(const TextDialogValues&) override {
-    return std::nullopt;
-  }
-  void repaintAll() override {}
-  void repaintWorld(const TRect&) override {}
-  void viewChanged() override {}
-  void overlayChanged() override {}
-  void setCursor(Cursor) override {}
-};
-
 // Zoomed in so that the 200 dragged objects (the first ten rows of twenty) fill the window.
 constexpr double kDragZoom = 0.002;
 
@@ -156,7 +139,7 @@ void BM_DragMove(benchmark::State& state) {
   AppSettings settings = defaultSettings(AppFolders{}, Language::English);
   settings.optionen.Fang = true;
   settings.optionen.Gummiband = kRubberBandBig;
-  QuietHost host;
+  ScriptedWindow host;
   Editor editor(doc, settings, host, host);
   ToolMachine machine(editor);
   const TObjekt& grabbed = *doc.boards[0]->objects[1];  // a pad

@@ -15,6 +15,7 @@
 #include "cli/edit_texts.h"
 #include "cli/text_answer.h"
 #include "document/document_texts.h"
+#include "editing/scripted_window.h"
 #include "editing/selection.h"
 #include "editing/size_fields.h"
 #include "editing/tool_machine.h"
@@ -25,39 +26,6 @@
 namespace pravelo {
 
 namespace {
-
-// The window as far as a script needs one: questions answered from the script, messages kept
-// for the trace, repaints ignored.
-class ScriptHost : public EditorHost, public RepaintSink {
- public:
-  std::deque<Answer> answers;
-  std::deque<TextAnswer> textAnswers;
-  std::vector<std::string> messages;
-
-  void showMessage(const std::string& text, const std::string&, MessageIcon) override {
-    messages.push_back(text);
-  }
-  Answer ask(const std::string& text, const std::string&, Buttons, MessageIcon) override {
-    messages.push_back(text);
-    if (answers.empty()) return Answer::Cancel;
-    const Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  void showContextMenu(DPoint) override {}
-  // No text answer left cancels the dialog, as for questions.
-  std::optional<TextDialogValues> showTextDialog(const TextDialogValues& initial) override {
-    if (textAnswers.empty()) return std::nullopt;
-    const TextDialogValues values = textAnswers.front().applyTo(initial);
-    textAnswers.pop_front();
-    return values;
-  }
-  void repaintAll() override {}
-  void repaintWorld(const TRect&) override {}
-  void viewChanged() override {}
-  void overlayChanged() override {}
-  void setCursor(Cursor) override {}
-};
 
 struct BadLine {
   std::string why;
@@ -158,7 +126,7 @@ class ScriptRun {
   void size(const std::vector<std::string>& words);
   void command(const std::string& name);
 
-  ScriptHost host_;
+  ScriptedWindow host_;
   Editor editor_;
   ToolMachine machine_;
 };
@@ -214,7 +182,9 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     command(w[1]);
   } else if (verb == "answer" && isTextAnswer(w)) {
     try {
-      host_.textAnswers.push_back(parseTextAnswer(w));
+      host_.textAnswers.push_back([answer = parseTextAnswer(w)](const TextDialogValues& shown) {
+        return std::optional<TextDialogValues>(answer.applyTo(shown));
+      });
     } catch (const BadTextAnswer& bad) {
       throw BadLine{bad.what()};
     }

@@ -7,49 +7,13 @@
 #include <vector>
 
 #include "document/board_header.h"
+#include "editing/scripted_window.h"
 #include "editing/tool_machine.h"
 #include "settings/settings.h"
 #include "support/sample_layout.h"
 
 namespace pravelo::testing {
 
-// The window as the tool machine sees it: answers from a script, repaints counted.
-class RecordingEditorHost : public EditorHost, public RepaintSink {
- public:
-  std::vector<Answer> answers;
-  std::vector<std::string> messages;
-  int contextMenus = 0;
-  // Answers of the text dialog in order; an empty script cancels.
-  std::vector<std::optional<TextDialogValues>> textAnswers;
-  std::vector<TextDialogValues> textDialogs;  // what each opened dialog showed
-
-  void showMessage(const std::string& text, const std::string&, MessageIcon) override {
-    messages.push_back(text);
-  }
-  Answer ask(const std::string& text, const std::string&, Buttons, MessageIcon) override {
-    messages.push_back(text);
-    if (answers.empty()) return Answer::Cancel;
-    const Answer a = answers.front();
-    answers.erase(answers.begin());
-    return a;
-  }
-  void showContextMenu(DPoint) override { ++contextMenus; }
-  std::optional<TextDialogValues> showTextDialog(const TextDialogValues& initial) override {
-    textDialogs.push_back(initial);
-    if (textAnswers.empty()) return std::nullopt;
-    const auto a = textAnswers.front();
-    textAnswers.erase(textAnswers.begin());
-    return a;
-  }
-  void repaintAll() override {}
-  void repaintWorld(const TRect&) override {}
-  void viewChanged() override {}
-  void overlayChanged() override {}
-  void setCursor(Cursor) override {}
-};
-
-// One 100 mm × 80 mm board at 0.01 pixels per unit (1 px = 0.1 mm), scrolled so that world
-// (0, 0) is at screen (0, 0), with a 1.27 mm grid and the origin at the bottom left.
 class EditorTest : public ::testing::Test {
  protected:
   EditorTest() {
@@ -104,7 +68,7 @@ class EditorTest : public ::testing::Test {
 
   Document doc;
   AppSettings settings;
-  RecordingEditorHost host;
+  ScriptedWindow host;
   Editor editor{doc, settings, host, host};
   ToolMachine machine{editor};
 };

@@ -39,7 +39,7 @@ TEST_F(TextToolTest, CancellingTheDialogReturnsToTheEditTool) {
 }
 
 TEST_F(TextToolTest, TheTextFollowsThePointerAndAClickPlacesItAsOneUndoStep) {
-  host.textAnswers.push_back(answer("GND"));
+  host.answerTextDialog(answer("GND"));
   chooseText();
   ASSERT_EQ(machine.tool(), ToolId::Text);
   ASSERT_EQ(board().objects.size(), 1u) << "the new text is shown at once";
@@ -80,7 +80,7 @@ TEST_F(TextToolTest, AddNumberCountsUpFromTheStartAndEscDropsTheNextText) {
   TextDialogValues v = answer("R");
   v.addNumber = true;
   v.startNumber = 9;
-  host.textAnswers.push_back(v);
+  host.answerTextDialog(v);
   chooseText();
   for (double x : {kX1, kX2, kX2 + 12700 * 10}) click(x, kY1);
   EXPECT_EQ(host.textDialogs.size(), 1u) << "numbered texts follow without the dialog";
@@ -96,7 +96,7 @@ TEST_F(TextToolTest, AddNumberCountsUpFromTheStartAndEscDropsTheNextText) {
 }
 
 TEST_F(TextToolTest, ARightClickDropsTheTextAndReturnsToTheEditTool) {
-  host.textAnswers.push_back(answer("X"));
+  host.answerTextDialog(answer("X"));
   chooseText();
   moveTo(kX1, kY1);
   click(kX1, kY1, {}, MouseButton::Right);
@@ -107,7 +107,7 @@ TEST_F(TextToolTest, ARightClickDropsTheTextAndReturnsToTheEditTool) {
 }
 
 TEST_F(TextToolTest, AnotherToolDropsTheTextBeingPlaced) {
-  host.textAnswers.push_back(answer("X"));
+  host.answerTextDialog(answer("X"));
   chooseText();
   type(U'p');
   EXPECT_EQ(machine.tool(), ToolId::Pad);
@@ -116,7 +116,7 @@ TEST_F(TextToolTest, AnotherToolDropsTheTextBeingPlaced) {
 
 TEST_F(TextToolTest, DeleteWhilePlacingKeepsTheTextApartFromOtherObjects) {
   pad(kX1, kY1);
-  host.textAnswers.push_back(answer("X"));
+  host.answerTextDialog(answer("X"));
   chooseText();
   board().objects[0]->selected = 1;
   key(Key::Delete);
@@ -136,7 +136,7 @@ TEST_F(TextToolTest, TheDialogPresetsHorizontalMirroringOnTheBottomLayers) {
     board().header.activeLayer = layer;
     TextDialogValues v = answer("M");
     v.mirrorVertical = true;  // what the user last ticked does not carry over
-    host.textAnswers.push_back(v);
+    host.answerTextDialog(v);
     host.textDialogs.clear();
     chooseText();
     ASSERT_EQ(host.textDialogs.size(), 1u);
@@ -150,7 +150,7 @@ TEST_F(TextToolTest, ATextPlacedOnC2IsMirroredAboutItsAnchor) {
   board().header.activeLayer = kLayerC2;
   TextDialogValues v = answer("B");
   v.mirrorHorizontal = true;  // as the dialog shows it on C2
-  host.textAnswers.push_back(v);
+  host.answerTextDialog(v);
   chooseText();
   click(kX1, kY1);
   ASSERT_EQ(board().objects.size(), 1u);
@@ -172,7 +172,7 @@ TEST_F(TextToolTest, TheHeightLimitRaisesTooThinTexts) {
   TextDialogValues v = answer("T");
   v.heightMm = 1.0;
   v.thickness = 0;
-  host.textAnswers.push_back(v);
+  host.answerTextDialog(v);
   chooseText();
   EXPECT_TRUE(host.textDialogs[0].limitHeight);
   click(kX1, kY1);
@@ -214,7 +214,7 @@ TEST_F(TextDoubleClickTest, OpensTheDialogWithTheTextsValuesAndOkChangesItInOneS
   changed.text = "GND";
   changed.heightMm = 1.5;
   changed.thickness = 0;
-  host.textAnswers.push_back(changed);
+  host.answerTextDialog(changed);
   doubleClick(onStroke.x, onStroke.y);
   EXPECT_EQ(t->text, "GND");
   EXPECT_FLOAT_EQ(t->dim.x, 15000);

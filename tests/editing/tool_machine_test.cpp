@@ -19,7 +19,7 @@ TEST_F(ToolMachineTest, EveryToolLetterChoosesItsTool) {
       {U'a', ToolId::Autoroute}, {U'x', ToolId::Test}, {U'm', ToolId::Measure},
       {U'v', ToolId::PhotoView}, {U'o', ToolId::SolderMask}};
   // clang-format on
-  host.textAnswers.push_back(TextDialogValues{});  // the Text tool asks for its text first
+  host.answerTextDialog(TextDialogValues{});  // the Text tool asks for its text first
   for (const auto& [letter, tool] : cases) {
     type(letter);
     EXPECT_EQ(machine.tool(), tool) << static_cast<char>(letter);
