@@ -16,12 +16,13 @@ namespace pravelo {
 // What every tool works on: the document, the preferences, the window's answers and repaints,
 // the size fields, and the undo step of the gesture in progress. One per main window.
 struct Editor {
-  Editor(Document& document, AppSettings& settings, EditorHost& host, RepaintSink& repaint)
+  Editor(Document& document, AppSettings& preferences, EditorHost& windowHost,
+         RepaintSink& repaintSink)
       : doc(document),
-        settings(settings),
-        host(host),
-        repaint(repaint),
-        sizes(initialSizeFields(settings.sizes)) {}
+        settings(preferences),
+        host(windowHost),
+        repaint(repaintSink),
+        sizes(initialSizeFields(preferences.sizes)) {}
 
   Document& doc;
   AppSettings& settings;
