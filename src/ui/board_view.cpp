@@ -355,10 +355,7 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint position = event->position().toPoint();
   pointerAt(position);
   if (heldButtons_ != Qt::NoButton) autoScrollAt(position);
-  if (ToolMachine* m = machine()) {
-    m->move(pointerEventOf(*event, Qt::NoButton));
-    emit machineEvent();
-  }
+  if (ToolMachine* m = machine()) m->move(pointerEventOf(*event, Qt::NoButton));
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
@@ -420,8 +417,11 @@ void BoardView::keyReleaseEvent(QKeyEvent* event) {
 // Keys go to the machine except while Alt is held; Shift and Ctrl are reported as they change.
 bool BoardView::forwardKey(QKeyEvent* event, bool down) {
   const Qt::KeyboardModifiers held = event->modifiers();
+  // Platforms differ in whether a modifier key's own event counts it as held.
   if (event->key() == Qt::Key_Shift || event->key() == Qt::Key_Control) {
-    emit modifierKeysChanged((held & Qt::ShiftModifier) != 0, (held & Qt::ControlModifier) != 0);
+    const bool shift = event->key() == Qt::Key_Shift ? down : (held & Qt::ShiftModifier) != 0;
+    const bool ctrl = event->key() == Qt::Key_Control ? down : (held & Qt::ControlModifier) != 0;
+    emit modifierKeysChanged(shift, ctrl);
   }
   ToolMachine* m = machine();
   if (m == nullptr || (held & Qt::AltModifier)) return false;

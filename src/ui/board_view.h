@@ -58,7 +58,8 @@ class BoardView : public QAbstractScrollArea {
   // The pointer is over a world point (moved, or re-issued after scrolling under it).
   void pointerMoved(DPoint world);
   void contextMenuAt(DPoint world, QPoint globalPosition);
-  // The tool machine handled an event: the window shows its state anew.
+  // The tool machine handled a click or a key: the window shows its state anew. Pointer moves
+  // only report `pointerMoved`; a drag ends with a release.
   void machineEvent();
   // Shift or Ctrl was pressed or released.
   void modifierKeysChanged(bool shift, bool ctrl);

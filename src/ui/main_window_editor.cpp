@@ -46,7 +46,7 @@ void MainWindow::createEditor() {
   machine_ = std::make_unique<ToolMachine>(*editor_);
   view_->setMachine(*editor_, *machine_);
   connect(view_, &BoardView::machineEvent, this, [this] {
-    selectionChanged();
+    objectsChanged();
     showEditorState();
   });
   connect(view_, &BoardView::pointerMoved, this, [this] { showHelpLine(); });
@@ -103,7 +103,7 @@ void MainWindow::createToolColumn() {
     const ToolId id = tool.id;
     connect(button, &QAction::triggered, this, [this, id] {
       machine_->chooseTool(id);
-      selectionChanged();
+      objectsChanged();
       showEditorState();
       view_->setFocus();
     });
@@ -205,6 +205,7 @@ void MainWindow::changeSizes(SizeField kindField, const std::function<bool(Objec
   const bool changed = change(objects);
   if (recorded) editor_->commitGesture();
   if (changed) view_->refresh();
+  if (selector_->isVisible()) selector_->refresh();
   sizeColumn_->setFields(editor_->sizes);
   showEditorState();
 }
@@ -242,19 +243,24 @@ void MainWindow::TB_SelectorClick() {
   const bool shown = action("TB_Selector")->isChecked();
   start_.settings.optionen.Selector = shown;
   selector_->setVisible(shown);
+  if (shown) selector_->refresh();
+}
+
+// The selector lists objects by their index, so its list must never outlive a change.
+void MainWindow::objectsChanged() {
+  if (selector_->isVisible()) selector_->refresh();
+  selectionChanged();
 }
 
 void MainWindow::TB_UndoClick() {
   machine_->undo();
-  selector_->refresh();
-  selectionChanged();
+  objectsChanged();
   showEditorState();
 }
 
 void MainWindow::TB_RedoClick() {
   machine_->redo();
-  selector_->refresh();
-  selectionChanged();
+  objectsChanged();
   showEditorState();
 }
 
