@@ -219,6 +219,7 @@ class MainWindow : public QMainWindow {
   QLabel* shiftText_ = nullptr;
   QLabel* ctrlKey_ = nullptr;
   QLabel* ctrlText_ = nullptr;
+  bool halfGrid_ = false;  // Shift alone is held: the tools snap to half the grid
 };
 
 }  // namespace pravelo

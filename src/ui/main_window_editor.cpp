@@ -287,6 +287,8 @@ void MainWindow::showModifierKeys(bool shift, bool ctrl) {
   shiftKey_->setStyleSheet(keyStyle(shift));
   ctrlKey_->setStyleSheet(keyStyle(ctrl));
   shiftText_->setText(qtr(ctrl ? texts::captureOff : texts::halfGrid));
+  halfGrid_ = shift && !ctrl;
+  showGrid();
 }
 
 }  // namespace pravelo

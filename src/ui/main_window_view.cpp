@@ -185,10 +185,12 @@ LengthUnit MainWindow::lengthUnit() const {
   return start_.settings.optionen.MIL ? LengthUnit::Mil : LengthUnit::Mm;
 }
 
+// While Shift alone is held the button shows the half grid the tools use.
 void MainWindow::showGrid() {
   if (gridButton_ == nullptr || doc_.activeBoard < 0) return;
+  const double grid = activeBoard(doc_).header.grid;
   gridButton_->setText(
-      QString::fromStdString(gridButtonCaption(activeBoard(doc_).header.grid, lengthUnit())));
+      QString::fromStdString(gridButtonCaption(halfGrid_ ? grid / 2 : grid, lengthUnit())));
 }
 
 // The grid belongs to the active board; a malformed code changes nothing.

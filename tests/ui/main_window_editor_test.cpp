@@ -4,6 +4,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <filesystem>
 
@@ -189,12 +190,17 @@ TEST_F(EditorWindowTest, HelpLineAndKeyLabels) {
   EXPECT_EQ(shiftKey->text(), " SHIFT ");
   EXPECT_EQ(shiftText->text(), " = 1/2 Raster   ");
   EXPECT_EQ(window->findChild<QLabel*>("L_StrgText")->text(), " = Raster aus   ");
+  // Shift alone halves the grid, and the grid button says so.
+  auto* gridButton = window->findChild<QToolButton*>("SB_Raster");
+  EXPECT_EQ(gridButton->text(), "  1.27 mm");
   QTest::keyPress(view, Qt::Key_Shift, Qt::ShiftModifier);
   EXPECT_TRUE(shiftKey->styleSheet().contains("green"));
   EXPECT_FALSE(ctrlKey->styleSheet().contains("green"));
+  EXPECT_EQ(gridButton->text(), " 0.635 mm");
   QTest::keyPress(view, Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier);
   EXPECT_TRUE(ctrlKey->styleSheet().contains("green"));
   EXPECT_EQ(shiftText->text(), " = Fang aus   ");
+  EXPECT_EQ(gridButton->text(), "  1.27 mm");
   QTest::keyRelease(view, Qt::Key_Control, Qt::ShiftModifier);
   QTest::keyRelease(view, Qt::Key_Shift, Qt::NoModifier);
   EXPECT_FALSE(shiftKey->styleSheet().contains("green"));
@@ -211,6 +217,16 @@ TEST_F(EditorWindowTest, CaptureAndRubberBandButtonsStoreTheirSettings) {
   }
   EXPECT_FALSE(button("SB_Sperrflaeche_Polygon")->isEnabled());
   EXPECT_FALSE(button("SB_Sperrflaeche_Rect")->isEnabled());
+}
+
+TEST_F(EditorWindowTest, SizesForNewObjectsAreStoredAtShutdown) {
+  auto* sizes = window->findChild<SizeColumn*>();
+  // Nothing selected: the width is for new tracks and makes no undo step.
+  emit sizes->fieldChanged(SizeField::Breite, 12000);
+  EXPECT_EQ(board().objects.front()->width, 20000);
+  EXPECT_FALSE(button("TB_Undo")->isEnabled());
+  window->close();
+  EXPECT_EQ(window->settings().sizes.Track, 12000);
 }
 
 }  // namespace
