@@ -14,6 +14,8 @@
 #include <optional>
 
 #include "editing/tool_machine.h"
+#include "editing/tools/edit_tool.h"
+#include "editing/tools/zoom_tool.h"
 #include "ui/ruler_bar.h"
 #include "view/auto_scroll.h"
 #include "view/ruler.h"
@@ -287,6 +289,28 @@ void BoardView::paintEvent(QPaintEvent* event) {
   for (const QRect& r : QRegion(event->rect()) - QRegion(shown)) {
     painter.fillRect(r, palette().window());
   }
+  drawOverlay(painter);
+}
+
+// The frame the Edit or Zoom tool is drawing, dotted over the picture.
+void BoardView::drawOverlay(QPainter& painter) const {
+  if (machine_ == nullptr) return;
+  const Tool& tool = machine_->currentTool();
+  std::optional<std::pair<DPoint, DPoint>> frame;
+  if (const auto* edit = dynamic_cast<const EditTool*>(&tool)) {
+    if (const auto world = edit->frame()) {
+      const ViewTransform v = viewOf(board().header);
+      frame.emplace(worldToScreen(v, world->first), worldToScreen(v, world->second));
+    }
+  } else if (const auto* zoom = dynamic_cast<const ZoomTool*>(&tool)) {
+    frame = zoom->frame();
+  }
+  if (!frame) return;
+  painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(
+      QRectF(QPointF(frame->first.x, frame->first.y), QPointF(frame->second.x, frame->second.y))
+          .normalized());
 }
 
 void BoardView::scrollContentsBy(int, int) {

@@ -14,6 +14,8 @@
 #include "view/wheel.h"
 #include "view/zoom.h"
 
+class QPainter;
+
 namespace pravelo {
 
 class RulerBar;
@@ -91,6 +93,7 @@ class BoardView : public QAbstractScrollArea {
   // The viewport size goes to the editor first: the machine's zoom and picking need it.
   ToolMachine* machine();
   bool forwardKey(QKeyEvent* event, bool down);
+  void drawOverlay(QPainter& painter) const;
 
   Document* doc_ = nullptr;
   const ColourScheme* scheme_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QImage>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -135,6 +136,9 @@ TEST_F(EditorWindowTest, SelectingByClickAndByFrameAndTheSizeColumnFollows) {
   QTest::mousePress(viewport(), Qt::LeftButton, {}, at({100000, -100000}));
   QTest::mouseMove(viewport(), at({400000, -250000}));
   QTest::mouseMove(viewport(), at({700000, -300000}));
+  // The frame is drawn over the picture while the button is held.
+  const QImage shown = viewport()->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(at({100000, -100000})), QColor(Qt::white));
   QTest::mouseRelease(viewport(), Qt::LeftButton, {}, at({700000, -300000}));
   EXPECT_TRUE(trackSelected());
   EXPECT_EQ(sizes->fields()[SizeField::Breite], 20000);
