@@ -171,6 +171,7 @@ class MainWindow : public QMainWindow {
   void showEditorState();
   // The selection changed: the size column follows it.
   void selectionChanged();
+  void showSizes();
   // Objects may have changed, come or gone: the selector lists anew, the size column follows.
   void objectsChanged();
   // Applies a size column change to the selection, as one undo step when it has objects of

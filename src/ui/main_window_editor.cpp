@@ -206,7 +206,7 @@ void MainWindow::changeSizes(SizeField kindField, const std::function<bool(Objec
   if (recorded) editor_->commitGesture();
   if (changed) view_->refresh();
   if (selector_->isVisible()) selector_->refresh();
-  sizeColumn_->setFields(editor_->sizes);
+  showSizes();
   showEditorState();
 }
 
@@ -215,7 +215,14 @@ void MainWindow::selectionChanged() {
   const bool ctrl = QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier;
   fieldsFollowSelection(editor_->sizes, activeBoard(doc_).objects, ctrl,
                         start_.settings.optionen.StrgZumFangen);
+  showSizes();
+}
+
+// The pad tool's button shows the shape of new pads.
+void MainWindow::showSizes() {
   sizeColumn_->setFields(editor_->sizes);
+  findChild<QAction*>("SB_Circle")
+      ->setIcon(padShapeIcon(editor_->sizes.padShape, editor_->sizes.throughPad));
 }
 
 void MainWindow::createSelector() {

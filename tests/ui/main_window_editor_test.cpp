@@ -229,6 +229,11 @@ TEST_F(EditorWindowTest, SizesForNewObjectsAreStoredAtShutdown) {
   emit sizes->fieldChanged(SizeField::Breite, 12000);
   EXPECT_EQ(board().objects.front()->width, 20000);
   EXPECT_FALSE(button("TB_Undo")->isEnabled());
+  // The pad tool's button shows the shape of new pads.
+  const qint64 circularIcon = button("SB_Circle")->icon().cacheKey();
+  emit sizes->padShapeChosen(kPadSquare);
+  EXPECT_EQ(sizes->fields().padShape, kPadSquare);
+  EXPECT_NE(button("SB_Circle")->icon().cacheKey(), circularIcon);
   window->close();
   EXPECT_EQ(window->settings().sizes.Track, 12000);
 }
