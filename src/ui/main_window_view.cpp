@@ -10,7 +10,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "base/units.h"
 #include "editing/view_commands.h"
 #include "ui/board_view.h"
 #include "ui/layer_bar.h"
