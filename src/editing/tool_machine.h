@@ -19,6 +19,8 @@ class ToolMachine {
   ~ToolMachine();
 
   ToolId tool() const { return current_->id(); }
+  // The current tool, for the window's overlay (frames being drawn).
+  const Tool& currentTool() const { return *current_; }
   // Ends the operation in progress, deselects as the new tool wants, sets cursor and sizes.
   void chooseTool(ToolId id);
 

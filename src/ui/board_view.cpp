@@ -1,6 +1,5 @@
 #include "ui/board_view.h"
 
-#include <QContextMenuEvent>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
@@ -12,7 +11,11 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <chrono>
+#include <optional>
 
+#include "editing/tool_machine.h"
+#include "editing/tools/edit_tool.h"
+#include "editing/tools/zoom_tool.h"
 #include "ui/ruler_bar.h"
 #include "view/auto_scroll.h"
 #include "view/ruler.h"
@@ -38,6 +41,78 @@ double nowMs() {
 QPoint toQPoint(DPoint p) {
   const IPoint i = toIPoint(p);
   return {i.x, i.y};
+}
+
+MouseButton buttonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return MouseButton::Left;
+    case Qt::RightButton:
+      return MouseButton::Right;
+    case Qt::MiddleButton:
+      return MouseButton::Middle;
+    default:
+      return MouseButton::None;
+  }
+}
+
+Modifiers modifiersOf(Qt::KeyboardModifiers m) {
+  return {(m & Qt::ShiftModifier) != 0, (m & Qt::ControlModifier) != 0, (m & Qt::AltModifier) != 0};
+}
+
+PointerEvent pointerEventOf(const QMouseEvent& event, Qt::MouseButton button) {
+  return {{event.position().x(), event.position().y()},
+          buttonOf(button),
+          modifiersOf(event.modifiers())};
+}
+
+std::optional<Key> keyOf(int key) {
+  switch (key) {
+    case Qt::Key_Escape:
+      return Key::Escape;
+    case Qt::Key_Delete:
+      return Key::Delete;
+    case Qt::Key_Space:
+      return Key::Space;
+    case Qt::Key_Left:
+      return Key::Left;
+    case Qt::Key_Right:
+      return Key::Right;
+    case Qt::Key_Up:
+      return Key::Up;
+    case Qt::Key_Down:
+      return Key::Down;
+    case Qt::Key_F9:
+      return Key::F9;
+    case Qt::Key_F11:
+      return Key::F11;
+    case Qt::Key_F12:
+      return Key::F12;
+    case Qt::Key_Shift:
+      return Key::Shift;
+    case Qt::Key_Control:
+      return Key::Control;
+    default:
+      return std::nullopt;
+  }
+}
+
+Qt::CursorShape shapeOf(Cursor cursor) {
+  switch (cursor) {
+    case Cursor::Arrow:
+      return Qt::ArrowCursor;
+    case Cursor::Magnifier:
+    case Cursor::Ring:
+    case Cursor::Autoroute:
+      return Qt::CrossCursor;
+    case Cursor::Test:
+    case Cursor::Connect:
+      return Qt::PointingHandCursor;
+    case Cursor::Node:
+    case Cursor::Move:
+      return Qt::SizeAllCursor;
+  }
+  return Qt::ArrowCursor;
 }
 
 }  // namespace
@@ -115,6 +190,21 @@ void BoardView::refreshWorldRect(const TRect& world) {
 void BoardView::setUnit(LengthUnit unit) {
   unit_ = unit;
   updateRulers();
+}
+
+void BoardView::setMachine(Editor& editor, ToolMachine& machine) {
+  editor_ = &editor;
+  machine_ = &machine;
+}
+
+void BoardView::setToolCursor(Cursor cursor) { viewport()->setCursor(shapeOf(cursor)); }
+
+void BoardView::openContextMenu(DPoint world) { emit contextMenuAt(world, QCursor::pos()); }
+
+ToolMachine* BoardView::machine() {
+  if (machine_ == nullptr || !hasBoard()) return nullptr;
+  editor_->viewport = viewportSize();
+  return machine_;
 }
 
 // The scroll bars span the drawing surface; a view scrolled beyond it (a smaller window, a
@@ -199,6 +289,28 @@ void BoardView::paintEvent(QPaintEvent* event) {
   for (const QRect& r : QRegion(event->rect()) - QRegion(shown)) {
     painter.fillRect(r, palette().window());
   }
+  drawOverlay(painter);
+}
+
+// The frame the Edit or Zoom tool is drawing, dotted over the picture.
+void BoardView::drawOverlay(QPainter& painter) const {
+  if (machine_ == nullptr) return;
+  const Tool& tool = machine_->currentTool();
+  std::optional<std::pair<DPoint, DPoint>> frame;
+  if (const auto* edit = dynamic_cast<const EditTool*>(&tool)) {
+    if (const auto world = edit->frame()) {
+      const ViewTransform v = viewOf(board().header);
+      frame.emplace(worldToScreen(v, world->first), worldToScreen(v, world->second));
+    }
+  } else if (const auto* zoom = dynamic_cast<const ZoomTool*>(&tool)) {
+    frame = zoom->frame();
+  }
+  if (!frame) return;
+  painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(
+      QRectF(QPointF(frame->first.x, frame->first.y), QPointF(frame->second.x, frame->second.y))
+          .normalized());
 }
 
 void BoardView::scrollContentsBy(int, int) {
@@ -256,6 +368,10 @@ void BoardView::pointerAt(QPoint position) {
 void BoardView::mousePressEvent(QMouseEvent* event) {
   heldButtons_ = event->buttons();
   setFocus(Qt::MouseFocusReason);
+  if (ToolMachine* m = machine()) {
+    m->press(pointerEventOf(*event, event->button()));
+    emit machineEvent();
+  }
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event) {
@@ -263,11 +379,25 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint position = event->position().toPoint();
   pointerAt(position);
   if (heldButtons_ != Qt::NoButton) autoScrollAt(position);
+  if (ToolMachine* m = machine()) m->move(pointerEventOf(*event, Qt::NoButton));
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
   heldButtons_ = event->buttons();
   if (heldButtons_ == Qt::NoButton) autoScrollTimer_.stop();
+  if (ToolMachine* m = machine()) {
+    m->release(pointerEventOf(*event, event->button()));
+    emit machineEvent();
+  }
+}
+
+// Qt sends press, release, double click, release; the machine has seen the first click whole.
+void BoardView::mouseDoubleClickEvent(QMouseEvent* event) {
+  heldButtons_ = event->buttons();
+  if (ToolMachine* m = machine()) {
+    m->doubleClick(pointerEventOf(*event, event->button()));
+    emit machineEvent();
+  }
 }
 
 void BoardView::leaveEvent(QEvent* event) {
@@ -300,20 +430,42 @@ void BoardView::autoScrollTimerTimer() {
   autoScrollAt(viewport()->mapFromGlobal(QCursor::pos()));
 }
 
-// The digit keys choose the grid of their hotkey.
 void BoardView::keyPressEvent(QKeyEvent* event) {
-  const int key = event->key();
-  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  if (plain && key >= Qt::Key_1 && key <= Qt::Key_9) {
-    emit gridHotkeyPressed(key - Qt::Key_0);
-    return;
-  }
-  QAbstractScrollArea::keyPressEvent(event);
+  if (!forwardKey(event, true)) QAbstractScrollArea::keyPressEvent(event);
 }
 
-void BoardView::contextMenuEvent(QContextMenuEvent* event) {
-  if (!hasBoard()) return;
-  emit contextMenuAt(worldAt(event->pos()), event->globalPos());
+void BoardView::keyReleaseEvent(QKeyEvent* event) {
+  if (!forwardKey(event, false)) QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+// Keys go to the machine except while Alt is held; Shift and Ctrl are reported as they change.
+bool BoardView::forwardKey(QKeyEvent* event, bool down) {
+  const Qt::KeyboardModifiers held = event->modifiers();
+  // Platforms differ in whether a modifier key's own event counts it as held.
+  if (event->key() == Qt::Key_Shift || event->key() == Qt::Key_Control) {
+    const bool shift = event->key() == Qt::Key_Shift ? down : (held & Qt::ShiftModifier) != 0;
+    const bool ctrl = event->key() == Qt::Key_Control ? down : (held & Qt::ControlModifier) != 0;
+    emit modifierKeysChanged(shift, ctrl);
+  }
+  ToolMachine* m = machine();
+  if (m == nullptr || (held & Qt::AltModifier)) return false;
+  KeyEvent key;
+  if (const auto special = keyOf(event->key())) {
+    key.key = *special;
+  } else if (!event->text().isEmpty() && event->text().at(0).isPrint()) {
+    key.character = event->text().at(0).unicode();
+  } else {
+    return false;
+  }
+  key.modifiers = modifiersOf(held);
+  key.autoRepeat = event->isAutoRepeat();
+  if (down) {
+    m->keyDown(key);
+  } else {
+    m->keyUp(key);
+  }
+  emit machineEvent();
+  return true;
 }
 
 }  // namespace pravelo

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "document/document.h"
+#include "editing/tool_table.h"
 #include "geometry/length_text.h"
 #include "geometry/point.h"
 #include "geometry/rect.h"
@@ -13,9 +14,13 @@
 #include "view/wheel.h"
 #include "view/zoom.h"
 
+class QPainter;
+
 namespace pravelo {
 
 class RulerBar;
+class ToolMachine;
+struct Editor;
 
 // The drawing area: a viewport on the virtual drawing surface of the active board (board size
 // times zoom, never allocated), with the two rulers. The active board's header holds the zoom
@@ -38,6 +43,11 @@ class BoardView : public QAbstractScrollArea {
   void refreshWorldRect(const TRect& world);
   // The display unit of the rulers.
   void setUnit(LengthUnit unit);
+  // The tool machine that receives the pointer and the keys; both must outlive the view.
+  void setMachine(Editor& editor, ToolMachine& machine);
+  void setToolCursor(Cursor cursor);
+  // Opens the context menu at a world point, under the pointer.
+  void openContextMenu(DPoint world);
 
   PixelSize viewportSize() const;
   // The size of the virtual drawing surface.
@@ -49,8 +59,12 @@ class BoardView : public QAbstractScrollArea {
   void pictureChanged();  // the board was drawn anew
   // The pointer is over a world point (moved, or re-issued after scrolling under it).
   void pointerMoved(DPoint world);
-  void gridHotkeyPressed(int digit);
   void contextMenuAt(DPoint world, QPoint globalPosition);
+  // The tool machine handled a click or a key: the window shows its state anew. Pointer moves
+  // only report `pointerMoved`; a drag ends with a release.
+  void machineEvent();
+  // Shift or Ctrl was pressed or released.
+  void modifierKeysChanged(bool shift, bool ctrl);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -60,9 +74,10 @@ class BoardView : public QAbstractScrollArea {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   bool hasBoard() const;
@@ -75,10 +90,16 @@ class BoardView : public QAbstractScrollArea {
   void warpPointer(DPoint viewportPosition);
   void autoScrollAt(QPoint position);
   void autoScrollTimerTimer();
+  // The viewport size goes to the editor first: the machine's zoom and picking need it.
+  ToolMachine* machine();
+  bool forwardKey(QKeyEvent* event, bool down);
+  void drawOverlay(QPainter& painter) const;
 
   Document* doc_ = nullptr;
   const ColourScheme* scheme_ = nullptr;
   const RenderOptions* options_ = nullptr;
+  Editor* editor_ = nullptr;
+  ToolMachine* machine_ = nullptr;
   LengthUnit unit_ = LengthUnit::Mm;
   FrameCache picture_;
   WheelSteps wheel_;

@@ -138,6 +138,21 @@ struct Command {
     "Den Nullpunkt in die untere linke Ecke der Platine setzen", \
     "Put the user origin at the bottom left corner of the board", \
     "Placer l'origine au coin inférieur gauche de la carte", "") \
+  X(Undo, TB_UndoClick, "&Rückgängig", "&Undo", "&Annuler", \
+    "Die letzte Änderung rückgängig machen", "Undo the last change", \
+    "Annuler la dernière modification", "Ctrl+Z") \
+  X(TB_Undo, TB_UndoClick, "Rückgängig", "Undo", "Annuler", \
+    "Die letzte Änderung rückgängig machen", "Undo the last change", \
+    "Annuler la dernière modification", "") \
+  X(Redo, TB_RedoClick, "&Wiederherstellen", "&Redo", "&Rétablir", \
+    "Die zuletzt rückgängig gemachte Änderung wiederherstellen", "Redo the change undone last", \
+    "Rétablir la dernière modification annulée", "Ctrl+Y") \
+  X(TB_Redo, TB_RedoClick, "Wiederherstellen", "Redo", "Rétablir", \
+    "Die zuletzt rückgängig gemachte Änderung wiederherstellen", "Redo the change undone last", \
+    "Rétablir la dernière modification annulée", "") \
+  X(TB_Selector, TB_SelectorClick, "Selektor", "Selector", "Sélecteur", \
+    "Elemente nach Typ und Größe auflisten und markieren", "List and select elements by type and size", \
+    "Lister et sélectionner les éléments par type et taille", "") \
   X(Sprache1, Sprache1Click, "&Sprache...", "&Language...", "&Langue...", \
     "Sprache des Programms wählen (gilt ab dem nächsten Start)", \
     "Choose the language of the program (takes effect at the next start)", \

@@ -14,6 +14,9 @@
 #include "base/units.h"
 #include "document/document_texts.h"
 #include "document/object_list.h"
+#include "editing/editor.h"
+#include "editing/tool_machine.h"
+#include "editing/view_commands.h"
 #include "project/board_commands.h"
 #include "project/boards.h"
 #include "project/new_board.h"
@@ -25,7 +28,9 @@
 #include "ui/project_info_dialog.h"
 #include "ui/qt_host.h"
 #include "ui/qt_text.h"
+#include "ui/selector_panel.h"
 #include "ui/title_picture.h"
+#include "ui/window_editor.h"
 #include "view/view_transform.h"
 #include "view/zoom.h"
 #include "view/zoom_commands.h"
@@ -76,6 +81,7 @@ MainWindow::MainWindow(AppStart start, Host* host, QWidget* parent)
   createDialogs();
   createFileCommands();
   createViewControls();
+  createEditor();
   showDocument();
 }
 
@@ -118,8 +124,14 @@ void MainWindow::createCentralArea() {
 
 bool MainWindow::event(QEvent* event) {
   // Hints of the control under the pointer go to the help line.
+  // Over the drawing area the tool's help stands instead.
   if (event->type() == QEvent::StatusTip) {
-    helpLine_->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+    if (tip.isEmpty() && view_->viewport()->underMouse()) {
+      showHelpLine();
+    } else {
+      helpLine_->setText(tip);
+    }
     return true;
   }
   return QMainWindow::event(event);
@@ -142,7 +154,9 @@ void MainWindow::showActiveBoard() {
   view_->showActiveBoard(doc_, scheme_, renderOptions_);
   navigator_->showActiveBoard(doc_, scheme_, renderOptions_);
   layers_->showLayers(activeBoard(doc_).header);
-  showGrid();
+  selector_->showBoard(&activeBoard(doc_), lengthUnit());
+  selectionChanged();
+  showEditorState();
 }
 
 void MainWindow::zoomToFitBoard() {
@@ -229,9 +243,8 @@ void MainWindow::TabSetChange(int index) {
 
 // The active layer is always shown, since its visibility button is locked.
 void MainWindow::setActiveLayer(int layer) {
-  BoardHeader& header = activeBoard(doc_).header;
-  header.activeLayer = layer;
-  if (!isLayerVisible(header, layer)) SetViewLayer(layer, true);
+  setActiveLayerCommand(*editor_, layer);
+  if (!isLayerVisible(activeBoard(doc_).header, layer)) SetViewLayer(layer, true);
   showActiveBoard();
 }
 

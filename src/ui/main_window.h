@@ -11,12 +11,14 @@
 #include "app/startup.h"
 #include "base/host.h"
 #include "document/document.h"
+#include "editing/size_fields.h"
 #include "geometry/length_text.h"
 #include "geometry/point.h"
 #include "project/open_commands.h"
 #include "view/colour_scheme.h"
 #include "view/render_options.h"
 
+class QActionGroup;
 class QLabel;
 class QMenu;
 class QSplashScreen;
@@ -29,6 +31,11 @@ namespace pravelo {
 class BoardNavigator;
 class BoardView;
 class LayerBar;
+class SizeColumn;
+class TSelector;
+class ToolMachine;
+class WindowEditor;
+struct Editor;
 class TBoardPropertiesDlg;
 class TLanguageDlg;
 class TNeuDlg;
@@ -107,6 +114,12 @@ class MainWindow : public QMainWindow {
   void SetViewLayer(int layer, bool visible);
   // Opens the help page of a dialog's topic number.
   void openHelp(int topic);
+  // Editing: undo and redo, the capture and rubber-band buttons, the selector panel.
+  void TB_UndoClick();
+  void TB_RedoClick();
+  void SB_FangMouseDown();
+  void SB_GummibandMouseDown();
+  void TB_SelectorClick();
 
  protected:
   bool event(QEvent* event) override;
@@ -140,7 +153,6 @@ class MainWindow : public QMainWindow {
   LengthUnit lengthUnit() const;
   void showGrid();
   void setGrid(std::int32_t code);
-  void setGridHotkey(int digit);
   void gridDisplayChanged();
   void showCoordinates(DPoint world);
   void moveUserOrigin(IPoint origin);
@@ -150,6 +162,23 @@ class MainWindow : public QMainWindow {
   // The board the new-board dialog asked for, added to the document and made active.
   void addBoardFromDialog();
   bool originAtTop() const;
+  // The tool machine with the tool column, the size column, the selector and the key labels.
+  void createEditor();
+  void createToolColumn();
+  void createSizeColumn();
+  void createSelector();
+  // After anything the machine did: tool buttons, undo buttons, grid, help line.
+  void showEditorState();
+  // The selection changed: the size column follows it.
+  void selectionChanged();
+  void showSizes();
+  // Objects may have changed, come or gone: the selector lists anew, the size column follows.
+  void objectsChanged();
+  // Applies a size column change to the selection, as one undo step when it has objects of
+  // the field's kind.
+  void changeSizes(SizeField kindField, const std::function<bool(ObjectList&)>& change);
+  void showHelpLine();
+  void showModifierKeys(bool shift, bool ctrl);
 
   AppStart start_;
   std::unique_ptr<QSplashScreen> splash_;
@@ -181,6 +210,17 @@ class MainWindow : public QMainWindow {
   FileChoosers choosers_;
   QTimer* autoSaveTimer_ = nullptr;
   std::vector<QAction*> recentActions_;
+  std::unique_ptr<WindowEditor> editorHost_;
+  std::unique_ptr<Editor> editor_;
+  std::unique_ptr<ToolMachine> machine_;
+  QActionGroup* toolButtons_ = nullptr;
+  SizeColumn* sizeColumn_ = nullptr;
+  TSelector* selector_ = nullptr;
+  QLabel* shiftKey_ = nullptr;
+  QLabel* shiftText_ = nullptr;
+  QLabel* ctrlKey_ = nullptr;
+  QLabel* ctrlText_ = nullptr;
+  bool halfGrid_ = false;  // Shift alone is held: the tools snap to half the grid
 };
 
 }  // namespace pravelo

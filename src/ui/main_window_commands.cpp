@@ -56,6 +56,9 @@ constexpr HandlerEntry kHandlers[] = {
     {"Nullpunktsetzen1Click", &MainWindow::Nullpunktsetzen1Click},
     {"RcksetzenObenLinks1Click", &MainWindow::RcksetzenObenLinks1Click},
     {"SetzenachUntenLinks1Click", &MainWindow::SetzenachUntenLinks1Click},
+    {"TB_UndoClick", &MainWindow::TB_UndoClick},
+    {"TB_RedoClick", &MainWindow::TB_RedoClick},
+    {"TB_SelectorClick", &MainWindow::TB_SelectorClick},
 };
 
 void (MainWindow::*handlerOf(std::string_view name))() {
@@ -101,6 +104,9 @@ void MainWindow::createMenus() {
   fileMenu_->addSeparator();
   fileMenu_->addAction(action("Beenden1"));
 
+  QMenu* edit = addMenu(bar, "Bearbeiten1", texts::menuEdit);
+  edit->addActions({action("Undo"), action("Redo")});
+
   QMenu* board = addMenu(bar, "Platine1", texts::menuBoard);
   board->addActions({action("NeuePlatine1"), action("Platinennachladen1")});
   board->addSeparator();
@@ -134,7 +140,9 @@ void MainWindow::createToolBar() {
     QStyle::StandardPixmap icon;
   } buttons[] = {{"TB_Neu", QStyle::SP_FileIcon},
                  {"TB_Open", QStyle::SP_DialogOpenButton},
-                 {"TB_Save", QStyle::SP_DialogSaveButton}};
+                 {"TB_Save", QStyle::SP_DialogSaveButton},
+                 {"TB_Undo", QStyle::SP_ArrowBack},
+                 {"TB_Redo", QStyle::SP_ArrowForward}};
   for (const auto& b : buttons) {
     QAction* a = action(b.name);
     a->setIcon(style()->standardIcon(b.icon));

@@ -10,6 +10,8 @@
 #include "app/help_topics.h"
 #include "app/language_file.h"
 #include "document/document_texts.h"
+#include "editing/editor.h"
+#include "editing/favourites.h"
 #include "project/boards.h"
 #include "ui/board_properties_dialog.h"
 #include "ui/language_dialog.h"
@@ -17,6 +19,7 @@
 #include "ui/new_board_dialog.h"
 #include "ui/project_info_dialog.h"
 #include "ui/qt_text.h"
+#include "ui/size_column.h"
 #include "ui/ui_texts.h"
 
 namespace pravelo {
@@ -74,6 +77,8 @@ void MainWindow::writeSettings() {
   }
   geometry.WindowMax = isMaximized();
   if (!doc_.lastFolder.empty()) start_.settings.ordner.Layout_Last = doc_.lastFolder;
+  storeFavourites(sizeColumn_->favourites(), start_.settings.favourites);
+  start_.settings.sizes = sizeSettings(editor_->sizes);
   writeShutdownSettings(start_.store, start_.settings, normal);
 }
 

@@ -10,14 +10,15 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "base/units.h"
-#include "document/object_list.h"
+#include "editing/view_commands.h"
 #include "ui/board_view.h"
 #include "ui/layer_bar.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/raster_dialog.h"
 #include "ui/raster_hotkeys_dialog.h"
+#include "ui/selector_panel.h"
+#include "ui/size_column.h"
 #include "ui/view_ui_texts.h"
 #include "view/grid_code.h"
 #include "view/grid_lines.h"
@@ -73,7 +74,6 @@ void MainWindow::createViewControls() {
     originPopup_->popup(at);
   });
   connect(view_, &BoardView::pointerMoved, this, &MainWindow::showCoordinates);
-  connect(view_, &BoardView::gridHotkeyPressed, this, &MainWindow::setGridHotkey);
 
   rasterDlg_ = new TRasterDlg(*host_, this);
   rasterHotkeysDlg_ = new TRasterHotkeysDlg(*rasterDlg_, this);
@@ -184,22 +184,18 @@ LengthUnit MainWindow::lengthUnit() const {
   return start_.settings.optionen.MIL ? LengthUnit::Mil : LengthUnit::Mm;
 }
 
+// While Shift alone is held the button shows the half grid the tools use.
 void MainWindow::showGrid() {
   if (gridButton_ == nullptr || doc_.activeBoard < 0) return;
+  const double grid = activeBoard(doc_).header.grid;
   gridButton_->setText(
-      QString::fromStdString(gridButtonCaption(activeBoard(doc_).header.grid, lengthUnit())));
+      QString::fromStdString(gridButtonCaption(halfGrid_ ? grid / 2 : grid, lengthUnit())));
 }
 
 // The grid belongs to the active board; a malformed code changes nothing.
 void MainWindow::setGrid(std::int32_t code) {
-  const auto mm = decodeGridCode(code);
-  if (!mm) return;
-  activeBoard(doc_).header.grid = mmToUnitsExact(*mm);
-  showGrid();
-  view_->refresh();
+  if (setGridCommand(*editor_, code)) showGrid();
 }
-
-void MainWindow::setGridHotkey(int digit) { setGrid(start_.settings.rasterHotkeys.at(digit - 1)); }
 
 void MainWindow::gridDisplayChanged() {
   const OptionenSettings& o = start_.settings.optionen;
@@ -242,6 +238,8 @@ void MainWindow::SB_EinheitClick() {
   start_.settings.optionen.MIL = !start_.settings.optionen.MIL;
   action("SB_Einheit")->setText(unitCaption(lengthUnit()));
   view_->setUnit(lengthUnit());
+  sizeColumn_->setUnit(lengthUnit());
+  selector_->showBoard(&activeBoard(doc_), lengthUnit());
   showGrid();
 }
 
@@ -303,18 +301,11 @@ void MainWindow::SetzenachUntenLinks1Click() {
 }
 
 // The origin belongs to the board and its file; rulers, grid and marker follow it.
-void MainWindow::moveUserOrigin(IPoint origin) {
-  if (!setUserOrigin(activeBoard(doc_).header, origin)) return;
-  doc_.modified = true;
-  view_->viewChanged();
-  view_->refresh();
-}
+void MainWindow::moveUserOrigin(IPoint origin) { setUserOriginCommand(*editor_, origin); }
 
 void MainWindow::SetViewLayer(int layer, bool visible) {
-  Board& board = activeBoard(doc_);
-  board.header.layerVisible[layer - 1] = visible ? 1 : 0;
-  deselectLayer(board.objects, layer);
-  view_->refresh();
+  setLayerVisibleCommand(*editor_, layer, visible);
+  selectionChanged();
 }
 
 }  // namespace pravelo

@@ -6,6 +6,7 @@
 // clang-format off
 #define PRAVELO_UI_TEXTS(X) \
   X(menuFile, "&Datei", "&File", "&Fichier") \
+  X(menuEdit, "&Bearbeiten", "&Edit", "&Édition") \
   X(menuBoard, "&Platine", "&Board", "&Carte") \
   X(menuOptions, "&Optionen", "&Options", "&Options") \
   X(menuHelp, "&Hilfe", "&Help", "&Aide") \
@@ -54,7 +55,21 @@
   X(projectCompanyLabel, "Firma:", "Company:", "Société :") \
   X(projectCommentLabel, "Kommentar:", "Comment:", "Commentaire :") \
   X(languageNotWritten, "Die Sprachdatei konnte nicht geschrieben werden.", "The language file could not be written.", "Le fichier de langue n'a pas pu être écrit.") \
-  X(titlePictureSubtitle, "Leiterplatten-Layout", "Printed circuit board layout", "Dessin de circuits imprimés")
+  X(titlePictureSubtitle, "Leiterplatten-Layout", "Printed circuit board layout", "Dessin de circuits imprimés") \
+  X(toolColumnTitle, "Werkzeuge", "Tools", "Outils") \
+  X(sizeColumnTitle, "Größen", "Sizes", "Dimensions") \
+  X(captureCaption, "Fang", "Capture", "Capture") \
+  X(captureHint, "Automatischer Fang", "Automatic Capture", "Capture automatique") \
+  X(rubberBandHint, "Gummibänder mitziehen: 0 aus, 1 kleiner Bereich, 2 großer Bereich", "Drag rubberbands along: 0 off, 1 small range, 2 big range", "Entraîner les élastiques : 0 désactivé, 1 petite zone, 2 grande zone") \
+  X(cutoutZoneCaption, "Sperrfläche", "Cut-out zone", "Zone d'exclusion") \
+  X(cutoutZoneHint, "Sperrfläche als Fläche zeichnen", "Draw a cut-out area as a zone", "Dessiner une zone d'exclusion comme surface") \
+  X(cutoutRectCaption, "Sperrrechteck", "Cut-out rectangle", "Rectangle d'exclusion") \
+  X(cutoutRectHint, "Sperrfläche als Rechteck zeichnen", "Draw a cut-out area as a rectangle", "Dessiner une zone d'exclusion comme rectangle") \
+  X(keyShift, " SHIFT ", " SHIFT ", " MAJ ") \
+  X(keyCtrl, " STRG ", " CTRL ", " CTRL ") \
+  X(halfGrid, " = 1/2 Raster   ", " = 1/2 grid   ", " = 1/2 grille   ") \
+  X(captureOff, " = Fang aus   ", " = Capture off   ", " = Capture désactivée   ") \
+  X(gridOff, " = Raster aus   ", " = Grid off   ", " = Grille désactivée   ")
 // clang-format on
 
 namespace pravelo::texts {

@@ -1,0 +1,301 @@
+// The main window's editing: the tool machine behind the drawing area, the tool column, the
+// size column, the selector panel, undo and redo, the help line and the key labels.
+#include <QAction>
+#include <QActionGroup>
+#include <QDockWidget>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "document/object_list.h"
+#include "editing/editor.h"
+#include "editing/favourites.h"
+#include "editing/tool_machine.h"
+#include "ui/board_view.h"
+#include "ui/main_window.h"
+#include "ui/qt_text.h"
+#include "ui/selector_panel.h"
+#include "ui/size_column.h"
+#include "ui/ui_texts.h"
+#include "ui/window_editor.h"
+#include "view/zoom_commands.h"
+
+namespace pravelo {
+
+namespace {
+
+// The tool's letter in the hotkey string, or Esc for the Edit tool: the buttons' captions.
+QString toolCaption(const ToolInfo& tool, const std::string& hotkeys) {
+  if (tool.hotkeyIndex < 0) return QStringLiteral("Esc");
+  const auto index = static_cast<std::size_t>(tool.hotkeyIndex);
+  if (index >= hotkeys.size() || hotkeys[index] == '_') return QStringLiteral("·");
+  return QString(QChar::fromLatin1(hotkeys[index]));
+}
+
+QString keyStyle(bool held) {
+  return held ? QStringLiteral("color: white; background: green;") : QString();
+}
+
+}  // namespace
+
+void MainWindow::createEditor() {
+  editorHost_ = std::make_unique<WindowEditor>(*host_, *view_);
+  editor_ = std::make_unique<Editor>(doc_, start_.settings, *editorHost_, *editorHost_);
+  machine_ = std::make_unique<ToolMachine>(*editor_);
+  view_->setMachine(*editor_, *machine_);
+  connect(view_, &BoardView::machineEvent, this, [this] {
+    objectsChanged();
+    showEditorState();
+  });
+  connect(view_, &BoardView::pointerMoved, this, [this] { showHelpLine(); });
+  connect(view_, &BoardView::modifierKeysChanged, this, &MainWindow::showModifierKeys);
+
+  action("TB_Selector")->setCheckable(true);
+  auto* bar = findChild<QToolBar*>("ToolBar1");
+  bar->addAction(action("TB_Selector"));
+  createToolColumn();
+  createSizeColumn();
+  createSelector();
+
+  // The key labels below the drawing area.
+  auto* keys = new QWidget;
+  auto* row = new QHBoxLayout(keys);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  const struct {
+    QLabel** label;
+    const char* name;
+  } labels[] = {{&shiftKey_, "L_Shift"},
+                {&shiftText_, "L_ShiftText"},
+                {&ctrlKey_, "L_Strg"},
+                {&ctrlText_, "L_StrgText"}};
+  for (const auto& l : labels) {
+    *l.label = new QLabel;
+    (*l.label)->setObjectName(l.name);
+    row->addWidget(*l.label);
+  }
+  row->addStretch(1);
+  shiftKey_->setText(qtr(texts::keyShift));
+  ctrlKey_->setText(qtr(texts::keyCtrl));
+  ctrlText_->setText(qtr(texts::gridOff));
+  qobject_cast<QVBoxLayout*>(centralWidget()->layout())->insertWidget(1, keys);
+  showModifierKeys(false, false);
+  showEditorState();
+}
+
+// One exclusive button per tool, then the cut-out, capture and rubber-band buttons.
+void MainWindow::createToolColumn() {
+  auto* column = new QToolBar(qtr(texts::toolColumnTitle), this);
+  column->setObjectName("ToolColumn");
+  addToolBar(Qt::LeftToolBarArea, column);
+  toolButtons_ = new QActionGroup(this);
+  toolButtons_->setExclusive(true);
+  const std::string& stored = start_.settings.optionen.Hotkeys;
+  const std::string hotkeys = stored.empty() ? defaultHotkeys(currentLanguage()) : stored;
+  for (const ToolInfo& tool : toolTable()) {
+    QAction* button = toolButtons_->addAction(toolCaption(tool, hotkeys));
+    button->setObjectName(tool.button);
+    button->setCheckable(true);
+    button->setToolTip(qtr(tool.hint));
+    button->setStatusTip(qtr(tool.hint));
+    const ToolId id = tool.id;
+    connect(button, &QAction::triggered, this, [this, id] {
+      machine_->chooseTool(id);
+      objectsChanged();
+      showEditorState();
+      view_->setFocus();
+    });
+    column->addAction(button);
+  }
+  column->addSeparator();
+
+  // The cut-out buttons wait for the ground-plane panel.
+  const struct {
+    const char* name;
+    const Text& caption;
+    const Text& hint;
+  } cutouts[] = {{"SB_Sperrflaeche_Polygon", texts::cutoutZoneCaption, texts::cutoutZoneHint},
+                 {"SB_Sperrflaeche_Rect", texts::cutoutRectCaption, texts::cutoutRectHint}};
+  for (const auto& c : cutouts) {
+    QAction* button = column->addAction(qtr(c.caption));
+    button->setObjectName(c.name);
+    button->setCheckable(true);
+    button->setStatusTip(qtr(c.hint));
+    button->setEnabled(false);
+  }
+  column->addSeparator();
+
+  QAction* capture = column->addAction(qtr(texts::captureCaption));
+  capture->setObjectName("SB_Fang");
+  capture->setCheckable(true);
+  capture->setChecked(start_.settings.optionen.Fang);
+  capture->setToolTip(qtr(texts::captureHint));
+  capture->setStatusTip(qtr(texts::captureHint));
+  connect(capture, &QAction::triggered, this, &MainWindow::SB_FangMouseDown);
+
+  QAction* rubberBand = column->addAction(QString::number(start_.settings.optionen.Gummiband));
+  rubberBand->setObjectName("SB_Gummiband");
+  rubberBand->setToolTip(qtr(texts::rubberBandHint));
+  rubberBand->setStatusTip(qtr(texts::rubberBandHint));
+  connect(rubberBand, &QAction::triggered, this, &MainWindow::SB_GummibandMouseDown);
+}
+
+void MainWindow::SB_FangMouseDown() {
+  start_.settings.optionen.Fang = findChild<QAction*>("SB_Fang")->isChecked();
+}
+
+void MainWindow::SB_GummibandMouseDown() {
+  int& level = start_.settings.optionen.Gummiband;
+  level = (level + 1) % 3;
+  findChild<QAction*>("SB_Gummiband")->setText(QString::number(level));
+}
+
+// The size column beside the drawing area; its changes apply to the selection.
+void MainWindow::createSizeColumn() {
+  auto* dock = new QDockWidget(qtr(texts::sizeColumnTitle), this);
+  dock->setObjectName("SizeDock");
+  dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+  sizeColumn_ = new SizeColumn;
+  sizeColumn_->setUnit(lengthUnit());
+  sizeColumn_->setFavourites(readFavourites(start_.settings.favourites));
+  dock->setWidget(sizeColumn_);
+  addDockWidget(Qt::LeftDockWidgetArea, dock);
+
+  connect(sizeColumn_, &SizeColumn::fieldChanged, this, [this](SizeField field, int units) {
+    changeSizes(field, [this, field, units](ObjectList& objects) {
+      return changeSizeField(editor_->sizes, field, units, objects);
+    });
+  });
+  connect(sizeColumn_, &SizeColumn::flipSmdClicked, this, [this] {
+    changeSizes(SizeField::SMDPad_X,
+                [this](ObjectList& objects) { return flipSmd(editor_->sizes, objects); });
+  });
+  connect(sizeColumn_, &SizeColumn::padShapeChosen, this, [this](int shape) {
+    changeSizes(SizeField::Aussen, [this, shape](ObjectList& objects) {
+      return changePadShape(editor_->sizes, shape, objects);
+    });
+  });
+  connect(sizeColumn_, &SizeColumn::throughPadToggled, this, [this](bool on) {
+    changeSizes(SizeField::Aussen, [this, on](ObjectList& objects) {
+      return changeThroughPad(editor_->sizes, on, objects);
+    });
+  });
+  connect(sizeColumn_, &SizeColumn::favouriteChosen, this,
+          [this](FavouriteKind kind, Favourite entry) {
+            changeSizes(favouriteFields(kind).front(), [this, kind, entry](ObjectList& objects) {
+              return chooseFavourite(kind, entry, editor_->sizes, objects);
+            });
+          });
+  connect(sizeColumn_, &SizeColumn::favouritesChanged, this,
+          [this](FavouriteKind kind, bool added) {
+            storeFavourites(sizeColumn_->favourites(), start_.settings.favourites);
+            if (added && kind != FavouriteKind::Tracks) {
+              writePadFavourites(start_.store, start_.settings.favourites);
+            }
+          });
+}
+
+void MainWindow::changeSizes(SizeField kindField, const std::function<bool(ObjectList&)>& change) {
+  if (doc_.activeBoard < 0) return;
+  ObjectList& objects = activeBoard(doc_).objects;
+  const bool recorded = selectionHasKind(objects, kindField);
+  if (recorded) editor_->beginChange();
+  const bool changed = change(objects);
+  if (recorded) editor_->commitGesture();
+  if (changed) view_->refresh();
+  if (selector_->isVisible()) selector_->refresh();
+  showSizes();
+  showEditorState();
+}
+
+void MainWindow::selectionChanged() {
+  if (doc_.activeBoard < 0) return;
+  const bool ctrl = QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier;
+  fieldsFollowSelection(editor_->sizes, activeBoard(doc_).objects, ctrl,
+                        start_.settings.optionen.StrgZumFangen);
+  showSizes();
+}
+
+// The pad tool's button shows the shape of new pads.
+void MainWindow::showSizes() {
+  sizeColumn_->setFields(editor_->sizes);
+  findChild<QAction*>("SB_Circle")
+      ->setIcon(padShapeIcon(editor_->sizes.padShape, editor_->sizes.throughPad));
+}
+
+void MainWindow::createSelector() {
+  selector_ = new TSelector(start_.settings.selector, this);
+  selector_->setObjectName("TSelector");
+  addDockWidget(Qt::RightDockWidgetArea, selector_);
+  selector_->setVisible(start_.settings.optionen.Selector);
+  action("TB_Selector")->setChecked(start_.settings.optionen.Selector);
+  connect(selector_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    // Hiding the window hides its docks too; only the user's choice counts.
+    if (!isVisible()) return;
+    start_.settings.optionen.Selector = visible;
+    action("TB_Selector")->setChecked(visible);
+  });
+  connect(selector_, &TSelector::selectionChosen, this, [this](int autoZoom) {
+    if (autoZoom > 0 && zoomSelectionCommand(activeBoard(doc_), view_->viewportSize())) {
+      view_->viewChanged();
+    }
+    view_->refresh();
+    selectionChanged();
+  });
+}
+
+void MainWindow::TB_SelectorClick() {
+  const bool shown = action("TB_Selector")->isChecked();
+  start_.settings.optionen.Selector = shown;
+  selector_->setVisible(shown);
+  if (shown) selector_->refresh();
+}
+
+// The selector lists objects by their index, so its list must never outlive a change.
+void MainWindow::objectsChanged() {
+  if (selector_->isVisible()) selector_->refresh();
+  selectionChanged();
+}
+
+void MainWindow::TB_UndoClick() {
+  machine_->undo();
+  objectsChanged();
+  showEditorState();
+}
+
+void MainWindow::TB_RedoClick() {
+  machine_->redo();
+  objectsChanged();
+  showEditorState();
+}
+
+void MainWindow::showEditorState() {
+  const char* button = toolInfo(machine_->tool()).button;
+  for (QAction* a : toolButtons_->actions()) a->setChecked(a->objectName() == button);
+  const bool canUndo = machine_->canUndo();
+  const bool canRedo = machine_->canRedo();
+  action("Undo")->setEnabled(canUndo);
+  action("TB_Undo")->setEnabled(canUndo);
+  action("Redo")->setEnabled(canRedo);
+  action("TB_Redo")->setEnabled(canRedo);
+  showGrid();
+  showHelpLine();
+}
+
+// Over the drawing area the line shows the tool state's help; a tool without one keeps it.
+void MainWindow::showHelpLine() {
+  if (!view_->viewport()->underMouse()) return;
+  if (const Text* help = machine_->help()) helpLine_->setText(qtr(*help));
+}
+
+void MainWindow::showModifierKeys(bool shift, bool ctrl) {
+  shiftKey_->setStyleSheet(keyStyle(shift));
+  ctrlKey_->setStyleSheet(keyStyle(ctrl));
+  shiftText_->setText(qtr(ctrl ? texts::captureOff : texts::halfGrid));
+  halfGrid_ = shift && !ctrl;
+  showGrid();
+}
+
+}  // namespace pravelo

@@ -1,0 +1,33 @@
+#include "ui/window_editor.h"
+
+#include "ui/board_view.h"
+
+namespace pravelo {
+
+void WindowEditor::showMessage(const std::string& text, const std::string& title,
+                               MessageIcon icon) {
+  host_.showMessage(text, title, icon);
+}
+
+Answer WindowEditor::ask(const std::string& text, const std::string& title, Buttons buttons,
+                         MessageIcon icon) {
+  return host_.ask(text, title, buttons, icon);
+}
+
+void WindowEditor::showContextMenu(DPoint world) { view_.openContextMenu(world); }
+
+void WindowEditor::repaintAll() { view_.refresh(); }
+
+void WindowEditor::repaintWorld(const TRect& world) { view_.refreshWorldRect(world); }
+
+// The grid and the user origin are part of the picture, so it is drawn anew as well.
+void WindowEditor::viewChanged() {
+  view_.viewChanged();
+  view_.refresh();
+}
+
+void WindowEditor::overlayChanged() { view_.viewport()->update(); }
+
+void WindowEditor::setCursor(Cursor cursor) { view_.setToolCursor(cursor); }
+
+}  // namespace pravelo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "editing/editor_host.h"
+#include "editing/repaint_sink.h"
+
+namespace pravelo {
+
+class BoardView;
+
+// The main window's side of the tool machine: messages and questions go to the window's host,
+// repaints and cursors to the drawing area.
+class WindowEditor : public EditorHost, public RepaintSink {
+ public:
+  WindowEditor(Host& host, BoardView& view) : host_(host), view_(view) {}
+
+  void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+  Answer ask(const std::string& text, const std::string& title, Buttons buttons,
+             MessageIcon icon) override;
+  void showContextMenu(DPoint world) override;
+
+  void repaintAll() override;
+  void repaintWorld(const TRect& world) override;
+  void viewChanged() override;
+  void overlayChanged() override;
+  void setCursor(Cursor cursor) override;
+
+ private:
+  Host& host_;
+  BoardView& view_;
+};
+
+}  // namespace pravelo
