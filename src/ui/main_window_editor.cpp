@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "document/object_list.h"
@@ -101,11 +102,19 @@ void MainWindow::createToolColumn() {
     button->setToolTip(qtr(tool.hint));
     button->setStatusTip(qtr(tool.hint));
     const ToolId id = tool.id;
-    connect(button, &QAction::triggered, this, [this, id] {
+    const auto choose = [this, id] {
       machine_->chooseTool(id);
       objectsChanged();
       showEditorState();
       view_->setFocus();
+    };
+    // The text tool opens its dialog first: the button finishes its click before that.
+    connect(button, &QAction::triggered, this, [choose, id] {
+      if (id == ToolId::Text) {
+        QTimer::singleShot(0, choose);
+      } else {
+        choose();
+      }
     });
     column->addAction(button);
   }

@@ -1,6 +1,7 @@
 #include "ui/window_editor.h"
 
 #include "ui/board_view.h"
+#include "ui/text_dialog.h"
 
 namespace pravelo {
 
@@ -15,6 +16,10 @@ Answer WindowEditor::ask(const std::string& text, const std::string& title, Butt
 }
 
 void WindowEditor::showContextMenu(DPoint world) { view_.openContextMenu(world); }
+
+std::optional<TextDialogValues> WindowEditor::showTextDialog(const TextDialogValues& shown) {
+  return runTextDialog(view_.window(), shown);
+}
 
 void WindowEditor::repaintAll() { view_.refresh(); }
 
