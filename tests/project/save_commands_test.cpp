@@ -181,11 +181,13 @@ TEST(SaveProblem, CommonSystemReasonsHaveTextsOfTheirOwn) {
       {std::errc::cross_device_link, "writing failed"},
   };
   for (const auto& [code, text] : cases) {
-    EXPECT_EQ(tr(saveProblem(std::make_error_code(code))), text);
+    EXPECT_STREQ(tr(saveProblem(std::make_error_code(code))), text);
   }
   // The same reason as the system reports it.
-  EXPECT_EQ(tr(saveProblem(std::error_code(ENOSPC, std::system_category()))), "the disk is full");
-  EXPECT_EQ(tr(saveProblem(std::error_code(EDQUOT, std::generic_category()))), "the disk is full");
+  EXPECT_STREQ(tr(saveProblem(std::error_code(ENOSPC, std::system_category()))),
+               "the disk is full");
+  EXPECT_STREQ(tr(saveProblem(std::error_code(EDQUOT, std::generic_category()))),
+               "the disk is full");
 }
 
 TEST_F(SaveCommands, BackupKeepsTheFileNameAndTheModifiedFlag) {
