@@ -181,7 +181,7 @@ TEST(SaveProblem, CommonSystemReasonsHaveTextsOfTheirOwn) {
       {std::errc::cross_device_link, "writing failed"},
   };
   for (const auto& [code, text] : cases) {
-    EXPECT_STREQ(tr(saveProblem(std::make_error_code(code))), text);
+    EXPECT_EQ(tr(saveProblem(std::make_error_code(code))), text);
   }
   // The same reason as the system reports it.
   EXPECT_STREQ(tr(saveProblem(std::error_code(ENOSPC, std::system_category()))),
