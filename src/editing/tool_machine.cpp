@@ -184,6 +184,17 @@ bool ToolMachine::commonKey(const KeyEvent& e) {
       switchActiveLayer(layer == kLayerS1 ? kLayerS2 : layer == kLayerS2 ? kLayerO : kLayerS1);
       return true;
     }
+    case Key::F12: {
+      // "Through pad" for new pads and the selected ones, as one undo step.
+      editor_.beginChange();
+      if (changeThroughPad(editor_.sizes, !editor_.sizes.shownThroughPad, board.objects)) {
+        editor_.commitGesture();
+        editor_.repaint.repaintAll();
+      } else {
+        editor_.revertGesture();
+      }
+      return true;
+    }
     case Key::Character:
       break;
     default:

@@ -212,6 +212,17 @@ TEST_F(ToolMachineTest, LayerKeysSwitchTheActiveLayer) {
   EXPECT_EQ(board().header.activeLayer, kLayerO);
 }
 
+TEST_F(ToolMachineTest, F12MakesTheSelectedPadsThroughPadsWithOneUndoStep) {
+  TObjekt* p = pad(100000, -100000);
+  click(100000, -100000);
+  key(Key::F12);
+  EXPECT_EQ(p->via, 1);
+  EXPECT_EQ(board().undoStack.size(), 1u);
+  key(Key::F12);
+  EXPECT_EQ(board().objects[0]->via, 0);
+  EXPECT_EQ(board().undoStack.size(), 2u);
+}
+
 TEST_F(ToolMachineTest, TheZoomToolZoomsInAboutTheClickAndOutOnTheRightButton) {
   type(U'z');
   const double before = board().header.zoom;
