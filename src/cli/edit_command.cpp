@@ -42,13 +42,15 @@ double number(const std::string& word) {
   std::istringstream in(word);
   in.imbue(std::locale::classic());
   double v = 0;
-  if (!(in >> v) || !in.eof() || !std::isfinite(v)) throw BadLine{"not a number: " + word};
+  if (!(in >> v) || !in.eof() || !std::isfinite(v))
+    throw BadLine{fillIn(texts::scriptNotANumber, {word})};
   return v;
 }
 
 int whole(const std::string& word) {
   const double v = number(word);
-  if (v != std::trunc(v) || std::abs(v) > 1e9) throw BadLine{"not a whole number: " + word};
+  if (v != std::trunc(v) || std::abs(v) > 1e9)
+    throw BadLine{fillIn(texts::scriptNotAWholeNumber, {word})};
   return static_cast<int>(v);
 }
 
@@ -81,7 +83,7 @@ Options optionsOf(const std::vector<std::string>& words, std::size_t from) {
     else if (w == "steps" && i + 1 < words.size())
       o.steps = std::max(1, whole(words[++i]));
     else
-      throw BadLine{"unknown word: " + w};
+      throw BadLine{fillIn(texts::scriptUnknownWord, {w})};
   }
   return o;
 }
@@ -132,7 +134,7 @@ class ScriptRun {
 };
 
 void need(const std::vector<std::string>& words, std::size_t count) {
-  if (words.size() < count) throw BadLine{"too few words for " + words[0]};
+  if (words.size() < count) throw BadLine{fillIn(texts::scriptTooFewWords, {words[0]})};
 }
 
 void ScriptRun::run(const std::vector<std::string>& w) {
@@ -144,7 +146,7 @@ void ScriptRun::run(const std::vector<std::string>& w) {
   } else if (verb == "zoom") {
     need(w, 2);
     board.header.zoom = number(w[1]);
-    if (!(board.header.zoom > 0)) throw BadLine{"zoom must be positive"};
+    if (!(board.header.zoom > 0)) throw BadLine{tr(texts::scriptZoomPositive)};
   } else if (verb == "scroll") {
     need(w, 3);
     board.header.scrollX = whole(w[1]);
@@ -152,7 +154,7 @@ void ScriptRun::run(const std::vector<std::string>& w) {
   } else if (verb == "tool") {
     need(w, 2);
     const auto id = toolByScriptName(w[1]);
-    if (!id) throw BadLine{"unknown tool: " + w[1]};
+    if (!id) throw BadLine{fillIn(texts::scriptUnknownTool, {w[1]})};
     machine_.chooseTool(*id);
   } else if (verb == "key") {
     key(w);
@@ -199,9 +201,9 @@ void ScriptRun::run(const std::vector<std::string>& w) {
         known = true;
       }
     }
-    if (!known) throw BadLine{"unknown answer: " + w[1]};
+    if (!known) throw BadLine{fillIn(texts::scriptUnknownAnswer, {w[1]})};
   } else {
-    throw BadLine{"unknown command: " + verb};
+    throw BadLine{fillIn(texts::scriptUnknownCommand, {verb})};
   }
 }
 
@@ -243,7 +245,7 @@ void ScriptRun::key(const std::vector<std::string>& w) {
   } else if (w[1].size() == 1) {
     e.character = static_cast<unsigned char>(w[1][0]);
   } else {
-    throw BadLine{"unknown key: " + w[1]};
+    throw BadLine{fillIn(texts::scriptUnknownKey, {w[1]})};
   }
   machine_.keyDown(e);
   machine_.keyUp(e);
@@ -257,7 +259,7 @@ void ScriptRun::size(const std::vector<std::string>& w) {
   bool changed = false;
   if (w[1] == "shape") {
     const int shape = whole(w[2]);
-    if (shape < kPadCircular || shape > kPadRectangleV) throw BadLine{"pad shape is 1 to 9"};
+    if (shape < kPadCircular || shape > kPadRectangleV) throw BadLine{tr(texts::scriptPadShape)};
     changed = changePadShape(sizes, shape, objects);
   } else if (w[1] == "through") {
     changed = changeThroughPad(sizes, whole(w[2]) != 0, objects);
@@ -265,7 +267,7 @@ void ScriptRun::size(const std::vector<std::string>& w) {
     changed = changeSizeField(sizes, *field, static_cast<int>(mmToUnits(number(w[2]))), objects);
   } else {
     editor_.revertGesture();
-    throw BadLine{"unknown size field: " + w[1]};
+    throw BadLine{fillIn(texts::scriptUnknownSizeField, {w[1]})};
   }
   if (changed) {
     editor_.commitGesture();
@@ -288,7 +290,7 @@ void ScriptRun::command(const std::string& name) {
   } else if (name == "Allesmarkieren1") {
     selectAll(editor_.board());
   } else {
-    throw BadLine{"command not available in scripts: " + name};
+    throw BadLine{fillIn(texts::scriptCommandNotAvailable, {name})};
   }
 }
 

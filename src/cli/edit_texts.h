@@ -12,6 +12,27 @@
   X(cliTraceHelp, "Gibt nach jeder Zeile den Zustand als JSON aus", "Print the state as JSON after each line", "Affiche l'état en JSON après chaque ligne") \
   X(cliEditNoSuchBoard, "Diese Platine gibt es nicht: ", "There is no such board: ", "Cette carte n'existe pas : ") \
   X(cliScriptUnreadable, "Das Skript kann nicht gelesen werden.", "The script cannot be read.", "Le script ne peut pas être lu.") \
+  X(scriptNotANumber, "keine Zahl: %1", "not a number: %1", "pas un nombre : %1") \
+  X(scriptNotAWholeNumber, "keine ganze Zahl: %1", "not a whole number: %1", "pas un nombre entier : %1") \
+  X(scriptUnknownWord, "unbekanntes Wort: %1", "unknown word: %1", "mot inconnu : %1") \
+  X(scriptTooFewWords, "zu wenige Wörter für %1", "too few words for %1", "trop peu de mots pour %1") \
+  X(scriptZoomPositive, "der Zoom muss positiv sein", "zoom must be positive", "le zoom doit être positif") \
+  X(scriptUnknownTool, "unbekanntes Werkzeug: %1", "unknown tool: %1", "outil inconnu : %1") \
+  X(scriptUnknownAnswer, "unbekannte Antwort: %1", "unknown answer: %1", "réponse inconnue : %1") \
+  X(scriptUnknownCommand, "unbekannter Befehl: %1", "unknown command: %1", "commande inconnue : %1") \
+  X(scriptUnknownKey, "unbekannte Taste: %1", "unknown key: %1", "touche inconnue : %1") \
+  X(scriptPadShape, "die Lötaugenform ist 1 bis 9", "pad shape is 1 to 9", "la forme de pastille va de 1 à 9") \
+  X(scriptUnknownSizeField, "unbekanntes Größenfeld: %1", "unknown size field: %1", "champ de dimension inconnu : %1") \
+  X(scriptCommandNotAvailable, "in Skripten nicht verfügbarer Befehl: %1", "command not available in scripts: %1", "commande non disponible dans les scripts : %1") \
+  X(answerNotANumber, "%1 ist keine Zahl: %2", "%1 is not a number: %2", "%1 n'est pas un nombre : %2") \
+  X(answerWholeNumberRange, "%1 ist eine ganze Zahl von %2 bis %3: %4", "%1 is a whole number from %2 to %3: %4", "%1 est un nombre entier de %2 à %3 : %4") \
+  X(answerOneOfThree, "%1 ist %2, %3 oder %4: %5", "%1 is %2, %3 or %4: %5", "%1 vaut %2, %3 ou %4 : %5") \
+  X(answerFlag, "%1 ist 1 oder 0: %2", "%1 is 1 or 0: %2", "%1 vaut 1 ou 0 : %2") \
+  X(answerHeightRange, "die Höhe ist 0,1 bis 50 mm: %1", "height is 0.1 to 50 mm: %1", "la hauteur va de 0,1 à 50 mm : %1") \
+  X(answerMirror, "mirror ist none, h, v oder hv: %1", "mirror is none, h, v or hv: %1", "mirror vaut none, h, v ou hv : %1") \
+  X(answerUnknownField, "unbekanntes Feld des Textdialogs: %1", "unknown text dialog field: %1", "champ inconnu du dialogue de texte : %1") \
+  X(answerNotNameValue, "nicht Name=Wert: %1", "not name=value: %1", "pas nom=valeur : %1") \
+  X(answerNoClosingQuote, "kein schließendes Anführungszeichen für %1", "no closing quote for %1", "pas de guillemet fermant pour %1") \
 // clang-format on
 
 namespace pravelo::texts {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "base/windows1252.h"
+#include "cli/edit_texts.h"
 
 namespace pravelo {
 
@@ -17,7 +18,7 @@ double number(const std::string& name, const std::string& value) {
   in.imbue(std::locale::classic());
   double v = 0;
   if (!(in >> v) || !in.eof() || !std::isfinite(v)) {
-    throw BadTextAnswer(name + " is not a number: " + value);
+    throw BadTextAnswer(fillIn(texts::answerNotANumber, {name, value}));
   }
   return v;
 }
@@ -25,8 +26,8 @@ double number(const std::string& name, const std::string& value) {
 int wholeIn(const std::string& name, const std::string& value, int low, int high) {
   const double v = number(name, value);
   if (v != std::trunc(v) || v < low || v > high) {
-    throw BadTextAnswer(name + " is a whole number from " + std::to_string(low) + " to " +
-                        std::to_string(high) + ": " + value);
+    throw BadTextAnswer(fillIn(texts::answerWholeNumberRange,
+                               {name, std::to_string(low), std::to_string(high), value}));
   }
   return static_cast<int>(v);
 }
@@ -36,14 +37,13 @@ int choice(const std::string& name, const std::string& value, const char* const 
   for (int i = 0; i < 3; ++i) {
     if (value == words[i] || value == std::to_string(i)) return i;
   }
-  throw BadTextAnswer(name + " is " + words[0] + ", " + words[1] + " or " + words[2] + ": " +
-                      value);
+  throw BadTextAnswer(fillIn(texts::answerOneOfThree, {name, words[0], words[1], words[2], value}));
 }
 
 bool flag(const std::string& name, const std::string& value) {
   if (value == "1" || value == "yes") return true;
   if (value == "0" || value == "no") return false;
-  throw BadTextAnswer(name + " is 1 or 0: " + value);
+  throw BadTextAnswer(fillIn(texts::answerFlag, {name, value}));
 }
 
 Setter setterFor(const std::string& name, const std::string& value) {
@@ -53,7 +53,7 @@ Setter setterFor(const std::string& name, const std::string& value) {
   if (name == "height") {
     const double mm = number(name, value);
     if (mm < kMinTextHeightMm || mm > kMaxTextHeightMm) {
-      throw BadTextAnswer("height is 0.1 to 50 mm: " + value);
+      throw BadTextAnswer(fillIn(texts::answerHeightRange, {value}));
     }
     return [mm](TextDialogValues& v) { v.heightMm = mm; };
   }
@@ -71,7 +71,7 @@ Setter setterFor(const std::string& name, const std::string& value) {
   }
   if (name == "mirror") {
     if (value != "none" && value != "h" && value != "v" && value != "hv" && value != "vh") {
-      throw BadTextAnswer("mirror is none, h, v or hv: " + value);
+      throw BadTextAnswer(fillIn(texts::answerMirror, {value}));
     }
     const bool h = value.find('h') != std::string::npos;
     const bool vertical = value.find('v') != std::string::npos;
@@ -88,7 +88,7 @@ Setter setterFor(const std::string& name, const std::string& value) {
     const int s = wholeIn(name, value, 0, kMaxStartNumber);
     return [s](TextDialogValues& v) { v.startNumber = s; };
   }
-  throw BadTextAnswer("unknown text dialog field: " + name);
+  throw BadTextAnswer(fillIn(texts::answerUnknownField, {name}));
 }
 
 }  // namespace
@@ -101,12 +101,12 @@ TextAnswer parseTextAnswer(const std::vector<std::string>& words) {
   TextAnswer answer;
   for (std::size_t i = 1; i < words.size(); ++i) {
     const std::size_t eq = words[i].find('=');
-    if (eq == std::string::npos) throw BadTextAnswer("not name=value: " + words[i]);
+    if (eq == std::string::npos) throw BadTextAnswer(fillIn(texts::answerNotNameValue, {words[i]}));
     const std::string name = words[i].substr(0, eq);
     std::string value = words[i].substr(eq + 1);
     if (!value.empty() && value.front() == '"') {
       while (value.size() < 2 || value.back() != '"') {
-        if (++i == words.size()) throw BadTextAnswer("no closing quote for " + name);
+        if (++i == words.size()) throw BadTextAnswer(fillIn(texts::answerNoClosingQuote, {name}));
         value += " " + words[i];
       }
       value = value.substr(1, value.size() - 2);

@@ -37,7 +37,7 @@ struct Editor {
   const Board& board() const { return activeBoard(doc); }
   ViewTransform view() const { return viewOf(board().header); }
   DPoint toWorld(DPoint screen) const { return screenToWorld(view(), screen); }
-  int undoDepth() const { return settings.optionen.Undo + 1; }
+  int undoDepth() const { return pravelo::undoDepth(settings.optionen); }
 
   // Records the gesture's undo step unless it is recorded already; call before the first change.
   void beginChange() {

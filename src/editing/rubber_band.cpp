@@ -44,17 +44,10 @@ bool discTouchesOutline(FPoint centre, double radius, const std::vector<FPoint>&
   return false;
 }
 
-double smallerSide(const TObjekt& smd) {
-  if (smd.points.size() < 3) return 0;
-  const double a = std::hypot(smd.points[1].x - smd.points[0].x, smd.points[1].y - smd.points[0].y);
-  const double b = std::hypot(smd.points[2].x - smd.points[1].x, smd.points[2].y - smd.points[1].y);
-  return std::min(a, b);
-}
-
 bool vertexAttached(FPoint vertex, double radius, const TObjekt& pad, int level) {
   if (level == kRubberBandBig) return discTouchesOutline(vertex, radius, pad.points);
   const FPoint centre = pad.kind == kPad ? pad.pos : smdPadCentre(pad);
-  const double small = (pad.kind == kPad ? pad.dim.x : smallerSide(pad) / 2) / 10;
+  const double small = (pad.kind == kPad ? pad.dim.x : smdPadSmallerSide(pad) / 2) / 10;
   return std::hypot(vertex.x - centre.x, vertex.y - centre.y) <= radius + small;
 }
 

@@ -7,6 +7,7 @@
 #include "geometry/angles.h"
 #include "geometry/arc.h"
 #include "geometry/pad_geometry.h"
+#include "view/layer_order.h"
 
 namespace pravelo {
 
@@ -16,25 +17,12 @@ constexpr double kMinCapturePixels = 8;
 constexpr double kMaxCapturePixels = 50;
 constexpr double kOtherKindRadius = 5000;
 
-bool isVisible(const TObjekt& o, const BoardHeader& header) {
-  if (o.layer < 1 || o.layer > kLayerCount || !o.drawable) return false;
-  if (o.kind == kPad && o.via && isCopperLayer(o.layer)) {
-    return header.layerVisible[kLayerC1 - 1] || header.layerVisible[kLayerC2 - 1];
-  }
-  return header.layerVisible[o.layer - 1] != 0;
-}
-
 double ownRadius(const TObjekt& o) {
   switch (o.kind) {
     case kPad:
       return o.dim.x;
     case kSmdPad:
-      if (o.points.size() >= 3) {
-        const double a = std::hypot(o.points[1].x - o.points[0].x, o.points[1].y - o.points[0].y);
-        const double b = std::hypot(o.points[2].x - o.points[1].x, o.points[2].y - o.points[1].y);
-        return std::min(a, b) / 2;
-      }
-      return 0;
+      return smdPadSmallerSide(o) / 2;
     case kTrack:
     case kZone:
       return o.width / 2.0;
@@ -87,7 +75,7 @@ double captureRadius(const TObjekt& o, double zoom) {
 std::optional<DPoint> capturePoint(const Board& board, DPoint world,
                                    const CaptureOptions& options) {
   const auto takes = [&](const TObjekt& o) {
-    return isVisible(o, board.header) && !(options.skipSelected && o.selected);
+    return o.drawable && objectVisible(o, board.header) && !(options.skipSelected && o.selected);
   };
   Nearest nearest;
   for (const auto& o : board.objects) {

@@ -1,6 +1,7 @@
 #include "editing/tool_machine.h"
 
 #include "document/object_list.h"
+#include "editing/selection.h"
 #include "editing/tools/edit_tool.h"
 #include "editing/tools/mask_tool.h"
 #include "editing/tools/pad_tool.h"
@@ -44,11 +45,6 @@ bool keepsSelection(ToolId from, ToolId to) {
 bool spaceZoomAllowed(ToolId id) {
   return id != ToolId::Zoom && id != ToolId::SpecialForm && id != ToolId::Text &&
          id != ToolId::Placing;
-}
-
-std::string toolHotkeys(const AppSettings& settings) {
-  const std::string& stored = settings.optionen.Hotkeys;
-  return stored.empty() ? defaultHotkeys(currentLanguage()) : stored;
 }
 
 }  // namespace
@@ -208,7 +204,7 @@ bool ToolMachine::commonKey(const KeyEvent& e) {
   }
   // Tool letters; a held key's repeats do not choose again.
   if (e.modifiers.ctrl || e.autoRepeat) return false;
-  if (const auto id = toolForHotkey(toolHotkeys(editor_.settings), c)) {
+  if (const auto id = toolForHotkey(toolHotkeys(editor_.settings.optionen), c)) {
     chooseTool(*id);
     return true;
   }
@@ -219,9 +215,7 @@ void ToolMachine::switchActiveLayer(int layer) { setActiveLayerCommand(editor_, 
 
 bool ToolMachine::deleteSelection() {
   Board& board = editor_.board();
-  bool any = false;
-  for (const auto& o : board.objects) any = any || o->selected;
-  if (!any) return false;
+  if (selectedCount(board) == 0) return false;
   editor_.beginChange();
   removeObjectsIf(board.objects, [](const TObjekt& o) { return o.selected != 0; });
   editor_.commitGesture();

@@ -69,4 +69,9 @@ void resizeSmdPad(TObjekt& smd, double w, double h) {
   smd.dim = {static_cast<float>(w), static_cast<float>(h)};
 }
 
+double smdPadSmallerSide(const TObjekt& smd) {
+  if (smd.points.size() < 3) return 0;
+  return std::min(distance(smd.points[0], smd.points[1]), distance(smd.points[1], smd.points[2]));
+}
+
 }  // namespace pravelo

@@ -29,6 +29,8 @@ std::vector<FPoint> rotatedRectangle(const std::vector<FPoint>& corners, double 
 
 // The true centre of an SMD pad: the midpoint of corners 0 and 2.
 FPoint smdPadCentre(const TObjekt& smd);
+// The shorter of an SMD pad's two sides (corners 0-1 and 1-2); 0 without corners.
+double smdPadSmallerSide(const TObjekt& smd);
 
 // Resizes an SMD pad keeping its centre and rotation; a negative size keeps the current one.
 void resizeSmdPad(TObjekt& smd, double w, double h);

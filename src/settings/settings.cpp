@@ -227,6 +227,10 @@ std::string defaultHotkeys(Language language) {
   return language == Language::English ? "ZTPSRQFNLCAXMVO" : "ZLPSRQFNTCAXMVO";
 }
 
+std::string toolHotkeys(const OptionenSettings& optionen) {
+  return optionen.Hotkeys.empty() ? defaultHotkeys(currentLanguage()) : optionen.Hotkeys;
+}
+
 AppSettings defaultSettings(const AppFolders& folders, Language language) {
   AppSettings s;
   s.optionen.Hotkeys = defaultHotkeys(language);

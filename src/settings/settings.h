@@ -270,6 +270,8 @@ struct AppSettings {
 
 // The tool hotkeys of a language: the track tool is "L" (Leiterbahn) in German and French.
 std::string defaultHotkeys(Language language);
+// The tool letters in force: the stored ones, or the defaults of the run's language.
+std::string toolHotkeys(const OptionenSettings& optionen);
 
 // Every default, including those that depend on the folders and the language.
 AppSettings defaultSettings(const AppFolders& folders, Language language);

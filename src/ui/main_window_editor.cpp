@@ -29,7 +29,7 @@ namespace {
 
 // The tool's letter in the hotkey string, or Esc for the Edit tool: the buttons' captions.
 QString toolCaption(const ToolInfo& tool, const std::string& hotkeys) {
-  if (tool.hotkeyIndex < 0) return QStringLiteral("Esc");
+  if (tool.hotkeyIndex < 0) return qtr(texts::keyEscape);
   const auto index = static_cast<std::size_t>(tool.hotkeyIndex);
   if (index >= hotkeys.size() || hotkeys[index] == '_') return QStringLiteral("·");
   return QString(QChar::fromLatin1(hotkeys[index]));
@@ -93,8 +93,7 @@ void MainWindow::createToolColumn() {
   addToolBar(Qt::LeftToolBarArea, column);
   toolButtons_ = new QActionGroup(this);
   toolButtons_->setExclusive(true);
-  const std::string& stored = start_.settings.optionen.Hotkeys;
-  const std::string hotkeys = stored.empty() ? defaultHotkeys(currentLanguage()) : stored;
+  const std::string hotkeys = toolHotkeys(start_.settings.optionen);
   for (const ToolInfo& tool : toolTable()) {
     QAction* button = toolButtons_->addAction(toolCaption(tool, hotkeys));
     button->setObjectName(tool.button);

@@ -66,6 +66,7 @@
   X(cutoutRectCaption, "Sperrrechteck", "Cut-out rectangle", "Rectangle d'exclusion") \
   X(cutoutRectHint, "Sperrfläche als Rechteck zeichnen", "Draw a cut-out area as a rectangle", "Dessiner une zone d'exclusion comme rectangle") \
   X(keyShift, " SHIFT ", " SHIFT ", " MAJ ") \
+  X(keyEscape, "Esc", "Esc", "Échap") \
   X(keyCtrl, " STRG ", " CTRL ", " CTRL ") \
   X(halfGrid, " = 1/2 Raster   ", " = 1/2 grid   ", " = 1/2 grille   ") \
   X(captureOff, " = Fang aus   ", " = Capture off   ", " = Capture désactivée   ") \

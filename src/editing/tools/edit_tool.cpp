@@ -29,11 +29,6 @@ TRect selectionBounds(const Board& board) {
   return objectListBounds(board.objects, {}, [](const TObjekt& o) { return o.selected != 0; });
 }
 
-bool anySelected(const Board& board) {
-  return std::any_of(board.objects.begin(), board.objects.end(),
-                     [](const auto& o) { return o->selected != 0; });
-}
-
 DPoint plus(DPoint a, DPoint b) { return {a.x + b.x, a.y + b.y}; }
 DPoint minus(DPoint a, DPoint b) { return {a.x - b.x, a.y - b.y}; }
 
@@ -226,7 +221,7 @@ bool EditTool::key(Editor& editor, const KeyEvent& e, ToolResult& result) {
   const auto arrow = arrowDirection(e.key);
   if (!arrow) return false;
   Board& board = editor.board();
-  if (!anySelected(board) || mode_ != Mode::Idle) return true;
+  if (selectedCount(board) == 0 || mode_ != Mode::Idle) return true;
   const double step = e.modifiers.ctrl ? board.header.grid / 10 : board.header.grid;
   const DPoint d = clampDisplacement({arrow->dx * step, arrow->dy * step}, selectionBounds(board),
                                      board.header.width, board.header.height);
