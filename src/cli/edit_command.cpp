@@ -8,6 +8,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/editor_commands.h"
 #include "base/units.h"
 #include "base/windows1252.h"
 #include "cli/cli.h"
@@ -16,7 +17,6 @@
 #include "cli/text_answer.h"
 #include "document/document_texts.h"
 #include "editing/scripted_window.h"
-#include "editing/selection.h"
 #include "editing/size_fields.h"
 #include "editing/tool_machine.h"
 #include "project/save_commands.h"
@@ -126,7 +126,7 @@ class ScriptRun {
   void drag(const std::vector<std::string>& words);
   void key(const std::vector<std::string>& words);
   void size(const std::vector<std::string>& words);
-  void command(const std::string& name);
+  void command(const std::vector<std::string>& words);
 
   ScriptedWindow host_;
   Editor editor_;
@@ -180,8 +180,7 @@ void ScriptRun::run(const std::vector<std::string>& w) {
   } else if (verb == "redo") {
     machine_.redo();
   } else if (verb == "command") {
-    need(w, 2);
-    command(w[1]);
+    command(w);
   } else if (verb == "answer" && isTextAnswer(w)) {
     try {
       host_.textAnswers.push_back([answer = parseTextAnswer(w)](const TextDialogValues& shown) {
@@ -276,20 +275,22 @@ void ScriptRun::size(const std::vector<std::string>& w) {
   }
 }
 
-void ScriptRun::command(const std::string& name) {
+// A tool button chooses its tool; any other control runs its catalogue command as the window
+// does, with the modifier keys given after the name.
+void ScriptRun::command(const std::vector<std::string>& w) {
+  need(w, 2);
+  const std::string& name = w[1];
   for (const ToolInfo& t : toolTable()) {
     if (name == t.button) {
       machine_.chooseTool(t.id);
       return;
     }
   }
-  if (name == "TB_Undo" || name == "Undo") {
-    machine_.undo();
-  } else if (name == "TB_Redo" || name == "Redo") {
-    machine_.redo();
-  } else if (name == "Allesmarkieren1") {
-    selectAll(editor_.board());
-  } else {
+  const auto control = controlNamed(name);
+  if (!control) throw BadLine{fillIn(texts::scriptUnknownControl, {name})};
+  const CommandId id = controlInfo(*control).command;
+  if (!isBuilt(id)) throw BadLine{fillIn(texts::scriptCommandNotBuilt, {name})};
+  if (!runEditorCommand(editor_, machine_, id, optionsOf(w, 2).modifiers)) {
     throw BadLine{fillIn(texts::scriptCommandNotAvailable, {name})};
   }
 }

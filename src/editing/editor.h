@@ -29,6 +29,8 @@ struct Editor {
   RepaintSink& repaint;
   PixelSize viewport{1600, 1000};
   SizeFields sizes;
+  // Where the drawing area's context menu was opened last, for the commands it offers.
+  DPoint contextPoint;
 
   // The undo step of the gesture in progress, recorded before its first change.
   std::optional<UndoStep> gesture;

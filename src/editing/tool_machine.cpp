@@ -118,9 +118,9 @@ void ToolMachine::release(const PointerEvent& e) {
 
 void ToolMachine::doubleClick(const PointerEvent& e) { apply(current_->doubleClick(editor_, e)); }
 
-void ToolMachine::wheel(DPoint screen, int steps) {
+DPoint ToolMachine::wheel(DPoint screen, int steps) {
   // The middle button pans; the wheel waits meanwhile.
-  if (held_ == MouseButton::Middle) return;
+  if (held_ == MouseButton::Middle) return screen;
   Board& board = editor_.board();
   for (; steps != 0; steps += steps > 0 ? -1 : 1) {
     const ViewTransform v = editor_.view();
@@ -131,6 +131,7 @@ void ToolMachine::wheel(DPoint screen, int steps) {
     screen = zoomed->pointer;
   }
   editor_.repaint.viewChanged();
+  return screen;
 }
 
 void ToolMachine::keyDown(const KeyEvent& e) {

@@ -28,8 +28,9 @@ class ToolMachine {
   void move(const PointerEvent& e);
   void release(const PointerEvent& e);
   void doubleClick(const PointerEvent& e);
-  // Wheel notches at a screen point: positive zooms in about the pointer, negative out.
-  void wheel(DPoint screen, int steps);
+  // Wheel notches at a screen point: positive zooms in about the pointer, negative out. Answers
+  // where the pointer belongs afterwards (the view may have been centred on it).
+  DPoint wheel(DPoint screen, int steps);
   void keyDown(const KeyEvent& e);
   void keyUp(const KeyEvent& e);
 
@@ -37,6 +38,8 @@ class ToolMachine {
   bool canRedo() const;
   void undo();
   void redo();
+  // Deletes the selected objects as one undo step; false when nothing is selected.
+  bool deleteSelection();
 
   // The help line while the pointer is over the drawing area; nullptr keeps the line.
   const Text* help() const { return current_->help(); }
@@ -48,7 +51,6 @@ class ToolMachine {
   void leaveIfEnded();
   bool commonKey(const KeyEvent& e);
   void switchActiveLayer(int layer);
-  bool deleteSelection();
 
   Editor& editor_;
   std::map<ToolId, std::unique_ptr<Tool>> tools_;

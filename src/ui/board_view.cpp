@@ -327,18 +327,12 @@ void BoardView::scrollContentsBy(int, int) {
 // the view; wheel down zooms out keeping the middle. The pointer follows its world point.
 void BoardView::wheelEvent(QWheelEvent* event) {
   event->accept();
-  if (!hasBoard()) return;
+  ToolMachine* m = machine();
+  if (m == nullptr) return;
   const QPoint delta = event->angleDelta();
-  int steps = wheel_.add(delta.y() != 0 ? delta.y() : delta.x(), nowMs());
+  const int steps = wheel_.add(delta.y() != 0 ? delta.y() : delta.x(), nowMs());
   if (steps == 0) return;
-  DPoint pointer{event->position().x(), event->position().y()};
-  for (; steps != 0; steps += steps > 0 ? -1 : 1) {
-    const auto zoomed = steps > 0 ? wheelZoomIn(viewOf(board().header), frameOf(), pointer)
-                                  : wheelZoomOut(viewOf(board().header), frameOf(), pointer);
-    if (!zoomed) break;
-    storeView(board().header, zoomed->view);
-    pointer = zoomed->pointer;
-  }
+  const DPoint pointer = m->wheel(DPoint{event->position().x(), event->position().y()}, steps);
   viewChanged();
   warpPointer(pointer);
 }

@@ -76,7 +76,6 @@ MainWindow::MainWindow(AppStart start, Host* host, QWidget* parent)
                  QMainWindow::AllowTabbedDocks);
   createCommands();
   createMenus();
-  createToolBar();
   createCentralArea();
   createDialogs();
   createFileCommands();

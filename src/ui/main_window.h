@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/command_catalogue.h"
 #include "app/startup.h"
 #include "base/host.h"
 #include "document/document.h"
@@ -61,6 +63,8 @@ class MainWindow : public QMainWindow {
 
   const Document& document() const { return doc_; }
   const AppSettings& settings() const { return start_.settings; }
+  // Whether the window runs the command; the controls of the others are left out.
+  bool commandBound(CommandId id) const;
 
   // The file choosers of Open, Import boards and Save As, given the folder to start in (and the
   // preset name); nothing when the user cancels. Tests put scripted ones in their place.
@@ -93,30 +97,14 @@ class MainWindow : public QMainWindow {
   void Hilfethemen1Click();
   void Beenden1Click();
   void TabSetChange(int index);
-  // The view: zoom, unit, grid, user origin, layers.
-  void Vergroessern1Click();
-  void Verkleinern1Click();
-  void Zoomalles1Click();
-  void ZoomalleObjekte1Click();
-  void ZoomaufMarkierung1Click();
-  void Zoomvorher2Click();
-  void TB_TransparentClick();
-  void SB_EinheitClick();
+  // The view: the grid dialogs and layers.
   void R_HinzufuegenClick();
   void R_HotkeysClick();
-  void R_LinienClick();
-  void R_PunkteClick();
-  void R_SichtbarClick();
-  void Nullpunktsetzen1Click();
-  void RcksetzenObenLinks1Click();
-  void SetzenachUntenLinks1Click();
   // A layer was shown or hidden: its objects are deselected.
   void SetViewLayer(int layer, bool visible);
   // Opens the help page of a dialog's topic number.
   void openHelp(int topic);
-  // Editing: undo and redo, the capture and rubber-band buttons, the selector panel.
-  void TB_UndoClick();
-  void TB_RedoClick();
+  // Editing: the capture and rubber-band buttons, the selector panel.
   void SB_FangMouseDown();
   void SB_GummibandMouseDown();
   void TB_SelectorClick();
@@ -130,7 +118,9 @@ class MainWindow : public QMainWindow {
 
   void createCommands();
   void createMenus();
-  void createToolBar();
+  void runEditorCommand(CommandId id);
+  // Display settings a command may have switched: transparency, grid display, unit.
+  void showDisplaySettings();
   void createCentralArea();
   void createDialogs();
   void createFileCommands();
@@ -155,7 +145,6 @@ class MainWindow : public QMainWindow {
   void setGrid(std::int32_t code);
   void gridDisplayChanged();
   void showCoordinates(DPoint world);
-  void moveUserOrigin(IPoint origin);
   void updateTitle();
   void moveBoard(bool (*command)(Document&));
   void setActiveLayer(int layer);
@@ -188,6 +177,7 @@ class MainWindow : public QMainWindow {
   ColourScheme scheme_;
   RenderOptions renderOptions_;
   std::map<std::string, QAction*> actions_;
+  std::array<std::function<void()>, kCommandCount> handlers_;
   QMenu* fileMenu_ = nullptr;
   QMenu* boardPopup_ = nullptr;
   QTabBar* tabs_ = nullptr;
@@ -195,10 +185,9 @@ class MainWindow : public QMainWindow {
   BoardNavigator* navigator_ = nullptr;
   QToolButton* gridButton_ = nullptr;
   QMenu* rasterPopup_ = nullptr;
-  QMenu* originPopup_ = nullptr;
+  QMenu* drawingPopup_ = nullptr;
   QLabel* coordinateX_ = nullptr;
   QLabel* coordinateY_ = nullptr;
-  DPoint originClick_;  // where the drawing area's context menu was opened
   LayerBar* layers_ = nullptr;
   QLabel* helpLine_ = nullptr;
   TNeuDlg* newBoardDlg_ = nullptr;

@@ -1,153 +1,182 @@
-// The main window's menus, tool bar and board tab menu, built from the command catalogue.
+// The main window's commands: one action per catalogue control, bound to its command by id,
+// and the menus, pop-up menus and tool bar built from the menu table.
 #include <QAction>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
-#include <string_view>
+#include <algorithm>
+#include <functional>
 
-#include "ui/command_catalogue.h"
+#include "app/editor_commands.h"
+#include "app/menu_table.h"
+#include "editing/editor.h"
+#include "editing/tool_machine.h"
+#include "ui/board_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
-#include "ui/ui_texts.h"
 
 namespace pravelo {
 
 namespace {
 
-struct HandlerEntry {
-  std::string_view name;
+struct WindowCommand {
+  CommandId id;
   void (MainWindow::*handler)();
 };
 
-// The handlers the window has; a catalogue control whose handler is missing stays disabled.
-constexpr HandlerEntry kHandlers[] = {
-    {"SB_NeuClick", &MainWindow::SB_NeuClick},
-    {"SB_LoadClick", &MainWindow::SB_LoadClick},
-    {"SB_SaveClick", &MainWindow::SB_SaveClick},
-    {"Speichernals1Click", &MainWindow::Speichernals1Click},
-    {"Platinennachladen1Click", &MainWindow::Platinennachladen1Click},
-    {"NeuePlatine1Click", &MainWindow::NeuePlatine1Click},
-    {"Platinengrsse1Click", &MainWindow::Platinengrsse1Click},
-    {"Platinelschen1Click", &MainWindow::Platinelschen1Click},
-    {"Platinekopieren1Click", &MainWindow::Platinekopieren1Click},
-    {"Platinenachrechts1Click", &MainWindow::Platinenachrechts1Click},
-    {"Platineeinsnachrechts1Click", &MainWindow::Platineeinsnachrechts1Click},
-    {"Platinenachlinks1Click", &MainWindow::Platinenachlinks1Click},
-    {"Platineeinsnachlinks1Click", &MainWindow::Platineeinsnachlinks1Click},
-    {"Projektinfo1Click", &MainWindow::Projektinfo1Click},
-    {"Sprache1Click", &MainWindow::Sprache1Click},
-    {"Hilfethemen1Click", &MainWindow::Hilfethemen1Click},
-    {"Beenden1Click", &MainWindow::Beenden1Click},
-    {"Vergroessern1Click", &MainWindow::Vergroessern1Click},
-    {"Verkleinern1Click", &MainWindow::Verkleinern1Click},
-    {"Zoomalles1Click", &MainWindow::Zoomalles1Click},
-    {"ZoomalleObjekte1Click", &MainWindow::ZoomalleObjekte1Click},
-    {"ZoomaufMarkierung1Click", &MainWindow::ZoomaufMarkierung1Click},
-    {"Zoomvorher2Click", &MainWindow::Zoomvorher2Click},
-    {"TB_TransparentClick", &MainWindow::TB_TransparentClick},
-    {"SB_EinheitClick", &MainWindow::SB_EinheitClick},
-    {"R_HinzufuegenClick", &MainWindow::R_HinzufuegenClick},
-    {"R_HotkeysClick", &MainWindow::R_HotkeysClick},
-    {"R_LinienClick", &MainWindow::R_LinienClick},
-    {"R_PunkteClick", &MainWindow::R_PunkteClick},
-    {"R_SichtbarClick", &MainWindow::R_SichtbarClick},
-    {"Nullpunktsetzen1Click", &MainWindow::Nullpunktsetzen1Click},
-    {"RcksetzenObenLinks1Click", &MainWindow::RcksetzenObenLinks1Click},
-    {"SetzenachUntenLinks1Click", &MainWindow::SetzenachUntenLinks1Click},
-    {"TB_UndoClick", &MainWindow::TB_UndoClick},
-    {"TB_RedoClick", &MainWindow::TB_RedoClick},
-    {"TB_SelectorClick", &MainWindow::TB_SelectorClick},
+// The commands that need the window: file choosers, dialogs, panels, the document's boards.
+constexpr WindowCommand kWindowCommands[] = {
+    {CommandId::SB_NeuClick, &MainWindow::SB_NeuClick},
+    {CommandId::SB_LoadClick, &MainWindow::SB_LoadClick},
+    {CommandId::SB_SaveClick, &MainWindow::SB_SaveClick},
+    {CommandId::Speichernals1Click, &MainWindow::Speichernals1Click},
+    {CommandId::Projektinfo1Click, &MainWindow::Projektinfo1Click},
+    {CommandId::Beenden1Click, &MainWindow::Beenden1Click},
+    {CommandId::NeuePlatine1Click, &MainWindow::NeuePlatine1Click},
+    {CommandId::Platinennachladen1Click, &MainWindow::Platinennachladen1Click},
+    {CommandId::Platinengrsse1Click, &MainWindow::Platinengrsse1Click},
+    {CommandId::Platinelschen1Click, &MainWindow::Platinelschen1Click},
+    {CommandId::Platinekopieren1Click, &MainWindow::Platinekopieren1Click},
+    {CommandId::Platinenachrechts1Click, &MainWindow::Platinenachrechts1Click},
+    {CommandId::Platineeinsnachrechts1Click, &MainWindow::Platineeinsnachrechts1Click},
+    {CommandId::Platinenachlinks1Click, &MainWindow::Platinenachlinks1Click},
+    {CommandId::Platineeinsnachlinks1Click, &MainWindow::Platineeinsnachlinks1Click},
+    {CommandId::R_HinzufuegenClick, &MainWindow::R_HinzufuegenClick},
+    {CommandId::R_HotkeysClick, &MainWindow::R_HotkeysClick},
+    {CommandId::TB_SelectorClick, &MainWindow::TB_SelectorClick},
+    {CommandId::Sprache1Click, &MainWindow::Sprache1Click},
+    {CommandId::Hilfethemen1Click, &MainWindow::Hilfethemen1Click},
 };
 
-void (MainWindow::*handlerOf(std::string_view name))() {
-  for (const HandlerEntry& h : kHandlers) {
-    if (h.name == name) return h.handler;
+// Tool-bar pictures from the style until the program has pictures of its own.
+QStyle::StandardPixmap iconOf(ControlId id) {
+  switch (id) {
+    case ControlId::TB_Neu:
+      return QStyle::SP_FileIcon;
+    case ControlId::TB_Open:
+      return QStyle::SP_DialogOpenButton;
+    case ControlId::TB_Save:
+      return QStyle::SP_DialogSaveButton;
+    case ControlId::TB_Undo:
+      return QStyle::SP_ArrowBack;
+    case ControlId::TB_Redo:
+      return QStyle::SP_ArrowForward;
+    case ControlId::TB_Delete:
+      return QStyle::SP_TrashIcon;
+    default:
+      return QStyle::SP_CustomBase;
   }
-  return nullptr;
 }
 
-QMenu* addMenu(QMenuBar* bar, const char* name, const Text& caption) {
-  QMenu* menu = bar->addMenu(qtr(caption));
-  menu->setObjectName(name);
-  return menu;
+Modifiers heldModifiers() {
+  const Qt::KeyboardModifiers m = QGuiApplication::keyboardModifiers();
+  return {(m & Qt::ShiftModifier) != 0, (m & Qt::ControlModifier) != 0, (m & Qt::AltModifier) != 0};
+}
+
+// Entries of one menu or the tool bar: controls that exist, separators only between them.
+template <class Widget>
+void addEntries(Widget* widget, const Menu& menu,
+                const std::function<QAction*(ControlId)>& actionOf,
+                const std::function<QMenu*(const Menu&)>& submenuOf) {
+  bool separatorDue = false;
+  bool any = false;
+  auto add = [&](QAction* a) {
+    if (separatorDue && any) widget->addSeparator();
+    separatorDue = false;
+    any = true;
+    widget->addAction(a);
+  };
+  for (const MenuEntry& e : menu.entries) {
+    if (e.kind == MenuEntry::Kind::Separator) {
+      separatorDue = true;
+    } else if (e.kind == MenuEntry::Kind::Control) {
+      if (QAction* a = actionOf(e.control)) add(a);
+    } else if (QMenu* sub = submenuOf(menuInfo(e.submenu))) {
+      add(sub->menuAction());
+    }
+  }
 }
 
 }  // namespace
 
+bool MainWindow::commandBound(CommandId id) const {
+  return static_cast<bool>(handlers_[static_cast<std::size_t>(id)]);
+}
+
 void MainWindow::createCommands() {
-  for (const Command& c : commandCatalogue()) {
+  for (const Command& c : commands()) {
+    auto& handler = handlers_[static_cast<std::size_t>(c.id)];
+    if (isEditorCommand(c.id)) {
+      handler = [this, id = c.id] { runEditorCommand(id); };
+    } else if (const auto* w = std::ranges::find(kWindowCommands, c.id, &WindowCommand::id);
+               w != std::end(kWindowCommands)) {
+      handler = [this, h = w->handler] { (this->*h)(); };
+    }
+  }
+  for (const Control& c : controls()) {
+    const auto& handler = handlers_[static_cast<std::size_t>(c.command)];
+    if (!handler) continue;
+    const Command& command = commandInfo(c.command);
     auto* a = new QAction(qtr(c.caption), this);
     a->setObjectName(c.name);
-    a->setStatusTip(qtr(c.hint));
-    a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
-    if (auto handler = handlerOf(c.handler)) {
-      connect(a, &QAction::triggered, this, handler);
-    } else {
-      a->setEnabled(false);
+    a->setStatusTip(qtr(command.hint));
+    if (shortcutControl(c.command) == c.id) {
+      a->setShortcut(QKeySequence(QString::fromLatin1(command.shortcut)));
     }
+    if (const QStyle::StandardPixmap icon = iconOf(c.id); icon != QStyle::SP_CustomBase) {
+      a->setIcon(style()->standardIcon(icon));
+    }
+    connect(a, &QAction::triggered, this, handler);
     actions_[c.name] = a;
   }
 }
 
 QAction* MainWindow::action(const char* name) const { return actions_.at(name); }
 
-void MainWindow::createMenus() {
-  QMenuBar* bar = menuBar();
-  bar->setObjectName("MainMenu1");
-  fileMenu_ = addMenu(bar, "Datei1", texts::menuFile);
-  fileMenu_->addActions(
-      {action("Neu1"), action("ffnen1"), action("Speichern1"), action("Speichernals1")});
-  fileMenu_->addSeparator();
-  fileMenu_->addAction(action("Projektinfo1"));
-  fileMenu_->addSeparator();
-  fileMenu_->addAction(action("Beenden1"));
-
-  QMenu* edit = addMenu(bar, "Bearbeiten1", texts::menuEdit);
-  edit->addActions({action("Undo"), action("Redo")});
-
-  QMenu* board = addMenu(bar, "Platine1", texts::menuBoard);
-  board->addActions({action("NeuePlatine1"), action("Platinennachladen1")});
-  board->addSeparator();
-  board->addActions(
-      {action("Platinengrsse1"), action("Platinelschen1"), action("Platinekopieren1")});
-  board->addSeparator();
-  const QList<QAction*> moves = {action("Platinenachlinks1"), action("Platineeinsnachlinks1"),
-                                 action("Platineeinsnachrechts1"), action("Platinenachrechts1")};
-  board->addActions(moves);
-
-  QMenu* options = addMenu(bar, "Optionen1", texts::menuOptions);
-  options->addAction(action("Sprache1"));
-
-  QMenu* help = addMenu(bar, "Hilfe1", texts::menuHelp);
-  help->addAction(action("Hilfethemen1"));
-
-  // The context menu of the board tabs.
-  boardPopup_ = new QMenu(this);
-  boardPopup_->setObjectName("PlatinenPopup");
-  boardPopup_->addActions({action("NeuePlatine2"), action("Platineeinrichten1"),
-                           action("Platinelschen2"), action("Platinekopieren2")});
-  boardPopup_->addSeparator();
-  boardPopup_->addActions(moves);
+// Runs a command of the editor core with the keys held now, then shows what it changed.
+void MainWindow::runEditorCommand(CommandId id) {
+  editor_->viewport = view_->viewportSize();
+  pravelo::runEditorCommand(*editor_, *machine_, id, heldModifiers());
+  showDisplaySettings();
+  view_->viewChanged();
+  objectsChanged();
+  showEditorState();
 }
 
-void MainWindow::createToolBar() {
-  QToolBar* bar = addToolBar(qtr(texts::toolBarTitle));
-  bar->setObjectName("ToolBar1");
-  const struct {
-    const char* name;
-    QStyle::StandardPixmap icon;
-  } buttons[] = {{"TB_Neu", QStyle::SP_FileIcon},
-                 {"TB_Open", QStyle::SP_DialogOpenButton},
-                 {"TB_Save", QStyle::SP_DialogSaveButton},
-                 {"TB_Undo", QStyle::SP_ArrowBack},
-                 {"TB_Redo", QStyle::SP_ArrowForward}};
-  for (const auto& b : buttons) {
-    QAction* a = action(b.name);
-    a->setIcon(style()->standardIcon(b.icon));
-    bar->addAction(a);
+void MainWindow::createMenus() {
+  const auto actionOf = [this](ControlId id) -> QAction* {
+    const auto found = actions_.find(controlInfo(id).name);
+    return found == actions_.end() ? nullptr : found->second;
+  };
+  std::function<QMenu*(const Menu&)> submenuOf = [&](const Menu& m) -> QMenu* {
+    auto* menu = new QMenu(qtr(m.caption), this);
+    menu->setObjectName(m.name);
+    addEntries(menu, m, actionOf, submenuOf);
+    if (!menu->isEmpty()) return menu;
+    delete menu;
+    return nullptr;
+  };
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MainMenu1");
+  for (const Menu& m : menus()) {
+    if (m.place == MenuPlace::MenuBar) {
+      if (QMenu* menu = submenuOf(m)) bar->addMenu(menu);
+    } else if (m.place == MenuPlace::PopUp) {
+      auto* menu = new QMenu(this);
+      menu->setObjectName(m.name);
+      addEntries(menu, m, actionOf, submenuOf);
+    } else if (m.place == MenuPlace::ToolBar) {
+      QToolBar* tools = addToolBar(qtr(m.caption));
+      tools->setObjectName(m.name);
+      addEntries(tools, m, actionOf, submenuOf);
+    }
   }
+  fileMenu_ = findChild<QMenu*>("Datei1");
+  boardPopup_ = findChild<QMenu*>("PlatinenPopup");
+  drawingPopup_ = findChild<QMenu*>("PaintBoxPopup");
 }
 
 }  // namespace pravelo

@@ -54,8 +54,6 @@ void MainWindow::createEditor() {
   connect(view_, &BoardView::modifierKeysChanged, this, &MainWindow::showModifierKeys);
 
   action("TB_Selector")->setCheckable(true);
-  auto* bar = findChild<QToolBar*>("ToolBar1");
-  bar->addAction(action("TB_Selector"));
   createToolColumn();
   createSizeColumn();
   createSelector();
@@ -265,18 +263,6 @@ void MainWindow::TB_SelectorClick() {
 void MainWindow::objectsChanged() {
   if (selector_->isVisible()) selector_->refresh();
   selectionChanged();
-}
-
-void MainWindow::TB_UndoClick() {
-  machine_->undo();
-  objectsChanged();
-  showEditorState();
-}
-
-void MainWindow::TB_RedoClick() {
-  machine_->redo();
-  objectsChanged();
-  showEditorState();
 }
 
 void MainWindow::showEditorState() {

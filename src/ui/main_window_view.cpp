@@ -2,12 +2,10 @@
 // coordinate read-out, the user origin, layer visibility and the transparent display.
 #include <QAction>
 #include <QActionGroup>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QToolButton>
 
 #include "editing/view_commands.h"
@@ -54,25 +52,8 @@ void MainWindow::createViewControls() {
     action(name)->setCheckable(true);
   }
   action("TB_Transparent")->setChecked(renderOptions_.transparent);
-  findChild<QToolBar*>("ToolBar1")->addAction(action("TB_Transparent"));
-
-  auto* viewMenu = new QMenu(qtr(texts::menuView), this);
-  viewMenu->setObjectName("Ansicht1");
-  viewMenu->addActions({action("Vergroessern1"), action("Verkleinern1")});
-  viewMenu->addSeparator();
-  viewMenu->addActions({action("Zoomalles1"), action("ZoomalleObjekte1"),
-                        action("ZoomaufMarkierung1"), action("Zoomvorher2")});
-  menuBar()->insertMenu(findChild<QMenu*>("Optionen1")->menuAction(), viewMenu);
-
-  originPopup_ = new QMenu(this);
-  originPopup_->setObjectName("PaintBoxPopup");
-  QMenu* origin = addSubmenu(originPopup_, "Nullpunkt1", texts::userOriginMenu);
-  origin->addActions(
-      {action("Nullpunktsetzen1"), action("RcksetzenObenLinks1"), action("SetzenachUntenLinks1")});
-  connect(view_, &BoardView::contextMenuAt, this, [this](DPoint world, QPoint at) {
-    originClick_ = world;
-    originPopup_->popup(at);
-  });
+  connect(view_, &BoardView::contextMenuAt, this,
+          [this](DPoint, QPoint at) { drawingPopup_->popup(at); });
   connect(view_, &BoardView::pointerMoved, this, &MainWindow::showCoordinates);
 
   rasterDlg_ = new TRasterDlg(*host_, this);
@@ -219,23 +200,12 @@ void MainWindow::R_HotkeysClick() {
   }
 }
 
-void MainWindow::R_LinienClick() {
-  start_.settings.optionen.Punktraster = false;
+void MainWindow::showDisplaySettings() {
+  const OptionenSettings& o = start_.settings.optionen;
+  renderOptions_.transparent = o.Transparent;
+  action("TB_Transparent")->setChecked(o.Transparent);
+  action("R_Sichtbar")->setChecked(o.RasterSichtbar);
   gridDisplayChanged();
-}
-
-void MainWindow::R_PunkteClick() {
-  start_.settings.optionen.Punktraster = true;
-  gridDisplayChanged();
-}
-
-void MainWindow::R_SichtbarClick() {
-  start_.settings.optionen.RasterSichtbar = action("R_Sichtbar")->isChecked();
-  gridDisplayChanged();
-}
-
-void MainWindow::SB_EinheitClick() {
-  start_.settings.optionen.MIL = !start_.settings.optionen.MIL;
   action("SB_Einheit")->setText(unitCaption(lengthUnit()));
   view_->setUnit(lengthUnit());
   sizeColumn_->setUnit(lengthUnit());
@@ -249,59 +219,6 @@ void MainWindow::showCoordinates(DPoint world) {
   coordinateX_->setText(qtr(texts::coordinateX) + QString::fromStdString(readout.x));
   coordinateY_->setText(qtr(texts::coordinateY) + QString::fromStdString(readout.y));
 }
-
-void MainWindow::Vergroessern1Click() {
-  Board& board = activeBoard(doc_);
-  storeView(board.header, zoomIn(viewOf(board.header), viewFrameOf(board, view_->viewportSize()),
-                                 kWheelZoomFactor));
-  view_->viewChanged();
-}
-
-void MainWindow::Verkleinern1Click() {
-  Board& board = activeBoard(doc_);
-  storeView(board.header, zoomOut(viewOf(board.header), viewFrameOf(board, view_->viewportSize()),
-                                  kWheelZoomFactor));
-  view_->viewChanged();
-}
-
-void MainWindow::Zoomalles1Click() {
-  zoomBoardCommand(activeBoard(doc_), view_->viewportSize());
-  view_->viewChanged();
-}
-
-void MainWindow::ZoomalleObjekte1Click() {
-  if (zoomObjectsCommand(activeBoard(doc_), view_->viewportSize())) view_->viewChanged();
-}
-
-void MainWindow::ZoomaufMarkierung1Click() {
-  if (zoomSelectionCommand(activeBoard(doc_), view_->viewportSize())) view_->viewChanged();
-}
-
-void MainWindow::Zoomvorher2Click() {
-  if (zoomPrevious(activeBoard(doc_))) view_->viewChanged();
-}
-
-void MainWindow::TB_TransparentClick() {
-  const bool on = action("TB_Transparent")->isChecked();
-  start_.settings.optionen.Transparent = on;
-  renderOptions_.transparent = on;
-  view_->refresh();
-}
-
-// "Set to click-position" snaps to the grid unless Ctrl is held.
-void MainWindow::Nullpunktsetzen1Click() {
-  const bool ctrl = QGuiApplication::keyboardModifiers() & Qt::ControlModifier;
-  moveUserOrigin(originAtPoint(originClick_, activeBoard(doc_).header.grid, ctrl));
-}
-
-void MainWindow::RcksetzenObenLinks1Click() { moveUserOrigin(originTopLeft()); }
-
-void MainWindow::SetzenachUntenLinks1Click() {
-  moveUserOrigin(originBottomLeft(activeBoard(doc_).header));
-}
-
-// The origin belongs to the board and its file; rulers, grid and marker follow it.
-void MainWindow::moveUserOrigin(IPoint origin) { setUserOriginCommand(*editor_, origin); }
 
 void MainWindow::SetViewLayer(int layer, bool visible) {
   setLayerVisibleCommand(*editor_, layer, visible);

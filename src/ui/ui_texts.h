@@ -5,12 +5,6 @@
 // User texts of the main window and its dialogs.
 // clang-format off
 #define PRAVELO_UI_TEXTS(X) \
-  X(menuFile, "&Datei", "&File", "&Fichier") \
-  X(menuEdit, "&Bearbeiten", "&Edit", "&Édition") \
-  X(menuBoard, "&Platine", "&Board", "&Carte") \
-  X(menuOptions, "&Optionen", "&Options", "&Options") \
-  X(menuHelp, "&Hilfe", "&Help", "&Aide") \
-  X(toolBarTitle, "Werkzeugleiste", "Tool bar", "Barre d'outils") \
   X(layerBarTitle, "Lagen", "Layers", "Couches") \
   X(layerVisibleHint, "Lage ein- oder ausblenden: ", "Show or hide the layer: ", "Afficher ou masquer la couche : ") \
   X(layerActiveHint, "Aktive Lage: ", "Active layer: ", "Couche active : ") \

@@ -6,8 +6,6 @@
 // and the grid dialogs.
 // clang-format off
 #define PRAVELO_VIEW_UI_TEXTS(X) \
-  X(menuView, "&Ansicht", "&View", "&Affichage") \
-  X(userOriginMenu, "Nullpunkt", "User origin", "Origine utilisateur") \
   X(navigatorHint, "Platinen-Zoom", "Board-Zoom", "Zoom de la carte") \
   X(coordinateX, "X: ", "X: ", "X : ") \
   X(coordinateY, "Y: ", "Y: ", "Y : ") \

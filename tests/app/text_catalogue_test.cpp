@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/app_texts.h"
+#include "app/command_table.h"
+#include "app/menu_table.h"
 #include "base/text.h"
 #include "cli/cli_texts.h"
 #include "cli/edit_texts.h"
@@ -14,7 +16,6 @@
 #include "document/document_texts.h"
 #include "editing/editing_texts.h"
 #include "editing/selector_texts.h"
-#include "ui/command_catalogue.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
 #include "ui/ui_texts.h"
@@ -31,10 +32,12 @@ struct Entry {
 
 // Every catalogue of the program, listed through its X-macro.
 #define PRAVELO_LIST_TEXT(id, de, en, fr) Entry{#id, Text{de, en, fr}},
-#define PRAVELO_LIST_COMMAND(name, handler, de, en, fr, hde, hen, hfr, key) \
-  Entry{#name, Text{de, en, fr}}, Entry{#name " hint", Text{hde, hen, hfr}},
+#define PRAVELO_LIST_COMMAND(handler, hde, hen, hfr, key) \
+  Entry{#handler " hint", Text{hde, hen, hfr}},
+#define PRAVELO_LIST_CONTROL(name, handler, de, en, fr) Entry{#name, Text{de, en, fr}},
 // clang-format off
-const std::vector<Entry> kCatalogue = {
+const std::vector<Entry> kCatalogue = [] {
+  std::vector<Entry> entries = {
     PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
@@ -49,8 +52,15 @@ const std::vector<Entry> kCatalogue = {
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMMANDS(PRAVELO_LIST_COMMAND)
-};
+    PRAVELO_CONTROLS(PRAVELO_LIST_CONTROL)
+  };
+  for (const Menu& m : menus()) {
+    if (m.place != MenuPlace::PopUp) entries.push_back({m.name, m.caption});
+  }
+  return entries;
+}();
 // clang-format on
+#undef PRAVELO_LIST_CONTROL
 #undef PRAVELO_LIST_COMMAND
 #undef PRAVELO_LIST_TEXT
 

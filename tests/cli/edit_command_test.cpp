@@ -89,6 +89,9 @@ TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
       {"\n\nclick 1 x\n", ":3: "},
       {"key f99\n", ":1: "},
       {"size width 1\n", ":1: "},
+      {"command Frobnicate1\n", "no menu item or button: Frobnicate1"},
+      {"command TB_Copy\n", "not built yet: TB_Copy"},
+      {"command TB_Save\n", "not available in scripts: TB_Save"},
   };
   // clang-format on
   for (const auto& [script, where] : cases) {
@@ -96,6 +99,25 @@ TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
     EXPECT_NE(stdErr.str().find(where), std::string::npos) << stdErr.str();
     EXPECT_FALSE(std::filesystem::exists(out)) << script;
   }
+}
+
+// Menu items and buttons run their commands as in the window, modifier keys included.
+TEST_F(CliEdit, CommandsRunTheirMenuItemsAndButtons) {
+  const std::string script =
+      "tool pad\n"
+      "click 127000 -127000\n"
+      "click 254000 -127000\n"
+      "command SB_Standard\n"
+      "command Allesmarkieren1\n"
+      "command Lschen1\n"
+      "command Undo\n"
+      "click 12000 -23000 right\n"
+      "command Nullpunktsetzen1 ctrl\n";
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document doc = result();
+  EXPECT_EQ(doc.boards[0]->objects.size(), 2u);
+  EXPECT_EQ(doc.boards[0]->header.originX, 12000);
+  EXPECT_EQ(doc.boards[0]->header.originY, -23000);
 }
 
 TEST_F(CliEdit, SizeFieldsSetTheSizesOfNewPadsInMillimetres) {

@@ -187,7 +187,7 @@ TEST_F(ViewTest, UserOriginCommandsAndTheCoordinateReadOut) {
   EXPECT_TRUE(window->document().modified);
 
   // "Set to click-position" snaps the point where the menu was opened to the 1.27 mm grid.
-  emit view->contextMenuAt(DPoint{12345, -23456}, QPoint());
+  QTest::mouseClick(viewport(), Qt::RightButton, {}, QPoint(12, 23));  // world (12000, -23000)
   trigger(*window, "Nullpunktsetzen1");
   window->findChild<QMenu*>("PaintBoxPopup")->close();
   EXPECT_EQ(board().header.originX, 12700);

@@ -54,6 +54,7 @@ ToolResult EditTool::press(Editor& editor, const PointerEvent& e) {
       followSelection(editor, e.modifiers);
       editor.repaint.repaintAll();
     }
+    editor.contextPoint = world;
     editor.host.showContextMenu(world);
     return ToolResult::Nothing;
   }

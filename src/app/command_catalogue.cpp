@@ -1,0 +1,84 @@
+#include "app/command_catalogue.h"
+
+#include <algorithm>
+#include <array>
+
+namespace pravelo {
+
+namespace {
+
+#define PRAVELO_COMMAND_ENTRY(handler, hde, hen, hfr, key) \
+  Command{CommandId::handler, #handler, Text{hde, hen, hfr}, key},
+constexpr std::array kCommands = {PRAVELO_COMMANDS(PRAVELO_COMMAND_ENTRY)};
+#undef PRAVELO_COMMAND_ENTRY
+
+#define PRAVELO_CONTROL_ENTRY(name, handler, de, en, fr) \
+  Control{ControlId::name, #name, CommandId::handler, Text{de, en, fr}},
+constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
+#undef PRAVELO_CONTROL_ENTRY
+
+// Shrinks as the later parts of the editor land.
+constexpr CommandId kNotYetBuilt[] = {
+    CommandId::SB_CopyClick,
+    CommandId::SB_CutClick,
+    CommandId::SB_InsertClick,
+    CommandId::Duplizieren1Click,
+    CommandId::SB_GruppierenClick,
+    CommandId::SB_GruppeAufloesenClick,
+    CommandId::Bauteil1Click,
+    CommandId::Kacheln1Click,
+    CommandId::Benennen1Click,
+    CommandId::MarkiereNamen1Click,
+    CommandId::LS_ResetClick,
+    CommandId::LscheElementeausserhalb1Click,
+    CommandId::Export_TextIOClick,
+    CommandId::Import_TextIOClick,
+    CommandId::TB_MakroClick,
+    CommandId::Makrospeichern1Click,
+    CommandId::BauteilAssistent1Click,
+    CommandId::TB_ClearConnectionsClick,
+    CommandId::TB_DRCClick,
+    CommandId::TB_BauteileClick,
+    CommandId::Gerber274Xerzeugen1Click,
+    CommandId::Bohrdaten1Click,
+    CommandId::BohrungenAuflisten1Click,
+    CommandId::UmrissHPGLplt1Click,
+    CommandId::GerberImportieren1Click,
+    CommandId::SB_PrintClick,
+    CommandId::Druckereinrichten1Click,
+    CommandId::N1Click,
+    CommandId::GIFExport1Click,
+    CommandId::JPGjpg1Click,
+    CommandId::EMFExport1Click,
+    CommandId::Vorlage1Click,
+    CommandId::Grundeinstellungen1Click,
+    CommandId::Arbeitsverzeichnisse1Click,
+    CommandId::Autospeichern1Click,
+};
+
+}  // namespace
+
+std::span<const Command> commands() { return kCommands; }
+
+std::span<const Control> controls() { return kControls; }
+
+const Command& commandInfo(CommandId id) { return kCommands[static_cast<std::size_t>(id)]; }
+
+const Control& controlInfo(ControlId id) { return kControls[static_cast<std::size_t>(id)]; }
+
+std::optional<ControlId> controlNamed(std::string_view name) {
+  for (const Control& c : kControls) {
+    if (name == c.name) return c.id;
+  }
+  return std::nullopt;
+}
+
+ControlId shortcutControl(CommandId id) {
+  return std::ranges::find(kControls, id, &Control::command)->id;
+}
+
+std::span<const CommandId> commandsNotYetBuilt() { return kNotYetBuilt; }
+
+bool isBuilt(CommandId id) { return std::ranges::find(kNotYetBuilt, id) == std::end(kNotYetBuilt); }
+
+}  // namespace pravelo
