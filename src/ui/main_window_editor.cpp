@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "document/object_list.h"
 #include "editing/editor.h"
@@ -19,6 +20,7 @@
 #include "ui/qt_text.h"
 #include "ui/selector_panel.h"
 #include "ui/size_column.h"
+#include "ui/tool_icons.h"
 #include "ui/ui_texts.h"
 #include "ui/window_editor.h"
 #include "view/zoom_commands.h"
@@ -93,8 +95,10 @@ void MainWindow::createToolColumn() {
   toolButtons_->setExclusive(true);
   const std::string hotkeys = toolHotkeys(start_.settings.optionen);
   for (const ToolInfo& tool : toolTable()) {
-    QAction* button = toolButtons_->addAction(toolCaption(tool, hotkeys));
+    const QString caption = toolCaption(tool, hotkeys);
+    QAction* button = toolButtons_->addAction(caption);
     button->setObjectName(tool.button);
+    if (tool.id != ToolId::Pad) button->setIcon(toolIcon(tool.id, caption));
     button->setCheckable(true);
     button->setToolTip(qtr(tool.hint));
     button->setStatusTip(qtr(tool.hint));
@@ -168,6 +172,13 @@ void MainWindow::createSizeColumn() {
   sizeColumn_->setFavourites(readFavourites(start_.settings.favourites));
   dock->setWidget(sizeColumn_);
   addDockWidget(Qt::LeftDockWidgetArea, dock);
+  // The pad tool's button drops down the pad shape menu.
+  auto* column = findChild<QToolBar*>("ToolColumn");
+  if (auto* pad =
+          qobject_cast<QToolButton*>(column->widgetForAction(findChild<QAction*>("SB_Circle")))) {
+    pad->setMenu(sizeColumn_->shapeMenu());
+    pad->setPopupMode(QToolButton::MenuButtonPopup);
+  }
 
   connect(sizeColumn_, &SizeColumn::fieldChanged, this, [this](SizeField field, int units) {
     changeSizes(field, [this, field, units](ObjectList& objects) {
@@ -224,11 +235,11 @@ void MainWindow::selectionChanged() {
   showSizes();
 }
 
-// The pad tool's button shows the shape of new pads.
+// The pad tool's button shows the selected pads' shape, or the shape of new pads.
 void MainWindow::showSizes() {
   sizeColumn_->setFields(editor_->sizes);
   findChild<QAction*>("SB_Circle")
-      ->setIcon(padShapeIcon(editor_->sizes.padShape, editor_->sizes.throughPad));
+      ->setIcon(padShapeIcon(editor_->sizes.shownPadShape, editor_->sizes.shownThroughPad));
 }
 
 void MainWindow::createSelector() {

@@ -33,6 +33,9 @@ class SizeColumn : public QWidget {
  public:
   explicit SizeColumn(QWidget* parent = nullptr);
 
+  // The pad shape menu, also the drop-down of the pad tool's button.
+  QMenu* shapeMenu() const { return shapeMenu_; }
+
   void setFields(const SizeFields& fields);
   const SizeFields& fields() const { return fields_; }
   void setUnit(LengthUnit unit);

@@ -5,7 +5,9 @@
 #include <QDockWidget>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <filesystem>
@@ -242,6 +244,23 @@ TEST_F(EditorWindowTest, SizesForNewObjectsAreStoredAtShutdown) {
   EXPECT_NE(button("SB_Circle")->icon().cacheKey(), circularIcon);
   window->close();
   EXPECT_EQ(window->settings().sizes.Track, 12000);
+}
+
+// Every tool button shows a picture; the pad tool's button drops down the pad shape menu and
+// shows the chosen shape.
+TEST_F(EditorWindowTest, ToolButtonsShowPicturesAndThePadButtonDropsDownTheShapes) {
+  auto* column = window->findChild<QToolBar*>("ToolColumn");
+  for (const ToolInfo& t : toolTable()) {
+    EXPECT_FALSE(button(t.button)->icon().isNull()) << t.button;
+  }
+  auto* pad = qobject_cast<QToolButton*>(column->widgetForAction(button("SB_Circle")));
+  ASSERT_NE(pad, nullptr);
+  ASSERT_NE(pad->menu(), nullptr);
+  EXPECT_EQ(pad->menu()->objectName(), "LAForm_Popup");
+  const qint64 before = button("SB_Circle")->icon().cacheKey();
+  pad->menu()->findChild<QAction*>("LAForm6")->trigger();
+  EXPECT_EQ(window->findChild<SizeColumn*>()->fields().padShape, kPadRectangleH);
+  EXPECT_NE(button("SB_Circle")->icon().cacheKey(), before);
 }
 
 }  // namespace

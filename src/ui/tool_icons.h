@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+#include "editing/tool_table.h"
+
+namespace pravelo {
+
+// The picture of a tool button with the tool's hotkey letter, if it has one, in its lower right
+// corner. The pad
+// tool shows the current pad shape instead (size_column.h).
+QIcon toolIcon(ToolId tool, const QString& hotkey);
+
+}  // namespace pravelo
