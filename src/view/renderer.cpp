@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <unordered_map>
+#include <utility>
 
 #include "geometry/arc.h"
 #include "geometry/bounding_box.h"
@@ -422,16 +424,26 @@ FPoint connectionPoint(const TObjekt& pad) {
 }
 
 // Step 14: the rubber bands of pad connections. The lists are symmetric, so each band is drawn
-// once, from the one of its two pads that sits lower in memory.
+// once, at the pad that comes first in the list, and always from its left (then upper) end:
+// anti-aliased lines drawn in another order or direction differ in a few edge pixels, and the
+// picture must not depend on where the pads were allocated.
 void drawRubberBands(FrameContext& f) {
   const double width = f.canvas.antiAliased() ? 1.5 : 1;
-  for (const auto& pad : f.board.objects) {
-    const TObjekt& a = *pad;
+  std::unordered_map<const TObjekt*, std::size_t> place;
+  for (std::size_t i = 0; i < f.board.objects.size(); ++i) {
+    if (!f.board.objects[i]->connections.empty()) place.emplace(f.board.objects[i].get(), i);
+  }
+  for (std::size_t i = 0; i < f.board.objects.size(); ++i) {
+    const TObjekt& a = *f.board.objects[i];
     for (const TObjekt* b : a.connections) {
-      if (!std::less<const TObjekt*>()(&a, b)) continue;
+      const auto other = place.find(b);
+      if (other == place.end() || other->second <= i) continue;
       const bool highlighted = f.options.routingTool && a.selected && b->selected;
       const Paint paint{highlighted ? kMagenta : f.scheme.colours[kSlotRubberBand], f.objectBlend};
-      f.canvas.line(f.at(connectionPoint(a)), f.at(connectionPoint(*b)), width, paint);
+      FPoint from = connectionPoint(a);
+      FPoint to = connectionPoint(*b);
+      if (std::pair(to.x, to.y) < std::pair(from.x, from.y)) std::swap(from, to);
+      f.canvas.line(f.at(from), f.at(to), width, paint);
     }
   }
 }

@@ -4,7 +4,9 @@
 
 #include "copper/object_outline.h"
 #include "copper/polygon_predicates.h"
+#include "document/object_list.h"
 #include "project/boards.h"
+#include "support/sample_layout.h"
 
 namespace pravelo {
 namespace {
@@ -261,6 +263,35 @@ TEST_F(RendererTest, RubberBandsJoinConnectedPads) {
   redraw();
   EXPECT_EQ(at(50500, -50500), scheme.colours[kSlotRubberBand])
       << "a symmetric connection is drawn once, not added twice";
+}
+
+// Rubber bands meeting at a pad overlap in anti-aliased edge pixels, where the drawing order
+// shows: the picture must be the same whichever pad the allocator put first in memory.
+TEST_F(RendererTest, RubberBandsDoNotDependOnWhereThePadsLiveInMemory) {
+  const std::unique_ptr<Board> sample = testing::sampleBoard("Sample");
+  // The same objects allocated last to first, connections pointing at the new copies.
+  Board reversed;
+  reversed.header = sample->header;
+  std::vector<std::unique_ptr<TObjekt>> copies(sample->objects.size());
+  for (std::size_t i = copies.size(); i-- > 0;) {
+    copies[i] = std::make_unique<TObjekt>(*sample->objects[i]);
+  }
+  for (auto& copy : copies) {
+    for (TObjekt*& partner : copy->connections) {
+      partner = copies[indexOf(sample->objects, partner)].get();
+    }
+    copy->routeEndA = copy->routeEndB = nullptr;
+    reversed.objects.push_back(std::move(copy));
+  }
+  for (auto& o : sample->objects) o->routeEndA = o->routeEndB = nullptr;
+  const ViewTransform at200dpi{200.0 / 254000, 0, 0};
+  const Frame first = renderBoard(*sample, at200dpi, scheme, options, 630, 394);
+  const Frame second = renderBoard(reversed, at200dpi, scheme, options, 630, 394);
+  int differing = 0;
+  for (int y = 0; y < first.height; ++y) {
+    for (int x = 0; x < first.width; ++x) differing += first.at(x, y) != second.at(x, y);
+  }
+  EXPECT_EQ(differing, 0);
 }
 
 TEST_F(RendererTest, HiddenLayersAndLabelsAreNotDrawn) {
