@@ -78,7 +78,7 @@ std::vector<AttachedVertex> attachedVertices(const Board& board, int level) {
           continue;
         }
         if (vertexAttached(v, radius, *pad, level)) {
-          attached.push_back({track.get(), i});
+          attached.push_back({track.get(), i, pad});
           break;
         }
       }
