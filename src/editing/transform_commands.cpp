@@ -1,6 +1,5 @@
 #include "editing/transform_commands.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "base/text.h"

@@ -14,7 +14,7 @@ namespace {
 constexpr std::int64_t kQuarterTurn = 90;
 constexpr std::int64_t kHalfTurn = 180;
 
-// Part 2.1's rotation turns anticlockwise for a positive angle.
+// rotatePoint turns anticlockwise for a positive angle, the commands clockwise.
 FPoint turned(FPoint p, FPoint centre, double clockwise) {
   return rotatePoint(p, centre, -clockwise);
 }

@@ -12,6 +12,7 @@
 #include "editing/rubber_band.h"
 #include "editing/selection.h"
 #include "editor_fixture.h"
+#include "geometry/pad_geometry.h"
 #include "geometry/text_strokes.h"
 
 namespace pravelo::testing {
@@ -107,6 +108,19 @@ TEST_F(TransformCommandsTest, RotatesClockwiseAboutTheSelectionCentreAndBackWith
   ASSERT_TRUE(rotateSelectionCommand(editor, 45, true));
   expectAt(left->pos, 100000, -100000);
   EXPECT_EQ(board().undoStack.size(), 3u);
+}
+
+TEST_F(TransformCommandsTest, ASinglePadTurnsInPlace) {
+  for (const std::uint8_t shape : {kPadCircular, kPadOctagonH, kPadRectangleV, kPadRoundedH}) {
+    board().objects.clear();
+    TObjekt p = newObject();
+    initPad(p, {123456, -98765}, kLayerC1, shape, 3000, 9000);
+    TObjekt* single = add(board(), std::move(p));
+    single->selected = 1;
+    ASSERT_TRUE(rotateSelectionCommand(editor, 90, false));
+    expectAt(single->pos, 123456, -98765);
+    EXPECT_NEAR(padRotation(*single), 90, 0.01) << +shape;
+  }
 }
 
 TEST_F(TransformCommandsTest, ArcAnglesStayWithinOneTurnWhenTurnedBack) {
