@@ -43,6 +43,8 @@
   X(helpSmdPad, "SMD-PAD:  Mit der linken Maustaste setzen, mit der rechten Maustaste abbrechen", "SMD-PAD:  Place with left mouse button, abort with right mouse button", "PASTILLE CMS :  Placer avec le bouton gauche, annuler avec le bouton droit") \
   X(helpSolderMask, "LÖTSTOPP:  Ein Element wählen, um es in die Lötstoppmaske aufzunehmen oder daraus zu entfernen", "SOLDER-MASK:  Select an element to add or delete it from the solder mask", "VERNIS ÉPARGNE :  Choisir un élément pour l'ajouter au vernis épargne ou l'en retirer") \
   X(helpRectangle, "RECHTECK:  Mit links den Startpunkt wählen, Taste halten und Rechteck ziehen", "RECTANGLE:  Left click to select start point, hold button and draw rectangle", "RECTANGLE :  Clic gauche pour choisir le point de départ, maintenir et tracer le rectangle") \
+  X(componentMirrorQuestion, "Beim Spiegeln oder beim Layerwechsel von Bauteilen kann das Bauteil evt. nicht mehr korrekt bestückt werden.\nAuch die mitgespeicherte Rotation des Bauteiles (für Pick+Place Daten) kann dadurch inkorrekt werden.\n\nMöchten Sie trotzdem fortfahren?", "Mirroring or changing layers of components may result in components, which are not possible to insert.\nAlso the assigned rotation of the component (for Pick+Place data) may gets incorrect.\n\nDo you still want to continue?", "La mise en miroir ou le changement de couche de composants peut donner des composants impossibles à implanter.\nLa rotation enregistrée du composant (pour les données Pick+Place) peut aussi devenir incorrecte.\n\nVoulez-vous continuer quand même ?") \
+  X(rotationAnglePrompt, "Drehwinkel [°]", "Rotational angle [°]", "Angle de rotation [°]") \
 // clang-format on
 
 namespace pravelo::texts {
