@@ -5,6 +5,7 @@
 
 #include "document/document.h"
 #include "document/undo_history.h"
+#include "editing/crosshair_overlay.h"
 #include "editing/editor_host.h"
 #include "editing/repaint_sink.h"
 #include "editing/size_fields.h"
@@ -29,6 +30,7 @@ struct Editor {
   RepaintSink& repaint;
   PixelSize viewport{1600, 1000};
   SizeFields sizes;
+  CrosshairOverlay crosshair;
 
   // The undo step of the gesture in progress, recorded before its first change.
   std::optional<UndoStep> gesture;
@@ -38,6 +40,7 @@ struct Editor {
   ViewTransform view() const { return viewOf(board().header); }
   DPoint toWorld(DPoint screen) const { return screenToWorld(view(), screen); }
   int undoDepth() const { return pravelo::undoDepth(settings.optionen); }
+  LengthUnit unit() const { return settings.optionen.MIL ? LengthUnit::Mil : LengthUnit::Mm; }
 
   // Records the gesture's undo step unless it is recorded already; call before the first change.
   void beginChange() {

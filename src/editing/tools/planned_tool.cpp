@@ -20,8 +20,6 @@ const Text* PlannedTool::help() const {
       return &texts::helpAutoroute;
     case ToolId::Placing:
       return &texts::helpPaste;
-    case ToolId::Measure:
-      return &texts::helpMeasure;
     case ToolId::Rectangle:
       return &texts::helpRectangle;
     default:
