@@ -83,7 +83,8 @@ std::optional<std::array<PanelRow, 3>> coordinatesPanel(const CrosshairOverlay& 
                                                         const CrosshairOptions& options,
                                                         LengthUnit unit);
 
-// A line or a filled outline of the figure, in pixels of the visible area.
+// A line, or a rectangle filled over the whole pixels its corners lie in, in pixels of the
+// visible area.
 struct OverlayShape {
   enum Kind { Stroke, Fill } kind = Stroke;
   std::vector<DPoint> points;
@@ -91,7 +92,7 @@ struct OverlayShape {
   Rgb colour;
   std::uint8_t opacity = 255;
   bool closed = false;
-  bool dotted = false;
+  bool dotted = false;  // horizontal or vertical, one pixel wide
   // Opacity falls from full at `fadeCentre` to none at `fadeRadius` pixels; 0 for no fade.
   double fadeRadius = 0;
   DPoint fadeCentre;

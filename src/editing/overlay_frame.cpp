@@ -11,7 +11,6 @@ namespace pravelo {
 namespace {
 
 constexpr double kFadeStep = 3;  // pixels per piece of a fading line
-constexpr double kDotStep = 2;   // one pixel drawn, one left out
 
 std::uint8_t scaled(std::uint8_t opacity, double factor) {
   return static_cast<std::uint8_t>(std::lround(opacity * std::clamp(factor, 0.0, 1.0)));
@@ -37,25 +36,71 @@ void fadingLine(Canvas& canvas, const OverlayShape& s, double width, std::uint8_
   }
 }
 
-void dottedLine(Canvas& canvas, const OverlayShape& s, double width, std::uint8_t opacity) {
-  for (std::size_t i = 1; i < s.points.size(); ++i) {
-    const DPoint a = s.points[i - 1];
-    const DPoint b = s.points[i];
-    const double length = std::hypot(b.x - a.x, b.y - a.y);
-    if (length == 0) continue;
-    const double ux = (b.x - a.x) / length;
-    const double uy = (b.y - a.y) / length;
-    for (double t = 0; t < length; t += kDotStep) {
-      const double end = std::min(t + 1, length);
-      canvas.line({a.x + ux * t, a.y + uy * t}, {a.x + ux * end, a.y + uy * end}, width,
-                  {s.colour, Blend::Normal, opacity});
+// The measuring rectangle's edges: horizontal or vertical lines through pixel centres, one
+// pixel wide, every other pixel set. Set directly: a thousand tiny strokes would take
+// milliseconds.
+void dottedLine(Frame& frame, const OverlayShape& s) {
+  const DPoint a = s.points[0];
+  const DPoint b = s.points[1];
+  const bool horizontal = a.y == b.y;
+  const int fixed = static_cast<int>(std::floor(horizontal ? a.y : a.x));
+  const int limit = horizontal ? frame.height : frame.width;
+  if (fixed < 0 || fixed >= limit) return;
+  const double from = horizontal ? a.x : a.y;
+  const double to = horizontal ? b.x : b.y;
+  const int length = horizontal ? frame.width : frame.height;
+  const int step = to >= from ? 2 : -2;
+  const int first = static_cast<int>(std::floor(from));
+  const int last = static_cast<int>(std::floor(to));
+  for (int i = first; step > 0 ? i <= last : i >= last; i += step) {
+    if (i < 0 || i >= length) continue;
+    std::uint8_t* p = horizontal ? frame.row(fixed) + 4 * i : frame.row(i) + 4 * fixed;
+    p[0] = s.colour.r;
+    p[1] = s.colour.g;
+    p[2] = s.colour.b;
+  }
+}
+
+// Axis-parallel fills over whole pixels, from pixel x0, y0 up to x1, y1 exclusive, blended
+// directly: the measuring rectangle can cover most of the view, where the rasteriser's coverage
+// bookkeeping would cost milliseconds.
+void blendRect(Frame& frame, int x0, int y0, int x1, int y1, Rgb colour, std::uint8_t opacity) {
+  x0 = std::clamp(x0, 0, frame.width);
+  x1 = std::clamp(x1, 0, frame.width);
+  y0 = std::clamp(y0, 0, frame.height);
+  y1 = std::clamp(y1, 0, frame.height);
+  const int a = opacity;
+  const int keep = 255 - a;
+  const unsigned r = colour.r * static_cast<unsigned>(a);
+  const unsigned g = colour.g * static_cast<unsigned>(a);
+  const unsigned b = colour.b * static_cast<unsigned>(a);
+  // t / 255 rounded, without a division.
+  const auto mix = [keep](unsigned d, unsigned add) {
+    const unsigned t = d * static_cast<unsigned>(keep) + add + 128;
+    return static_cast<std::uint8_t>((t + (t >> 8)) >> 8);
+  };
+  for (int y = y0; y < y1; ++y) {
+    std::uint8_t* p = frame.row(y) + 4 * x0;
+    for (int x = x0; x < x1; ++x, p += 4) {
+      p[0] = mix(p[0], r);
+      p[1] = mix(p[1], g);
+      p[2] = mix(p[2], b);
     }
   }
 }
 
 void paint(Canvas& canvas, const OverlayShape& s) {
   if (s.kind == OverlayShape::Fill) {
-    canvas.fillPolygon(s.points, {s.colour, Blend::Normal, s.opacity});
+    double x0 = s.points[0].x, x1 = x0, y0 = s.points[0].y, y1 = y0;
+    for (const DPoint p : s.points) {
+      x0 = std::min(x0, p.x);
+      x1 = std::max(x1, p.x);
+      y0 = std::min(y0, p.y);
+      y1 = std::max(y1, p.y);
+    }
+    blendRect(canvas.frame(), static_cast<int>(std::floor(x0)), static_cast<int>(std::floor(y0)),
+              static_cast<int>(std::floor(x1)) + 1, static_cast<int>(std::floor(y1)) + 1, s.colour,
+              s.opacity);
     return;
   }
   // The canvas draws nothing thinner than a pixel: thinner lines are fainter instead.
@@ -64,7 +109,7 @@ void paint(Canvas& canvas, const OverlayShape& s) {
   if (s.fadeRadius > 0) {
     fadingLine(canvas, s, width, opacity);
   } else if (s.dotted) {
-    dottedLine(canvas, s, width, opacity);
+    dottedLine(canvas.frame(), s);
   } else {
     canvas.strokePolyline(s.points, width, LineCap::Butt, {s.colour, Blend::Normal, opacity},
                           s.closed);
@@ -105,7 +150,7 @@ const Frame& OverlayFrame::draw(const Frame& picture, const OverlayFigure& figur
     const double t = box->top;
     const double r = box->right;
     const double b = box->bottom;
-    canvas.fillRect(l, t, r, b, {box->fill, Blend::Normal, box->opacity});
+    blendRect(frame_, box->left, box->top, box->right, box->bottom, box->fill, box->opacity);
     if (box->outline) {
       canvas.strokePolyline(
           {{l + 0.5, t + 0.5}, {r - 0.5, t + 0.5}, {r - 0.5, b - 0.5}, {l + 0.5, b - 0.5}}, 1,
