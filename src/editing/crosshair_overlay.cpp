@@ -118,7 +118,7 @@ CoordinateBox coordinateBox(const CrosshairOverlay& o, const OverlayContext& ctx
   const CrosshairOptions& options = ctx.options;
   CoordinateBox box;
   box.rowHeight = boxRowHeight(options);
-  box.fontPixels = options.bigText ? 12 : 11;
+  box.fontPixels = boxFontPixels(options);
   box.width = ctx.boxTextWidth + 4;
   box.height = o.showDelta ? 5 * box.rowHeight + 16 : 2 * box.rowHeight + 6;
   if (o.mode == OverlayMode::Measuring) box.height += box.rowHeight + 2;
@@ -186,6 +186,8 @@ std::optional<std::array<PanelRow, 3>> coordinatesPanel(const CrosshairOverlay& 
 }
 
 int boxRowHeight(const CrosshairOptions& options) { return options.bigText ? 14 : 12; }
+
+int boxFontPixels(const CrosshairOptions& options) { return options.bigText ? 12 : 11; }
 
 BoxPlace placeBox(IPoint c, int boxWidth, int boxHeight, int frameWidth, int frameHeight,
                   bool leftOfPointer) {

@@ -136,8 +136,9 @@ struct OverlayContext {
   int boxTextWidth = 0;  // width of texts::boxWidthSample in the box's font, from the window
 };
 
-// Box rows are 14 pixels high with big text, else 12.
+// Box rows are 14 pixels high with big text, else 12; the text is 12 or 11 pixels high.
 int boxRowHeight(const CrosshairOptions& options);
+int boxFontPixels(const CrosshairOptions& options);
 
 // Where the box goes for the pointer at pixel `c`: 20 pixels right of and below it, to the
 // left or above where the frame ends, and always wholly inside the frame when it fits.
