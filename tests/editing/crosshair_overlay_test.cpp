@@ -297,6 +297,29 @@ TEST(OverlayFigure, ReferenceLineFadesToThePointerAndVanishesUnderAPixel) {
   }
 }
 
+TEST(OverlayFigure, OriginDragDrawsALineFromTheOldOriginAndARingAtThePointer) {
+  CrosshairOverlay o = shownAt(130000, -140000);
+  o.mode = OverlayMode::OriginDrag;
+  o.reference = {100000, -100000};
+  OverlayContext ctx = context();
+  ctx.options.diagonals = false;
+  const OverlayFigure f = overlayFigure(o, ctx);
+  ASSERT_EQ(faded(f).size(), 1u);  // the line, no bar
+  std::vector<OverlayShape> rings;
+  for (const auto& s : f.shapes) {
+    if (s.closed) rings.push_back(s);
+  }
+  ASSERT_EQ(rings.size(), 2u);
+  EXPECT_EQ(rings[0].colour, (Rgb{0, 0, 0}));  // inverted contrast, under
+  EXPECT_DOUBLE_EQ(rings[0].width, 4);
+  EXPECT_EQ(rings[1].colour, (Rgb{255, 255, 255}));
+  EXPECT_DOUBLE_EQ(rings[1].width, 2);
+  for (const DPoint p : rings[1].points) {
+    EXPECT_NEAR(std::hypot(p.x - 130.5, p.y - 140.5), 6, 1e-9);
+  }
+  EXPECT_EQ(f.box->rows.size(), 2u);
+}
+
 TEST(OverlayFigure, MeasuringFigureWithItsAngleArc) {
   CrosshairOverlay o = shownAt(150000, -50000);
   o.mode = OverlayMode::Measuring;

@@ -1,7 +1,6 @@
-#include "editing/tools/measure_tool.h"
-
 #include <gtest/gtest.h>
 
+#include "editing/tools/measure_tool.h"
 #include "editor_fixture.h"
 
 namespace pravelo::testing {
@@ -115,6 +114,39 @@ TEST_F(EditorTest, PadToolMeasuresFromTheLastPad) {
   EXPECT_EQ(o.lastPoint, kB);
   machine.chooseTool(ToolId::Edit);
   EXPECT_FALSE(o.showRefLine);
+}
+
+TEST_F(EditorTest, MovingObjectsShowsTheCrosshairFromTheirReferencePoint) {
+  pad(kA.x, kA.y);
+  machine.press({screen(kA.x, kA.y), MouseButton::Left, {}});
+  const CrosshairOverlay& o = editor.crosshair;
+  EXPECT_FALSE(o.shown);
+  machine.move({screen(kB.x, kB.y), MouseButton::Left, {}});
+  EXPECT_TRUE(o.shown);
+  EXPECT_EQ(o.reference, kA);
+  EXPECT_EQ(o.lastPoint, kB);
+  EXPECT_TRUE(o.showDelta);
+  EXPECT_TRUE(o.showRefLine);
+  machine.release({screen(kB.x, kB.y), MouseButton::Left, {}});
+  EXPECT_FALSE(o.shown);
+  EXPECT_FALSE(o.showDelta);
+  EXPECT_FLOAT_EQ(board().objects[0]->pos.x, static_cast<float>(kB.x));
+}
+
+TEST_F(EditorTest, DraggingTheOriginShowsItsRing) {
+  const DPoint origin{0, kBottom};
+  const DPoint to{kGrid * 3, kBottom + kGrid * 2};
+  machine.press({screen(origin.x, origin.y), MouseButton::Left, {}});
+  machine.move({screen(to.x, to.y), MouseButton::Left, {}});
+  const CrosshairOverlay& o = editor.crosshair;
+  EXPECT_EQ(o.mode, OverlayMode::OriginDrag);
+  EXPECT_EQ(o.reference, origin);
+  EXPECT_EQ(o.lastPoint, to);
+  EXPECT_TRUE(o.shown);
+  machine.release({screen(to.x, to.y), MouseButton::Left, {}});
+  EXPECT_EQ(o.mode, OverlayMode::Normal);
+  EXPECT_FALSE(o.shown);
+  EXPECT_EQ(board().header.originX, static_cast<int>(to.x));
 }
 
 }  // namespace
