@@ -32,6 +32,17 @@ std::string generalDegrees(double degrees) {
 
 double worldDistance(DPoint a, DPoint b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
+// The direction from `r` to `p` in degrees, clockwise in world coordinates, and the horizontal
+// axis nearer to it (0 or 180).
+struct AxisDirection {
+  double degrees;
+  double axis;
+};
+AxisDirection directionFromAxis(DPoint r, DPoint p) {
+  const double a = toDegrees(directionAngle(toFPoint(r), toFPoint(p)));
+  return {a, a > 90 && a < 270 ? 180.0 : 0.0};
+}
+
 OverlayShape stroke(std::vector<DPoint> points, double width, Rgb colour) {
   OverlayShape s;
   s.points = std::move(points);
@@ -89,28 +100,27 @@ void addMeasuringFigure(OverlayFigure& f, const CrosshairOverlay& o, DPoint r, D
   f.shapes.push_back(stroke({c, r}, 1.6, contrast));
   // The arc from the nearer horizontal axis to the line; clockwise world angles are clockwise
   // on the screen as well.
-  const double a = toDegrees(directionAngle(toFPoint(o.reference), toFPoint(o.lastPoint)));
-  const double axis = a > 90 && a < 270 ? 180 : 0;
+  const auto [a, axis] = directionFromAxis(o.reference, o.lastPoint);
   double sweep = a - axis;
   if (sweep > 180) sweep -= 360;
-  if (sweep != 0)
+  if (sweep != 0) {
     f.shapes.push_back(stroke(arcPoints(r, kAngleArcRadius, axis, sweep), 1.6, contrast));
+  }
 }
 
 void addCaptureMark(OverlayFigure& f, DPoint c, int width, int height) {
   const double w = width;
   const double h = height;
+  const auto mark = [&f](DPoint from, DPoint to) {
+    if (from.x < to.x || from.y < to.y) f.shapes.push_back(stroke({from, to}, 1, kCaptureRed));
+  };
   for (const double y : {c.y - 1, c.y + 1}) {
-    if (c.x - kCaptureGap > 0)
-      f.shapes.push_back(stroke({{0, y}, {c.x - kCaptureGap, y}}, 1, kCaptureRed));
-    if (c.x + kCaptureGap < w)
-      f.shapes.push_back(stroke({{c.x + kCaptureGap, y}, {w, y}}, 1, kCaptureRed));
+    mark({0, y}, {c.x - kCaptureGap, y});
+    mark({c.x + kCaptureGap, y}, {w, y});
   }
   for (const double x : {c.x - 1, c.x + 1}) {
-    if (c.y - kCaptureGap > 0)
-      f.shapes.push_back(stroke({{x, 0}, {x, c.y - kCaptureGap}}, 1, kCaptureRed));
-    if (c.y + kCaptureGap < h)
-      f.shapes.push_back(stroke({{x, c.y + kCaptureGap}, {x, h}}, 1, kCaptureRed));
+    mark({x, 0}, {x, c.y - kCaptureGap});
+    mark({x, c.y + kCaptureGap}, {x, h});
   }
 }
 
@@ -150,8 +160,7 @@ CoordinateBox coordinateBox(const CrosshairOverlay& o, const OverlayContext& ctx
 }  // namespace
 
 double measuredAngle(DPoint reference, DPoint pointer) {
-  const double a = toDegrees(directionAngle(toFPoint(reference), toFPoint(pointer)));
-  const double axis = a > 90 && a < 270 ? 180 : 0;
+  const auto [a, axis] = directionFromAxis(reference, pointer);
   return a < 270 || axis == 180 ? std::fabs(a - axis) : 360 - a;
 }
 
