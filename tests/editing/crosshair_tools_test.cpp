@@ -103,6 +103,40 @@ TEST_F(MeasureToolTest, AnotherToolTakesTheOverlayAway) {
   EXPECT_EQ(overlay().mode, OverlayMode::Normal);
 }
 
+// Counts the overlay's redraws.
+class CountingWindow : public ScriptedWindow {
+ public:
+  int overlays = 0;
+  void overlayChanged() override { ++overlays; }
+};
+
+TEST(MeasureTool, RedrawsOnlyWhenTheSnappedPointOrItsCaptureChanges) {
+  Document doc;
+  doc.boards.push_back(std::make_unique<Board>());
+  doc.activeBoard = 0;
+  Board& board = *doc.boards[0];
+  board.header = newBoardHeader(1000000, 800000);
+  board.header.zoom = 0.01;  // 100 units per pixel: 127 pixels per grid step
+  board.header.scrollX = 0;
+  board.header.scrollY = 0;
+  board.header.grid = 12700;
+  AppSettings settings;
+  CountingWindow window;
+  Editor editor(doc, settings, window, window);
+  ToolMachine machine(editor);
+  machine.chooseTool(ToolId::Measure);
+  const auto moveTo = [&](double x, double y) {
+    machine.move({worldToScreen(editor.view(), DPoint{x, y}), MouseButton::None, {}});
+  };
+  window.overlays = 0;
+  moveTo(kA.x, kA.y);
+  EXPECT_EQ(window.overlays, 1);
+  moveTo(kA.x + 3000, kA.y - 2000);  // the same grid point
+  EXPECT_EQ(window.overlays, 1);
+  moveTo(kB.x, kB.y);
+  EXPECT_EQ(window.overlays, 2);
+}
+
 TEST_F(EditorTest, PadToolMeasuresFromTheLastPad) {
   machine.chooseTool(ToolId::Pad);
   click(kA.x, kA.y);
