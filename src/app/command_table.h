@@ -86,6 +86,49 @@
     "Choisir la langue du programme (prend effet au prochain démarrage)", "") \
   X(Hilfethemen1Click, "Inhaltsverzeichnis der Hilfe öffnen", "Open the table of contents of the help", \
     "Ouvrir la table des matières de l'aide", "F1") \
+  X(SB_RotateClick, "Markierte Elemente im Uhrzeigersinn drehen (Umschalt: gegen den Uhrzeigersinn)", \
+    "Rotate the selected elements clockwise (Shift: anticlockwise)", \
+    "Faire pivoter les éléments sélectionnés dans le sens horaire (Maj : sens antihoraire)", "") \
+  X(SB_HSpiegelnClick, "Markierte Elemente horizontal spiegeln", "Mirror the selected elements horizontally", \
+    "Inverser horizontalement les éléments sélectionnés", "") \
+  X(SB_VSpiegelnClick, "Markierte Elemente vertikal spiegeln", "Mirror the selected elements vertically", \
+    "Inverser verticalement les éléments sélectionnés", "") \
+  X(SB_AusrichtenClick, "Markierte Elemente am Raster ausrichten", "Snap the selected elements to the grid", \
+    "Aligner les éléments sélectionnés sur la grille", "") \
+  X(AusrichtenObenClick, "Markierte Elemente oben bündig ausrichten", "Align the selected elements at the top", \
+    "Aligner les éléments sélectionnés en haut", "") \
+  X(AusrichtenUntenClick, "Markierte Elemente unten bündig ausrichten", \
+    "Align the selected elements at the bottom", "Aligner les éléments sélectionnés en bas", "") \
+  X(AusrichtenLinksClick, "Markierte Elemente links bündig ausrichten", "Align the selected elements at the left", \
+    "Aligner les éléments sélectionnés à gauche", "") \
+  X(AusrichtenRechtsClick, "Markierte Elemente rechts bündig ausrichten", \
+    "Align the selected elements at the right", "Aligner les éléments sélectionnés à droite", "") \
+  X(AusrichtenHMitteClick, "Markierte Elemente auf eine senkrechte Mittellinie setzen", \
+    "Centre the selected elements on one vertical line", \
+    "Centrer les éléments sélectionnés sur une même ligne verticale", "") \
+  X(AusrichtenVMitteClick, "Markierte Elemente auf eine waagerechte Mittellinie setzen", \
+    "Centre the selected elements on one horizontal line", \
+    "Centrer les éléments sélectionnés sur une même ligne horizontale", "") \
+  X(Layerwechseln1Click, "Markierte Elemente auf die andere Platinenseite setzen", \
+    "Put the selected elements on the other board side", \
+    "Placer les éléments sélectionnés sur l'autre face de la carte", "") \
+  X(SetzeAufLayer1Click, "Markierte Elemente auf die Lage K1 setzen", "Put the selected elements on layer C1", \
+    "Placer les éléments sélectionnés sur la couche C1", "") \
+  X(SetzeAufLayer2Click, "Markierte Elemente auf die Lage B1 setzen", "Put the selected elements on layer S1", \
+    "Placer les éléments sélectionnés sur la couche S1", "") \
+  X(SetzeAufLayer3Click, "Markierte Elemente auf die Lage K2 setzen", "Put the selected elements on layer C2", \
+    "Placer les éléments sélectionnés sur la couche C2", "") \
+  X(SetzeAufLayer4Click, "Markierte Elemente auf die Lage B2 setzen", "Put the selected elements on layer S2", \
+    "Placer les éléments sélectionnés sur la couche S2", "") \
+  X(SetzeAufLayer5Click, "Markierte Elemente auf die Innenlage I1 setzen", \
+    "Put the selected elements on the inner layer I1", \
+    "Placer les éléments sélectionnés sur la couche interne I1", "") \
+  X(SetzeAufLayer6Click, "Markierte Elemente auf die Innenlage I2 setzen", \
+    "Put the selected elements on the inner layer I2", \
+    "Placer les éléments sélectionnés sur la couche interne I2", "") \
+  X(SetzeAufLayer7Click, "Markierte Elemente auf die Umrisslage U setzen", \
+    "Put the selected elements on the outline layer O", \
+    "Placer les éléments sélectionnés sur la couche de contour O", "") \
   X(SB_CopyClick, "Die markierten Objekte in die Zwischenablage kopieren", \
     "Copy the selected objects to the clipboard", \
     "Copier les objets sélectionnés dans le presse-papiers", "Ctrl+C") \
@@ -230,6 +273,31 @@
   X(TB_Selector, TB_SelectorClick, "Selektor", "Selector", "Sélecteur") \
   X(Sprache1, Sprache1Click, "&Sprache...", "&Language...", "&Langue...") \
   X(Hilfethemen1, Hilfethemen1Click, "&Hilfethemen...", "&Help topics...", "&Rubriques d'aide...") \
+  X(Drehen1, SB_RotateClick, "&Drehen", "&Rotate", "&Faire pivoter") \
+  X(Drehen2, SB_RotateClick, "Drehen", "Rotate", "Faire pivoter") \
+  X(SB_Rotate, SB_RotateClick, "Drehen", "Rotate", "Faire pivoter") \
+  X(HSpiegeln1, SB_HSpiegelnClick, "Horizontal spiegeln", "Mirror horizontal", "Miroir horizontal") \
+  X(SB_HSpiegeln, SB_HSpiegelnClick, "Horizontal spiegeln", "Mirror horizontal", "Miroir horizontal") \
+  X(VSpiegeln1, SB_VSpiegelnClick, "Vertikal spiegeln", "Mirror vertical", "Miroir vertical") \
+  X(SB_VSpiegeln, SB_VSpiegelnClick, "Vertikal spiegeln", "Mirror vertical", "Miroir vertical") \
+  X(AmRasterausrichten1, SB_AusrichtenClick, "Am Raster ausrichten", "Snap to grid", "Aligner sur la grille") \
+  X(SB_Ausrichten, SB_AusrichtenClick, "Am Raster ausrichten", "Snap to grid", "Aligner sur la grille") \
+  X(AusrichtenOben1, AusrichtenObenClick, "Oben ausrichten", "Align top", "Aligner en haut") \
+  X(AusrichtenUnten1, AusrichtenUntenClick, "Unten ausrichten", "Align bottom", "Aligner en bas") \
+  X(AusrichtenLinks1, AusrichtenLinksClick, "Links ausrichten", "Align left", "Aligner à gauche") \
+  X(AusrichtenRechts1, AusrichtenRechtsClick, "Rechts ausrichten", "Align right", "Aligner à droite") \
+  X(AusrichtenHMitte1, AusrichtenHMitteClick, "Horizontal zentrieren", "Align horizontal-center", \
+    "Centrer horizontalement") \
+  X(AusrichtenVMitte1, AusrichtenVMitteClick, "Vertikal zentrieren", "Align vertical-center", \
+    "Centrer verticalement") \
+  X(Layerwechseln1, Layerwechseln1Click, "Platinenseite wechseln", "Change board side", "Changer de face") \
+  X(SetzeAufLayer1, SetzeAufLayer1Click, "K1", "C1", "C1") \
+  X(SetzeAufLayer2, SetzeAufLayer2Click, "B1", "S1", "S1") \
+  X(SetzeAufLayer3, SetzeAufLayer3Click, "K2", "C2", "C2") \
+  X(SetzeAufLayer4, SetzeAufLayer4Click, "B2", "S2", "S2") \
+  X(SetzeAufLayer5, SetzeAufLayer5Click, "I1", "I1", "I1") \
+  X(SetzeAufLayer6, SetzeAufLayer6Click, "I2", "I2", "I2") \
+  X(SetzeAufLayer7, SetzeAufLayer7Click, "U", "O", "O") \
   X(Kopieren1, SB_CopyClick, "K&opieren", "C&opy", "C&opier") \
   X(Kopieren2, SB_CopyClick, "Kopieren", "Copy", "Copier") \
   X(TB_Copy, SB_CopyClick, "Kopieren", "Copy", "Copier") \

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "editing/align_commands.h"
 #include "editing/selection.h"
+#include "editing/transform_commands.h"
 #include "editing/view_commands.h"
 #include "project/clipboard.h"
 #include "view/user_origin.h"
@@ -75,6 +77,48 @@ constexpr EditorCommand kEditorCommands[] = {
        copy(e);
        paste(e, m);
      }},
+    {CommandId::SB_RotateClick,
+     [](Editor& e, ToolMachine&, Modifiers mods) {
+       rotateSelectionCommand(e, rotationAngle(e.settings.optionen), mods.shift);
+     }},
+    {CommandId::SB_HSpiegelnClick,
+     [](Editor& e, ToolMachine&, Modifiers) { mirrorSelectionCommand(e, MirrorAxis::Horizontal); }},
+    {CommandId::SB_VSpiegelnClick,
+     [](Editor& e, ToolMachine&, Modifiers) { mirrorSelectionCommand(e, MirrorAxis::Vertical); }},
+    {CommandId::SB_AusrichtenClick,
+     [](Editor& e, ToolMachine&, Modifiers) { snapSelectionToGridCommand(e); }},
+    {CommandId::AusrichtenObenClick,
+     [](Editor& e, ToolMachine&, Modifiers) { alignSelectionCommand(e, Alignment::Top); }},
+    {CommandId::AusrichtenUntenClick,
+     [](Editor& e, ToolMachine&, Modifiers) { alignSelectionCommand(e, Alignment::Bottom); }},
+    {CommandId::AusrichtenLinksClick,
+     [](Editor& e, ToolMachine&, Modifiers) { alignSelectionCommand(e, Alignment::Left); }},
+    {CommandId::AusrichtenRechtsClick,
+     [](Editor& e, ToolMachine&, Modifiers) { alignSelectionCommand(e, Alignment::Right); }},
+    {CommandId::AusrichtenHMitteClick,
+     [](Editor& e, ToolMachine&, Modifiers) {
+       alignSelectionCommand(e, Alignment::HorizontalCentre);
+     }},
+    {CommandId::AusrichtenVMitteClick,
+     [](Editor& e, ToolMachine&, Modifiers) {
+       alignSelectionCommand(e, Alignment::VerticalCentre);
+     }},
+    {CommandId::Layerwechseln1Click,
+     [](Editor& e, ToolMachine&, Modifiers) { changeBoardSideCommand(e); }},
+    {CommandId::SetzeAufLayer1Click,
+     [](Editor& e, ToolMachine&, Modifiers) { setLayerCommand(e, kLayerC1); }},
+    {CommandId::SetzeAufLayer2Click,
+     [](Editor& e, ToolMachine&, Modifiers) { setLayerCommand(e, kLayerS1); }},
+    {CommandId::SetzeAufLayer3Click,
+     [](Editor& e, ToolMachine&, Modifiers) { setLayerCommand(e, kLayerC2); }},
+    {CommandId::SetzeAufLayer4Click,
+     [](Editor& e, ToolMachine&, Modifiers) { setLayerCommand(e, kLayerS2); }},
+    {CommandId::SetzeAufLayer5Click,
+     [](Editor& e, ToolMachine&, Modifiers) { setLayerCommand(e, kLayerI1); }},
+    {CommandId::SetzeAufLayer6Click,
+     [](Editor& e, ToolMachine&, Modifiers) { setLayerCommand(e, kLayerI2); }},
+    {CommandId::SetzeAufLayer7Click,
+     [](Editor& e, ToolMachine&, Modifiers) { setLayerCommand(e, kLayerO); }},
     {CommandId::SB_GruppierenClick,
      [](Editor& e, ToolMachine&, Modifiers) { change(e, groupSelection); }},
     {CommandId::SB_GruppeAufloesenClick,
@@ -158,6 +202,26 @@ bool commandEnabled(const Editor& editor, const ToolMachine& machine, CommandId 
     case CommandId::SB_DelClick:
     case CommandId::Duplizieren1Click:
       return idle && !routingTool(machine) && selectedCount(board) > 0;
+    case CommandId::SB_RotateClick:
+    case CommandId::SB_HSpiegelnClick:
+    case CommandId::SB_VSpiegelnClick:
+    case CommandId::SB_AusrichtenClick:
+    case CommandId::AusrichtenObenClick:
+    case CommandId::AusrichtenUntenClick:
+    case CommandId::AusrichtenLinksClick:
+    case CommandId::AusrichtenRechtsClick:
+    case CommandId::AusrichtenHMitteClick:
+    case CommandId::AusrichtenVMitteClick:
+    case CommandId::Layerwechseln1Click:
+    case CommandId::SetzeAufLayer1Click:
+    case CommandId::SetzeAufLayer2Click:
+    case CommandId::SetzeAufLayer3Click:
+    case CommandId::SetzeAufLayer4Click:
+    case CommandId::SetzeAufLayer7Click:
+      return idle && selectedCount(board) > 0;
+    case CommandId::SetzeAufLayer5Click:
+    case CommandId::SetzeAufLayer6Click:
+      return idle && selectedCount(board) > 0 && board.header.multilayer != 0;
     case CommandId::SB_InsertClick:
       return idle && !editor.doc.clipboard.empty();
     case CommandId::SB_GruppierenClick:

@@ -55,6 +55,11 @@ constexpr MenuEntry kEdit[] = {
     item(C::Gruppieren1),
     item(C::Gruppierungaufheben1),
     separator(),
+    item(C::Drehen1),
+    item(C::HSpiegeln1),
+    item(C::VSpiegeln1),
+    item(C::AmRasterausrichten1),
+    separator(),
     item(C::Kacheln1),
 };
 
@@ -124,6 +129,11 @@ constexpr MenuEntry kToolBar[] = {
     item(C::TB_Gruppieren),
     item(C::TB_GruppeAufloesen),
     separator(),
+    item(C::SB_Rotate),
+    item(C::SB_HSpiegeln),
+    item(C::SB_VSpiegeln),
+    item(C::SB_Ausrichten),
+    separator(),
     item(C::TB_Print),
     separator(),
     item(C::TB_Transparent),
@@ -158,6 +168,11 @@ constexpr MenuEntry kDrawingArea[] = {
     item(C::Gruppierungaufheben2),
     item(C::Bauteil1),
     separator(),
+    item(C::Drehen2),
+    submenu(MenuId::Ausrichten1),
+    item(C::Layerwechseln1),
+    submenu(MenuId::SetzeAufLayer),
+    separator(),
     item(C::Benennen1),
     item(C::MarkiereNamen1),
     separator(),
@@ -168,6 +183,17 @@ constexpr MenuEntry kDrawingArea[] = {
 
 constexpr MenuEntry kOrigin[] = {item(C::Nullpunktsetzen1), item(C::RcksetzenObenLinks1),
                                  item(C::SetzenachUntenLinks1)};
+
+constexpr MenuEntry kAlign[] = {
+    item(C::AusrichtenOben1),   item(C::AusrichtenUnten1),  item(C::AusrichtenLinks1),
+    item(C::AusrichtenRechts1), item(C::AusrichtenHMitte1), item(C::AusrichtenVMitte1),
+};
+
+constexpr MenuEntry kSetToLayer[] = {
+    item(C::SetzeAufLayer1), item(C::SetzeAufLayer2), item(C::SetzeAufLayer3),
+    item(C::SetzeAufLayer4), item(C::SetzeAufLayer5), item(C::SetzeAufLayer6),
+    item(C::SetzeAufLayer7),
+};
 
 constexpr Text kNoCaption{"", "", ""};
 
@@ -215,7 +241,26 @@ constexpr std::array kMenus = {
          MenuPlace::Submenu,
          {"Nullpunkt", "User origin", "Origine utilisateur"},
          kOrigin},
+    Menu{MenuId::Ausrichten1,
+         "Ausrichten1",
+         MenuPlace::Submenu,
+         {"Ausrichten", "Align", "Aligner"},
+         kAlign},
+    Menu{MenuId::SetzeAufLayer,
+         "SetzeAufLayer",
+         MenuPlace::Submenu,
+         {"Auf Layer setzen", "Set to layer", "Placer sur la couche"},
+         kSetToLayer},
 };
+
+// Every id has its entry, at its place.
+constexpr bool menusInOrder() {
+  for (std::size_t i = 0; i < kMenus.size(); ++i) {
+    if (static_cast<std::size_t>(kMenus[i].id) != i) return false;
+  }
+  return kMenus.size() == static_cast<std::size_t>(MenuId::SetzeAufLayer) + 1;
+}
+static_assert(menusInOrder());
 
 }  // namespace
 

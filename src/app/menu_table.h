@@ -7,7 +7,8 @@
 
 namespace pravelo {
 
-// The menus, pop-up menus and the tool bar of the main window.
+// The menus, pop-up menus and the tool bar of the main window. A new id goes last; the table's
+// check names the last one.
 enum class MenuId {
   Datei1,
   Importieren1,
@@ -22,6 +23,8 @@ enum class MenuId {
   PlatinenPopup,
   PaintBoxPopup,
   Nullpunkt1,
+  Ausrichten1,
+  SetzeAufLayer,
 };
 
 struct MenuEntry {

@@ -16,6 +16,7 @@
 #include "cli/edit_texts.h"
 #include "cli/text_answer.h"
 #include "document/document_texts.h"
+#include "editing/crosshair_overlay.h"
 #include "editing/scripted_window.h"
 #include "editing/size_fields.h"
 #include "editing/tool_machine.h"
@@ -23,6 +24,7 @@
 #include "project/save_commands.h"
 #include "project/save_problem.h"
 #include "settings/settings.h"
+#include "view/user_origin.h"
 
 namespace pravelo {
 
@@ -312,14 +314,24 @@ nlohmann::json ScriptRun::trace(int line) const {
     if (board.objects[i]->selected) selected.push_back(i);
   }
   const Text* help = machine_.help();
-  return {{"line", line},
-          {"tool", toolInfo(machine_.tool()).scriptName},
-          {"help", help ? tr(*help) : ""},
-          {"selected", selected},
-          {"undo", board.undoStack.size()},
-          {"redo", board.redoStack.size()},
-          {"modified", editor_.doc.modified},
-          {"objects", board.objects.size()}};
+  nlohmann::json result = {{"line", line},
+                           {"tool", toolInfo(machine_.tool()).scriptName},
+                           {"help", help ? tr(*help) : ""},
+                           {"selected", selected},
+                           {"undo", board.undoStack.size()},
+                           {"redo", board.redoStack.size()},
+                           {"modified", editor_.doc.modified},
+                           {"objects", board.objects.size()}};
+  // The rows of the box while a measurement is shown.
+  const CrosshairOverlay& overlay = editor_.crosshair;
+  if (overlay.shown && overlay.mode == OverlayMode::Measuring) {
+    nlohmann::json rows = nlohmann::json::array();
+    for (const BoxRowText& row : boxRowTexts(overlay, userOrigin(board.header), editor_.unit())) {
+      rows.push_back(row.label + " " + row.value);
+    }
+    result["measure"] = rows;
+  }
+  return result;
 }
 
 AppSettings scriptSettings(const std::string& file, Language language) {

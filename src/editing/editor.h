@@ -5,6 +5,7 @@
 
 #include "document/document.h"
 #include "document/undo_history.h"
+#include "editing/crosshair_overlay.h"
 #include "editing/editor_host.h"
 #include "editing/repaint_sink.h"
 #include "editing/size_fields.h"
@@ -31,6 +32,7 @@ struct Editor {
   SizeFields sizes;
   // Where the drawing area's context menu was opened last, for the commands it offers.
   DPoint contextPoint;
+  CrosshairOverlay crosshair;
 
   // The undo step of the gesture in progress, recorded before its first change.
   std::optional<UndoStep> gesture;
@@ -40,6 +42,7 @@ struct Editor {
   ViewTransform view() const { return viewOf(board().header); }
   DPoint toWorld(DPoint screen) const { return screenToWorld(view(), screen); }
   int undoDepth() const { return pravelo::undoDepth(settings.optionen); }
+  LengthUnit unit() const { return settings.optionen.MIL ? LengthUnit::Mil : LengthUnit::Mm; }
 
   // Records the gesture's undo step unless it is recorded already; call before the first change.
   void beginChange() {

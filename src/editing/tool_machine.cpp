@@ -4,6 +4,7 @@
 #include "editing/selection.h"
 #include "editing/tools/edit_tool.h"
 #include "editing/tools/mask_tool.h"
+#include "editing/tools/measure_tool.h"
 #include "editing/tools/pad_tool.h"
 #include "editing/tools/paste_tool.h"
 #include "editing/tools/planned_tool.h"
@@ -35,6 +36,8 @@ std::unique_ptr<Tool> makeTool(ToolId id) {
       return std::make_unique<TextTool>();
     case ToolId::Placing:
       return std::make_unique<PasteTool>();
+    case ToolId::Measure:
+      return std::make_unique<MeasureTool>();
     default:
       return std::make_unique<PlannedTool>(id);
   }
@@ -84,6 +87,7 @@ void ToolMachine::chooseTool(ToolId id) {
     editor_.repaint.repaintAll();
   }
   current_ = &toolFor(id);
+  resetOverlay(editor_.crosshair);
   if (editor_.doc.activeBoard >= 0) {
     fieldsFollowSelection(editor_.sizes, editor_.board().objects, false,
                           editor_.settings.optionen.StrgZumFangen);

@@ -78,6 +78,19 @@ struct OptionenSettings {  // section "Optionen"
 // The most undo steps a board keeps: the stored "Undo" is one less.
 inline int undoDepth(const OptionenSettings& o) { return o.Undo + 1; }
 
+// How the crosshair shows its coordinates ("FK_..." keys of the options' crosshair page).
+struct CrosshairOptions {
+  bool diagonals = true;    // 45° lines through the pointer
+  bool box = true;          // the coordinate box beside the pointer
+  bool bigText = false;     // bigger rows in the box
+  bool translucent = true;  // the box lets the board show through
+  bool black = true;        // white text on black, else black text on light yellow
+  friend bool operator==(const CrosshairOptions&, const CrosshairOptions&) = default;
+};
+inline CrosshairOptions crosshairOptions(const OptionenSettings& o) {
+  return {o.FK_Diagonal, o.FK_TextBox, o.FK_TextBig, o.FK_Transparent, o.FK_TextBlack};
+}
+
 struct SizeSettings {  // section "Settings": sizes of new objects
   int Track = 8000;
   int Circle1 = 18000;

@@ -1,6 +1,8 @@
 #include "ui/board_view.h"
 
 #include <QCursor>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -13,9 +15,11 @@
 #include <chrono>
 #include <optional>
 
+#include "editing/crosshair_texts.h"
 #include "editing/tool_machine.h"
 #include "editing/tools/edit_tool.h"
 #include "editing/tools/zoom_tool.h"
+#include "ui/qt_text.h"
 #include "ui/ruler_bar.h"
 #include "view/auto_scroll.h"
 #include "view/ruler.h"
@@ -97,6 +101,14 @@ std::optional<Key> keyOf(int key) {
   }
 }
 
+QFont boxFont(int pixels) {
+  QFont font(QStringLiteral("Tahoma"));
+  font.setPixelSize(pixels);
+  return font;
+}
+
+QColor qColour(Rgb c) { return {c.r, c.g, c.b}; }
+
 Qt::CursorShape shapeOf(Cursor cursor) {
   switch (cursor) {
     case Cursor::Arrow:
@@ -166,6 +178,7 @@ DPoint BoardView::worldAt(QPointF viewportPosition) const {
 }
 
 void BoardView::viewChanged() {
+  dropCrosshair();
   updateScrollBars();
   updateRulers();
   viewport()->update();
@@ -174,6 +187,7 @@ void BoardView::viewChanged() {
 
 void BoardView::refresh() {
   picture_.invalidate();
+  dropCrosshair();
   updateRulers();
   viewport()->update();
   emit pictureChanged();
@@ -182,6 +196,11 @@ void BoardView::refresh() {
 void BoardView::refreshWorldRect(const TRect& world) {
   if (!hasBoard()) return;
   if (const auto part = picture_.refresh(board(), *scheme_, *options_, world)) {
+    const PixelSize size = viewportSize();
+    crosshair_.refresh(
+        picture_.picture(board(), viewOf(board().header), *scheme_, *options_,
+                         static_cast<int>(size.width), static_cast<int>(size.height)),
+        *part);
     viewport()->update(part->x, part->y, part->width, part->height);
   }
   emit pictureChanged();
@@ -198,6 +217,16 @@ void BoardView::setMachine(Editor& editor, ToolMachine& machine) {
 }
 
 void BoardView::setToolCursor(Cursor cursor) { viewport()->setCursor(shapeOf(cursor)); }
+
+void BoardView::overlayChanged() {
+  viewport()->update();
+  emit crosshairChanged();
+}
+
+void BoardView::dropCrosshair() {
+  crosshair_.discard();
+  if (editor_ != nullptr) pravelo::hide(editor_->crosshair);
+}
 
 void BoardView::openContextMenu(DPoint world) { emit contextMenuAt(world, QCursor::pos()); }
 
@@ -277,8 +306,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
   const Frame& frame =
       picture_.picture(board(), viewOf(board().header), *scheme_, *options_,
                        static_cast<int>(size.width), static_cast<int>(size.height));
-  const QImage image(frame.pixels.data(), frame.width, frame.height, frame.width * 4,
-                     QImage::Format_RGBA8888);
+  std::optional<CoordinateBox> box;
+  const QImage image = crosshairImage(frame, box);
   // Beyond the drawing surface (a board smaller than the window) lies the window's background.
   const PixelSize canvas = canvasSize();
   const BoardHeader& header = board().header;
@@ -289,7 +318,41 @@ void BoardView::paintEvent(QPaintEvent* event) {
   for (const QRect& r : QRegion(event->rect()) - QRegion(shown)) {
     painter.fillRect(r, palette().window());
   }
+  if (box) drawBoxRows(painter, *box);
   drawOverlay(painter);
+}
+
+QImage BoardView::crosshairImage(const Frame& picture, std::optional<CoordinateBox>& box) {
+  const Frame* shown = &picture;
+  if (editor_ != nullptr && editor_->crosshair.shown) {
+    const BoardHeader& header = board().header;
+    OverlayContext context;
+    context.view = viewOf(header);
+    context.width = picture.width;
+    context.height = picture.height;
+    context.background = scheme_->background();
+    context.origin = userOrigin(header);
+    context.unit = unit_;
+    context.options = crosshairOptions(editor_->settings.optionen);
+    context.boxTextWidth = QFontMetrics(boxFont(boxFontPixels(context.options)))
+                               .horizontalAdvance(qtr(texts::boxWidthSample));
+    const OverlayFigure figure = overlayFigure(editor_->crosshair, context);
+    shown = &crosshair_.draw(picture, figure);
+    box = figure.box;
+  }
+  return QImage(shown->pixels.data(), shown->width, shown->height, shown->width * 4,
+                QImage::Format_RGBA8888);
+}
+
+// Captions from the left, values right-aligned, in the row's colour.
+void BoardView::drawBoxRows(QPainter& painter, const CoordinateBox& box) const {
+  painter.setFont(boxFont(box.fontPixels));
+  for (const BoxRow& row : box.rows) {
+    painter.setPen(qColour(row.colour));
+    const QRect line(box.x + 4, row.top, box.width - 4, box.rowHeight + 2);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(row.text.label));
+    painter.drawText(line, Qt::AlignRight | Qt::AlignTop, QString::fromStdString(row.text.value));
+  }
 }
 
 // The frame the Edit or Zoom tool is drawing, dotted over the picture.
@@ -315,6 +378,7 @@ void BoardView::drawOverlay(QPainter& painter) const {
 
 void BoardView::scrollContentsBy(int, int) {
   if (syncingScrollBars_ || !hasBoard()) return;
+  dropCrosshair();
   BoardHeader& header = board().header;
   header.scrollX = horizontalScrollBar()->value();
   header.scrollY = verticalScrollBar()->value();
@@ -396,6 +460,10 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void BoardView::leaveEvent(QEvent* event) {
   QAbstractScrollArea::leaveEvent(event);
+  if (editor_ != nullptr && editor_->crosshair.shown) {
+    pravelo::hide(editor_->crosshair);
+    overlayChanged();
+  }
   horizontalRuler_->setMarker(std::nullopt);
   verticalRuler_->setMarker(std::nullopt);
 }

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "document/document.h"
+#include "editing/overlay_frame.h"
 #include "editing/tool_table.h"
 #include "geometry/length_text.h"
 #include "geometry/point.h"
@@ -46,6 +47,9 @@ class BoardView : public QAbstractScrollArea {
   // The tool machine that receives the pointer and the keys; both must outlive the view.
   void setMachine(Editor& editor, ToolMachine& machine);
   void setToolCursor(Cursor cursor);
+  // The tools changed the crosshair overlay: it is drawn anew over the view's snapshot, or the
+  // snapshot shown again when it is hidden.
+  void overlayChanged();
   // Opens the context menu at a world point, under the pointer.
   void openContextMenu(DPoint world);
 
@@ -65,6 +69,8 @@ class BoardView : public QAbstractScrollArea {
   void machineEvent();
   // Shift or Ctrl was pressed or released.
   void modifierKeysChanged(bool shift, bool ctrl);
+  // The crosshair overlay changed (the coordinates panel follows it).
+  void crosshairChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -94,6 +100,11 @@ class BoardView : public QAbstractScrollArea {
   ToolMachine* machine();
   bool forwardKey(QKeyEvent* event, bool down);
   void drawOverlay(QPainter& painter) const;
+  // The picture is drawn anew or moved: the crosshair goes until the pointer moves again.
+  void dropCrosshair();
+  // The crosshair drawn over the snapshot of `picture`, with the rows of its coordinate box.
+  QImage crosshairImage(const Frame& picture, std::optional<CoordinateBox>& box);
+  void drawBoxRows(QPainter& painter, const CoordinateBox& box) const;
 
   Document* doc_ = nullptr;
   const ColourScheme* scheme_ = nullptr;
@@ -102,6 +113,7 @@ class BoardView : public QAbstractScrollArea {
   ToolMachine* machine_ = nullptr;
   LengthUnit unit_ = LengthUnit::Mm;
   FrameCache picture_;
+  OverlayFrame crosshair_;
   WheelSteps wheel_;
   QTimer autoScrollTimer_;
   Qt::MouseButtons heldButtons_;

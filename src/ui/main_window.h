@@ -168,6 +168,9 @@ class MainWindow : public QMainWindow {
   void changeSizes(SizeField kindField, const std::function<bool(ObjectList&)>& change);
   void showHelpLine();
   void showModifierKeys(bool shift, bool ctrl);
+  // The lower-left panel with the crosshair's delta values while its box is switched off.
+  void createCoordinatesPanel();
+  void showCoordinatesPanel();
 
   AppStart start_;
   std::unique_ptr<QSplashScreen> splash_;
@@ -209,6 +212,9 @@ class MainWindow : public QMainWindow {
   QLabel* shiftText_ = nullptr;
   QLabel* ctrlKey_ = nullptr;
   QLabel* ctrlText_ = nullptr;
+  QWidget* extraCoordinates_ = nullptr;
+  std::array<QLabel*, 3> extraCaptions_{};
+  std::array<QLabel*, 3> extraValues_{};
   bool halfGrid_ = false;  // Shift alone is held: the tools snap to half the grid
 };
 

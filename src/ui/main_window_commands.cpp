@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 #include <functional>
 
@@ -17,6 +18,7 @@
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
+#include "ui/rotation_menu.h"
 
 namespace pravelo {
 
@@ -173,6 +175,12 @@ void MainWindow::createMenus() {
       tools->setObjectName(m.name);
       addEntries(tools, m, actionOf, submenuOf);
     }
+  }
+  // The rotate button drops down its angles.
+  auto* tools = findChild<QToolBar*>("ToolBar1");
+  if (auto* rotate = qobject_cast<QToolButton*>(tools->widgetForAction(action("SB_Rotate")))) {
+    rotate->setMenu(createRotationMenu(start_.settings.optionen, this));
+    rotate->setPopupMode(QToolButton::MenuButtonPopup);
   }
   fileMenu_ = findChild<QMenu*>("Datei1");
   boardPopup_ = findChild<QMenu*>("PlatinenPopup");

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDockWidget>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,6 +56,7 @@ void MainWindow::createEditor() {
   });
   connect(view_, &BoardView::pointerMoved, this, [this] { showHelpLine(); });
   connect(view_, &BoardView::modifierKeysChanged, this, &MainWindow::showModifierKeys);
+  connect(view_, &BoardView::crosshairChanged, this, &MainWindow::showCoordinatesPanel);
 
   action("TB_Selector")->setCheckable(true);
   createToolColumn();
@@ -84,7 +86,44 @@ void MainWindow::createEditor() {
   ctrlText_->setText(qtr(texts::gridOff));
   qobject_cast<QVBoxLayout*>(centralWidget()->layout())->insertWidget(1, keys);
   showModifierKeys(false, false);
+  createCoordinatesPanel();
   showEditorState();
+}
+
+// Black, with yellow text, at the left end of the status bar.
+void MainWindow::createCoordinatesPanel() {
+  auto* panel = new QFrame;
+  panel->setObjectName("P_ExtraKoordinaten");
+  panel->setStyleSheet(
+      QStringLiteral("#P_ExtraKoordinaten { background: black; } QLabel { color: yellow; "
+                     "font-family: Tahoma; }"));
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(4, 0, 4, 0);
+  const char* names[3][2] = {
+      {"L_uDX", "L_XDX"}, {"L_uDY", "L_XDY"}, {"L_uDistance", "L_XDistance"}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    extraCaptions_[i] = new QLabel;
+    extraCaptions_[i]->setObjectName(names[i][0]);
+    extraValues_[i] = new QLabel;
+    extraValues_[i]->setObjectName(names[i][1]);
+    row->addWidget(extraCaptions_[i]);
+    row->addWidget(extraValues_[i]);
+  }
+  statusBar()->insertWidget(0, panel);
+  panel->hide();
+  extraCoordinates_ = panel;
+}
+
+void MainWindow::showCoordinatesPanel() {
+  const auto panel = coordinatesPanel(editor_->crosshair,
+                                      crosshairOptions(start_.settings.optionen), lengthUnit());
+  if (panel) {
+    for (std::size_t i = 0; i < 3; ++i) {
+      extraCaptions_[i]->setText(QString::fromStdString((*panel)[i].caption));
+      extraValues_[i]->setText(QString::fromStdString((*panel)[i].value));
+    }
+  }
+  extraCoordinates_->setVisible(panel.has_value());
 }
 
 // One exclusive button per tool, then the cut-out, capture and rubber-band buttons.

@@ -31,7 +31,7 @@ void WindowEditor::viewChanged() {
   view_.refresh();
 }
 
-void WindowEditor::overlayChanged() { view_.viewport()->update(); }
+void WindowEditor::overlayChanged() { view_.overlayChanged(); }
 
 void WindowEditor::setCursor(Cursor cursor) { view_.setToolCursor(cursor); }
 

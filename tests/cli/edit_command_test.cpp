@@ -53,6 +53,28 @@ class CliEdit : public ::testing::Test {
   std::ostringstream stdErr;
 };
 
+TEST_F(CliEdit, TraceShowsTheMeasureBoxWhileMeasuringAndTheFileStaysAsItWas) {
+  // Grid points: the 1.27 mm grid runs from the bottom-left origin at y = -800000.
+  const std::string script =
+      "tool measure\n"
+      "press 127000 -165000\n"
+      "move 177800 -126900 left\n"
+      "release 177800 -126900\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  std::istringstream lines(stdOut.str());
+  std::vector<nlohmann::json> trace;
+  for (std::string line; std::getline(lines, line);) trace.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(trace.size(), 4u);
+  EXPECT_FALSE(trace[0].contains("measure"));
+  EXPECT_EQ(trace[2]["measure"],
+            nlohmann::json::array({"X: 17.780 mm", "Y: 67.310 mm", "dX: 5.080 mm", "dY: 3.810 mm",
+                                   "Dist: 6.350 mm", "Angle: 36.9\u00B0"}));
+  EXPECT_FALSE(trace[3].contains("measure"));
+  EXPECT_EQ(trace[3]["undo"], 0);
+  EXPECT_EQ(trace[3]["modified"], false);
+  EXPECT_EQ(fileBytes(out), fileBytes(in));
+}
+
 TEST_F(CliEdit, PlacesPadsSelectsAndUndoesAsTheWindowWould) {
   const std::string script =
       "# two pads, one taken back\n"

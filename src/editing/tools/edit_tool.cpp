@@ -32,6 +32,14 @@ TRect selectionBounds(const Board& board) {
 DPoint plus(DPoint a, DPoint b) { return {a.x + b.x, a.y + b.y}; }
 DPoint minus(DPoint a, DPoint b) { return {a.x - b.x, a.y - b.y}; }
 
+// The Edit tool shows the crosshair only while it moves objects or the origin.
+void endOverlay(Editor& editor) {
+  CrosshairOverlay& overlay = editor.crosshair;
+  if (!overlay.shown && overlay.mode == OverlayMode::Normal && !overlay.showDelta) return;
+  resetOverlay(overlay);
+  editor.repaint.overlayChanged();
+}
+
 void followSelection(Editor& editor, const Modifiers& modifiers) {
   fieldsFollowSelection(editor.sizes, editor.board().objects, modifiers.ctrl,
                         editor.settings.optionen.StrgZumFangen);
@@ -64,6 +72,11 @@ ToolResult EditTool::press(Editor& editor, const PointerEvent& e) {
                                                 static_cast<double>(board.header.originY)});
   if (std::hypot(origin.x - e.screen.x, origin.y - e.screen.y) <= kOriginGrabPixels) {
     mode_ = Mode::Origin;
+    // The overlay measures from where the origin was.
+    CrosshairOverlay& overlay = editor.crosshair;
+    overlay.reference = {static_cast<double>(board.header.originX),
+                         static_cast<double>(board.header.originY)};
+    overlay.mode = OverlayMode::OriginDrag;
     return ToolResult::Nothing;
   }
   if (index < 0) {
@@ -135,9 +148,14 @@ ToolResult EditTool::move(Editor& editor, const PointerEvent& e) {
         if (d == DPoint{}) break;
         attached_ = attachedVertices(editor.board(), editor.settings.optionen.Gummiband);
         mode_ = Mode::Move;
+        CrosshairOverlay& overlay = editor.crosshair;
+        overlay.reference = anchor_;
+        overlay.showDelta = true;
+        overlay.showRefLine = true;
       }
-      if (d != displacement_) {
+      if (d != displacement_ || !editor.crosshair.shown) {
         displacement_ = d;
+        showAt(editor.crosshair, plus(anchor_, d));
         editor.repaint.overlayChanged();
       }
       break;
@@ -154,6 +172,8 @@ ToolResult EditTool::move(Editor& editor, const PointerEvent& e) {
         setUserOrigin(board.header, origin);
         editor.repaint.viewChanged();
       }
+      showAt(editor.crosshair, at);
+      editor.repaint.overlayChanged();
       break;
     }
     case Mode::Idle:
@@ -165,6 +185,7 @@ ToolResult EditTool::move(Editor& editor, const PointerEvent& e) {
 ToolResult EditTool::release(Editor& editor, const PointerEvent& e) {
   if (e.button != MouseButton::Left) return ToolResult::Nothing;
   const Mode mode = std::exchange(mode_, Mode::Idle);
+  endOverlay(editor);
   switch (mode) {
     case Mode::Frame:
       selectInRectangle(editor.board(), start_, current_);
@@ -237,6 +258,7 @@ bool EditTool::key(Editor& editor, const KeyEvent& e, ToolResult& result) {
 ToolResult EditTool::finish(Editor& editor) {
   const bool wasOrigin = mode_ == Mode::Origin;
   mode_ = Mode::Idle;
+  endOverlay(editor);
   displacement_ = {};
   attached_.clear();
   editor.repaint.overlayChanged();

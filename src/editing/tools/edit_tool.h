@@ -12,7 +12,7 @@ namespace pravelo {
 // Edit tool: picks and selects (Shift toggles, Alt takes the object without its peers), draws a
 // frame to select, moves the selection in grid steps with capture and the board clamp, drags
 // the user origin; the arrow keys move the selection by a grid step. A double click on a text
-// opens the text dialog for it.
+// opens the text dialog for it. While objects or the origin move, the crosshair shows where to.
 class EditTool : public Tool {
  public:
   ToolId id() const override { return ToolId::Edit; }

@@ -39,12 +39,23 @@ std::unique_ptr<TObjekt> newPad(const Editor& editor, ToolId id, DPoint at) {
 
 ToolResult PadTool::press(Editor& editor, const PointerEvent& e) {
   if (e.button != MouseButton::Left) return ToolResult::Nothing;
-  const DPoint at = drawingPoint(editor, e);
+  const DPoint at = crosshairFollows(editor, e);
   editor.beginChange();
   Board& board = editor.board();
   board.objects.push_back(newPad(editor, id_, at));
   editor.repaint.repaintWorld(objectBounds(*board.objects.back()));
+  // The next pad is placed relative to this one.
+  CrosshairOverlay& overlay = editor.crosshair;
+  overlay.reference = toDPoint(board.objects.back()->pos);
+  overlay.showDelta = true;
+  overlay.showRefLine = true;
+  editor.repaint.overlayChanged();
   return ToolResult::Commit;
+}
+
+ToolResult PadTool::move(Editor& editor, const PointerEvent& e) {
+  crosshairFollows(editor, e);
+  return ToolResult::Nothing;
 }
 
 bool PadTool::key(Editor& editor, const KeyEvent& e, ToolResult&) {
