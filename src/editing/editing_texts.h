@@ -42,6 +42,7 @@
   X(helpSmdPad, "SMD-PAD:  Mit der linken Maustaste setzen, mit der rechten Maustaste abbrechen", "SMD-PAD:  Place with left mouse button, abort with right mouse button", "PASTILLE CMS :  Placer avec le bouton gauche, annuler avec le bouton droit") \
   X(helpSolderMask, "LÖTSTOPP:  Ein Element wählen, um es in die Lötstoppmaske aufzunehmen oder daraus zu entfernen", "SOLDER-MASK:  Select an element to add or delete it from the solder mask", "VERNIS ÉPARGNE :  Choisir un élément pour l'ajouter au vernis épargne ou l'en retirer") \
   X(helpRectangle, "RECHTECK:  Mit links den Startpunkt wählen, Taste halten und Rechteck ziehen", "RECTANGLE:  Left click to select start point, hold button and draw rectangle", "RECTANGLE :  Clic gauche pour choisir le point de départ, maintenir et tracer le rectangle") \
+  X(askPadToVia, "Das Lötauge in ein durchkontaktiertes Lötauge (Via) umwandeln?", "Change the pad into a throughhole-pad (via)?", "Transformer la pastille en pastille traversante (via) ?") \
 // clang-format on
 
 namespace pravelo::texts {

@@ -5,6 +5,7 @@
 
 #include "document/document.h"
 #include "document/undo_history.h"
+#include "editing/drawing_modes.h"
 #include "editing/editor_host.h"
 #include "editing/repaint_sink.h"
 #include "editing/size_fields.h"
@@ -29,6 +30,7 @@ struct Editor {
   RepaintSink& repaint;
   PixelSize viewport{1600, 1000};
   SizeFields sizes;
+  DrawingModes drawing;
 
   // The undo step of the gesture in progress, recorded before its first change.
   std::optional<UndoStep> gesture;

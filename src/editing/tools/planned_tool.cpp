@@ -6,12 +6,6 @@ namespace pravelo {
 
 const Text* PlannedTool::help() const {
   switch (id_) {
-    case ToolId::Track:
-      return &texts::helpTrackStart;
-    case ToolId::Zone:
-      return &texts::helpZoneStart;
-    case ToolId::Circle:
-      return &texts::helpCircle;
     case ToolId::Test:
       return &texts::helpTest;
     case ToolId::Connections:
@@ -22,8 +16,6 @@ const Text* PlannedTool::help() const {
       return &texts::helpPaste;
     case ToolId::Measure:
       return &texts::helpMeasure;
-    case ToolId::Rectangle:
-      return &texts::helpRectangle;
     default:
       return nullptr;
   }
