@@ -43,6 +43,14 @@
   X(helpSolderMask, "LÖTSTOPP:  Ein Element wählen, um es in die Lötstoppmaske aufzunehmen oder daraus zu entfernen", "SOLDER-MASK:  Select an element to add or delete it from the solder mask", "VERNIS ÉPARGNE :  Choisir un élément pour l'ajouter au vernis épargne ou l'en retirer") \
   X(helpRectangle, "RECHTECK:  Mit links den Startpunkt wählen, Taste halten und Rechteck ziehen", "RECTANGLE:  Left click to select start point, hold button and draw rectangle", "RECTANGLE :  Clic gauche pour choisir le point de départ, maintenir et tracer le rectangle") \
   X(askPadToVia, "Das Lötauge in ein durchkontaktiertes Lötauge (Via) umwandeln?", "Change the pad into a throughhole-pad (via)?", "Transformer la pastille en pastille traversante (via) ?") \
+  X(nodeRemove, "Knoten entfernen", "Remove node", "Supprimer le nœud") \
+  X(nodeAdd, "Knoten hinzufügen", "Add node", "Ajouter un nœud") \
+  X(nodeSnap, "Knoten am Raster ausrichten", "Snap node to grid", "Aligner le nœud sur la grille") \
+  X(nodeSnapAll, "Alle Knoten am Raster ausrichten", "Snap all nodes to grid", "Aligner tous les nœuds sur la grille") \
+  X(nodeSplit, "Leiterbahn auftrennen", "Split track", "Scinder la piste") \
+  X(nodeJoin, "Leiterbahnen verbinden", "Join tracks", "Joindre les pistes") \
+  X(tracksJoined, "Die Leiterbahnen wurden verbunden.", "Tracks are joined.", "Les pistes ont été jointes.") \
+  X(noTrackToJoin, "Keine Leiterbahn zum Verbinden gefunden.", "No track found to join.", "Aucune piste à joindre n'a été trouvée.") \
 // clang-format on
 
 namespace pravelo::texts {

@@ -17,6 +17,7 @@ class WindowEditor : public EditorHost, public RepaintSink {
   Answer ask(const std::string& text, const std::string& title, Buttons buttons,
              MessageIcon icon) override;
   void showContextMenu(DPoint world) override;
+  std::optional<NodeCommand> showNodeMenu(DPoint world, const NodeMenuState& state) override;
   std::optional<TextDialogValues> showTextDialog(const TextDialogValues& shown) override;
 
   void repaintAll() override;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editing/tools/circle_tool.h"
+#include "editing/ring_radii.h"
 #include "editor_fixture.h"
 
 namespace pravelo::testing {

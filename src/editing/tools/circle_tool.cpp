@@ -8,6 +8,7 @@
 #include "base/units.h"
 #include "editing/editing_texts.h"
 #include "editing/pointer_point.h"
+#include "editing/ring_radii.h"
 #include "geometry/bounding_box.h"
 
 namespace pravelo {
@@ -26,10 +27,6 @@ double radiusOf(DPoint centre, DPoint m) {
 }
 
 }  // namespace
-
-RingRadii ringRadii(double radius, double width) {
-  return {roundToInt32(radius + width / 2), roundToInt32(std::max(0.0, radius - width / 2))};
-}
 
 ToolResult CircleTool::press(Editor& editor, const PointerEvent& e) {
   if (e.button != MouseButton::Left) return ToolResult::Nothing;

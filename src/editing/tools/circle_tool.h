@@ -32,12 +32,4 @@ class CircleTool : public Tool {
   DPoint pointer_;
 };
 
-// The ring of centre-line radius `radius` and width `width`, as outer and inner radius in units.
-// A width beyond the diameter fills the circle instead of giving a negative inner radius.
-struct RingRadii {
-  std::int32_t outer = 0;
-  std::int32_t inner = 0;
-};
-RingRadii ringRadii(double radius, double width);
-
 }  // namespace pravelo
