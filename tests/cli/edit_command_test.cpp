@@ -89,6 +89,9 @@ TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
       {"\n\nclick 1 x\n", ":3: "},
       {"key f99\n", ":1: "},
       {"size width 1\n", ":1: "},
+      {"answer menu cut\n", ":1: "},
+      {"rectangle round\n", ":1: "},
+      {"cutout track 1\n", ":1: "},
   };
   // clang-format on
   for (const auto& [script, where] : cases) {
@@ -105,6 +108,44 @@ TEST_F(CliEdit, SizeFieldsSetTheSizesOfNewPadsInMillimetres) {
   const TObjekt& pad = *doc.boards[0]->objects.at(0);
   EXPECT_FLOAT_EQ(pad.dim.y, 15000) << "drill radius";
   EXPECT_FLOAT_EQ(pad.dim.x, 15000) << "the drill raised the diameter";
+}
+
+TEST_F(CliEdit, DrawsATrackAndSplitsItThroughTheNodeMenu) {
+  const std::string script =
+      "zoom 0.01\n"
+      "tool track\n"
+      "click 100000 -100000 ctrl shift\n"
+      "click 300000 -100000 ctrl shift\n"
+      "click 300000 -300000 ctrl shift\n"
+      "key esc\n"
+      "click 200000 -100000\n"  // selects the track
+      "answer menu split\n"
+      "click 300000 -100000 right\n";  // the node menu of the corner
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document doc = result();
+  ASSERT_EQ(doc.boards[0]->objects.size(), 2u);
+  EXPECT_EQ(doc.boards[0]->objects[0]->points.size(), 2u);
+  EXPECT_EQ(doc.boards[0]->objects[1]->points.size(), 2u);
+}
+
+TEST_F(CliEdit, RectangleModeAndCutOutButtons) {
+  const std::string script =
+      "zoom 0.01\n"
+      "rectangle zone\n"
+      "tool rectangle\n"
+      "drag 100000 -100000 300000 -200000 ctrl shift\n"
+      "rectangle track\n"
+      "drag 400000 -100000 500000 -200000 ctrl shift\n"
+      "cutout rect 1\n"
+      "drag 600000 -100000 700000 -200000 ctrl shift\n";
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document doc = result();
+  ASSERT_EQ(doc.boards[0]->objects.size(), 3u);
+  EXPECT_EQ(doc.boards[0]->objects[0]->kind, kZone);
+  EXPECT_EQ(doc.boards[0]->objects[1]->kind, kTrack);
+  EXPECT_EQ(doc.boards[0]->objects[1]->points.size(), 5u);
+  EXPECT_EQ(doc.boards[0]->objects[2]->kind, kZone);
+  EXPECT_EQ(doc.boards[0]->objects[2]->cutout, 1);
 }
 
 // The example script of the README, on the example board: what it says it does, it does.
