@@ -19,6 +19,7 @@ class QPainter;
 namespace pravelo {
 
 class RulerBar;
+class Tool;
 class ToolMachine;
 struct Editor;
 
@@ -41,6 +42,8 @@ class BoardView : public QAbstractScrollArea {
   void refresh();
   // Only the objects within `world` changed (their bounds before and after the change).
   void refreshWorldRect(const TRect& world);
+  // The drawing tool's preview changed within `world` only.
+  void updateOverlayWithin(const TRect& world);
   // The display unit of the rulers.
   void setUnit(LengthUnit unit);
   // The tool machine that receives the pointer and the keys; both must outlive the view.
@@ -94,6 +97,7 @@ class BoardView : public QAbstractScrollArea {
   ToolMachine* machine();
   bool forwardKey(QKeyEvent* event, bool down);
   void drawOverlay(QPainter& painter) const;
+  void drawPreview(QPainter& painter, const Tool& tool) const;
 
   Document* doc_ = nullptr;
   const ColourScheme* scheme_ = nullptr;

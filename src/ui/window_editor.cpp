@@ -52,6 +52,8 @@ void WindowEditor::viewChanged() {
 
 void WindowEditor::overlayChanged() { view_.viewport()->update(); }
 
+void WindowEditor::overlayChangedWithin(const TRect& world) { view_.updateOverlayWithin(world); }
+
 void WindowEditor::setCursor(Cursor cursor) { view_.setToolCursor(cursor); }
 
 }  // namespace pravelo

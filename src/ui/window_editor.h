@@ -24,6 +24,7 @@ class WindowEditor : public EditorHost, public RepaintSink {
   void repaintWorld(const TRect& world) override;
   void viewChanged() override;
   void overlayChanged() override;
+  void overlayChangedWithin(const TRect& world) override;
   void setCursor(Cursor cursor) override;
 
  private:
