@@ -185,6 +185,40 @@ TEST(CliEditExample, TheReadmeScriptPlacesTwoPadsAndAnSmdPadAndMovesOne) {
   EXPECT_FLOAT_EQ(smd.dim.y, 8000);
 }
 
+TEST(CliEditExample, TheReadmeDrawingScriptDrawsThroughAViaAndSplits) {
+  const std::string examples = std::string(PRAVELO_SOURCE_DIR) + "/examples/";
+  const std::string script = fileBytes(examples + "draw-track.script");
+  EXPECT_NE(fileBytes(std::string(PRAVELO_SOURCE_DIR) + "/README.md").find(script),
+            std::string::npos)
+      << "the README shows the script as it is";
+  testing::TempFolder folder;
+  const std::string out = folder.file("out.pvb6");
+  std::ostringstream stdOut;
+  std::ostringstream stdErr;
+  ASSERT_EQ(
+      runCli({"edit", examples + "example.pvb6", out, "--script", examples + "draw-track.script"},
+             stdOut, stdErr),
+      kExitOk)
+      << stdErr.str();
+  Document before;
+  installLayout(before, readLayout(fileBytes(examples + "example.pvb6")));
+  Document after;
+  installLayout(after, readLayout(fileBytes(out)));
+  const Board& board = activeBoard(after);
+  const std::size_t added = activeBoard(before).objects.size();
+  ASSERT_EQ(board.objects.size(), added + 4);
+  const TObjekt& first = *board.objects[added];
+  const TObjekt& via = *board.objects[added + 1];
+  const TObjekt& onward = *board.objects[added + 2];
+  const TObjekt& piece = *board.objects[added + 3];
+  EXPECT_EQ(first.points, (std::vector<FPoint>{{127000, -127000}, {190500, -190500}}));
+  EXPECT_EQ(via.kind, kPad);
+  EXPECT_EQ(via.via, 1);
+  EXPECT_EQ(onward.layer, kLayerC1);
+  EXPECT_EQ(onward.points, (std::vector<FPoint>{{254000, -190500}, {254000, -317500}}));
+  EXPECT_EQ(piece.points, (std::vector<FPoint>{{254000, -190500}, {190500, -190500}}));
+}
+
 TEST_F(CliEdit, AnAnswerFillsTheNextTextDialogAndAClickPlacesTheText) {
   const std::string script =
       "answer text=\"TOP SIDE\" height=1.5 thickness=bold style=wide mirror=v rotation=90\n"
