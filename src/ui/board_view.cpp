@@ -320,6 +320,15 @@ void BoardView::drawPreview(QPainter& painter, const Tool& tool) const {
   };
   painter.setRenderHint(QPainter::Antialiasing);
   if (const auto* line = dynamic_cast<const LineTool*>(&tool)) {
+    // The pad under the pointer with the pads its rubber bands lead to.
+    const Rgb mark = highlightColour(scheme_->background());
+    painter.setPen(QPen(QColor(mark.r, mark.g, mark.b), 2));
+    painter.setBrush(Qt::NoBrush);
+    for (const TObjekt* pad : line->highlightedPads(*editor_)) {
+      QPolygonF outline;
+      for (const FPoint p : pad->points) outline << screen(toDPoint(p));
+      painter.drawPolygon(outline);
+    }
     const std::vector<DPoint> run = line->preview(*editor_);
     const double width = line->previewWidth(*editor_) * v.zoom;
     painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -197,5 +197,18 @@ TEST_F(LineToolTest, F9OnAPadAsksWhetherItBecomesTheVia) {
   }
 }
 
+TEST_F(LineToolTest, HoveringOverAPadHighlightsItAndItsConnectedPads) {
+  TObjekt* a = pad(3 * G, -3 * G);
+  TObjekt* b = pad(9 * G, -3 * G);
+  pad(15 * G, -3 * G);
+  connect(a, b);
+  machine.chooseTool(ToolId::Track);
+  const auto& tool = dynamic_cast<const LineTool&>(machine.currentTool());
+  machine.move({screen(3 * G + 2000, -3 * G), MouseButton::None, {}});
+  EXPECT_EQ(tool.highlightedPads(editor), (std::vector<const TObjekt*>{a, b}));
+  machine.move({screen(6 * G, -6 * G), MouseButton::None, {}});
+  EXPECT_TRUE(tool.highlightedPads(editor).empty());
+}
+
 }  // namespace
 }  // namespace pravelo::testing

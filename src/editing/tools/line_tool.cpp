@@ -9,6 +9,7 @@
 #include "editing/bend_mode.h"
 #include "editing/editing_texts.h"
 #include "editing/line_cleanup.h"
+#include "editing/pick.h"
 #include "editing/pointer_point.h"
 #include "editing/view_commands.h"
 #include "geometry/bounding_box.h"
@@ -48,6 +49,20 @@ TObjekt* padUnder(Board& board, FPoint p) {
   for (const auto& o : board.objects) {
     if (o->kind == kPad && isCopperLayer(o->layer) && distance(o->pos, p) <= o->dim.x) {
       return o.get();
+    }
+  }
+  return nullptr;
+}
+
+// The visible pad or SMD pad whose outline the pointer is over.
+const TObjekt* padAt(const Board& board, DPoint p, double zoom) {
+  const IPoint at = toIPoint(p);
+  const std::int32_t tolerance = pickTolerance(zoom);
+  for (auto it = board.objects.rbegin(); it != board.objects.rend(); ++it) {
+    const TObjekt& o = **it;
+    if (isPadKind(o.kind) && board.header.layerVisible[static_cast<std::size_t>(o.layer - 1)] &&
+        outlineContains(o, at, zoom, tolerance)) {
+      return &o;
     }
   }
   return nullptr;
@@ -131,7 +146,9 @@ ToolResult LineTool::addVertex(Editor& editor, DPoint at) {
 }
 
 ToolResult LineTool::move(Editor& editor, const PointerEvent& e) {
+  const std::vector<const TObjekt*> before = highlightedPads(editor);
   previewChanged(editor, drawingPoint(editor, e));
+  if (highlightedPads(editor) != before) editor.repaint.overlayChanged();
   return ToolResult::Nothing;
 }
 
@@ -273,6 +290,15 @@ double LineTool::previewWidth(const Editor& editor) const {
   // The dot is never smaller than a few pixels, so that it can be seen at any zoom.
   const double zoom = editor.view().zoom;
   return zoom > 0 ? std::max(width, 2 * kMinDotRadiusPixels / zoom) : width;
+}
+
+std::vector<const TObjekt*> LineTool::highlightedPads(const Editor& editor) const {
+  if (id_ != ToolId::Track || line_ != nullptr || !shown_ || editor.doc.activeBoard < 0) return {};
+  const TObjekt* pad = padAt(editor.board(), pointer_, editor.view().zoom);
+  if (pad == nullptr) return {};
+  std::vector<const TObjekt*> pads{pad};
+  pads.insert(pads.end(), pad->connections.begin(), pad->connections.end());
+  return pads;
 }
 
 const Text* LineTool::help() const {

@@ -29,6 +29,9 @@ class LineTool : public Tool {
   std::vector<DPoint> preview(const Editor& editor) const;
   // The width the preview is drawn with, in units.
   double previewWidth(const Editor& editor) const;
+  // Before the first click of a track: the pad under the pointer and the pads it is connected
+  // to, which are highlighted.
+  std::vector<const TObjekt*> highlightedPads(const Editor& editor) const;
 
  private:
   const TObjekt* stillDrawn(const Editor& editor) const;
