@@ -446,9 +446,10 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 void BoardView::mouseMoveEvent(QMouseEvent* event) {
   heldButtons_ = event->buttons();
   const QPoint position = event->position().toPoint();
-  pointerAt(position);
   if (heldButtons_ != Qt::NoButton) autoScrollAt(position);
+  // The machine before the pointer report, so that the help line shows the new state's text.
   if (ToolMachine* m = machine()) m->move(pointerEventOf(*event, Qt::NoButton));
+  pointerAt(position);
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
