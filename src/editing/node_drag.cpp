@@ -181,8 +181,7 @@ void NodeDrag::moveCircleHandle(Editor& editor, const PointerEvent& e, DPoint po
     const MilliDeg angle = handleAngle(c.pos, pointer, e.modifiers.ctrl);
     (handle_ == kStartHandle ? c.paramA : c.width) = angle.value;
   }
-  const RingRadii radii =
-      ringRadii(radius, editor.sizes.remembered[static_cast<std::size_t>(SizeField::Breite)]);
+  const RingRadii radii = ringRadii(radius, newObjectSize(editor.sizes, SizeField::Breite));
   c.dim = {static_cast<float>(radii.outer), static_cast<float>(radii.inner)};
 }
 

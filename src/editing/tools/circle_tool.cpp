@@ -18,10 +18,6 @@ namespace {
 // Smaller circles are discarded.
 constexpr double kMinRadius = 1000;
 
-int remembered(const SizeFields& sizes, SizeField f) {
-  return sizes.remembered[static_cast<std::size_t>(f)];
-}
-
 double radiusOf(DPoint centre, DPoint m) {
   return std::max(std::abs(m.x - centre.x), std::abs(m.y - centre.y));
 }
@@ -52,11 +48,11 @@ ToolResult CircleTool::release(Editor& editor, const PointerEvent& e) {
   editor.repaint.overlayChanged();
   const double radius = radiusOf(centre_, pointer_);
   if (radius < kMinRadius) return ToolResult::Nothing;
-  const RingRadii radii = ringRadii(radius, remembered(editor.sizes, SizeField::Breite));
+  const RingRadii radii = ringRadii(radius, newObjectSize(editor.sizes, SizeField::Breite));
   auto circle = std::make_unique<TObjekt>(newObject());
   initCircle(*circle, toFPoint(centre_), radii.outer,
              static_cast<std::uint8_t>(editor.board().header.activeLayer), radii.inner);
-  circle->clearance = remembered(editor.sizes, SizeField::FreistanzOffset);
+  circle->clearance = newObjectSize(editor.sizes, SizeField::FreistanzOffset);
   editor.beginChange();
   editor.repaint.repaintWorld(objectBounds(*circle));
   editor.board().objects.push_back(std::move(circle));
@@ -71,7 +67,7 @@ ToolResult CircleTool::finish(Editor& editor) {
 std::optional<CircleTool::Ring> CircleTool::preview(const Editor& editor) const {
   if (!dragging_) return std::nullopt;
   return Ring{centre_, radiusOf(centre_, pointer_),
-              static_cast<double>(remembered(editor.sizes, SizeField::Breite))};
+              static_cast<double>(newObjectSize(editor.sizes, SizeField::Breite))};
 }
 
 const Text* CircleTool::help() const { return &texts::helpCircle; }

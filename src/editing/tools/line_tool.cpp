@@ -24,10 +24,6 @@ constexpr int kWidthLimit = 999999;
 // The dot before the first click is never smaller than this, in pixels.
 constexpr double kMinDotRadiusPixels = 2;
 
-int remembered(const SizeFields& sizes, SizeField f) {
-  return sizes.remembered[static_cast<std::size_t>(f)];
-}
-
 FPoint fpoint(DPoint p) { return toFPoint(p); }
 
 // The world rectangle covered by a run of points drawn `width` wide.
@@ -86,7 +82,7 @@ void LineTool::begin(Editor& editor, DPoint at) {
   editor.beginChange();
   Board& board = editor.board();
   auto line = std::make_unique<TObjekt>(newObject());
-  const int width = remembered(editor.sizes, SizeField::Breite);
+  const int width = newObjectSize(editor.sizes, SizeField::Breite);
   auto layer = static_cast<std::uint8_t>(board.header.activeLayer);
   if (id_ == ToolId::Zone) {
     if (editor.drawing.cutoutZone) {
@@ -100,7 +96,7 @@ void LineTool::begin(Editor& editor, DPoint at) {
   } else {
     initTrack(*line, width, layer);
   }
-  line->clearance = remembered(editor.sizes, SizeField::FreistanzOffset);
+  line->clearance = newObjectSize(editor.sizes, SizeField::FreistanzOffset);
   addPoint(*line, fpoint(at));
   line_ = line.get();
   board.objects.push_back(std::move(line));
@@ -213,10 +209,10 @@ void LineTool::continueThroughVia(Editor& editor) {
     auto via = std::make_unique<TObjekt>(newObject());
     const SizeFields& sizes = editor.sizes;
     initPad(*via, at, layer, static_cast<std::uint8_t>(sizes.padShape),
-            static_cast<float>(remembered(sizes, SizeField::Innen)) / 2,
-            static_cast<float>(remembered(sizes, SizeField::Aussen)) / 2);
+            static_cast<float>(newObjectSize(sizes, SizeField::Innen)) / 2,
+            static_cast<float>(newObjectSize(sizes, SizeField::Aussen)) / 2);
     via->via = isCopperLayer(layer) ? 1 : 0;
-    via->clearance = remembered(sizes, SizeField::FreistanzOffset);
+    via->clearance = newObjectSize(sizes, SizeField::FreistanzOffset);
     editor.repaint.repaintWorld(objectBounds(*via));
     board.objects.push_back(std::move(via));
     keptObjects_ = true;
@@ -286,7 +282,8 @@ std::vector<DPoint> LineTool::preview(const Editor& editor) const {
 
 double LineTool::previewWidth(const Editor& editor) const {
   const TObjekt* line = stillDrawn(editor);
-  const double width = line != nullptr ? line->width : remembered(editor.sizes, SizeField::Breite);
+  const double width =
+      line != nullptr ? line->width : newObjectSize(editor.sizes, SizeField::Breite);
   // The dot is never smaller than a few pixels, so that it can be seen at any zoom.
   const double zoom = editor.view().zoom;
   return zoom > 0 ? std::max(width, 2 * kMinDotRadiusPixels / zoom) : width;

@@ -15,14 +15,10 @@ namespace {
 // A rectangle whose diagonal is not longer is discarded.
 constexpr double kMinDiagonal = 1000;
 
-int remembered(const SizeFields& sizes, SizeField f) {
-  return sizes.remembered[static_cast<std::size_t>(f)];
-}
-
 std::unique_ptr<TObjekt> newRectangle(const Editor& editor, FPoint s, FPoint m) {
   const DrawingModes& modes = editor.drawing;
   auto o = std::make_unique<TObjekt>(newObject());
-  const int width = remembered(editor.sizes, SizeField::Breite);
+  const int width = newObjectSize(editor.sizes, SizeField::Breite);
   auto layer = static_cast<std::uint8_t>(editor.board().header.activeLayer);
   if (modes.rectangleZone || modes.cutoutRect) {
     if (modes.cutoutRect) {
@@ -35,7 +31,7 @@ std::unique_ptr<TObjekt> newRectangle(const Editor& editor, FPoint s, FPoint m) 
   } else {
     initTrack(*o, width, layer);
   }
-  o->clearance = remembered(editor.sizes, SizeField::FreistanzOffset);
+  o->clearance = newObjectSize(editor.sizes, SizeField::FreistanzOffset);
   for (const FPoint p : {s, FPoint{m.x, s.y}, m, FPoint{s.x, m.y}}) addPoint(*o, p);
   if (o->kind == kTrack) addPoint(*o, s);
   return o;
