@@ -45,6 +45,15 @@ TEST_F(NodeDragTest, VertexMovesInWholeGridStepsFromWhereItWas) {
   EXPECT_FLOAT_EQ(t->points[0].x, 3.3f * G + 3000) << "Ctrl: no grid";
 }
 
+TEST_F(NodeDragTest, ATrackDraggedDownToOneVertexIsRemoved) {
+  TObjekt* t = track({{G, -G}, {4 * G, -G}});
+  dragPoints(t->points[0], {4 * G, -G});
+  EXPECT_TRUE(board().objects.empty()) << "the clean-up left one vertex";
+  machine.undo();
+  ASSERT_EQ(board().objects.size(), 1u);
+  EXPECT_EQ(board().objects[0]->points.size(), 2u);
+}
+
 TEST_F(NodeDragTest, MidpointInsertsAVertexOnTheGridAndSticksToItsMidpoint) {
   TObjekt* t = track({{G, -G}, {4 * G, -G}});
   const FPoint mid{2.5f * G, -G};
