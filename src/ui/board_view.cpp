@@ -10,6 +10,7 @@
 #include <QRegion>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 #include <chrono>
 #include <optional>
 
@@ -447,9 +448,21 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
   heldButtons_ = event->buttons();
   const QPoint position = event->position().toPoint();
   if (heldButtons_ != Qt::NoButton) autoScrollAt(position);
+  // While a track or zone is drawn the pointer stays over the drawing area.
+  const QRect area = viewport()->rect();
+  if (drawingLine() && !area.contains(position)) {
+    warpPointer({static_cast<double>(std::clamp(position.x(), area.left(), area.right())),
+                 static_cast<double>(std::clamp(position.y(), area.top(), area.bottom()))});
+    return;
+  }
   // The machine before the pointer report, so that the help line shows the new state's text.
   if (ToolMachine* m = machine()) m->move(pointerEventOf(*event, Qt::NoButton));
   pointerAt(position);
+}
+
+bool BoardView::drawingLine() const {
+  return machine_ != nullptr && dynamic_cast<const LineTool*>(&machine_->currentTool()) &&
+         machine_->currentTool().busy();
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {

@@ -91,6 +91,7 @@ class BoardView : public QAbstractScrollArea {
   void placeRulers();
   void pointerAt(QPoint position);
   void warpPointer(DPoint viewportPosition);
+  bool drawingLine() const;
   void autoScrollAt(QPoint position);
   void autoScrollTimerTimer();
   // The viewport size goes to the editor first: the machine's zoom and picking need it.
