@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/object.h"
+
 namespace pravelo {
 
 // Switches of the drawing tools that the window's buttons and edit scripts share; they last
@@ -10,5 +12,10 @@ struct DrawingModes {
   bool cutoutZone = false;     // `SB_Sperrflaeche_Polygon`: new zones are cut-out areas
   bool cutoutRect = false;     // `SB_Sperrflaeche_Rect`: new rectangles are cut-out zones
 };
+
+// Cut-out areas belong to copper: one drawn on silkscreen goes to the copper of its side.
+inline std::uint8_t cutoutLayer(std::uint8_t layer) {
+  return layer == kLayerS1 ? kLayerC1 : layer == kLayerS2 ? kLayerC2 : layer;
+}
 
 }  // namespace pravelo

@@ -24,8 +24,6 @@ constexpr int kWidthLimit = 999999;
 // The dot before the first click is never smaller than this, in pixels.
 constexpr double kMinDotRadiusPixels = 2;
 
-FPoint fpoint(DPoint p) { return toFPoint(p); }
-
 // The world rectangle covered by a run of points drawn `width` wide.
 TRect runBounds(const std::vector<DPoint>& points, double width) {
   if (points.empty()) return {};
@@ -56,7 +54,8 @@ const TObjekt* padAt(const Board& board, DPoint p, double zoom) {
   const std::int32_t tolerance = pickTolerance(zoom);
   for (auto it = board.objects.rbegin(); it != board.objects.rend(); ++it) {
     const TObjekt& o = **it;
-    if (isPadKind(o.kind) && board.header.layerVisible[static_cast<std::size_t>(o.layer - 1)] &&
+    if (isPadKind(o.kind) && o.layer >= 1 && o.layer <= kLayerCount &&
+        board.header.layerVisible[static_cast<std::size_t>(o.layer - 1)] &&
         outlineContains(o, at, zoom, tolerance)) {
       return &o;
     }
@@ -85,11 +84,7 @@ void LineTool::begin(Editor& editor, DPoint at) {
   const int width = newObjectSize(editor.sizes, SizeField::Breite);
   auto layer = static_cast<std::uint8_t>(board.header.activeLayer);
   if (id_ == ToolId::Zone) {
-    if (editor.drawing.cutoutZone) {
-      // Cut-out areas belong to copper: silkscreen becomes the copper of its side.
-      if (layer == kLayerS1) layer = kLayerC1;
-      if (layer == kLayerS2) layer = kLayerC2;
-    }
+    if (editor.drawing.cutoutZone) layer = cutoutLayer(layer);
     initZone(*line, width, layer);
     line->closed = 0;
     line->cutout = editor.drawing.cutoutZone ? 1 : 0;
@@ -97,7 +92,7 @@ void LineTool::begin(Editor& editor, DPoint at) {
     initTrack(*line, width, layer);
   }
   line->clearance = newObjectSize(editor.sizes, SizeField::FreistanzOffset);
-  addPoint(*line, fpoint(at));
+  addPoint(*line, toFPoint(at));
   line_ = line.get();
   board.objects.push_back(std::move(line));
   editor.repaint.repaintWorld(objectBounds(*line_));
@@ -125,12 +120,12 @@ ToolResult LineTool::press(Editor& editor, const PointerEvent& e) {
 ToolResult LineTool::addVertex(Editor& editor, DPoint at) {
   TObjekt& line = *line_;
   const FPoint s = line.points.back();
-  if (equalRounded(s, fpoint(at))) return ToolResult::Nothing;
+  if (equalRounded(s, toFPoint(at))) return ToolResult::Nothing;
   const TRect before = objectBounds(line);
   if (const auto b = bendPoint(toDPoint(s), at, editor.drawing.bendMode)) {
-    addPoint(line, fpoint(*b));
+    addPoint(line, toFPoint(*b));
   }
-  addPoint(line, fpoint(at));
+  addPoint(line, toFPoint(at));
   editor.repaint.repaintWorld(unite(before, objectBounds(line)));
   // A click on the first vertex closes the zone; the vertex is not repeated.
   if (id_ == ToolId::Zone && line.points.size() > 2 &&

@@ -21,11 +21,7 @@ std::unique_ptr<TObjekt> newRectangle(const Editor& editor, FPoint s, FPoint m) 
   const int width = newObjectSize(editor.sizes, SizeField::Breite);
   auto layer = static_cast<std::uint8_t>(editor.board().header.activeLayer);
   if (modes.rectangleZone || modes.cutoutRect) {
-    if (modes.cutoutRect) {
-      // Cut-out areas belong to copper: silkscreen becomes the copper of its side.
-      if (layer == kLayerS1) layer = kLayerC1;
-      if (layer == kLayerS2) layer = kLayerC2;
-    }
+    if (modes.cutoutRect) layer = cutoutLayer(layer);
     initZone(*o, width, layer);
     o->cutout = modes.cutoutRect ? 1 : 0;
   } else {
