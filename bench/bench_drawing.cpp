@@ -13,8 +13,9 @@
 namespace pravelo {
 namespace {
 
-// One pointer move of the track tool with a track in progress, capture on, bend mode 1, over
-// 10,000 objects at the overview zoom; the pointer goes to and fro so that every move shifts.
+// One pointer move of the track tool, capture on, bend mode 1, over 10,000 objects at the
+// overview zoom: before the first click (the dot and the pad highlight, argument 0) and with a
+// track in progress (1). The pointer goes to and fro so that every move shifts.
 void BM_TrackPreviewMove(benchmark::State& state) {
   Document doc;
   doc.boards.push_back(std::make_unique<Board>(syntheticBoard(10000)));
@@ -30,8 +31,10 @@ void BM_TrackPreviewMove(benchmark::State& state) {
   ToolMachine machine(editor);
   machine.chooseTool(ToolId::Track);
   const DPoint start{400, 300};
-  machine.press({start, MouseButton::Left, {}});
-  machine.release({start, MouseButton::Left, {}});
+  if (state.range(0) == 1) {
+    machine.press({start, MouseButton::Left, {}});
+    machine.release({start, MouseButton::Left, {}});
+  }
   const auto& tool = dynamic_cast<const LineTool&>(machine.currentTool());
   int step = 0;
   for (auto _ : state) {
@@ -39,9 +42,10 @@ void BM_TrackPreviewMove(benchmark::State& state) {
     const double d = 40 + 13 * (step % 7);
     machine.move({{start.x + d, start.y + d / 3}, MouseButton::None, {}});
     benchmark::DoNotOptimize(tool.preview(editor));
+    benchmark::DoNotOptimize(tool.highlightedPads(editor));
   }
 }
-BENCHMARK(BM_TrackPreviewMove)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrackPreviewMove)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // A 1,000-vertex track on C1 against 5,000 pads: runs of three vertices on one line, so that
 // the middle one of each run is a candidate; the few that lie near a pad stay.

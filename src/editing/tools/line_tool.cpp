@@ -54,9 +54,14 @@ const TObjekt* padAt(const Board& board, DPoint p, double zoom) {
   const std::int32_t tolerance = pickTolerance(zoom);
   for (auto it = board.objects.rbegin(); it != board.objects.rend(); ++it) {
     const TObjekt& o = **it;
-    if (isPadKind(o.kind) && o.layer >= 1 && o.layer <= kLayerCount &&
-        board.header.layerVisible[static_cast<std::size_t>(o.layer - 1)] &&
-        outlineContains(o, at, zoom, tolerance)) {
+    if (!isPadKind(o.kind) || o.layer < 1 || o.layer > kLayerCount ||
+        !board.header.layerVisible[static_cast<std::size_t>(o.layer - 1)]) {
+      continue;
+    }
+    // The outline test is costly; most pads are far away.
+    const TRect near = widened(pointListBounds(o.points), tolerance);
+    if (at.x < near.left || at.x > near.right || at.y < near.top || at.y > near.bottom) continue;
+    if (outlineContains(o, at, zoom, tolerance)) {
       return &o;
     }
   }
