@@ -15,7 +15,9 @@ struct DrawingModes {
 
 // Cut-out areas belong to copper: one drawn on silkscreen goes to the copper of its side.
 inline std::uint8_t cutoutLayer(std::uint8_t layer) {
-  return layer == kLayerS1 ? kLayerC1 : layer == kLayerS2 ? kLayerC2 : layer;
+  if (layer == kLayerS1) return kLayerC1;
+  if (layer == kLayerS2) return kLayerC2;
+  return layer;
 }
 
 }  // namespace pravelo
