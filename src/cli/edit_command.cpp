@@ -17,6 +17,7 @@
 #include "cli/text_answer.h"
 #include "document/document_texts.h"
 #include "editing/crosshair_overlay.h"
+#include "editing/node_commands.h"
 #include "editing/scripted_window.h"
 #include "editing/size_fields.h"
 #include "editing/tool_machine.h"
@@ -193,6 +194,19 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     machine_.redo();
   } else if (verb == "command") {
     command(w);
+  } else if (verb == "answer" && w.size() > 1 && w[1] == "menu") {
+    need(w, 3);
+    const auto chosen = nodeCommandByScriptName(w[2]);
+    if (!chosen) throw BadLine{fillIn(texts::scriptUnknownAnswer, {w[2]})};
+    host_.menuAnswers.push_back(*chosen);
+  } else if (verb == "rectangle") {
+    need(w, 2);
+    if (w[1] != "track" && w[1] != "zone") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};
+    editor_.drawing.rectangleZone = w[1] == "zone";
+  } else if (verb == "cutout") {
+    need(w, 3);
+    if (w[1] != "zone" && w[1] != "rect") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};
+    (w[1] == "zone" ? editor_.drawing.cutoutZone : editor_.drawing.cutoutRect) = whole(w[2]) != 0;
   } else if (verb == "answer" && isTextAnswer(w)) {
     try {
       host_.textAnswers.push_back([answer = parseTextAnswer(w)](const TextDialogValues& shown) {

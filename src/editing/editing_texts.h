@@ -45,6 +45,15 @@
   X(helpRectangle, "RECHTECK:  Mit links den Startpunkt wählen, Taste halten und Rechteck ziehen", "RECTANGLE:  Left click to select start point, hold button and draw rectangle", "RECTANGLE :  Clic gauche pour choisir le point de départ, maintenir et tracer le rectangle") \
   X(componentMirrorQuestion, "Beim Spiegeln oder beim Layerwechsel von Bauteilen kann das Bauteil evt. nicht mehr korrekt bestückt werden.\nAuch die mitgespeicherte Rotation des Bauteiles (für Pick+Place Daten) kann dadurch inkorrekt werden.\n\nMöchten Sie trotzdem fortfahren?", "Mirroring or changing layers of components may result in components, which are not possible to insert.\nAlso the assigned rotation of the component (for Pick+Place data) may gets incorrect.\n\nDo you still want to continue?", "La mise en miroir ou le changement de couche de composants peut donner des composants impossibles à implanter.\nLa rotation enregistrée du composant (pour les données Pick+Place) peut aussi devenir incorrecte.\n\nVoulez-vous continuer quand même ?") \
   X(rotationAnglePrompt, "Drehwinkel [°]", "Rotational angle [°]", "Angle de rotation [°]") \
+  X(askPadToVia, "Das Lötauge in ein durchkontaktiertes Lötauge (Via) umwandeln?", "Change the pad into a throughhole-pad (via)?", "Transformer la pastille en pastille traversante (via) ?") \
+  X(nodeRemove, "Knoten entfernen", "Remove node", "Supprimer le nœud") \
+  X(nodeAdd, "Knoten hinzufügen", "Add node", "Ajouter un nœud") \
+  X(nodeSnap, "Knoten am Raster ausrichten", "Snap node to grid", "Aligner le nœud sur la grille") \
+  X(nodeSnapAll, "Alle Knoten am Raster ausrichten", "Snap all nodes to grid", "Aligner tous les nœuds sur la grille") \
+  X(nodeSplit, "Leiterbahn auftrennen", "Split track", "Scinder la piste") \
+  X(nodeJoin, "Leiterbahnen verbinden", "Join tracks", "Joindre les pistes") \
+  X(tracksJoined, "Die Leiterbahnen wurden verbunden.", "Tracks are joined.", "Les pistes ont été jointes.") \
+  X(noTrackToJoin, "Keine Leiterbahn zum Verbinden gefunden.", "No track found to join.", "Aucune piste à joindre n'a été trouvée.") \
 // clang-format on
 
 namespace pravelo::texts {

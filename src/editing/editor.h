@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "document/undo_history.h"
 #include "editing/crosshair_overlay.h"
+#include "editing/drawing_modes.h"
 #include "editing/editor_host.h"
 #include "editing/repaint_sink.h"
 #include "editing/size_fields.h"
@@ -33,6 +34,7 @@ struct Editor {
   // Where the drawing area's context menu was opened last, for the commands it offers.
   DPoint contextPoint;
   CrosshairOverlay crosshair;
+  DrawingModes drawing;
 
   // The undo step of the gesture in progress, recorded before its first change.
   std::optional<UndoStep> gesture;

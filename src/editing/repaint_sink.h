@@ -19,6 +19,8 @@ class RepaintSink {
   virtual void viewChanged() = 0;
   // The transient picture over the board (frames, previews) changed.
   virtual void overlayChanged() = 0;
+  // Only the part of the transient picture within this world rectangle changed.
+  virtual void overlayChangedWithin(const TRect&) { overlayChanged(); }
   virtual void setCursor(Cursor cursor) = 0;
 };
 

@@ -22,9 +22,11 @@ class ScriptedWindow : public EditorHost, public RepaintSink {
 
   std::deque<Answer> answers;
   std::deque<TextDialogAnswer> textAnswers;
+  std::deque<NodeCommand> menuAnswers;        // the entries chosen in the next node menus
   std::vector<std::string> messages;          // messages and questions
   std::vector<TextDialogValues> textDialogs;  // what each opened text dialog showed
   int contextMenus = 0;
+  std::vector<NodeMenuState> nodeMenus;  // what each opened node menu enabled
 
   // Queues OK with exactly these values.
   void answerTextDialog(const TextDialogValues& values) {
@@ -42,6 +44,13 @@ class ScriptedWindow : public EditorHost, public RepaintSink {
     return a;
   }
   void showContextMenu(DPoint) override { ++contextMenus; }
+  std::optional<NodeCommand> showNodeMenu(DPoint, const NodeMenuState& state) override {
+    nodeMenus.push_back(state);
+    if (menuAnswers.empty()) return std::nullopt;
+    const NodeCommand chosen = menuAnswers.front();
+    menuAnswers.pop_front();
+    return chosen;
+  }
   std::optional<TextDialogValues> showTextDialog(const TextDialogValues& shown) override {
     textDialogs.push_back(shown);
     if (textAnswers.empty()) return std::nullopt;

@@ -53,6 +53,11 @@ struct SizeFields {
   int operator[](SizeField f) const { return shown[static_cast<std::size_t>(f)]; }
 };
 
+// The size a drawing tool gives a new object.
+inline int newObjectSize(const SizeFields& fields, SizeField f) {
+  return fields.remembered[static_cast<std::size_t>(f)];
+}
+
 inline constexpr int kDefaultClearance = 4000;
 
 // The fields at start-up: the sizes from section "Settings", clearance 0.4 mm, a circular pad.

@@ -34,6 +34,8 @@ class Tool {
   virtual ToolResult finish(Editor&) { return ToolResult::Nothing; }
   // Drawing or placing is in progress: undo, redo and the temporary zoom wait.
   virtual bool busy() const { return false; }
+  // The last right press finished the tool's work instead of leaving the tool.
+  virtual bool rightClickUsed() const { return false; }
   // The help line for the current state; nullptr keeps what the line shows.
   virtual const Text* help() const = 0;
   virtual Cursor cursor() const { return toolInfo(id()).cursor; }

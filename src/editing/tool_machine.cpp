@@ -2,12 +2,15 @@
 
 #include "document/object_list.h"
 #include "editing/selection.h"
+#include "editing/tools/circle_tool.h"
 #include "editing/tools/edit_tool.h"
+#include "editing/tools/line_tool.h"
 #include "editing/tools/mask_tool.h"
 #include "editing/tools/measure_tool.h"
 #include "editing/tools/pad_tool.h"
 #include "editing/tools/paste_tool.h"
 #include "editing/tools/planned_tool.h"
+#include "editing/tools/rectangle_tool.h"
 #include "editing/tools/text_tool.h"
 #include "editing/tools/zoom_tool.h"
 #include "editing/view_commands.h"
@@ -30,6 +33,13 @@ std::unique_ptr<Tool> makeTool(ToolId id) {
     case ToolId::Pad:
     case ToolId::SmdPad:
       return std::make_unique<PadTool>(id);
+    case ToolId::Track:
+    case ToolId::Zone:
+      return std::make_unique<LineTool>(id);
+    case ToolId::Circle:
+      return std::make_unique<CircleTool>();
+    case ToolId::Rectangle:
+      return std::make_unique<RectangleTool>();
     case ToolId::SolderMask:
       return std::make_unique<MaskTool>();
     case ToolId::Text:
@@ -105,7 +115,7 @@ void ToolMachine::press(const PointerEvent& e) {
   apply(current_->press(editor_, e));
   // A right click that the tool does not use returns to the Edit tool.
   if (e.button == MouseButton::Right && current_->id() != ToolId::Edit &&
-      current_->id() != ToolId::Zoom && !current_->busy()) {
+      current_->id() != ToolId::Zoom && !current_->busy() && !current_->rightClickUsed()) {
     chooseTool(ToolId::Edit);
   }
 }
@@ -183,13 +193,11 @@ bool ToolMachine::commonKey(const KeyEvent& e) {
     case Key::Delete:
       return deleteSelection();
     case Key::F9:
-      switchActiveLayer(board.header.activeLayer == kLayerC1 ? kLayerC2 : kLayerC1);
+      switchActiveLayer(otherCopperSide(board.header.activeLayer));
       return true;
-    case Key::F11: {
-      const int layer = board.header.activeLayer;
-      switchActiveLayer(layer == kLayerS1 ? kLayerS2 : layer == kLayerS2 ? kLayerO : kLayerS1);
+    case Key::F11:
+      switchActiveLayer(nextMarkingLayer(board.header.activeLayer));
       return true;
-    }
     case Key::F12: {
       // "Through pad" for new pads and the selected ones, as one undo step.
       editor_.beginChange();

@@ -21,4 +21,11 @@ void setLayerVisibleCommand(Editor& editor, int layer, bool visible);
 // Makes `layer` the active layer.
 void setActiveLayerCommand(Editor& editor, int layer);
 
+// The layer F9 switches to: C1 and C2 alternate, any other layer goes to C1.
+inline int otherCopperSide(int layer) { return layer == kLayerC1 ? kLayerC2 : kLayerC1; }
+// The layer F11 switches to: S1, S2, O in turn.
+inline int nextMarkingLayer(int layer) {
+  return layer == kLayerS1 ? kLayerS2 : layer == kLayerS2 ? kLayerO : kLayerS1;
+}
+
 }  // namespace pravelo

@@ -12,12 +12,16 @@
 #include <QRegion>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 #include <chrono>
 #include <optional>
 
 #include "editing/crosshair_texts.h"
 #include "editing/tool_machine.h"
+#include "editing/tools/circle_tool.h"
 #include "editing/tools/edit_tool.h"
+#include "editing/tools/line_tool.h"
+#include "editing/tools/rectangle_tool.h"
 #include "editing/tools/zoom_tool.h"
 #include "ui/qt_text.h"
 #include "ui/ruler_bar.h"
@@ -355,10 +359,76 @@ void BoardView::drawBoxRows(QPainter& painter, const CoordinateBox& box) const {
   }
 }
 
+void BoardView::updateOverlayWithin(const TRect& world) {
+  if (!hasBoard()) return;
+  const ViewTransform v = viewOf(board().header);
+  const DPoint a =
+      worldToScreen(v, DPoint{static_cast<double>(world.left), static_cast<double>(world.top)});
+  const DPoint b =
+      worldToScreen(v, DPoint{static_cast<double>(world.right), static_cast<double>(world.bottom)});
+  // A pixel more on each side for the antialiased edge.
+  viewport()->update(QRectF(QPointF(a.x, a.y), QPointF(b.x, b.y))
+                         .normalized()
+                         .toAlignedRect()
+                         .adjusted(-2, -2, 2, 2));
+}
+
+// The segment, ring or rectangle a drawing tool is about to make, in the active layer's colour.
+void BoardView::drawPreview(QPainter& painter, const Tool& tool) const {
+  const ViewTransform v = viewOf(board().header);
+  const Rgb rgb = scheme_->layer(board().header.activeLayer);
+  const QColor colour(rgb.r, rgb.g, rgb.b);
+  const auto screen = [&v](DPoint world) {
+    const DPoint p = worldToScreen(v, world);
+    return QPointF(p.x, p.y);
+  };
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (const auto* line = dynamic_cast<const LineTool*>(&tool)) {
+    // The pad under the pointer with the pads its rubber bands lead to.
+    const Rgb mark = highlightColour(scheme_->background());
+    painter.setPen(QPen(QColor(mark.r, mark.g, mark.b), 2));
+    painter.setBrush(Qt::NoBrush);
+    for (const TObjekt* pad : line->highlightedPads(*editor_)) {
+      QPolygonF outline;
+      for (const FPoint p : pad->points) outline << screen(toDPoint(p));
+      painter.drawPolygon(outline);
+    }
+    const std::vector<DPoint> run = line->preview(*editor_);
+    const double width = line->previewWidth(*editor_) * v.zoom;
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (run.size() == 1) {
+      // The dot before the first click follows the pointer only while it is over the view.
+      if (viewport()->underMouse()) painter.drawPoint(screen(run[0]));
+      return;
+    }
+    QPolygonF polyline;
+    for (const DPoint p : run) polyline << screen(p);
+    painter.drawPolyline(polyline);
+  } else if (const auto* circle = dynamic_cast<const CircleTool*>(&tool)) {
+    if (const auto ring = circle->preview(*editor_)) {
+      painter.setPen(QPen(colour, std::max(1.0, ring->width * v.zoom)));
+      painter.setBrush(Qt::NoBrush);
+      const double r = ring->radius * v.zoom;
+      painter.drawEllipse(screen(ring->centre), r, r);
+    }
+  } else if (const auto* rectangle = dynamic_cast<const RectangleTool*>(&tool)) {
+    if (const auto corners = rectangle->frame()) {
+      painter.setPen(QPen(colour, 1, Qt::DashLine));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(QRectF(screen(corners->first), screen(corners->second)).normalized());
+    }
+  }
+}
+
 // The frame the Edit or Zoom tool is drawing, dotted over the picture.
 void BoardView::drawOverlay(QPainter& painter) const {
   if (machine_ == nullptr) return;
   const Tool& tool = machine_->currentTool();
+  if (editor_ != nullptr) {
+    painter.save();
+    drawPreview(painter, tool);
+    painter.restore();
+  }
   std::optional<std::pair<DPoint, DPoint>> frame;
   if (const auto* edit = dynamic_cast<const EditTool*>(&tool)) {
     if (const auto world = edit->frame()) {
@@ -435,9 +505,22 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 void BoardView::mouseMoveEvent(QMouseEvent* event) {
   heldButtons_ = event->buttons();
   const QPoint position = event->position().toPoint();
-  pointerAt(position);
   if (heldButtons_ != Qt::NoButton) autoScrollAt(position);
+  // While a track or zone is drawn the pointer stays over the drawing area.
+  const QRect area = viewport()->rect();
+  if (drawingLine() && !area.contains(position)) {
+    warpPointer({static_cast<double>(std::clamp(position.x(), area.left(), area.right())),
+                 static_cast<double>(std::clamp(position.y(), area.top(), area.bottom()))});
+    return;
+  }
+  // The machine before the pointer report, so that the help line shows the new state's text.
   if (ToolMachine* m = machine()) m->move(pointerEventOf(*event, Qt::NoButton));
+  pointerAt(position);
+}
+
+bool BoardView::drawingLine() const {
+  return machine_ != nullptr && dynamic_cast<const LineTool*>(&machine_->currentTool()) &&
+         machine_->currentTool().busy();
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {

@@ -20,6 +20,7 @@ class QPainter;
 namespace pravelo {
 
 class RulerBar;
+class Tool;
 class ToolMachine;
 struct Editor;
 
@@ -42,6 +43,8 @@ class BoardView : public QAbstractScrollArea {
   void refresh();
   // Only the objects within `world` changed (their bounds before and after the change).
   void refreshWorldRect(const TRect& world);
+  // The drawing tool's preview changed within `world` only.
+  void updateOverlayWithin(const TRect& world);
   // The display unit of the rulers.
   void setUnit(LengthUnit unit);
   // The tool machine that receives the pointer and the keys; both must outlive the view.
@@ -94,6 +97,7 @@ class BoardView : public QAbstractScrollArea {
   void placeRulers();
   void pointerAt(QPoint position);
   void warpPointer(DPoint viewportPosition);
+  bool drawingLine() const;
   void autoScrollAt(QPoint position);
   void autoScrollTimerTimer();
   // The viewport size goes to the editor first: the machine's zoom and picking need it.
@@ -105,6 +109,7 @@ class BoardView : public QAbstractScrollArea {
   // The crosshair drawn over the snapshot of `picture`, with the rows of its coordinate box.
   QImage crosshairImage(const Frame& picture, std::optional<CoordinateBox>& box);
   void drawBoxRows(QPainter& painter, const CoordinateBox& box) const;
+  void drawPreview(QPainter& painter, const Tool& tool) const;
 
   Document* doc_ = nullptr;
   const ColourScheme* scheme_ = nullptr;

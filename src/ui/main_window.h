@@ -154,6 +154,7 @@ class MainWindow : public QMainWindow {
   // The tool machine with the tool column, the size column, the selector and the key labels.
   void createEditor();
   void createToolColumn();
+  void createDrawingModes(QToolBar* column);
   void createSizeColumn();
   void createSelector();
   // After anything the machine did: tool buttons, undo buttons, grid, help line.
@@ -215,7 +216,8 @@ class MainWindow : public QMainWindow {
   QWidget* extraCoordinates_ = nullptr;
   std::array<QLabel*, 3> extraCaptions_{};
   std::array<QLabel*, 3> extraValues_{};
-  bool halfGrid_ = false;  // Shift alone is held: the tools snap to half the grid
+  QLabel* bendMode_ = nullptr;  // the bend mode of tracks and zones, "[1/5]"
+  bool halfGrid_ = false;       // Shift alone is held: the tools snap to half the grid
 };
 
 }  // namespace pravelo

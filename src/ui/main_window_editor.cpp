@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -14,6 +15,7 @@
 
 #include "app/editor_commands.h"
 #include "document/object_list.h"
+#include "editing/bend_mode.h"
 #include "editing/editor.h"
 #include "editing/favourites.h"
 #include "editing/tool_machine.h"
@@ -74,7 +76,8 @@ void MainWindow::createEditor() {
   } labels[] = {{&shiftKey_, "L_Shift"},
                 {&shiftText_, "L_ShiftText"},
                 {&ctrlKey_, "L_Strg"},
-                {&ctrlText_, "L_StrgText"}};
+                {&ctrlText_, "L_StrgText"},
+                {&bendMode_, "L_Knickmodus"}};
   for (const auto& l : labels) {
     *l.label = new QLabel;
     (*l.label)->setObjectName(l.name);
@@ -160,21 +163,7 @@ void MainWindow::createToolColumn() {
     column->addAction(button);
   }
   column->addSeparator();
-
-  // The cut-out buttons wait for the ground-plane panel.
-  const struct {
-    const char* name;
-    const Text& caption;
-    const Text& hint;
-  } cutouts[] = {{"SB_Sperrflaeche_Polygon", texts::cutoutZoneCaption, texts::cutoutZoneHint},
-                 {"SB_Sperrflaeche_Rect", texts::cutoutRectCaption, texts::cutoutRectHint}};
-  for (const auto& c : cutouts) {
-    QAction* button = column->addAction(qtr(c.caption));
-    button->setObjectName(c.name);
-    button->setCheckable(true);
-    button->setStatusTip(qtr(c.hint));
-    button->setEnabled(false);
-  }
+  createDrawingModes(column);
   column->addSeparator();
 
   QAction* capture = column->addAction(qtr(texts::captureCaption));
@@ -190,6 +179,63 @@ void MainWindow::createToolColumn() {
   rubberBand->setToolTip(qtr(texts::rubberBandHint));
   rubberBand->setStatusTip(qtr(texts::rubberBandHint));
   connect(rubberBand, &QAction::triggered, this, &MainWindow::SB_GummibandMouseDown);
+}
+
+// The rectangle tool's drop-down and the two cut-out buttons; their state lives in the editor,
+// which the tools read.
+void MainWindow::createDrawingModes(QToolBar* column) {
+  DrawingModes& modes = editor_->drawing;
+  auto* menu = new QMenu(this);
+  menu->setObjectName("RechteckModus");
+  auto* choice = new QActionGroup(menu);
+  const struct {
+    const char* name;
+    const Text& caption;
+    bool zone;
+  } rectangleModes[] = {{"MI_RechteckLeiterbahn", texts::rectangleTrackMode, false},
+                        {"MI_RechteckFlaeche", texts::rectangleZoneMode, true}};
+  for (const auto& m : rectangleModes) {
+    QAction* entry = choice->addAction(qtr(m.caption));
+    entry->setObjectName(m.name);
+    entry->setCheckable(true);
+    entry->setChecked(modes.rectangleZone == m.zone);
+    menu->addAction(entry);
+    connect(entry, &QAction::triggered, this, [this, zone = m.zone] {
+      editor_->drawing.rectangleZone = zone;
+      machine_->chooseTool(ToolId::Rectangle);
+      objectsChanged();
+      showEditorState();
+    });
+  }
+  findChild<QAction*>("SB_Rechteck")->setMenu(menu);
+
+  // A cut-out button going down also chooses the tool that draws with it.
+  const struct {
+    const char* name;
+    const Text& caption;
+    const Text& hint;
+    bool DrawingModes::*flag;
+    ToolId tool;
+  } cutouts[] = {{"SB_Sperrflaeche_Polygon", texts::cutoutZoneCaption, texts::cutoutZoneHint,
+                  &DrawingModes::cutoutZone, ToolId::Zone},
+                 {"SB_Sperrflaeche_Rect", texts::cutoutRectCaption, texts::cutoutRectHint,
+                  &DrawingModes::cutoutRect, ToolId::Rectangle}};
+  for (const auto& c : cutouts) {
+    QAction* button = column->addAction(qtr(c.caption));
+    button->setObjectName(c.name);
+    button->setCheckable(true);
+    button->setChecked(modes.*c.flag);
+    button->setToolTip(qtr(c.hint));
+    button->setStatusTip(qtr(c.hint));
+    connect(button, &QAction::toggled, this, [this, flag = c.flag, tool = c.tool](bool down) {
+      editor_->drawing.*flag = down;
+      if (!down) return;
+      machine_->chooseTool(tool);
+      objectsChanged();
+      showEditorState();
+      view_->setFocus();
+    });
+  }
 }
 
 void MainWindow::SB_FangMouseDown() {
@@ -325,6 +371,7 @@ void MainWindow::showEditorState() {
       a->second->setEnabled(commandEnabled(*editor_, *machine_, c.command));
     }
   }
+  bendMode_->setText(QString::fromStdString(bendModeLabel(editor_->drawing.bendMode)));
   showGrid();
   showHelpLine();
 }

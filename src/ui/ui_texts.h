@@ -64,7 +64,9 @@
   X(keyCtrl, " STRG ", " CTRL ", " CTRL ") \
   X(halfGrid, " = 1/2 Raster   ", " = 1/2 grid   ", " = 1/2 grille   ") \
   X(captureOff, " = Fang aus   ", " = Capture off   ", " = Capture désactivée   ") \
-  X(gridOff, " = Raster aus   ", " = Grid off   ", " = Grille désactivée   ")
+  X(gridOff, " = Raster aus   ", " = Grid off   ", " = Grille désactivée   ") \
+  X(rectangleTrackMode, "Rechteck als Leiterbahn", "Rectangle as track", "Rectangle en piste") \
+  X(rectangleZoneMode, "Rechteck als Fläche", "Rectangle as zone", "Rectangle en surface")
 // clang-format on
 
 namespace pravelo::texts {

@@ -1,6 +1,10 @@
 #include "ui/window_editor.h"
 
+#include <QCursor>
+#include <QMenu>
+
 #include "ui/board_view.h"
+#include "ui/qt_text.h"
 #include "ui/text_dialog.h"
 
 namespace pravelo {
@@ -17,6 +21,21 @@ Answer WindowEditor::ask(const std::string& text, const std::string& title, Butt
 
 void WindowEditor::showContextMenu(DPoint world) { view_.openContextMenu(world); }
 
+// The menu opens under the pointer, which is over the vertex.
+std::optional<NodeCommand> WindowEditor::showNodeMenu(DPoint, const NodeMenuState& state) {
+  QMenu menu(&view_);
+  menu.setObjectName("NodeMenu");
+  for (const NodeMenuItem& item : nodeMenuItems()) {
+    QAction* entry = menu.addAction(qtr(item.caption));
+    entry->setObjectName(item.scriptName);
+    entry->setData(static_cast<int>(item.command));
+    entry->setEnabled(state.enabled(item.command));
+  }
+  const QAction* chosen = menu.exec(QCursor::pos());
+  if (chosen == nullptr) return std::nullopt;
+  return static_cast<NodeCommand>(chosen->data().toInt());
+}
+
 std::optional<TextDialogValues> WindowEditor::showTextDialog(const TextDialogValues& shown) {
   return runTextDialog(view_.window(), shown);
 }
@@ -32,6 +51,8 @@ void WindowEditor::viewChanged() {
 }
 
 void WindowEditor::overlayChanged() { view_.overlayChanged(); }
+
+void WindowEditor::overlayChangedWithin(const TRect& world) { view_.updateOverlayWithin(world); }
 
 void WindowEditor::setCursor(Cursor cursor) { view_.setToolCursor(cursor); }
 

@@ -17,12 +17,14 @@ class WindowEditor : public EditorHost, public RepaintSink {
   Answer ask(const std::string& text, const std::string& title, Buttons buttons,
              MessageIcon icon) override;
   void showContextMenu(DPoint world) override;
+  std::optional<NodeCommand> showNodeMenu(DPoint world, const NodeMenuState& state) override;
   std::optional<TextDialogValues> showTextDialog(const TextDialogValues& shown) override;
 
   void repaintAll() override;
   void repaintWorld(const TRect& world) override;
   void viewChanged() override;
   void overlayChanged() override;
+  void overlayChangedWithin(const TRect& world) override;
   void setCursor(Cursor cursor) override;
 
  private:

@@ -115,6 +115,9 @@ TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
       {"command Frobnicate1\n", "no menu item or button: Frobnicate1"},
       {"command Drucken1\n", "not built yet: Drucken1"},
       {"command TB_Save\n", "not available in scripts: TB_Save"},
+      {"answer menu cut\n", ":1: "},
+      {"rectangle round\n", ":1: "},
+      {"cutout track 1\n", ":1: "},
   };
   // clang-format on
   for (const auto& [script, where] : cases) {
@@ -175,6 +178,44 @@ TEST_F(CliEdit, SizeFieldsSetTheSizesOfNewPadsInMillimetres) {
   EXPECT_FLOAT_EQ(pad.dim.x, 15000) << "the drill raised the diameter";
 }
 
+TEST_F(CliEdit, DrawsATrackAndSplitsItThroughTheNodeMenu) {
+  const std::string script =
+      "zoom 0.01\n"
+      "tool track\n"
+      "click 100000 -100000 ctrl shift\n"
+      "click 300000 -100000 ctrl shift\n"
+      "click 300000 -300000 ctrl shift\n"
+      "key esc\n"
+      "click 200000 -100000\n"  // selects the track
+      "answer menu split\n"
+      "click 300000 -100000 right\n";  // the node menu of the corner
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document doc = result();
+  ASSERT_EQ(doc.boards[0]->objects.size(), 2u);
+  EXPECT_EQ(doc.boards[0]->objects[0]->points.size(), 2u);
+  EXPECT_EQ(doc.boards[0]->objects[1]->points.size(), 2u);
+}
+
+TEST_F(CliEdit, RectangleModeAndCutOutButtons) {
+  const std::string script =
+      "zoom 0.01\n"
+      "rectangle zone\n"
+      "tool rectangle\n"
+      "drag 100000 -100000 300000 -200000 ctrl shift\n"
+      "rectangle track\n"
+      "drag 400000 -100000 500000 -200000 ctrl shift\n"
+      "cutout rect 1\n"
+      "drag 600000 -100000 700000 -200000 ctrl shift\n";
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document doc = result();
+  ASSERT_EQ(doc.boards[0]->objects.size(), 3u);
+  EXPECT_EQ(doc.boards[0]->objects[0]->kind, kZone);
+  EXPECT_EQ(doc.boards[0]->objects[1]->kind, kTrack);
+  EXPECT_EQ(doc.boards[0]->objects[1]->points.size(), 5u);
+  EXPECT_EQ(doc.boards[0]->objects[2]->kind, kZone);
+  EXPECT_EQ(doc.boards[0]->objects[2]->cutout, 1);
+}
+
 // The example script of the README, on the example board: what it says it does, it does.
 TEST(CliEditExample, TheReadmeScriptPlacesTwoPadsAndAnSmdPadAndMovesOne) {
   const std::string examples = std::string(PRAVELO_SOURCE_DIR) + "/examples/";
@@ -210,6 +251,40 @@ TEST(CliEditExample, TheReadmeScriptPlacesTwoPadsAndAnSmdPadAndMovesOne) {
   EXPECT_FLOAT_EQ(second.pos.y - first.pos.y, 25400) << "the first pad moved 2.54 mm down";
   EXPECT_FLOAT_EQ(smd.dim.x, 15000);
   EXPECT_FLOAT_EQ(smd.dim.y, 8000);
+}
+
+TEST(CliEditExample, TheReadmeDrawingScriptDrawsThroughAViaAndSplits) {
+  const std::string examples = std::string(PRAVELO_SOURCE_DIR) + "/examples/";
+  const std::string script = fileBytes(examples + "draw-track.script");
+  EXPECT_NE(fileBytes(std::string(PRAVELO_SOURCE_DIR) + "/README.md").find(script),
+            std::string::npos)
+      << "the README shows the script as it is";
+  testing::TempFolder folder;
+  const std::string out = folder.file("out.pvb6");
+  std::ostringstream stdOut;
+  std::ostringstream stdErr;
+  ASSERT_EQ(
+      runCli({"edit", examples + "example.pvb6", out, "--script", examples + "draw-track.script"},
+             stdOut, stdErr),
+      kExitOk)
+      << stdErr.str();
+  Document before;
+  installLayout(before, readLayout(fileBytes(examples + "example.pvb6")));
+  Document after;
+  installLayout(after, readLayout(fileBytes(out)));
+  const Board& board = activeBoard(after);
+  const std::size_t added = activeBoard(before).objects.size();
+  ASSERT_EQ(board.objects.size(), added + 4);
+  const TObjekt& first = *board.objects[added];
+  const TObjekt& via = *board.objects[added + 1];
+  const TObjekt& onward = *board.objects[added + 2];
+  const TObjekt& piece = *board.objects[added + 3];
+  EXPECT_EQ(first.points, (std::vector<FPoint>{{127000, -127000}, {190500, -190500}}));
+  EXPECT_EQ(via.kind, kPad);
+  EXPECT_EQ(via.via, 1);
+  EXPECT_EQ(onward.layer, kLayerC1);
+  EXPECT_EQ(onward.points, (std::vector<FPoint>{{254000, -190500}, {254000, -317500}}));
+  EXPECT_EQ(piece.points, (std::vector<FPoint>{{254000, -190500}, {190500, -190500}}));
 }
 
 TEST_F(CliEdit, AnAnswerFillsTheNextTextDialogAndAClickPlacesTheText) {

@@ -227,8 +227,59 @@ TEST_F(EditorWindowTest, CaptureAndRubberBandButtonsStoreTheirSettings) {
     trigger(*window, "SB_Gummiband");
     EXPECT_EQ(window->settings().optionen.Gummiband, expected);
   }
-  EXPECT_FALSE(button("SB_Sperrflaeche_Polygon")->isEnabled());
-  EXPECT_FALSE(button("SB_Sperrflaeche_Rect")->isEnabled());
+}
+
+TEST_F(EditorWindowTest, RectangleDropDownAndCutOutButtonsDrawWithTheirModes) {
+  const auto dragRectangle = [this](DPoint from, DPoint to) {
+    QTest::mousePress(viewport(), Qt::LeftButton, {}, at(from));
+    QTest::mouseMove(viewport(), at(to));
+    QTest::mouseRelease(viewport(), Qt::LeftButton, {}, at(to));
+  };
+  ASSERT_NE(button("SB_Rechteck")->menu(), nullptr);
+  EXPECT_TRUE(button("MI_RechteckLeiterbahn")->isChecked());
+  trigger(*window, "MI_RechteckFlaeche");
+  EXPECT_TRUE(button("SB_Rechteck")->isChecked()) << "choosing a mode chooses the tool";
+  dragRectangle({100000, -400000}, {300000, -600000});
+  ASSERT_EQ(board().objects.size(), 2u);
+  EXPECT_EQ(board().objects.back()->kind, kZone);
+  EXPECT_EQ(board().objects.back()->cutout, 0);
+
+  trigger(*window, "MI_RechteckLeiterbahn");
+  trigger(*window, "SB_Sperrflaeche_Rect");
+  EXPECT_TRUE(button("SB_Sperrflaeche_Rect")->isChecked());
+  dragRectangle({400000, -400000}, {600000, -600000});
+  ASSERT_EQ(board().objects.size(), 3u);
+  EXPECT_EQ(board().objects.back()->kind, kZone) << "the cut-out button makes a zone";
+  EXPECT_EQ(board().objects.back()->cutout, 1);
+
+  // The cut-out zone button chooses the zone tool, whose zones become cut-out areas.
+  trigger(*window, "SB_Sperrflaeche_Polygon");
+  EXPECT_TRUE(button("SB_Polygon")->isChecked());
+  for (const DPoint p :
+       {DPoint{700000, -400000}, DPoint{900000, -400000}, DPoint{900000, -600000}}) {
+    QTest::mouseClick(viewport(), Qt::LeftButton, {}, at(p));
+  }
+  QTest::mouseClick(viewport(), Qt::RightButton, {}, at({800000, -700000}));
+  ASSERT_EQ(board().objects.size(), 4u);
+  EXPECT_EQ(board().objects.back()->kind, kZone);
+  EXPECT_EQ(board().objects.back()->cutout, 1);
+}
+
+TEST_F(EditorWindowTest, SpaceWhileDrawingShowsTheNextBendMode) {
+  auto* bend = window->findChild<QLabel*>("L_Knickmodus");
+  ASSERT_NE(bend, nullptr);
+  EXPECT_EQ(bend->text(), "[1/5]");
+  trigger(*window, "SB_Line");
+  QTest::mouseClick(viewport(), Qt::LeftButton, {}, at({100000, -500000}));
+  // The next segment is drawn over the picture while the pointer moves.
+  // (on the grid row the click snapped to)
+  const QPoint between = at({200000, board().objects.back()->points[0].y});
+  const QColor before = viewport()->grab().toImage().pixelColor(between);
+  QTest::mouseMove(viewport(), at({300000, -500000}));
+  EXPECT_NE(viewport()->grab().toImage().pixelColor(between), before);
+  QTest::keyClick(view, Qt::Key_Space);
+  EXPECT_EQ(bend->text(), "[2/5]");
+  EXPECT_TRUE(button("SB_Line")->isChecked()) << "no temporary zoom while drawing";
 }
 
 TEST_F(EditorWindowTest, SizesForNewObjectsAreStoredAtShutdown) {

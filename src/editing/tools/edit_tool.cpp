@@ -6,6 +6,9 @@
 
 #include "editing/editing_texts.h"
 #include "editing/move_clamp.h"
+#include "editing/node_commands.h"
+#include "editing/node_handles.h"
+#include "editing/node_menu.h"
 #include "editing/pick.h"
 #include "editing/pointer_point.h"
 #include "editing/reference_point.h"
@@ -45,7 +48,40 @@ void followSelection(Editor& editor, const Modifiers& modifiers) {
                         editor.settings.optionen.StrgZumFangen);
 }
 
+// The only selected object when it has node handles.
+TObjekt* nodeEditable(Board& board) {
+  TObjekt* found = nullptr;
+  for (const auto& o : board.objects) {
+    if (!o->selected) continue;
+    if (found != nullptr) return nullptr;
+    found = o.get();
+  }
+  return found != nullptr && hasNodeHandles(*found) ? found : nullptr;
+}
+
 }  // namespace
+
+ToolResult EditTool::nodeMenu(Editor& editor, DPoint world) {
+  TObjekt* line = nodeEditable(editor.board());
+  if (line == nullptr || line->kind == kCircle) return ToolResult::Nothing;
+  const int handle = nodeHandleAt(*line, world, editor.view().zoom);
+  if (handle < 0 || handle >= kMidpointHandle) return ToolResult::Nothing;
+  const NodeMenuState state = nodeMenuState(*line, handle);
+  const auto chosen = editor.host.showNodeMenu(world, state);
+  // A menu can be answered with an entry that it shows disabled only by a script.
+  if (!chosen || !state.enabled(*chosen)) return ToolResult::Revert;
+  const ToolResult result = runNodeCommand(editor, *line, handle, *chosen);
+  followSelection(editor, {});
+  editor.repaint.repaintAll();
+  return result;
+}
+
+void EditTool::hover(Editor& editor, DPoint world) {
+  const TObjekt* o = nodeEditable(editor.board());
+  const bool over = o != nullptr && nodeHandleAt(*o, world, editor.view().zoom) >= 0;
+  if (over == std::exchange(overHandle_, over)) return;
+  editor.repaint.setCursor(over ? Cursor::Node : cursor());
+}
 
 ToolResult EditTool::press(Editor& editor, const PointerEvent& e) {
   Board& board = editor.board();
@@ -62,6 +98,8 @@ ToolResult EditTool::press(Editor& editor, const PointerEvent& e) {
       followSelection(editor, e.modifiers);
       editor.repaint.repaintAll();
     }
+    const ToolResult menu = nodeMenu(editor, world);
+    if (menu != ToolResult::Nothing) return menu;
     editor.contextPoint = world;
     editor.host.showContextMenu(world);
     return ToolResult::Nothing;
@@ -78,6 +116,14 @@ ToolResult EditTool::press(Editor& editor, const PointerEvent& e) {
                          static_cast<double>(board.header.originY)};
     overlay.mode = OverlayMode::OriginDrag;
     return ToolResult::Nothing;
+  }
+  if (TObjekt* o = nodeEditable(board)) {
+    const int handle = nodeHandleAt(*o, world, v.zoom);
+    if (handle >= 0) {
+      node_.emplace(*o, handle, world, e.modifiers.alt);
+      mode_ = Mode::Node;
+      return ToolResult::Nothing;
+    }
   }
   if (index < 0) {
     if (!e.modifiers.shift) deselectAll(board);
@@ -134,10 +180,14 @@ DPoint EditTool::moveTarget(const Editor& editor, const PointerEvent& e) const {
 }
 
 ToolResult EditTool::move(Editor& editor, const PointerEvent& e) {
-  if (e.button != MouseButton::Left) return ToolResult::Nothing;
   const ViewTransform v = editor.view();
+  if (e.button == MouseButton::None) hover(editor, screenToWorld(v, e.screen));
+  if (e.button != MouseButton::Left) return ToolResult::Nothing;
   current_ = screenToWorld(v, e.screen);
   switch (mode_) {
+    case Mode::Node:
+      node_->move(editor, e);
+      break;
     case Mode::Frame:
       editor.repaint.overlayChanged();
       break;
@@ -204,6 +254,12 @@ ToolResult EditTool::release(Editor& editor, const PointerEvent& e) {
     }
     case Mode::Origin:
       return editor.gesture ? ToolResult::Commit : ToolResult::Nothing;
+    case Mode::Node: {
+      const ToolResult result = node_->release(editor);
+      node_.reset();
+      followSelection(editor, e.modifiers);
+      return result;
+    }
     default:
       return ToolResult::Nothing;
   }
@@ -256,6 +312,13 @@ bool EditTool::key(Editor& editor, const KeyEvent& e, ToolResult& result) {
 }
 
 ToolResult EditTool::finish(Editor& editor) {
+  if (mode_ == Mode::Node) {
+    mode_ = Mode::Idle;
+    const ToolResult result = node_->release(editor);
+    node_.reset();
+    return result;
+  }
+  overHandle_ = false;
   const bool wasOrigin = mode_ == Mode::Origin;
   mode_ = Mode::Idle;
   endOverlay(editor);
@@ -266,6 +329,7 @@ ToolResult EditTool::finish(Editor& editor) {
 }
 
 const Text* EditTool::help() const {
+  if (mode_ == Mode::Node || overHandle_) return &texts::helpEditNode;
   return mode_ == Mode::Frame ? &texts::helpEditFrame : &texts::helpEdit;
 }
 

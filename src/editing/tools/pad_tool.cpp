@@ -13,10 +13,6 @@ namespace {
 constexpr int kArrowStep = 100;
 constexpr int kCtrlArrowStep = 1000;
 
-int remembered(const SizeFields& sizes, SizeField f) {
-  return sizes.remembered[static_cast<std::size_t>(f)];
-}
-
 std::unique_ptr<TObjekt> newPad(const Editor& editor, ToolId id, DPoint at) {
   auto pad = std::make_unique<TObjekt>(newObject());
   const SizeFields& sizes = editor.sizes;
@@ -24,14 +20,14 @@ std::unique_ptr<TObjekt> newPad(const Editor& editor, ToolId id, DPoint at) {
   const FPoint centre{static_cast<float>(at.x), static_cast<float>(at.y)};
   if (id == ToolId::Pad) {
     initPad(*pad, centre, layer, static_cast<std::uint8_t>(sizes.padShape),
-            static_cast<float>(remembered(sizes, SizeField::Innen)) / 2,
-            static_cast<float>(remembered(sizes, SizeField::Aussen)) / 2);
+            static_cast<float>(newObjectSize(sizes, SizeField::Innen)) / 2,
+            static_cast<float>(newObjectSize(sizes, SizeField::Aussen)) / 2);
     pad->via = sizes.throughPad && isCopperLayer(layer) ? 1 : 0;
   } else {
-    initSmdPad(*pad, centre, remembered(sizes, SizeField::SMDPad_X), layer,
-               remembered(sizes, SizeField::SMDPad_Y));
+    initSmdPad(*pad, centre, newObjectSize(sizes, SizeField::SMDPad_X), layer,
+               newObjectSize(sizes, SizeField::SMDPad_Y));
   }
-  pad->clearance = remembered(sizes, SizeField::FreistanzOffset);
+  pad->clearance = newObjectSize(sizes, SizeField::FreistanzOffset);
   return pad;
 }
 

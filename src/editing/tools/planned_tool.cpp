@@ -6,20 +6,12 @@ namespace pravelo {
 
 const Text* PlannedTool::help() const {
   switch (id_) {
-    case ToolId::Track:
-      return &texts::helpTrackStart;
-    case ToolId::Zone:
-      return &texts::helpZoneStart;
-    case ToolId::Circle:
-      return &texts::helpCircle;
     case ToolId::Test:
       return &texts::helpTest;
     case ToolId::Connections:
       return &texts::helpConnectionFirst;
     case ToolId::Autoroute:
       return &texts::helpAutoroute;
-    case ToolId::Rectangle:
-      return &texts::helpRectangle;
     default:
       return nullptr;
   }
