@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -40,6 +41,7 @@ constexpr double kMaxPositionMm = 9999;
 constexpr double kMaxSizeMm = 99.99;
 constexpr int kSpokeButtonSize = 16;
 constexpr int kPadPictureSize = 40;
+const QColor kMixedBackground(192, 192, 192);
 
 // The pad between the spoke buttons; a double click toggles all eight spokes.
 class PadPicture : public QLabel {
@@ -134,18 +136,28 @@ TEigenschaftenDlg::TEigenschaftenDlg(QWidget* parent)
   layout->addWidget(multiselect_);
   layout->addWidget(pages_);
   layout->addStretch(1);
+  // The panel scrolls up and down only: it is as wide as its widest page.
   auto* scroll = new QScrollArea;
   scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setWidget(body);
+  scroll->setMinimumWidth(body->minimumSizeHint().width() +
+                          scroll->verticalScrollBar()->sizeHint().width() +
+                          2 * scroll->frameWidth());
   setWidget(scroll);
+}
+
+// The centre on two rows: "Center:" X, then Y.
+void TEigenschaftenDlg::addPosition(QFormLayout* form, Property x, const char* xName, Property y,
+                                    const char* yName) {
+  form->addRow(qtr(texts::centreLabel), length(x, xName, -kMaxPositionMm, kMaxPositionMm, 4));
+  form->addRow(QString(), length(y, yName, -kMaxPositionMm, kMaxPositionMm, 4));
 }
 
 QWidget* TEigenschaftenDlg::createPadPage() {
   QFormLayout* form = nullptr;
   QWidget* w = page("Pad", form);
-  form->addRow(qtr(texts::centreLabel),
-               row({length(Property::PadX, "SE_LA_X", -kMaxPositionMm, kMaxPositionMm, 4),
-                    length(Property::PadY, "SE_LA_Y", -kMaxPositionMm, kMaxPositionMm, 4)}));
+  addPosition(form, Property::PadX, "SE_LA_X", Property::PadY, "SE_LA_Y");
   shape_ = new QComboBox;
   shape_->setObjectName("SB_LAForm");
   for (const Text* t : {&texts::padShape1, &texts::padShape2, &texts::padShape3, &texts::padShape4,
@@ -176,9 +188,7 @@ QWidget* TEigenschaftenDlg::createPadPage() {
 QWidget* TEigenschaftenDlg::createSmdPage() {
   QFormLayout* form = nullptr;
   QWidget* w = page("SMDPad", form);
-  form->addRow(qtr(texts::centreLabel),
-               row({length(Property::SmdX, "SE_SMD_X", -kMaxPositionMm, kMaxPositionMm, 4),
-                    length(Property::SmdY, "SE_SMD_Y", -kMaxPositionMm, kMaxPositionMm, 4)}));
+  addPosition(form, Property::SmdX, "SE_SMD_X", Property::SmdY, "SE_SMD_Y");
   form->addRow(qtr(texts::sizeLabel),
                row({length(Property::SmdSizeX, "SE_SMDPad_X", 0.05, kMaxSizeMm, 2),
                     length(Property::SmdSizeY, "SE_SMDPad_Y", 0.05, kMaxSizeMm, 2),
@@ -238,9 +248,7 @@ QWidget* TEigenschaftenDlg::createTextPage() {
 QWidget* TEigenschaftenDlg::createCirclePage() {
   QFormLayout* form = nullptr;
   QWidget* w = page("Kreis", form);
-  form->addRow(qtr(texts::centreLabel),
-               row({length(Property::CircleX, "SE_Kreis_X", -kMaxPositionMm, kMaxPositionMm, 4),
-                    length(Property::CircleY, "SE_Kreis_Y", -kMaxPositionMm, kMaxPositionMm, 4)}));
+  addPosition(form, Property::CircleX, "SE_Kreis_X", Property::CircleY, "SE_Kreis_Y");
   form->addRow(qtr(texts::diameterLabel),
                length(Property::CircleDiameter, "SE_Durchmesser", 0, kMaxBoardSideMm, 3));
   form->addRow(qtr(texts::ringWidthLabel),
@@ -469,6 +477,8 @@ void TEigenschaftenDlg::report(Property p, double number) {
 
 void TEigenschaftenDlg::showValue(Property p, const ShownValue& v) {
   if (auto f = lengths_.find(p); f != lengths_.end()) {
+    // Differing values: an empty grey box.
+    f->second->setEditBKColor(v.mixed ? kMixedBackground : QColor(Qt::black));
     if (v.mixed) {
       f->second->setBlank();
     } else {

@@ -49,6 +49,7 @@ class TEigenschaftenDlg : public QDockWidget {
   void favouritesRequested(FavouriteKind kind);
 
  private:
+  void addPosition(QFormLayout* form, Property x, const char* xName, Property y, const char* yName);
   QWidget* createPadPage();
   QWidget* createSmdPage();
   QWidget* createTextPage();
