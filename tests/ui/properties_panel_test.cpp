@@ -164,5 +164,15 @@ TEST_F(PropertiesPanelTest, BoardPageKeepsExactSizesAndAsksBeforeDeletingInnerLa
   EXPECT_EQ(board().objects.size(), 4u);
 }
 
+// The settings key "Eigenschaften" brings the panel back at the next start.
+TEST_F(PropertiesPanelTest, TheNextStartShowsThePanelAgain) {
+  ASSERT_TRUE(window->close());
+  window = std::make_unique<MainWindow>(config.start(), &host);
+  window->start("");
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  EXPECT_TRUE(window->findChild<TEigenschaftenDlg*>("TEigenschaftenDlg")->isVisible());
+  EXPECT_TRUE(window->findChild<QAction*>("Eigenschaften1")->isChecked());
+}
+
 }  // namespace
 }  // namespace pravelo
