@@ -81,6 +81,9 @@
   X(TB_SelectorClick, "Elemente nach Typ und Größe auflisten und markieren", \
     "List and select elements by type and size", \
     "Lister et sélectionner les éléments par type et taille", "") \
+  X(Eigenschaften1Click, "Eigenschaftenfenster ein- oder ausblenden: zeigt und ändert die markierten Objekte oder die Platine", \
+    "Show or hide the properties panel: shows and changes the selected objects or the board", \
+    "Afficher ou masquer le panneau des propriétés : affiche et modifie les objets sélectionnés ou la carte", "") \
   X(Sprache1Click, "Sprache des Programms wählen (gilt ab dem nächsten Start)", \
     "Choose the language of the program (takes effect at the next start)", \
     "Choisir la langue du programme (prend effet au prochain démarrage)", "") \
@@ -271,6 +274,7 @@
   X(Lschen2, SB_DelClick, "Löschen", "Delete", "Supprimer") \
   X(TB_Delete, SB_DelClick, "Löschen", "Delete", "Supprimer") \
   X(TB_Selector, TB_SelectorClick, "Selektor", "Selector", "Sélecteur") \
+  X(Eigenschaften1, Eigenschaften1Click, "E&igenschaften", "P&roperties", "P&ropriétés") \
   X(Sprache1, Sprache1Click, "&Sprache...", "&Language...", "&Langue...") \
   X(Hilfethemen1, Hilfethemen1Click, "&Hilfethemen...", "&Help topics...", "&Rubriques d'aide...") \
   X(Drehen1, SB_RotateClick, "&Drehen", "&Rotate", "&Faire pivoter") \

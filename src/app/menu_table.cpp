@@ -73,6 +73,7 @@ constexpr MenuEntry kView[] = {
     item(C::Zoomvorher2),
     separator(),
     item(C::Makrofenster1),
+    item(C::Eigenschaften1),
     item(C::DRCCheck1),
 };
 
@@ -179,6 +180,8 @@ constexpr MenuEntry kDrawingArea[] = {
     item(C::Kacheln2),
     separator(),
     submenu(MenuId::Nullpunkt1),
+    separator(),
+    item(C::Eigenschaften1),
 };
 
 constexpr MenuEntry kOrigin[] = {item(C::Nullpunktsetzen1), item(C::RcksetzenObenLinks1),

@@ -18,6 +18,7 @@
 #include "document/document_texts.h"
 #include "editing/crosshair_overlay.h"
 #include "editing/node_commands.h"
+#include "editing/properties.h"
 #include "editing/scripted_window.h"
 #include "editing/size_fields.h"
 #include "editing/tool_machine.h"
@@ -130,6 +131,7 @@ class ScriptRun {
   void drag(const std::vector<std::string>& words);
   void key(const std::vector<std::string>& words);
   void size(const std::vector<std::string>& words);
+  void property(const std::vector<std::string>& words);
   void command(const std::vector<std::string>& words);
 
   ScriptedWindow host_;
@@ -188,6 +190,8 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     machine_.wheel(screenOf(w[1], w[2]), whole(w[3]));
   } else if (verb == "size") {
     size(w);
+  } else if (verb == "property") {
+    property(w);
   } else if (verb == "undo") {
     machine_.undo();
   } else if (verb == "redo") {
@@ -299,6 +303,23 @@ void ScriptRun::size(const std::vector<std::string>& w) {
   } else {
     editor_.revertGesture();
   }
+}
+
+// One field of the properties panel, as if typed there: one undo step when it changes anything.
+// A text field takes the rest of the line.
+void ScriptRun::property(const std::vector<std::string>& w) {
+  need(w, 3);
+  const auto field = propertyByScriptName(w[1]);
+  if (!field) throw BadLine{fillIn(texts::scriptUnknownProperty, {w[1]})};
+  PropertyInput input;
+  if (propertyInfo(*field).isText) {
+    input.text = w[2];
+    for (std::size_t i = 3; i < w.size(); ++i) input.text += " " + w[i];
+  } else {
+    input.number = number(w[2]);
+  }
+  applyProperty(editor_, *field, input);
+  editor_.commitGesture();
 }
 
 // A tool button chooses its tool; any other control runs its catalogue command as the window

@@ -34,6 +34,24 @@ bool hasInnerLayerObjects(const Board& board) {
   return false;
 }
 
+bool setMultilayer(Board& board, bool on) {
+  BoardHeader& header = board.header;
+  const std::uint8_t multilayer = on ? 1 : 0;
+  if (multilayer == header.multilayer) return false;
+  // Only switching off deletes: a file may hold inner-layer objects with the switch off, and
+  // they stay until the user turns the switch on and off again.
+  if (!multilayer) {
+    removeObjectsIf(board.objects,
+                    [](const TObjekt& o) { return o.layer == kLayerI1 || o.layer == kLayerI2; });
+    header.groundPlane[kLayerI1 - 1] = 0;
+    header.groundPlane[kLayerI2 - 1] = 0;
+  }
+  header.multilayer = multilayer;
+  header.layerVisible[kLayerI1 - 1] = multilayer;
+  header.layerVisible[kLayerI2 - 1] = multilayer;
+  return true;
+}
+
 bool applyBoardProperties(Document& doc, const BoardProperties& properties) {
   Board& board = activeBoard(doc);
   BoardHeader& header = board.header;
@@ -45,20 +63,7 @@ bool applyBoardProperties(Document& doc, const BoardProperties& properties) {
     header.height = height;
   }
   board.name = trimmedBoardName(properties.name);
-  const std::uint8_t multilayer = properties.multilayer ? 1 : 0;
-  // Only switching off deletes: a file may hold inner-layer objects with the switch off, and
-  // they stay until the user turns the switch on and off again.
-  if (header.multilayer && !multilayer) {
-    removeObjectsIf(board.objects,
-                    [](const TObjekt& o) { return o.layer == kLayerI1 || o.layer == kLayerI2; });
-    header.groundPlane[kLayerI1 - 1] = 0;
-    header.groundPlane[kLayerI2 - 1] = 0;
-  }
-  if (multilayer != header.multilayer) {
-    header.multilayer = multilayer;
-    header.layerVisible[kLayerI1 - 1] = multilayer;
-    header.layerVisible[kLayerI2 - 1] = multilayer;
-  }
+  setMultilayer(board, properties.multilayer);
   doc.modified = true;
   return resized;
 }

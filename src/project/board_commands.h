@@ -26,6 +26,10 @@ struct BoardProperties {
 // Whether switching the multilayer off would delete objects (the panel asks first).
 bool hasInnerLayerObjects(const Board& board);
 
+// Switches the board's inner layers on or off. Switching off deletes every object on them and
+// their ground planes. Returns whether the switch changed.
+bool setMultilayer(Board& board, bool on);
+
 // Applies the board page to the active board; switching the multilayer from on to off deletes
 // every object on the inner layers and their ground planes. Returns whether the size changed,
 // so that the caller resizes the drawing area.

@@ -179,7 +179,7 @@ void MainWindow::addBoardFromDialog() {
 
 void MainWindow::SB_NeuClick() {
   if (!discardDocument(doc_, *host_, [this] { return saveDocumentCommand(); })) return;
-  if (newBoardDlg_->execute(originAtTop())) {
+  if (newBoardDlg_->execute(originAtTop(), lengthUnit())) {
     addBoardFromDialog();
   } else {
     addDefaultBoard(doc_, originAtTop());
@@ -191,7 +191,7 @@ void MainWindow::SB_NeuClick() {
 }
 
 void MainWindow::NeuePlatine1Click() {
-  if (!newBoardDlg_->execute(originAtTop())) return;
+  if (!newBoardDlg_->execute(originAtTop(), lengthUnit())) return;
   addBoardFromDialog();
   doc_.modified = true;
   zoomToFitBoard();

@@ -13,6 +13,7 @@
 #include "app/startup.h"
 #include "base/host.h"
 #include "document/document.h"
+#include "editing/properties.h"
 #include "editing/size_fields.h"
 #include "geometry/length_text.h"
 #include "geometry/point.h"
@@ -39,6 +40,7 @@ class ToolMachine;
 class WindowEditor;
 struct Editor;
 class TBoardPropertiesDlg;
+class TEigenschaftenDlg;
 class TLanguageDlg;
 class TNeuDlg;
 class TProjectInfoDlg;
@@ -108,6 +110,8 @@ class MainWindow : public QMainWindow {
   void SB_FangMouseDown();
   void SB_GummibandMouseDown();
   void TB_SelectorClick();
+  // Shows or hides the properties panel.
+  void Eigenschaften1Click();
 
  protected:
   bool event(QEvent* event) override;
@@ -157,6 +161,11 @@ class MainWindow : public QMainWindow {
   void createDrawingModes(QToolBar* column);
   void createSizeColumn();
   void createSelector();
+  void createPropertiesPanel();
+  // The properties panel shows the selection (or the board) anew, when it is shown.
+  void showProperties();
+  // Applies a field of the properties panel: one undo step per typing, wheel or slider gesture.
+  void changeProperty(Property field, const PropertyInput& input);
   // After anything the machine did: tool buttons, undo buttons, grid, help line.
   void showEditorState();
   // The selection changed: the size column follows it.
@@ -209,6 +218,7 @@ class MainWindow : public QMainWindow {
   QActionGroup* toolButtons_ = nullptr;
   SizeColumn* sizeColumn_ = nullptr;
   TSelector* selector_ = nullptr;
+  TEigenschaftenDlg* properties_ = nullptr;
   QLabel* shiftKey_ = nullptr;
   QLabel* shiftText_ = nullptr;
   QLabel* ctrlKey_ = nullptr;

@@ -21,6 +21,7 @@
 #include "editing/tool_machine.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
+#include "ui/properties_panel.h"
 #include "ui/qt_text.h"
 #include "ui/selector_panel.h"
 #include "ui/size_column.h"
@@ -64,6 +65,7 @@ void MainWindow::createEditor() {
   createToolColumn();
   createSizeColumn();
   createSelector();
+  createPropertiesPanel();
 
   // The key labels below the drawing area.
   auto* keys = new QWidget;
@@ -319,6 +321,7 @@ void MainWindow::selectionChanged() {
   fieldsFollowSelection(editor_->sizes, activeBoard(doc_).objects, ctrl,
                         start_.settings.optionen.StrgZumFangen);
   showSizes();
+  showProperties();
 }
 
 // The pad tool's button shows the selected pads' shape, or the shape of new pads.
@@ -354,6 +357,61 @@ void MainWindow::TB_SelectorClick() {
   start_.settings.optionen.Selector = shown;
   selector_->setVisible(shown);
   if (shown) selector_->refresh();
+}
+
+void MainWindow::createPropertiesPanel() {
+  properties_ = new TEigenschaftenDlg(this);
+  addDockWidget(Qt::RightDockWidgetArea, properties_);
+  const bool shown = start_.settings.optionen.Eigenschaften;
+  properties_->setVisible(shown);
+  action("Eigenschaften1")->setCheckable(true);
+  action("Eigenschaften1")->setChecked(shown);
+  connect(properties_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    // Hiding the window hides its docks too; only the user's choice counts.
+    if (!isVisible()) return;
+    start_.settings.optionen.Eigenschaften = visible;
+    action("Eigenschaften1")->setChecked(visible);
+    showProperties();
+  });
+  connect(properties_, &TEigenschaftenDlg::propertyChanged, this, &MainWindow::changeProperty);
+  connect(properties_, &TEigenschaftenDlg::gestureEnded, this, [this] {
+    editor_->commitGesture();
+    showEditorState();
+  });
+  connect(properties_, &TEigenschaftenDlg::pageChosen, this, &MainWindow::showProperties);
+  connect(properties_, &TEigenschaftenDlg::favouritesRequested, this,
+          [this](FavouriteKind kind) { sizeColumn_->openFavourites(kind); });
+}
+
+void MainWindow::Eigenschaften1Click() {
+  const bool shown = action("Eigenschaften1")->isChecked();
+  start_.settings.optionen.Eigenschaften = shown;
+  properties_->setVisible(shown);
+  showProperties();
+}
+
+void MainWindow::showProperties() {
+  if (properties_ == nullptr || !start_.settings.optionen.Eigenschaften || doc_.activeBoard < 0) {
+    return;
+  }
+  const OptionenSettings& options = start_.settings.optionen;
+  properties_->showSummary(
+      summariseProperties(activeBoard(doc_), options, lengthUnit(), properties_->chosenPage()),
+      lengthUnit(), options.Imax_CU, options.Imax_DT);
+}
+
+void MainWindow::changeProperty(Property field, const PropertyInput& input) {
+  if (doc_.activeBoard < 0) return;
+  const bool changed = applyProperty(*editor_, field, input);
+  if (!properties_->dragging()) editor_->commitGesture();
+  if (changed && propertyInfo(field).page == PropertyPage::Board) {
+    // The tab caption, the drawing area's size and the inner layers' buttons follow.
+    showDocument();
+    return;
+  }
+  if (changed) view_->refresh();
+  objectsChanged();
+  showEditorState();
 }
 
 // The selector lists objects by their index, so its list must never outlive a change.

@@ -210,6 +210,7 @@ void MainWindow::showDisplaySettings() {
   view_->setUnit(lengthUnit());
   sizeColumn_->setUnit(lengthUnit());
   selector_->showBoard(&activeBoard(doc_), lengthUnit());
+  showProperties();
   showGrid();
 }
 

@@ -1,7 +1,6 @@
 #include "ui/new_board_dialog.h"
 
 #include <QButtonGroup>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +15,7 @@
 #include "document/document_texts.h"
 #include "geometry/length_text.h"
 #include "ui/dialog_buttons.h"
+#include "ui/pvb_spin_edit.h"
 #include "ui/qt_text.h"
 #include "ui/ui_texts.h"
 
@@ -26,15 +26,16 @@ namespace {
 constexpr int kHelpTopic = 6;  // help topic of the dialog
 constexpr QSize kPictureSize(72, 54);
 
-QDoubleSpinBox* lengthField(const char* name, double minimum, double maximum, double value,
-                            QWidget* parent) {
-  auto* field = new QDoubleSpinBox(parent);
+// Two decimals and steps of 0.01 mm, with the unit beside the box.
+TPvbSpinEdit* lengthField(const char* name, double minimum, double maximum, double value,
+                          QWidget* parent) {
+  auto* field = new TPvbSpinEdit(parent);
   field->setObjectName(name);
-  field->setLocale(QLocale::c());
-  field->setDecimals(2);
-  field->setSingleStep(0.01);
-  field->setRange(minimum, maximum);
-  field->setSuffix(" mm");
+  field->setNachkommaStellen(2);
+  field->setStep(0.01f);
+  field->setMin(static_cast<float>(minimum));
+  field->setMax(static_cast<float>(maximum));
+  field->setMitEinheit(true);
   field->setValue(value);
   return field;
 }
@@ -67,9 +68,9 @@ QImage modePicture(NewBoardMode mode) {
   return image;
 }
 
-// The fields show millimetres, so the resulting sizes do too.
-void showResult(QLabel* label, std::int32_t units) {
-  label->setText(QString::fromStdString(formatLength(units, LengthUnit::Mm, 2)));
+// In the unit of the fields.
+void showResult(QLabel* label, std::int32_t units, LengthUnit unit) {
+  label->setText(QString::fromStdString(formatLength(units, unit, 2)));
   label->setStyleSheet(isTooBig(units) ? "color: red" : "color: black");
 }
 
@@ -113,8 +114,8 @@ TNeuDlg::TNeuDlg(Host& host, QWidget* parent)
   rectResultY_ = resultLabel("L_Rect_Y", this);
   roundResultX_ = resultLabel("L_Rund_X", this);
   roundResultY_ = resultLabel("L_Rund_Y", this);
-  for (QDoubleSpinBox* field : {rectX_, rectY_, rectMargin_, roundDiameter_, roundMargin_}) {
-    connect(field, &QDoubleSpinBox::valueChanged, this, [this] { showResultingSizes(); });
+  for (TPvbSpinEdit* field : {rectX_, rectY_, rectMargin_, roundDiameter_, roundMargin_}) {
+    connect(field, &TPvbSpinEdit::OnEditChange, this, [this] { showResultingSizes(); });
   }
 
   auto* empty = new QGroupBox(qtr(texts::sizeOfWorkingSpace));
@@ -173,7 +174,12 @@ TNeuDlg::TNeuDlg(Host& host, QWidget* parent)
   chooseMode(NewBoardMode::Empty);
 }
 
-bool TNeuDlg::execute(bool originAtTop) {
+bool TNeuDlg::execute(bool originAtTop, LengthUnit unit) {
+  for (TPvbSpinEdit* field :
+       {emptyX_, emptyY_, rectX_, rectY_, rectMargin_, roundDiameter_, roundMargin_}) {
+    field->setMIL(unit == LengthUnit::Mil);
+  }
+  unit_ = unit;
   showResultingSizes();
   showPictures(originAtTop);
   return exec() == QDialog::Accepted;
@@ -203,10 +209,10 @@ void TNeuDlg::showResultingSizes() {
   readFields();
   const BoardSize rect = rectangularWorkingArea(values_);
   const BoardSize round = roundWorkingArea(values_);
-  showResult(rectResultX_, rect.width);
-  showResult(rectResultY_, rect.height);
-  showResult(roundResultX_, round.width);
-  showResult(roundResultY_, round.height);
+  showResult(rectResultX_, rect.width, unit_);
+  showResult(rectResultY_, rect.height, unit_);
+  showResult(roundResultX_, round.width, unit_);
+  showResult(roundResultY_, round.height, unit_);
 }
 
 void TNeuDlg::showPictures(bool originAtTop) {

@@ -4,15 +4,17 @@
 #include <array>
 
 #include "base/host.h"
+#include "geometry/length_text.h"
 #include "project/new_board.h"
 
-class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QStackedWidget;
 class QToolButton;
 
 namespace pravelo {
+
+class TPvbSpinEdit;
 
 // The new-board dialog: an empty working area, or one with a rectangular or a round outline.
 // Created once; its fields keep their values for the whole run.
@@ -22,9 +24,9 @@ class TNeuDlg : public QDialog {
  public:
   TNeuDlg(Host& host, QWidget* parent = nullptr);
 
-  // Shows the dialog modally; true on OK. `originAtTop` turns the mode pictures so that their
-  // origin marker sits where new boards get their origin.
-  bool execute(bool originAtTop);
+  // Shows the dialog modally with its length fields in `unit`; true on OK. `originAtTop` turns
+  // the mode pictures so that their origin marker sits where new boards get their origin.
+  bool execute(bool originAtTop, LengthUnit unit = LengthUnit::Mm);
   const NewBoardValues& values() const { return values_; }
 
  signals:
@@ -39,16 +41,17 @@ class TNeuDlg : public QDialog {
 
   Host& host_;
   NewBoardValues values_;
+  LengthUnit unit_ = LengthUnit::Mm;
   std::array<QToolButton*, 3> modeButtons_{};
   std::array<QLabel*, 3> modeCaptions_{};
   QStackedWidget* pages_;
-  QDoubleSpinBox* emptyX_;
-  QDoubleSpinBox* emptyY_;
-  QDoubleSpinBox* rectX_;
-  QDoubleSpinBox* rectY_;
-  QDoubleSpinBox* rectMargin_;
-  QDoubleSpinBox* roundDiameter_;
-  QDoubleSpinBox* roundMargin_;
+  TPvbSpinEdit* emptyX_;
+  TPvbSpinEdit* emptyY_;
+  TPvbSpinEdit* rectX_;
+  TPvbSpinEdit* rectY_;
+  TPvbSpinEdit* rectMargin_;
+  TPvbSpinEdit* roundDiameter_;
+  TPvbSpinEdit* roundMargin_;
   QLabel* rectResultX_;
   QLabel* rectResultY_;
   QLabel* roundResultX_;

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 #include "geometry/length_text.h"
 
@@ -16,7 +17,8 @@ namespace pravelo {
 
 namespace {
 
-constexpr int kMaxCharacters = 7;
+// The text box holds at least this many characters, and more when the limits need them.
+constexpr int kMinCharacters = 7;
 constexpr int kWheelWidth = 11;
 constexpr int kRidgeSpacing = 4;
 
@@ -76,13 +78,13 @@ TPvbSpinEdit::TPvbSpinEdit(QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(1);
   edit_->setObjectName("E_Edit");
-  edit_->setMaxLength(kMaxCharacters);
   edit_->setAlignment(Qt::AlignRight);
   // Digits, a sign and one separator; a comma is read as the decimal point.
   edit_->setValidator(
       new QRegularExpressionValidator(QRegularExpression("[-+]?[0-9]*[.,]?[0-9]*"), edit_));
   edit_->installEventFilter(this);
   connect(edit_, &QLineEdit::textEdited, this, [this](const QString& typed) {
+    blank_ = false;
     if (field_.keyTyped()) emit OnBackup();
     field_.setTypedText(typed.toStdString());
   });
@@ -98,11 +100,13 @@ TPvbSpinEdit::TPvbSpinEdit(QWidget* parent)
 
 void TPvbSpinEdit::setMin(float v) {
   field_.setMin(v);
+  fitText();
   setValue(value());
 }
 
 void TPvbSpinEdit::setMax(float v) {
   field_.setMax(v);
+  fitText();
   setValue(value());
 }
 
@@ -110,11 +114,13 @@ void TPvbSpinEdit::setStep(float v) { field_.setStep(v); }
 
 void TPvbSpinEdit::setNachkommaStellen(int decimals) {
   field_.setDecimals(decimals);
+  fitText();
   setValue(value());
 }
 
 void TPvbSpinEdit::setMIL(bool mil) {
   field_.setMil(mil);
+  fitText();
   unit_->setText(unitCaption(mil ? LengthUnit::Mil : LengthUnit::Mm));
   showText();
 }
@@ -129,8 +135,24 @@ void TPvbSpinEdit::setBigFont(bool big) {
   font.setPointSize(big ? 9 : 8);
   edit_->setFont(font);
   unit_->setFont(font);
-  // Room for the seven characters and the frame.
-  edit_->setFixedWidth(QFontMetrics(font).horizontalAdvance(QString(kMaxCharacters + 1, '0')) + 8);
+  fitText();
+}
+
+// Every value within the limits fits, with its sign and all decimals: a board side of
+// 500.0000 mm needs eight characters.
+void TPvbSpinEdit::fitText() {
+  const auto widest = std::max(formatFixed(field_.min(), field_.decimals()).size(),
+                               formatFixed(field_.max(), field_.decimals()).size());
+  const int characters = std::max(kMinCharacters, static_cast<int>(widest));
+  edit_->setMaxLength(characters);
+  // Room for the characters and the frame.
+  edit_->setFixedWidth(QFontMetrics(edit_->font()).horizontalAdvance(QString(characters + 1, '0')) +
+                       8);
+}
+
+void TPvbSpinEdit::setBlank() {
+  blank_ = true;
+  edit_->clear();
 }
 
 void TPvbSpinEdit::setEditTextColor(const QColor& colour) {
@@ -150,7 +172,10 @@ void TPvbSpinEdit::setValue(double mm) {
 
 QString TPvbSpinEdit::text() const { return QString::fromStdString(field_.text()); }
 
-void TPvbSpinEdit::showText() { edit_->setText(text()); }
+void TPvbSpinEdit::showText() {
+  blank_ = false;
+  edit_->setText(text());
+}
 
 // While the box has the focus it is shown black on white.
 void TPvbSpinEdit::applyColours(bool focused) {
@@ -202,6 +227,8 @@ bool TPvbSpinEdit::eventFilter(QObject* watched, QEvent* event) {
 void TPvbSpinEdit::commitTyping() {
   if (!typing_) return;
   typing_ = false;
+  // Leaving a blank field without typing keeps it blank and changes nothing.
+  if (blank_) return;
   report(field_.commit());
 }
 

@@ -41,6 +41,9 @@ class TPvbSpinEdit : public QWidget {
   double value() const { return field_.valueMm(); }
   void setValue(double mm);
   QString text() const;
+  // Shows an empty box (the selected objects differ) until a value is set, typed or stepped.
+  void setBlank();
+  bool isBlank() const { return blank_; }
 
  signals:
   void OnBackup();  // before the first change of an editing gesture
@@ -61,6 +64,7 @@ class TPvbSpinEdit : public QWidget {
   void commitTyping();
   void report(const LengthFieldEvents& events);
   void showText();
+  void fitText();
   void applyColours(bool focused);
 
   LengthField field_;
@@ -70,6 +74,7 @@ class TPvbSpinEdit : public QWidget {
   QColor textColour_{255, 255, 0};
   QColor backColour_{0, 0, 0};
   bool typing_ = false;  // the box has the focus and its text is not committed yet
+  bool blank_ = false;
 };
 
 }  // namespace pravelo

@@ -15,6 +15,7 @@
 #include "cli/render_texts.h"
 #include "document/document_texts.h"
 #include "editing/editing_texts.h"
+#include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
@@ -42,6 +43,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SELECTOR_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_PROPERTIES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_EDITING_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_EDIT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)

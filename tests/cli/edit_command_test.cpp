@@ -356,5 +356,34 @@ TEST_F(CliEdit, ABadTextAnswerStopsTheScript) {
   }
 }
 
+// A property line changes one field of the selected objects, or of the board with nothing
+// selected, as one undo step.
+TEST_F(CliEdit, PropertyLinesSetOneFieldOfTheSelection) {
+  const std::string script =
+      "tool pad\n"
+      "click 127000 -127000\n"
+      "click 254000 -127000\n"
+      "key esc\n"
+      "command Allesmarkieren1\n"
+      "property pad.drill 1.1\n"
+      "property pad.x 20\n"
+      "command Undo\n"
+      "click 700000 -700000\n"
+      "property board.width 123.4567\n"
+      "property board.name Top side\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  const Document doc = result();
+  const Board& board = *doc.boards[0];
+  ASSERT_EQ(board.objects.size(), 2u);
+  for (const auto& pad : board.objects) EXPECT_FLOAT_EQ(pad->dim.y, 5500) << "drill radius";
+  EXPECT_FLOAT_EQ(board.objects[0]->pos.x, 127000) << "the move was undone";
+  EXPECT_EQ(board.header.width, 1234567);
+  EXPECT_EQ(board.name, "Top side");
+
+  EXPECT_EQ(edit("property pad.colour 1\n"), kExitUsage);
+  EXPECT_NE(stdErr.str().find(":1: unknown property field: pad.colour"), std::string::npos)
+      << stdErr.str();
+}
+
 }  // namespace
 }  // namespace pravelo

@@ -110,5 +110,38 @@ TEST_F(PvbSpinEditTest, MilModeShowsMilAndStillDeliversMillimetres) {
   EXPECT_EQ(field.findChild<QLabel*>("L_Einheit")->text(), "mm");
 }
 
+// Seven characters cut a typed board side of 123.4567 mm to 123.456; the box takes what the
+// limits and decimals need.
+TEST_F(PvbSpinEditTest, TheBoxHoldsEveryValueWithinTheLimits) {
+  field.setMin(1);
+  field.setMax(500);
+  field.setNachkommaStellen(4);
+  edit()->setFocus();
+  edit()->selectAll();
+  QTest::keyClicks(edit(), "123.4567");
+  QTest::keyClick(edit(), Qt::Key_Return);
+  EXPECT_EQ(field.text(), "123.4567");
+  EXPECT_DOUBLE_EQ(field.value(), 123.4567);
+  field.setMin(-9999);
+  EXPECT_EQ(edit()->maxLength(), 10);  // "-9999.0000"
+}
+
+TEST_F(PvbSpinEditTest, ABlankFieldStaysBlankUntilSomethingIsTyped) {
+  field.setNachkommaStellen(2);
+  field.setValue(1.5);
+  field.setBlank();
+  EXPECT_TRUE(edit()->text().isEmpty());
+  edit()->setFocus();
+  edit()->clearFocus();
+  EXPECT_TRUE(field.isBlank());
+  EXPECT_EQ(changes.count(), 0);
+  edit()->setFocus();
+  QTest::keyClicks(edit(), "2");
+  QTest::keyClick(edit(), Qt::Key_Return);
+  EXPECT_FALSE(field.isBlank());
+  EXPECT_EQ(changes.count(), 1);
+  EXPECT_DOUBLE_EQ(field.value(), 2);
+}
+
 }  // namespace
 }  // namespace pravelo
