@@ -49,6 +49,7 @@ constexpr WindowCommand kWindowCommands[] = {
     {CommandId::TB_SelectorClick, &MainWindow::TB_SelectorClick},
     {CommandId::Sprache1Click, &MainWindow::Sprache1Click},
     {CommandId::Hilfethemen1Click, &MainWindow::Hilfethemen1Click},
+    {CommandId::Export_TextIOClick, &MainWindow::Export_TextIOClick},
 };
 
 // Tool-bar pictures from the style until the program has pictures of its own.

@@ -285,6 +285,7 @@ void MainWindow::showEditorState() {
   action("TB_Undo")->setEnabled(canUndo);
   action("Redo")->setEnabled(canRedo);
   action("TB_Redo")->setEnabled(canRedo);
+  action("Export_TextIO")->setEnabled(!activeBoard(doc_).objects.empty());
   showGrid();
   showHelpLine();
 }
