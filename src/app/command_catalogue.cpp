@@ -19,12 +19,6 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 
 // Shrinks as the later parts of the editor land.
 constexpr CommandId kNotYetBuilt[] = {
-    CommandId::SB_CopyClick,
-    CommandId::SB_CutClick,
-    CommandId::SB_InsertClick,
-    CommandId::Duplizieren1Click,
-    CommandId::SB_GruppierenClick,
-    CommandId::SB_GruppeAufloesenClick,
     CommandId::Bauteil1Click,
     CommandId::Kacheln1Click,
     CommandId::Benennen1Click,

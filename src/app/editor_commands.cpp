@@ -4,6 +4,7 @@
 
 #include "editing/selection.h"
 #include "editing/view_commands.h"
+#include "project/clipboard.h"
 #include "view/user_origin.h"
 #include "view/view_transform.h"
 #include "view/zoom.h"
@@ -27,6 +28,27 @@ void zoomBy(Editor& editor, bool in) {
 // Zoom commands that may leave the view as it was still repaint: cheap and always right.
 void zoomed(Editor& editor) { editor.repaint.repaintAll(); }
 
+bool routingTool(const ToolMachine& m) {
+  return m.tool() == ToolId::Connections || m.tool() == ToolId::Autoroute;
+}
+
+void copy(Editor& e) { copySelection(e.board().objects, e.doc.clipboard); }
+
+void paste(Editor& e, ToolMachine& m) {
+  if (!e.doc.clipboard.empty()) m.chooseTool(ToolId::Placing);
+}
+
+// A command that changes the board in one step, kept only when it changed something.
+void change(Editor& e, bool (*command)(ObjectList&)) {
+  e.beginChange();
+  if (command(e.board().objects)) {
+    e.commitGesture();
+    e.repaint.repaintAll();
+  } else {
+    e.revertGesture();
+  }
+}
+
 struct EditorCommand {
   CommandId id;
   Run run;
@@ -36,16 +58,27 @@ constexpr EditorCommand kEditorCommands[] = {
     {CommandId::TB_UndoClick, [](Editor&, ToolMachine& m, Modifiers) { m.undo(); }},
     {CommandId::TB_RedoClick, [](Editor&, ToolMachine& m, Modifiers) { m.redo(); }},
     {CommandId::Allesmarkieren1Click,
-     [](Editor& e, ToolMachine& m, Modifiers) {
-       if (m.tool() == ToolId::Connections || m.tool() == ToolId::Autoroute) return;
+     [](Editor& e, ToolMachine&, Modifiers) {
        selectAll(e.board());
        e.repaint.repaintAll();
      }},
-    {CommandId::SB_DelClick,
-     [](Editor&, ToolMachine& m, Modifiers) {
-       if (m.tool() == ToolId::Connections || m.tool() == ToolId::Autoroute) return;
+    {CommandId::SB_DelClick, [](Editor&, ToolMachine& m, Modifiers) { m.deleteSelection(); }},
+    {CommandId::SB_CopyClick, [](Editor& e, ToolMachine&, Modifiers) { copy(e); }},
+    {CommandId::SB_CutClick,
+     [](Editor& e, ToolMachine& m, Modifiers) {
+       copy(e);
        m.deleteSelection();
      }},
+    {CommandId::SB_InsertClick, [](Editor& e, ToolMachine& m, Modifiers) { paste(e, m); }},
+    {CommandId::Duplizieren1Click,
+     [](Editor& e, ToolMachine& m, Modifiers) {
+       copy(e);
+       paste(e, m);
+     }},
+    {CommandId::SB_GruppierenClick,
+     [](Editor& e, ToolMachine&, Modifiers) { change(e, groupSelection); }},
+    {CommandId::SB_GruppeAufloesenClick,
+     [](Editor& e, ToolMachine&, Modifiers) { change(e, ungroupSelection); }},
     {CommandId::Vergroessern1Click, [](Editor& e, ToolMachine&, Modifiers) { zoomBy(e, true); }},
     {CommandId::Verkleinern1Click, [](Editor& e, ToolMachine&, Modifiers) { zoomBy(e, false); }},
     {CommandId::Zoomalles1Click,
@@ -110,10 +143,38 @@ bool isEditorCommand(CommandId id) {
   return std::ranges::find(kEditorCommands, id, &EditorCommand::id) != std::end(kEditorCommands);
 }
 
+bool commandEnabled(const Editor& editor, const ToolMachine& machine, CommandId id) {
+  const Board& board = editor.board();
+  const bool idle = !machine.currentTool().busy();
+  switch (id) {
+    case CommandId::TB_UndoClick:
+      return machine.canUndo();
+    case CommandId::TB_RedoClick:
+      return machine.canRedo();
+    case CommandId::Allesmarkieren1Click:
+      return !routingTool(machine);
+    case CommandId::SB_CopyClick:
+    case CommandId::SB_CutClick:
+    case CommandId::SB_DelClick:
+    case CommandId::Duplizieren1Click:
+      return idle && !routingTool(machine) && selectedCount(board) > 0;
+    case CommandId::SB_InsertClick:
+      return idle && !editor.doc.clipboard.empty();
+    case CommandId::SB_GruppierenClick:
+      return idle && selectedUnitCount(board.objects) >= 2;
+    case CommandId::SB_GruppeAufloesenClick:
+      return idle && std::ranges::any_of(board.objects, [](const auto& o) {
+               return o->selected && !o->groups.empty();
+             });
+    default:
+      return true;
+  }
+}
+
 bool runEditorCommand(Editor& editor, ToolMachine& machine, CommandId id, Modifiers modifiers) {
   const auto* c = std::ranges::find(kEditorCommands, id, &EditorCommand::id);
   if (c == std::end(kEditorCommands)) return false;
-  c->run(editor, machine, modifiers);
+  if (commandEnabled(editor, machine, id)) c->run(editor, machine, modifiers);
   return true;
 }
 

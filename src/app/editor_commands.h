@@ -11,6 +11,8 @@ namespace pravelo {
 // what changed; `pravelo-cli edit` runs them from scripts. The others need the window (a file
 // chooser, a dialog, a panel).
 bool isEditorCommand(CommandId id);
+// Whether the command's controls are enabled now; a disabled command does nothing when run.
+bool commandEnabled(const Editor& editor, const ToolMachine& machine, CommandId id);
 // Runs `id` with the modifier keys held when it was chosen; false when it is no editor command.
 bool runEditorCommand(Editor& editor, ToolMachine& machine, CommandId id, Modifiers modifiers);
 

@@ -19,6 +19,7 @@
 #include "editing/scripted_window.h"
 #include "editing/size_fields.h"
 #include "editing/tool_machine.h"
+#include "project/boards.h"
 #include "project/save_commands.h"
 #include "project/save_problem.h"
 #include "settings/settings.h"
@@ -151,6 +152,15 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     need(w, 3);
     board.header.scrollX = whole(w[1]);
     board.header.scrollY = whole(w[2]);
+  } else if (verb == "board") {
+    // As a click on the board's tab: the clipboard stays, so a copy can be pasted there.
+    need(w, 2);
+    const int index = whole(w[1]);
+    if (index < 0 || index >= static_cast<int>(editor_.doc.boards.size())) {
+      throw BadLine{fillIn(texts::scriptNoSuchBoard, {w[1]})};
+    }
+    machine_.chooseTool(ToolId::Edit);
+    activateBoard(editor_.doc, index);
   } else if (verb == "tool") {
     need(w, 2);
     const auto id = toolByScriptName(w[1]);

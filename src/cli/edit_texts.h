@@ -23,6 +23,7 @@
   X(scriptUnknownKey, "unbekannte Taste: %1", "unknown key: %1", "touche inconnue : %1") \
   X(scriptPadShape, "die Lötaugenform ist 1 bis 9", "pad shape is 1 to 9", "la forme de pastille va de 1 à 9") \
   X(scriptUnknownSizeField, "unbekanntes Größenfeld: %1", "unknown size field: %1", "champ de dimension inconnu : %1") \
+  X(scriptNoSuchBoard, "diese Platine gibt es nicht: %1", "there is no such board: %1", "cette carte n'existe pas : %1") \
   X(scriptUnknownControl, "kein Menüpunkt und keine Schaltfläche: %1", "no menu item or button: %1", "ni élément de menu ni bouton : %1") \
   X(scriptCommandNotBuilt, "dieser Befehl ist noch nicht gebaut: %1", "this command is not built yet: %1", "cette commande n'est pas encore réalisée : %1") \
   X(scriptCommandNotAvailable, "in Skripten nicht verfügbarer Befehl: %1", "command not available in scripts: %1", "commande non disponible dans les scripts : %1") \

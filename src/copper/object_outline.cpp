@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/units.h"
 #include "copper/object_contours.h"
 #include "copper/thermal_spokes.h"
 
@@ -52,6 +53,14 @@ TPolygon32 objectOutline(const TObjekt& o, const OutlineOptions& options, double
     for (const IPoint& p : contours[i]) addPoint(polygon, toFixedPoint(p.x, p.y, scale));
   }
   return polygon;
+}
+
+std::optional<TRect> outlineBounds(const TObjekt& o) {
+  const Rect32 box = polygonBounds(objectOutline(o, {}, 1));
+  if (isEmpty(box)) return std::nullopt;
+  // Fixed point back to units: 65536 per millimetre, 10000 units per millimetre.
+  const auto units = [](std::int32_t v) { return roundToInt32(fixedToMm(v) * kUnitsPerMm); };
+  return TRect{units(box.minX), units(box.minY), units(box.maxX), units(box.maxY)};
 }
 
 bool conducts(const TObjekt& o) {

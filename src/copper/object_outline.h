@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "copper/polygon32.h"
 #include "document/object.h"
 #include "geometry/layer_presence.h"
+#include "geometry/rect.h"
 
 namespace pravelo {
 
@@ -21,6 +23,10 @@ struct OutlineOptions {
 // algorithm): a zone's filled area, the thermal spokes that apply on the spoke layer, and the
 // object's contours. Hidden labels and mask-only zones have no copper contours.
 TPolygon32 objectOutline(const TObjekt& o, const OutlineOptions& options, double scale);
+
+// The bounds of an object's outline at world scale, without thermal spokes, in whole units;
+// nothing for an object without an outline.
+std::optional<TRect> outlineBounds(const TObjekt& o);
 
 // Whether an object takes part in copper algorithms at all: not a cut-out, a mask-only zone, a
 // pure hole or a hidden label, and with a copper outline to test.

@@ -41,6 +41,8 @@ struct Document {
   std::string lastFolder;
   bool modified = false;
   ProjectInfo project;
+  // The editor's clipboard, shared by all boards; never saved and not part of undo.
+  ObjectList clipboard;
 };
 
 inline Board& activeBoard(Document& doc) { return *doc.boards.at(doc.activeBoard); }

@@ -50,6 +50,12 @@ struct Editor {
     if (gesture) gesture->commit();
     gesture.reset();
   }
+  // Ends the gesture keeping its step only when the board changed; returns whether it did.
+  bool commitGestureIfChanged() {
+    const bool changed = gesture && gesture->commitIfChanged();
+    gesture.reset();
+    return changed;
+  }
   void revertGesture() { gesture.reset(); }
 };
 

@@ -4,13 +4,13 @@
 
 namespace pravelo {
 
-DPoint drawingPoint(const Editor& editor, const PointerEvent& e) {
+DPoint drawingPoint(const Editor& editor, const PointerEvent& e, bool skipSelected) {
   const Board& board = editor.board();
   const ViewTransform v = editor.view();
   const DPoint raw = screenToWorld(v, e.screen);
   const bool capture =
       captureActive(editor.settings.optionen.Fang, e.modifiers.shift, e.modifiers.ctrl);
-  const CaptureOptions options{v.zoom, false};
+  const CaptureOptions options{v.zoom, skipSelected};
   if (capture) {
     if (const auto captured = capturePoint(board, raw, options)) return *captured;
   }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "copper/object_contours.h"
 #include "geometry/bounding_box.h"
 #include "geometry/layer_presence.h"
 #include "geometry/pad_geometry.h"
@@ -44,8 +46,30 @@ bool discTouchesOutline(FPoint centre, double radius, const std::vector<FPoint>&
   return false;
 }
 
-bool vertexAttached(FPoint vertex, double radius, const TObjekt& pad, int level) {
-  if (level == kRubberBandBig) return discTouchesOutline(vertex, radius, pad.points);
+// The pad's full outline: round and oval pads keep only the centres of their caps as points.
+std::vector<FPoint> fullOutline(const TObjekt& pad) {
+  std::vector<FPoint> outline;
+  const ContourList contours = objectContours(pad, 0);
+  if (contours.empty()) return outline;
+  for (const IPoint& p : contours.front()) {
+    outline.push_back({static_cast<float>(p.x), static_cast<float>(p.y)});
+  }
+  return outline;
+}
+
+// A selected pad with its bounds and, built when first needed, its full outline.
+struct AttachPad {
+  const TObjekt* pad;
+  TRect box;
+  std::optional<std::vector<FPoint>> outline;
+};
+
+bool vertexAttached(FPoint vertex, double radius, AttachPad& candidate, int level) {
+  const TObjekt& pad = *candidate.pad;
+  if (level == kRubberBandBig) {
+    if (!candidate.outline) candidate.outline = fullOutline(pad);
+    return discTouchesOutline(vertex, radius, *candidate.outline);
+  }
   const FPoint centre = pad.kind == kPad ? pad.pos : smdPadCentre(pad);
   const double small = (pad.kind == kPad ? pad.dim.x : smdPadSmallerSide(pad) / 2) / 10;
   return std::hypot(vertex.x - centre.x, vertex.y - centre.y) <= radius + small;
@@ -61,9 +85,9 @@ std::vector<AttachedVertex> attachedVertices(const Board& board, int level) {
   std::vector<AttachedVertex> attached;
   if (level != kRubberBandSmall && level != kRubberBandBig) return attached;
   const bool multilayer = board.header.multilayer != 0;
-  std::vector<std::pair<const TObjekt*, TRect>> pads;
+  std::vector<AttachPad> pads;
   for (const auto& o : board.objects) {
-    if (o->selected && isPadKind(o->kind)) pads.emplace_back(o.get(), objectBounds(*o));
+    if (o->selected && isPadKind(o->kind)) pads.push_back({o.get(), objectBounds(*o), {}});
   }
   if (pads.empty()) return attached;
   for (const auto& track : board.objects) {
@@ -73,12 +97,13 @@ std::vector<AttachedVertex> attachedVertices(const Board& board, int level) {
     for (std::size_t i = 0; i < track->points.size(); ++i) {
       const FPoint v = track->points[i];
       const TRect vertexBox = widened(rectFromCorners(v.x, v.y, v.x, v.y), reach);
-      for (const auto& [pad, box] : pads) {
-        if (!boxesMeet(vertexBox, box) || !isPresentOnLayer(*pad, track->layer, multilayer)) {
+      for (AttachPad& candidate : pads) {
+        if (!boxesMeet(vertexBox, candidate.box) ||
+            !isPresentOnLayer(*candidate.pad, track->layer, multilayer)) {
           continue;
         }
-        if (vertexAttached(v, radius, *pad, level)) {
-          attached.push_back({track.get(), i});
+        if (vertexAttached(v, radius, candidate, level)) {
+          attached.push_back({track.get(), i, candidate.pad});
           break;
         }
       }

@@ -11,6 +11,7 @@ namespace pravelo {
 struct AttachedVertex {
   TObjekt* track;
   std::size_t vertex;
+  const TObjekt* pad;  // the pad it follows
 };
 
 // Rubber-band levels of the "Gummiband" button.

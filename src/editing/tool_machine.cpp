@@ -5,10 +5,12 @@
 #include "editing/tools/edit_tool.h"
 #include "editing/tools/mask_tool.h"
 #include "editing/tools/pad_tool.h"
+#include "editing/tools/paste_tool.h"
 #include "editing/tools/planned_tool.h"
 #include "editing/tools/text_tool.h"
 #include "editing/tools/zoom_tool.h"
 #include "editing/view_commands.h"
+#include "project/clipboard.h"
 #include "view/user_origin.h"
 #include "view/zoom.h"
 #include "view/zoom_commands.h"
@@ -31,14 +33,17 @@ std::unique_ptr<Tool> makeTool(ToolId id) {
       return std::make_unique<MaskTool>();
     case ToolId::Text:
       return std::make_unique<TextTool>();
+    case ToolId::Placing:
+      return std::make_unique<PasteTool>();
     default:
       return std::make_unique<PlannedTool>(id);
   }
 }
 
-// Tools that keep the selection when chosen.
+// Tools that keep the selection when chosen; pasted objects stay selected after placing.
 bool keepsSelection(ToolId from, ToolId to) {
-  return to == ToolId::Zoom || (to == ToolId::Edit && from == ToolId::Zoom);
+  return to == ToolId::Zoom ||
+         (to == ToolId::Edit && (from == ToolId::Zoom || from == ToolId::Placing));
 }
 
 // Space does not start the temporary zoom from these tools.
@@ -218,7 +223,10 @@ bool ToolMachine::deleteSelection() {
   Board& board = editor_.board();
   if (selectedCount(board) == 0) return false;
   editor_.beginChange();
-  removeObjectsIf(board.objects, [](const TObjekt& o) { return o.selected != 0; });
+  if (!pravelo::deleteSelection(board.objects)) {
+    editor_.revertGesture();
+    return false;
+  }
   editor_.commitGesture();
   editor_.repaint.repaintAll();
   return true;

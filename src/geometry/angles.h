@@ -35,6 +35,14 @@ inline MilliDeg normalised(MilliDeg a) {
   return {v};
 }
 
+// Reduces an angle, computed wide so that sums of damaged values cannot overflow, to one turn
+// of `turn` steps: 0 <= result < turn.
+inline std::int32_t wrapAngle(std::int64_t value, std::int64_t turn) {
+  value %= turn;
+  return static_cast<std::int32_t>(value < 0 ? value + turn : value);
+}
+inline constexpr std::int64_t kFullTurnDegrees = 360;
+
 // Circles keep their start angle in `paramA` and their stop angle in `width`.
 inline MilliDeg circleStartAngle(const TObjekt& circle) { return {circle.paramA}; }
 inline MilliDeg circleStopAngle(const TObjekt& circle) { return {circle.width}; }

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/editor_commands.h"
 #include "document/object_list.h"
 #include "editing/editor.h"
 #include "editing/favourites.h"
@@ -279,12 +280,12 @@ void MainWindow::objectsChanged() {
 void MainWindow::showEditorState() {
   const char* button = toolInfo(machine_->tool()).button;
   for (QAction* a : toolButtons_->actions()) a->setChecked(a->objectName() == button);
-  const bool canUndo = machine_->canUndo();
-  const bool canRedo = machine_->canRedo();
-  action("Undo")->setEnabled(canUndo);
-  action("TB_Undo")->setEnabled(canUndo);
-  action("Redo")->setEnabled(canRedo);
-  action("TB_Redo")->setEnabled(canRedo);
+  for (const Control& c : controls()) {
+    const auto a = actions_.find(c.name);
+    if (a != actions_.end() && isEditorCommand(c.command)) {
+      a->second->setEnabled(commandEnabled(*editor_, *machine_, c.command));
+    }
+  }
   action("Export_TextIO")->setEnabled(!activeBoard(doc_).objects.empty());
   showGrid();
   showHelpLine();

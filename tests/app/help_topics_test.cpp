@@ -16,7 +16,8 @@ namespace fs = std::filesystem;
 const fs::path kHelp = fs::path(PRAVELO_SOURCE_DIR) / "help";
 
 // Pages that no dialog opens; the contents page leads to them.
-const std::set<std::string> kContentsOnlyPages = {"editing.html", "text-io.html"};
+const std::set<std::string> kContentsOnlyPages = {"editing.html", "text-io.html",
+                                                  "transforms.html"};
 
 std::string readAll(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);

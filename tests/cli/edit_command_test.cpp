@@ -7,6 +7,7 @@
 
 #include "cli/cli.h"
 #include "document/layout_file.h"
+#include "project/boards.h"
 #include "project/layout_load.h"
 #include "support/temp_folder.h"
 
@@ -90,7 +91,7 @@ TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
       {"key f99\n", ":1: "},
       {"size width 1\n", ":1: "},
       {"command Frobnicate1\n", "no menu item or button: Frobnicate1"},
-      {"command TB_Copy\n", "not built yet: TB_Copy"},
+      {"command Drucken1\n", "not built yet: Drucken1"},
       {"command TB_Save\n", "not available in scripts: TB_Save"},
   };
   // clang-format on
@@ -118,6 +119,29 @@ TEST_F(CliEdit, CommandsRunTheirMenuItemsAndButtons) {
   EXPECT_EQ(doc.boards[0]->objects.size(), 2u);
   EXPECT_EQ(doc.boards[0]->header.originX, 12000);
   EXPECT_EQ(doc.boards[0]->header.originY, -23000);
+}
+
+// The clipboard lives for the whole script: a copy on one board is pasted on another.
+TEST_F(CliEdit, ACopyOnOneBoardIsPastedOnAnother) {
+  Document doc;
+  for (const char* name : {"A", "B"}) addBoard(doc, name, 1000000, 800000);
+  doc.activeBoard = 0;
+  testing::writeBytes(in, writeLayout(doc));
+  const std::string script =
+      "tool pad\n"
+      "click 127000 -127000\n"
+      "command SB_Standard\n"
+      "command Allesmarkieren1\n"
+      "command Kopieren1\n"
+      "board 1\n"
+      "move 254000 -254000\n"
+      "command Einfgen1\n"
+      "click 254000 -254000\n";
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document result = this->result();
+  ASSERT_EQ(result.boards[1]->objects.size(), 1u);
+  EXPECT_FLOAT_EQ(result.boards[1]->objects[0]->pos.x, 254000);
+  EXPECT_EQ(result.boards[0]->objects.size(), 1u);
 }
 
 TEST_F(CliEdit, SizeFieldsSetTheSizesOfNewPadsInMillimetres) {

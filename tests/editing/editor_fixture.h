@@ -58,6 +58,19 @@ class EditorTest : public ::testing::Test {
             kPadCircular, 4000, 9000);
     return add(board(), std::move(p));
   }
+  TObjekt* smd(double x, double y, int w, int h, int layer = kLayerC1) {
+    TObjekt p = newObject();
+    initSmdPad(p, {static_cast<float>(x), static_cast<float>(y)}, w,
+               static_cast<std::uint8_t>(layer), h);
+    return add(board(), std::move(p));
+  }
+  TObjekt* track(FPoint a, FPoint b, int layer = kLayerC1) {
+    TObjekt t = newObject();
+    initTrack(t, 2000, static_cast<std::uint8_t>(layer));
+    addPoint(t, a);
+    addPoint(t, b);
+    return add(board(), std::move(t));
+  }
   std::vector<int> selected() {
     std::vector<int> s;
     for (std::size_t i = 0; i < board().objects.size(); ++i) {

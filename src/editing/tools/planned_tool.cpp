@@ -18,8 +18,6 @@ const Text* PlannedTool::help() const {
       return &texts::helpConnectionFirst;
     case ToolId::Autoroute:
       return &texts::helpAutoroute;
-    case ToolId::Placing:
-      return &texts::helpPaste;
     case ToolId::Measure:
       return &texts::helpMeasure;
     case ToolId::Rectangle:
