@@ -117,8 +117,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   EditRequest edit;
   CLI::App* editCommand = addEditCommand(app, edit, language);
   TextIoExportRequest textIoExport;
+  TextIoImportRequest textIoImport;
   TextIoCommands textIo;
-  CLI::App* textIoCommand = addTextIoCommand(app, textIoExport, textIo, language);
+  CLI::App* textIoCommand = addTextIoCommand(app, textIoExport, textIoImport, textIo, language);
   for (CLI::App* sub :
        {infoCommand, resaveCommand, outlinesCommand, renderCommand, editCommand, textIoCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
@@ -159,6 +160,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (textIo.exportCommand->parsed()) {
     const std::optional<Document> doc = load(textIoExport.file, err, language);
     return doc ? runTextIoExport(*doc, textIoExport, err, language) : kExitBadInput;
+  }
+  if (textIo.importCommand->parsed()) {
+    std::optional<Document> doc = load(textIoImport.file, err, language);
+    return doc ? runTextIoImport(*doc, textIoImport, err, language) : kExitBadInput;
   }
   return resave(input, output, err, language);
 }

@@ -101,6 +101,7 @@ class MainWindow : public QMainWindow {
   void Hilfethemen1Click();
   void Beenden1Click();
   void Export_TextIOClick();
+  void Import_TextIOClick();
   void TabSetChange(int index);
   // The view: the grid dialogs and layers.
   void R_HinzufuegenClick();

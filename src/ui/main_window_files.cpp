@@ -9,6 +9,8 @@
 
 #include "app/layout_folder.h"
 #include "document/document_texts.h"
+#include "editing/editor.h"
+#include "editing/text_io_defaults.h"
 #include "project/open_commands.h"
 #include "project/save_commands.h"
 #include "project/text_io_commands.h"
@@ -117,6 +119,17 @@ void MainWindow::Export_TextIOClick() {
   if (!path) return;
   textIoLastFolder_ = std::filesystem::path(*path).parent_path().string();
   exportTextIo(activeBoard(doc_).objects, *host_, *path);
+}
+
+// The file's objects go into the clipboard and follow the mouse as after Paste.
+void MainWindow::Import_TextIOClick() {
+  const auto path = choosers_.openText(textIoFolder());
+  if (!path) return;
+  textIoLastFolder_ = std::filesystem::path(*path).parent_path().string();
+  const TextIoDefaults defaults = textIoDefaults(editor_->sizes, activeBoard(doc_).header);
+  if (importTextIo(doc_.clipboard, *host_, *path, defaults)) {
+    runEditorCommand(CommandId::SB_InsertClick);
+  }
 }
 
 void MainWindow::Speichernals1Click() {

@@ -62,5 +62,44 @@ TEST_F(TextIoCli, ExportRefusesAMissingBoardAndATextWithABar) {
   EXPECT_FALSE(std::filesystem::exists(text));
 }
 
+TEST_F(TextIoCli, ImportPlacesTheObjectsAsAPasteAtTheOffset) {
+  const std::string records = folder.file("parts.txt");
+  const std::string result = folder.file("result.pvb6");
+  testing::writeBytes(records,
+                      "TRACK,WIDTH=2500,P0=0/0,P1=10000/0;\r\n"
+                      "PAD,LAYER=3,POS=50000/30000,SIZE=16000,DRILL=8000;\r\n");
+  const LayoutContents before = readLayout(fileBytes(layout));
+  ASSERT_EQ(run({"textio", "import", layout, records, "-o", result, "--board", "0", "--at",
+                 "1000,-2000"}),
+            kExitOk)
+      << err.str();
+  const LayoutContents after = readLayout(fileBytes(result));
+  const ObjectList& objects = after.boards[0]->objects;
+  const std::size_t first = before.boards[0]->objects.size();
+  ASSERT_EQ(objects.size(), first + 2);
+  const TObjekt& track = *objects[first];
+  EXPECT_EQ(track.points, (std::vector<FPoint>{{1000, -2000}, {11000, -2000}}));
+  // A track without a layer goes on the board's active layer.
+  EXPECT_EQ(track.layer, before.boards[0]->header.activeLayer);
+  EXPECT_EQ(objects[first + 1]->pos, (FPoint{51000, -32000}));
+  // Two units become one new group.
+  ASSERT_EQ(track.groups.size(), 1u);
+  EXPECT_EQ(objects[first + 1]->groups, track.groups);
+  EXPECT_EQ(after.boards[1]->objects.size(), before.boards[1]->objects.size());
+}
+
+TEST_F(TextIoCli, AFailedImportWritesNothing) {
+  const std::string records = folder.file("parts.txt");
+  const std::string result = folder.file("result.pvb6");
+  testing::writeBytes(records, "TRACK,P0=0/0,P1=1/1;\r\nPAD,SIZE=10;\r\n");
+  EXPECT_EQ(run({"textio", "import", layout, records, "-o", result}), kExitBadInput);
+  EXPECT_EQ(err.str(), "Text-IO file, line 2, record PAD: DRILL is missing.\n");
+  testing::writeBytes(records, "nothing;");
+  EXPECT_EQ(run({"textio", "import", layout, records, "-o", result}), kExitBadInput);
+  EXPECT_EQ(err.str(), "No valid data found.\n");
+  EXPECT_EQ(run({"textio", "import", layout, records, "-o", result, "--at", "1,x"}), kExitUsage);
+  EXPECT_FALSE(std::filesystem::exists(result));
+}
+
 }  // namespace
 }  // namespace pravelo

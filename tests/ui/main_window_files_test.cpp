@@ -223,6 +223,25 @@ TEST_F(FilesTest, TextIoExportWritesTheBoardAndIsOnlyEnabledWithObjects) {
   EXPECT_EQ(textFolders[1], exports.string());
 }
 
+TEST_F(FilesTest, TextIoImportFillsTheClipboardOnlyWhenTheFileHoldsObjects) {
+  auto window = startWindow();
+  const std::string records = (folder() / "teile.txt").string();
+  testing::writeBytes(records, "TRACK,P0=0/0,P1=1000/0;PAD,SIZE=16000,DRILL=8000;");
+  openTextChoices.push_back(records);
+  trigger(*window, "Import_TextIO");
+  ASSERT_EQ(window->document().clipboard.size(), 2u);
+  EXPECT_EQ(window->document().clipboard[0]->layer,
+            activeBoard(window->document()).header.activeLayer);
+  EXPECT_TRUE(host.messages.empty());
+
+  testing::writeBytes(records, "TRACK,LAYER=0,P0=0/0,P1=1000/0;");
+  openTextChoices.push_back(records);
+  trigger(*window, "Import_TextIO");
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(window->document().clipboard.size(), 2u);
+  EXPECT_EQ(textFolders.back(), folder().string());
+}
+
 TEST_F(FilesTest, BackupSavingWritesNextToTheFileAndRestoresTheHelpLine) {
   const std::string path = writeLayout("sicher.pvb6", {"A"});
   auto window = startWindow(path);
