@@ -110,8 +110,6 @@ class Record {
     throw TextIoError(problem, std::string(name), keyword_, line_);
   }
 
-  bool has(std::string_view name) const { return values_.contains(name); }
-
   std::optional<std::int32_t> integer(std::string_view name) const {
     const auto it = values_.find(name);
     if (it == values_.end()) return std::nullopt;
@@ -143,7 +141,7 @@ class Record {
     return !it->second.empty() && it->second.front() == 'T';
   }
 
-  // "x/y" with y counted downwards; (0, 0) when absent.
+  // "x/y" with y counted downwards, as a world point.
   std::optional<FPoint> point(std::string_view name) const {
     const auto it = values_.find(name);
     if (it == values_.end()) return std::nullopt;
