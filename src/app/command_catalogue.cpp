@@ -25,8 +25,6 @@ constexpr CommandId kNotYetBuilt[] = {
     CommandId::MarkiereNamen1Click,
     CommandId::LS_ResetClick,
     CommandId::LscheElementeausserhalb1Click,
-    CommandId::Export_TextIOClick,
-    CommandId::Import_TextIOClick,
     CommandId::TB_MakroClick,
     CommandId::Makrospeichern1Click,
     CommandId::BauteilAssistent1Click,

@@ -10,6 +10,7 @@
 #include "cli/layout_json.h"
 #include "cli/outlines_command.h"
 #include "cli/render_command.h"
+#include "cli/textio_command.h"
 #include "document/document_texts.h"
 #include "project/layout_load.h"
 #include "project/save_commands.h"
@@ -115,7 +116,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* renderCommand = addRenderCommand(app, render, language);
   EditRequest edit;
   CLI::App* editCommand = addEditCommand(app, edit, language);
-  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, renderCommand, editCommand}) {
+  TextIoExportRequest textIoExport;
+  TextIoImportRequest textIoImport;
+  TextIoCommands textIo;
+  CLI::App* textIoCommand = addTextIoCommand(app, textIoExport, textIoImport, textIo, language);
+  for (CLI::App* sub :
+       {infoCommand, resaveCommand, outlinesCommand, renderCommand, editCommand, textIoCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -150,6 +156,14 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (editCommand->parsed()) {
     std::optional<Document> doc = load(edit.input, err, language);
     return doc ? runEdit(*doc, edit, out, err, language) : kExitBadInput;
+  }
+  if (textIo.exportCommand->parsed()) {
+    const std::optional<Document> doc = load(textIoExport.file, err, language);
+    return doc ? runTextIoExport(*doc, textIoExport, err, language) : kExitBadInput;
+  }
+  if (textIo.importCommand->parsed()) {
+    std::optional<Document> doc = load(textIoImport.file, err, language);
+    return doc ? runTextIoImport(*doc, textIoImport, err, language) : kExitBadInput;
   }
   return resave(input, output, err, language);
 }

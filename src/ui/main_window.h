@@ -69,12 +69,16 @@ class MainWindow : public QMainWindow {
   bool commandBound(CommandId id) const;
 
   // The file choosers of Open, Import boards and Save As, given the folder to start in (and the
-  // preset name); nothing when the user cancels. Tests put scripted ones in their place.
+  // preset name), and those of the Text-IO import and export; nothing when the user cancels.
+  // Tests put scripted ones in their place.
   struct FileChoosers {
-    std::function<std::optional<std::string>(const std::string& folder)> open;
-    std::function<std::optional<std::string>(const std::string& folder,
-                                             const std::string& presetName)>
-        save;
+    using Open = std::function<std::optional<std::string>(const std::string& folder)>;
+    using Save = std::function<std::optional<std::string>(const std::string& folder,
+                                                          const std::string& presetName)>;
+    Open open;
+    Save save;
+    Open openText;
+    Save saveText;
   };
   void setFileChoosers(FileChoosers choosers);
 
@@ -98,6 +102,8 @@ class MainWindow : public QMainWindow {
   void Sprache1Click();
   void Hilfethemen1Click();
   void Beenden1Click();
+  void Export_TextIOClick();
+  void Import_TextIOClick();
   void TabSetChange(int index);
   // The view: the grid dialogs and layers.
   void R_HinzufuegenClick();
@@ -135,6 +141,7 @@ class MainWindow : public QMainWindow {
   void endOfStartUp();
   void writeSettings();
   std::string layoutFolder() const;
+  std::string textIoFolder() const;
   // Save; whether the document was written completely.
   bool saveDocumentCommand();
   void openLayout(const std::string& path, OpenedFrom from);
@@ -210,6 +217,7 @@ class MainWindow : public QMainWindow {
   TRasterDlg* rasterDlg_ = nullptr;
   TRasterHotkeysDlg* rasterHotkeysDlg_ = nullptr;
   FileChoosers choosers_;
+  std::string textIoLastFolder_;  // where the last Text-IO file was chosen
   QTimer* autoSaveTimer_ = nullptr;
   std::vector<QAction*> recentActions_;
   std::unique_ptr<WindowEditor> editorHost_;

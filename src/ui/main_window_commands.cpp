@@ -52,6 +52,8 @@ constexpr WindowCommand kWindowCommands[] = {
     {CommandId::Eigenschaften1Click, &MainWindow::Eigenschaften1Click},
     {CommandId::Sprache1Click, &MainWindow::Sprache1Click},
     {CommandId::Hilfethemen1Click, &MainWindow::Hilfethemen1Click},
+    {CommandId::Export_TextIOClick, &MainWindow::Export_TextIOClick},
+    {CommandId::Import_TextIOClick, &MainWindow::Import_TextIOClick},
 };
 
 // Tool-bar pictures from the style until the program has pictures of its own.

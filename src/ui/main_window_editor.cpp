@@ -430,6 +430,7 @@ void MainWindow::showEditorState() {
     }
   }
   bendMode_->setText(QString::fromStdString(bendModeLabel(editor_->drawing.bendMode)));
+  action("Export_TextIO")->setEnabled(!activeBoard(doc_).objects.empty());
   showGrid();
   showHelpLine();
 }

@@ -5,11 +5,16 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <filesystem>
 
 #include "app/layout_folder.h"
 #include "document/document_texts.h"
+#include "editing/editor.h"
+#include "editing/text_io_defaults.h"
 #include "project/open_commands.h"
 #include "project/save_commands.h"
+#include "project/text_io_commands.h"
+#include "project/text_io_texts.h"
 #include "settings/recent_files.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -27,20 +32,21 @@ QString qtFileFilter(const Text& filter) {
   return descriptions.join(";;");
 }
 
-std::optional<std::string> chooseOpenFile(QWidget* parent, const std::string& folder) {
-  QFileDialog dialog(parent, {}, QString::fromStdString(folder),
-                     qtFileFilter(texts::layoutFileFilter));
+std::optional<std::string> chooseOpenFile(QWidget* parent, const std::string& folder,
+                                          const Text& filter) {
+  QFileDialog dialog(parent, {}, QString::fromStdString(folder), qtFileFilter(filter));
   dialog.setFileMode(QFileDialog::ExistingFile);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
 
+// Asks before overwriting a file.
 std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& folder,
-                                          const std::string& presetName) {
-  QFileDialog dialog(parent, {}, QString::fromStdString(folder),
-                     qtFileFilter(texts::layoutFileFilter));
+                                          const std::string& presetName, const Text& filter,
+                                          const char* suffix) {
+  QFileDialog dialog(parent, {}, QString::fromStdString(folder), qtFileFilter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix("pvb6");
+  dialog.setDefaultSuffix(suffix);
   dialog.selectFile(QString::fromStdString(presetName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
@@ -49,9 +55,17 @@ std::optional<std::string> chooseSaveFile(QWidget* parent, const std::string& fo
 }  // namespace
 
 void MainWindow::createFileCommands() {
-  choosers_.open = [this](const std::string& folder) { return chooseOpenFile(this, folder); };
+  choosers_.open = [this](const std::string& folder) {
+    return chooseOpenFile(this, folder, texts::layoutFileFilter);
+  };
   choosers_.save = [this](const std::string& folder, const std::string& preset) {
-    return chooseSaveFile(this, folder, preset);
+    return chooseSaveFile(this, folder, preset, texts::layoutFileFilter, "pvb6");
+  };
+  choosers_.openText = [this](const std::string& folder) {
+    return chooseOpenFile(this, folder, texts::textIoFilter);
+  };
+  choosers_.saveText = [this](const std::string& folder, const std::string& preset) {
+    return chooseSaveFile(this, folder, preset, texts::textIoFilter, "txt");
   };
   doc_.lastFolder = start_.settings.ordner.Layout_Last;
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
@@ -94,6 +108,29 @@ void MainWindow::Platinennachladen1Click() {
 }
 
 void MainWindow::SB_SaveClick() { saveDocumentCommand(); }
+
+std::string MainWindow::textIoFolder() const {
+  return existingFolderOr(textIoLastFolder_, start_.folders.documents.string());
+}
+
+// Writes the selected objects, or the whole board when nothing is selected.
+void MainWindow::Export_TextIOClick() {
+  const auto path = choosers_.saveText(textIoFolder(), "");
+  if (!path) return;
+  textIoLastFolder_ = std::filesystem::path(*path).parent_path().string();
+  exportTextIo(activeBoard(doc_).objects, *host_, *path);
+}
+
+// The file's objects go into the clipboard and follow the mouse as after Paste.
+void MainWindow::Import_TextIOClick() {
+  const auto path = choosers_.openText(textIoFolder());
+  if (!path) return;
+  textIoLastFolder_ = std::filesystem::path(*path).parent_path().string();
+  const TextIoDefaults defaults = textIoDefaults(editor_->sizes, activeBoard(doc_).header);
+  if (importTextIo(doc_.clipboard, *host_, *path, defaults)) {
+    runEditorCommand(CommandId::SB_InsertClick);
+  }
+}
 
 void MainWindow::Speichernals1Click() {
   saveDocumentAs(doc_, *host_, start_.settings.recentFiles, [this](const std::string& preset) {

@@ -17,6 +17,7 @@
 #include "project/save_commands.h"
 #include "support/sample_layout.h"
 #include "support/scripted_host.h"
+#include "support/temp_folder.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 #include "ui/selector_panel.h"
@@ -100,6 +101,21 @@ TEST_F(EditorWindowTest, EveryToolIsChosenByItsButtonAndByItsHotkey) {
   // Keys with Alt held belong to the menus.
   QTest::keyClick(view, 'z', Qt::AltModifier);
   EXPECT_EQ(checkedTools(), QStringList{"SB_Standard"});
+}
+
+TEST_F(EditorWindowTest, TextIoImportPlacesTheFileLikeAPasteWithOneClick) {
+  const std::string records = (config.root() / "teile.txt").string();
+  testing::writeBytes(records, "TRACK,P0=0/0,P1=10000/0;PAD,POS=0/20000,SIZE=16000,DRILL=8000;");
+  window->setFileChoosers({{}, {}, [&](const std::string&) { return records; }, {}});
+  trigger(*window, "Import_TextIO");
+  QTest::mouseMove(viewport(), at({300000, -500000}));
+  QTest::mouseClick(viewport(), Qt::LeftButton, {}, at({300000, -500000}));
+  ASSERT_EQ(board().objects.size(), 3u);
+  EXPECT_TRUE(board().objects[1]->selected && board().objects[2]->selected);
+  EXPECT_FALSE(trackSelected());
+  EXPECT_EQ(board().objects[1]->groups, board().objects[2]->groups);
+  trigger(*window, "TB_Undo");
+  EXPECT_EQ(board().objects.size(), 1u);
 }
 
 TEST_F(EditorWindowTest, APadPlacedByAClickIsUndoneAndRedoneByTheButtons) {

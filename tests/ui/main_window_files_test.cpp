@@ -11,6 +11,7 @@
 #include "project/boards.h"
 #include "project/save_commands.h"
 #include "support/scripted_host.h"
+#include "support/temp_folder.h"
 #include "ui/main_window.h"
 #include "ui_test_support.h"
 
@@ -40,9 +41,16 @@ class FilesTest : public ::testing::Test {
 
   std::unique_ptr<MainWindow> startWindow(const std::string& commandLine = "") {
     auto window = std::make_unique<MainWindow>(config.start(), &host);
-    window->setFileChoosers(
-        {[this](const std::string&) { return nextOpen(); },
-         [this](const std::string&, const std::string&) { return nextSave(); }});
+    window->setFileChoosers({[this](const std::string&) { return nextOpen(); },
+                             [this](const std::string&, const std::string&) { return nextSave(); },
+                             [this](const std::string& folder) {
+                               textFolders.push_back(folder);
+                               return take(openTextChoices);
+                             },
+                             [this](const std::string& folder, const std::string&) {
+                               textFolders.push_back(folder);
+                               return take(saveTextChoices);
+                             }});
     window->start(commandLine);
     return window;
   }
@@ -59,6 +67,9 @@ class FilesTest : public ::testing::Test {
   ScriptedHost host;
   std::deque<std::string> openChoices;
   std::deque<std::string> saveChoices;
+  std::deque<std::string> openTextChoices;
+  std::deque<std::string> saveTextChoices;
+  std::vector<std::string> textFolders;  // where the Text-IO choosers started
 };
 
 QStringList recentCaptions(MainWindow& window) {
@@ -184,6 +195,51 @@ TEST_F(FilesTest, SaveAsNamesTheWindowAndImportAppendsBoards) {
   EXPECT_EQ(window->document().activeBoard, 2);
   EXPECT_TRUE(window->document().modified);
   EXPECT_TRUE(window->windowTitle().endsWith("erste.pvb6]"));
+}
+
+TEST_F(FilesTest, TextIoExportWritesTheBoardAndIsOnlyEnabledWithObjects) {
+  auto window = startWindow();
+  EXPECT_FALSE(window->findChild<QAction*>("Export_TextIO")->isEnabled());
+
+  Document doc;
+  addBoard(doc, "A", 1000000, 800000);
+  TObjekt track = newObject();
+  initTrack(track, 2500, kLayerC2);
+  track.clearance = 4000;
+  track.points = {{0, 0}, {10000, -20000}};
+  activeBoard(doc).objects.push_back(std::make_unique<TObjekt>(std::move(track)));
+  const std::string layout = (folder() / "spur.pvb6").string();
+  ASSERT_TRUE(writeDocumentFile(doc, layout));
+  window = startWindow(layout);
+  const fs::path exports = config.root() / "Export";
+  fs::create_directories(exports);
+  saveTextChoices.push_back((exports / "spur.txt").string());
+  trigger(*window, "Export_TextIO");
+  EXPECT_EQ(testing::fileBytes((exports / "spur.txt").string()),
+            "TRACK,LAYER=3,WIDTH=2500,P0=0/0,P1=10000/20000;\r\n");
+  // The next export starts where the last one was written.
+  trigger(*window, "Export_TextIO");
+  ASSERT_EQ(textFolders.size(), 2u);
+  EXPECT_EQ(textFolders[1], exports.string());
+}
+
+TEST_F(FilesTest, TextIoImportFillsTheClipboardOnlyWhenTheFileHoldsObjects) {
+  auto window = startWindow();
+  const std::string records = (folder() / "teile.txt").string();
+  testing::writeBytes(records, "TRACK,P0=0/0,P1=1000/0;PAD,SIZE=16000,DRILL=8000;");
+  openTextChoices.push_back(records);
+  trigger(*window, "Import_TextIO");
+  ASSERT_EQ(window->document().clipboard.size(), 2u);
+  EXPECT_EQ(window->document().clipboard[0]->layer,
+            activeBoard(window->document()).header.activeLayer);
+  EXPECT_TRUE(host.messages.empty());
+
+  testing::writeBytes(records, "TRACK,LAYER=0,P0=0/0,P1=1000/0;");
+  openTextChoices.push_back(records);
+  trigger(*window, "Import_TextIO");
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(window->document().clipboard.size(), 2u);
+  EXPECT_EQ(textFolders.back(), folder().string());
 }
 
 TEST_F(FilesTest, BackupSavingWritesNextToTheFileAndRestoresTheHelpLine) {
