@@ -10,9 +10,11 @@
 #include "app/menu_table.h"
 #include "base/text.h"
 #include "cli/cli_texts.h"
+#include "cli/drc_command_texts.h"
 #include "cli/edit_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
+#include "copper/drc_texts.h"
 #include "document/document_texts.h"
 #include "editing/editing_texts.h"
 #include "editing/properties_texts.h"
@@ -49,6 +51,8 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRC_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
