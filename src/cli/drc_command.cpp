@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/cli_texts.h"
 #include "cli/drc_command_texts.h"
 #include "cli/outlines_texts.h"
 #include "copper/drc_texts.h"

@@ -29,13 +29,13 @@ Document sampleDocument() {
   return doc;
 }
 
-struct Run {
+struct CliRun {
   int status;
   std::string out;
   std::string err;
 };
 
-Run drc(const std::vector<std::string>& args) {
+CliRun drc(const std::vector<std::string>& args) {
   std::ostringstream out, err;
   std::vector<std::string> all{"drc"};
   all.insert(all.end(), args.begin(), args.end());
@@ -50,7 +50,7 @@ TEST(DrcCommand, FindingsInCheckOrder) {
   ASSERT_TRUE(writeDocumentFile(doc, file));
   const std::string before = readWholeFile(file).value();
 
-  Run r = drc({file, "--json"});
+  CliRun r = drc({file, "--json"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
   const auto json = nlohmann::json::parse(r.out);
   ASSERT_EQ(json["count"], 2);
