@@ -19,6 +19,7 @@
 #include "editing/editing_texts.h"
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
+#include "ui/drc_panel_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
 #include "ui/ui_texts.h"
@@ -54,6 +55,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_DRC_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
