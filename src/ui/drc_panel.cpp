@@ -141,6 +141,7 @@ void TDRC_Dlg::addCheck(QGridLayout* grid, int row, const Text& caption, bool Dr
   field->setNachkommaStellen(2);
   field->setValue(static_cast<double>(settings_.*limit) / kUnitsPerMm);
   grid->addWidget(field, row, 1);
+  connect(field, &TPvbSpinEdit::OnEditChange, this, &TDRC_Dlg::readFields);
   limits_.emplace_back(field, limit);
 }
 
