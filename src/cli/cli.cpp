@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/cli_texts.h"
+#include "cli/drc_command.h"
 #include "cli/edit_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
@@ -120,8 +121,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   TextIoImportRequest textIoImport;
   TextIoCommands textIo;
   CLI::App* textIoCommand = addTextIoCommand(app, textIoExport, textIoImport, textIo, language);
-  for (CLI::App* sub :
-       {infoCommand, resaveCommand, outlinesCommand, renderCommand, editCommand, textIoCommand}) {
+  DrcRequest drc;
+  CLI::App* drcCommand = addDrcCommand(app, drc, language);
+  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, renderCommand, editCommand,
+                        textIoCommand, drcCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -148,6 +151,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (outlinesCommand->parsed()) {
     const std::optional<Document> doc = load(outlines.file, err, language);
     return doc ? runOutlines(*doc, outlines, out, err, language) : kExitBadInput;
+  }
+  if (drcCommand->parsed()) {
+    const std::optional<Document> doc = load(drc.file, err, language);
+    return doc ? runDrcCommand(*doc, drc, out, err, language) : kExitBadInput;
   }
   if (renderCommand->parsed()) {
     std::optional<Document> doc = load(render.file, err, language);

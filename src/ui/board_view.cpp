@@ -324,6 +324,41 @@ void BoardView::paintEvent(QPaintEvent* event) {
   }
   if (box) drawBoxRows(painter, *box);
   drawOverlay(painter);
+  drawDrcMarkers(painter);
+}
+
+void BoardView::setDrcMarkers(std::vector<DrcFinding> markers) {
+  drcMarkers_ = std::move(markers);
+  viewport()->update();
+}
+
+// Outlines where a finding has them, else its rectangle; a thin pen in the outline layer's
+// colour with a diagonal hatch.
+void BoardView::drawDrcMarkers(QPainter& painter) const {
+  if (drcMarkers_.empty() || !hasBoard()) return;
+  const ViewTransform v = viewOf(board().header);
+  const Rgb c = scheme_->layer(kLayerO);
+  const QColor colour(c.r, c.g, c.b);
+  painter.setPen(QPen(colour, 0));
+  painter.setBrush(QBrush(colour, Qt::BDiagPattern));
+  for (const DrcFinding& f : drcMarkers_) {
+    if (f.outlines.empty()) {
+      const DPoint a = worldToScreen(
+          v, DPoint{static_cast<double>(f.marker.left), static_cast<double>(f.marker.top)});
+      const DPoint b = worldToScreen(
+          v, DPoint{static_cast<double>(f.marker.right), static_cast<double>(f.marker.bottom)});
+      painter.drawRect(QRectF(QPointF(a.x, a.y), QPointF(b.x, b.y)).normalized());
+      continue;
+    }
+    for (const DrcOutline& outline : f.outlines) {
+      QPolygonF polygon;
+      for (const FPoint& p : outline) {
+        const DPoint s = worldToScreen(v, p);
+        polygon << QPointF(s.x, s.y);
+      }
+      painter.drawPolygon(polygon);
+    }
+  }
 }
 
 QImage BoardView::crosshairImage(const Frame& picture, std::optional<CoordinateBox>& box) {

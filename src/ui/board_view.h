@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QTimer>
 
+#include "copper/drc.h"
 #include "document/document.h"
 #include "editing/overlay_frame.h"
 #include "editing/tool_table.h"
@@ -56,6 +57,9 @@ class BoardView : public QAbstractScrollArea {
   // Opens the context menu at a world point, under the pointer.
   void openContextMenu(DPoint world);
 
+  // The places of the chosen design-rule findings, hatched over the board.
+  void setDrcMarkers(std::vector<DrcFinding> markers);
+
   PixelSize viewportSize() const;
   // The size of the virtual drawing surface.
   PixelSize canvasSize() const;
@@ -104,6 +108,7 @@ class BoardView : public QAbstractScrollArea {
   ToolMachine* machine();
   bool forwardKey(QKeyEvent* event, bool down);
   void drawOverlay(QPainter& painter) const;
+  void drawDrcMarkers(QPainter& painter) const;
   // The picture is drawn anew or moved: the crosshair goes until the pointer moves again.
   void dropCrosshair();
   // The crosshair drawn over the snapshot of `picture`, with the rows of its coordinate box.
@@ -119,6 +124,7 @@ class BoardView : public QAbstractScrollArea {
   LengthUnit unit_ = LengthUnit::Mm;
   FrameCache picture_;
   OverlayFrame crosshair_;
+  std::vector<DrcFinding> drcMarkers_;
   WheelSteps wheel_;
   QTimer autoScrollTimer_;
   Qt::MouseButtons heldButtons_;

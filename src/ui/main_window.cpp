@@ -23,6 +23,7 @@
 #include "ui/board_navigator.h"
 #include "ui/board_properties_dialog.h"
 #include "ui/board_view.h"
+#include "ui/drc_panel.h"
 #include "ui/layer_bar.h"
 #include "ui/new_board_dialog.h"
 #include "ui/project_info_dialog.h"
@@ -146,6 +147,7 @@ void MainWindow::showDocument() {
     tabs_->setCurrentIndex(doc_.activeBoard);
   }
   showActiveBoard();
+  drc_->showBoard(&activeBoard(doc_), lengthUnit(), scheme_);
   updateTitle();
 }
 
@@ -238,6 +240,7 @@ void MainWindow::TabSetChange(int index) {
   if (index < 0 || index == doc_.activeBoard) return;
   activateBoard(doc_, index);
   showActiveBoard();
+  drc_->showBoard(&activeBoard(doc_), lengthUnit(), scheme_);
 }
 
 // The active layer is always shown, since its visibility button is locked.

@@ -36,6 +36,7 @@ class BoardView;
 class LayerBar;
 class SizeColumn;
 class TSelector;
+class TDRC_Dlg;
 class ToolMachine;
 class WindowEditor;
 struct Editor;
@@ -116,6 +117,7 @@ class MainWindow : public QMainWindow {
   void SB_FangMouseDown();
   void SB_GummibandMouseDown();
   void TB_SelectorClick();
+  void TB_DRCClick();
   // Shows or hides the properties panel.
   void Eigenschaften1Click();
 
@@ -168,6 +170,7 @@ class MainWindow : public QMainWindow {
   void createDrawingModes(QToolBar* column);
   void createSizeColumn();
   void createSelector();
+  void createDrcPanel();
   void createPropertiesPanel();
   // The properties panel shows the selection (or the board) anew, when it is shown.
   void showProperties();
@@ -226,6 +229,7 @@ class MainWindow : public QMainWindow {
   QActionGroup* toolButtons_ = nullptr;
   SizeColumn* sizeColumn_ = nullptr;
   TSelector* selector_ = nullptr;
+  TDRC_Dlg* drc_ = nullptr;
   TEigenschaftenDlg* properties_ = nullptr;
   QLabel* shiftKey_ = nullptr;
   QLabel* shiftText_ = nullptr;

@@ -49,6 +49,7 @@ constexpr WindowCommand kWindowCommands[] = {
     {CommandId::R_HinzufuegenClick, &MainWindow::R_HinzufuegenClick},
     {CommandId::R_HotkeysClick, &MainWindow::R_HotkeysClick},
     {CommandId::TB_SelectorClick, &MainWindow::TB_SelectorClick},
+    {CommandId::TB_DRCClick, &MainWindow::TB_DRCClick},
     {CommandId::Eigenschaften1Click, &MainWindow::Eigenschaften1Click},
     {CommandId::Sprache1Click, &MainWindow::Sprache1Click},
     {CommandId::Hilfethemen1Click, &MainWindow::Hilfethemen1Click},

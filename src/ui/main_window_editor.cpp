@@ -65,6 +65,7 @@ void MainWindow::createEditor() {
   createToolColumn();
   createSizeColumn();
   createSelector();
+  createDrcPanel();
   createPropertiesPanel();
 
   // The key labels below the drawing area.

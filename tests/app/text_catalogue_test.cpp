@@ -10,13 +10,16 @@
 #include "app/menu_table.h"
 #include "base/text.h"
 #include "cli/cli_texts.h"
+#include "cli/drc_command_texts.h"
 #include "cli/edit_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
+#include "copper/drc_texts.h"
 #include "document/document_texts.h"
 #include "editing/editing_texts.h"
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
+#include "ui/drc_panel_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
 #include "ui/ui_texts.h"
@@ -49,7 +52,10 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRC_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)

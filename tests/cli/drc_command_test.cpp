@@ -1,0 +1,90 @@
+#include "cli/drc_command.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "base/file_io.h"
+#include "cli/cli.h"
+#include "project/save_commands.h"
+#include "support/sample_layout.h"
+#include "support/temp_folder.h"
+
+namespace pravelo {
+namespace {
+
+// Two tracks of different nets 0.1 mm apart and a 0.2 mm drill.
+Document sampleDocument() {
+  Document doc;
+  auto board = std::make_unique<Board>();
+  board->header = newBoardHeader(1000000, 1000000);
+  testing::add(*board, testing::strokeTrack(100000, -100000, 200000, -100000, kLayerC1));
+  testing::add(*board, testing::strokeTrack(100000, -97000, 200000, -97000, kLayerC1));
+  TObjekt pad = newObject();
+  initPad(pad, {500000, -500000}, kLayerC1, kPadCircular, 1000, 5000);
+  testing::add(*board, pad);
+  doc.boards.push_back(std::move(board));
+  doc.activeBoard = 0;
+  return doc;
+}
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun drc(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  std::vector<std::string> all{"drc"};
+  all.insert(all.end(), args.begin(), args.end());
+  const int status = runCli(all, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(DrcCommand, FindingsInCheckOrder) {
+  testing::TempFolder folder;
+  Document doc = sampleDocument();
+  const std::string file = folder.file("board.pvb6");
+  ASSERT_TRUE(writeDocumentFile(doc, file));
+  const std::string before = readWholeFile(file).value();
+
+  CliRun r = drc({file, "--json"});
+  ASSERT_EQ(r.status, kExitOk) << r.err;
+  const auto json = nlohmann::json::parse(r.out);
+  ASSERT_EQ(json["count"], 2);
+  EXPECT_EQ(json["findings"][0]["text"], "Drilling too small");  // drill checks come first
+  EXPECT_EQ(json["findings"][0]["objects"], nlohmann::json::array({2}));
+  EXPECT_EQ(json["findings"][1]["kind"], 0);
+  EXPECT_EQ(json["findings"][1]["text"], "Distance");
+  EXPECT_EQ(json["findings"][1]["objects"], nlohmann::json::array({0, 1}));
+  EXPECT_EQ(json["findings"][1]["marker"].size(), 4u);
+  EXPECT_EQ(readWholeFile(file).value(), before);
+
+  r = drc({file, "--rules", "Kupfer=0", "WBohrMin=1000"});
+  ASSERT_EQ(r.status, kExitOk) << r.err;
+  EXPECT_EQ(r.out, "0 Entries\n");
+
+  r = drc({file, "--rules", "WKupfer=500", "--lang", "de"});
+  EXPECT_NE(r.out.find("Bohrung zu klein, Lage 1, Markierung "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("1 Einträge\n"), std::string::npos) << r.out;
+}
+
+TEST(DrcCommand, BadInput) {
+  testing::TempFolder folder;
+  Document doc = sampleDocument();
+  const std::string file = folder.file("board.pvb6");
+  ASSERT_TRUE(writeDocumentFile(doc, file));
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{file, "--rules", "Nonsense=1"},
+        {file, "--rules", "Kupfer=2"},
+        {file, "--rules", "WKupfer=abc"},
+        {file, "--board", "3"},
+        {folder.file("missing.pvb6")}}) {
+    EXPECT_EQ(drc(args).status, kExitBadInput) << args[1];
+  }
+}
+
+}  // namespace
+}  // namespace pravelo
