@@ -20,11 +20,6 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 // Shrinks as the later parts of the editor land.
 constexpr CommandId kNotYetBuilt[] = {
     CommandId::Bauteil1Click,
-    CommandId::Kacheln1Click,
-    CommandId::Benennen1Click,
-    CommandId::MarkiereNamen1Click,
-    CommandId::LS_ResetClick,
-    CommandId::LscheElementeausserhalb1Click,
     CommandId::TB_MakroClick,
     CommandId::Makrospeichern1Click,
     CommandId::BauteilAssistent1Click,

@@ -3,10 +3,13 @@
 #include <algorithm>
 
 #include "editing/align_commands.h"
+#include "editing/cleanup_commands.h"
 #include "editing/selection.h"
+#include "editing/tile_command.h"
 #include "editing/transform_commands.h"
 #include "editing/view_commands.h"
 #include "project/clipboard.h"
+#include "project/outside_board.h"
 #include "view/user_origin.h"
 #include "view/view_transform.h"
 #include "view/zoom.h"
@@ -123,6 +126,15 @@ constexpr EditorCommand kEditorCommands[] = {
      [](Editor& e, ToolMachine&, Modifiers) { change(e, groupSelection); }},
     {CommandId::SB_GruppeAufloesenClick,
      [](Editor& e, ToolMachine&, Modifiers) { change(e, ungroupSelection); }},
+    {CommandId::Benennen1Click,
+     [](Editor& e, ToolMachine&, Modifiers) { nameSelectionCommand(e); }},
+    {CommandId::MarkiereNamen1Click,
+     [](Editor& e, ToolMachine&, Modifiers) { selectByNameCommand(e); }},
+    {CommandId::LS_ResetClick,
+     [](Editor& e, ToolMachine&, Modifiers) { resetSolderMaskCommand(e); }},
+    {CommandId::LscheElementeausserhalb1Click,
+     [](Editor& e, ToolMachine&, Modifiers) { deleteOutsideBoardCommand(e); }},
+    {CommandId::Kacheln1Click, [](Editor& e, ToolMachine&, Modifiers) { tileSelectionCommand(e); }},
     {CommandId::Vergroessern1Click, [](Editor& e, ToolMachine&, Modifiers) { zoomBy(e, true); }},
     {CommandId::Verkleinern1Click, [](Editor& e, ToolMachine&, Modifiers) { zoomBy(e, false); }},
     {CommandId::Zoomalles1Click,
@@ -201,6 +213,7 @@ bool commandEnabled(const Editor& editor, const ToolMachine& machine, CommandId 
     case CommandId::SB_CutClick:
     case CommandId::SB_DelClick:
     case CommandId::Duplizieren1Click:
+    case CommandId::Kacheln1Click:
       return idle && !routingTool(machine) && selectedCount(board) > 0;
     case CommandId::SB_RotateClick:
     case CommandId::SB_HSpiegelnClick:
@@ -230,6 +243,12 @@ bool commandEnabled(const Editor& editor, const ToolMachine& machine, CommandId 
       return idle && std::ranges::any_of(board.objects, [](const auto& o) {
                return o->selected && !o->groups.empty();
              });
+    case CommandId::Benennen1Click:
+      return idle && selectedCount(board) > 0;
+    case CommandId::MarkiereNamen1Click:
+      return idle && !editor.contextName.empty();
+    case CommandId::LscheElementeausserhalb1Click:
+      return idle && anythingOutsideBoard(board);
     default:
       return true;
   }

@@ -15,6 +15,7 @@
 #include "cli/cli_texts.h"
 #include "cli/edit_texts.h"
 #include "cli/text_answer.h"
+#include "cli/tile_answer.h"
 #include "document/document_texts.h"
 #include "editing/crosshair_overlay.h"
 #include "editing/node_commands.h"
@@ -115,6 +116,17 @@ std::optional<SizeField> sizeFieldNamed(const std::string& name) {
   return std::nullopt;
 }
 
+// The entry of an `answer value …` line: the words after `value` joined with one blank; double
+// quotes around them keep blanks at the ends.
+std::string valueOf(const std::vector<std::string>& words) {
+  std::string value;
+  for (std::size_t i = 2; i < words.size(); ++i) value += (i > 2 ? " " : "") + words[i];
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+    value = value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
 class ScriptRun {
  public:
   ScriptRun(Document& doc, AppSettings& settings)
@@ -203,6 +215,16 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     const auto chosen = nodeCommandByScriptName(w[2]);
     if (!chosen) throw BadLine{fillIn(texts::scriptUnknownAnswer, {w[2]})};
     host_.menuAnswers.push_back(*chosen);
+  } else if (verb == "answer" && w.size() > 1 && w[1] == "tile") {
+    try {
+      host_.tileAnswers.push_back([answer = parseTileAnswer(w)](const TileDialog& shown) {
+        return std::optional<TileValues>(answer.applyTo(shown));
+      });
+    } catch (const BadTextAnswer& bad) {
+      throw BadLine{bad.what()};
+    }
+  } else if (verb == "answer" && w.size() > 1 && w[1] == "value") {
+    host_.valueAnswers.push_back(valueOf(w));
   } else if (verb == "rectangle") {
     need(w, 2);
     if (w[1] != "track" && w[1] != "zone") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};

@@ -35,6 +35,9 @@
   X(answerHeightRange, "die Höhe ist 0,1 bis 50 mm: %1", "height is 0.1 to 50 mm: %1", "la hauteur va de 0,1 à 50 mm : %1") \
   X(answerMirror, "mirror ist none, h, v oder hv: %1", "mirror is none, h, v or hv: %1", "mirror vaut none, h, v ou hv : %1") \
   X(answerUnknownField, "unbekanntes Feld des Textdialogs: %1", "unknown text dialog field: %1", "champ inconnu du dialogue de texte : %1") \
+  X(answerNumberRange, "%1 liegt zwischen %2 und %3: %4", "%1 lies between %2 and %3: %4", "%1 est compris entre %2 et %3 : %4") \
+  X(answerUnknownTileField, "unbekanntes Feld des Kacheldialogs: %1", "unknown tile dialog field: %1", "champ inconnu du dialogue de tuiles : %1") \
+  X(answerTileMode, "mode ist tile oder circular: %1", "mode is tile or circular: %1", "mode vaut tile ou circular : %1") \
   X(answerNotNameValue, "nicht Name=Wert: %1", "not name=value: %1", "pas nom=valeur : %1") \
   X(answerNoClosingQuote, "kein schließendes Anführungszeichen für %1", "no closing quote for %1", "pas de guillemet fermant pour %1") \
 // clang-format on

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "document/document.h"
 #include "document/undo_history.h"
@@ -10,6 +11,7 @@
 #include "editing/editor_host.h"
 #include "editing/repaint_sink.h"
 #include "editing/size_fields.h"
+#include "editing/tile_values.h"
 #include "settings/settings.h"
 #include "view/view_transform.h"
 
@@ -33,8 +35,11 @@ struct Editor {
   SizeFields sizes;
   // Where the drawing area's context menu was opened last, for the commands it offers.
   DPoint contextPoint;
+  // The name its "Select: " item offers, fixed as the menu opens (Windows-1252).
+  std::string contextName;
   CrosshairOverlay crosshair;
   DrawingModes drawing;
+  TileValues tile;
 
   // The undo step of the gesture in progress, recorded before its first change.
   std::optional<UndoStep> gesture;

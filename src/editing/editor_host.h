@@ -1,10 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "base/host.h"
 #include "editing/node_commands.h"
 #include "editing/text_dialog_values.h"
+#include "editing/tile_values.h"
 #include "geometry/point.h"
 
 namespace pravelo {
@@ -19,6 +21,12 @@ class EditorHost : public Host {
   virtual std::optional<NodeCommand> showNodeMenu(DPoint world, const NodeMenuState& state) = 0;
   // The text dialog filled with `initial`; the values on OK, nothing on Cancel.
   virtual std::optional<TextDialogValues> showTextDialog(const TextDialogValues& initial) = 0;
+  // The single-line value prompt titled `title`, its field holding `proposal`; the entry on OK,
+  // nothing on Cancel.
+  virtual std::optional<std::string> askValue(const std::string& title,
+                                              const std::string& proposal) = 0;
+  // The tile dialog; the chosen values on OK, nothing on Cancel.
+  virtual std::optional<TileValues> showTileDialog(const TileDialog& dialog) = 0;
 };
 
 }  // namespace pravelo

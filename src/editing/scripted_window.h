@@ -22,7 +22,12 @@ class ScriptedWindow : public EditorHost, public RepaintSink {
 
   std::deque<Answer> answers;
   std::deque<TextDialogAnswer> textAnswers;
-  std::deque<NodeCommand> menuAnswers;        // the entries chosen in the next node menus
+  std::deque<NodeCommand> menuAnswers;    // the entries chosen in the next node menus
+  std::deque<std::string> valueAnswers;   // what is entered in the next value prompts
+  std::vector<std::string> valuePrompts;  // what each value prompt proposed
+  // Fill in the next tile dialogs as they are shown, or answer nothing for Cancel.
+  std::deque<std::function<std::optional<TileValues>(const TileDialog&)>> tileAnswers;
+  std::vector<TileValues> tileDialogs;        // what each opened tile dialog showed
   std::vector<std::string> messages;          // messages and questions
   std::vector<TextDialogValues> textDialogs;  // what each opened text dialog showed
   int contextMenus = 0;
@@ -57,6 +62,20 @@ class ScriptedWindow : public EditorHost, public RepaintSink {
     const TextDialogAnswer answer = std::move(textAnswers.front());
     textAnswers.pop_front();
     return answer(shown);
+  }
+  std::optional<std::string> askValue(const std::string&, const std::string& proposal) override {
+    valuePrompts.push_back(proposal);
+    if (valueAnswers.empty()) return std::nullopt;
+    std::string entered = std::move(valueAnswers.front());
+    valueAnswers.pop_front();
+    return entered;
+  }
+  std::optional<TileValues> showTileDialog(const TileDialog& dialog) override {
+    tileDialogs.push_back(dialog.values);
+    if (tileAnswers.empty()) return std::nullopt;
+    const auto answer = std::move(tileAnswers.front());
+    tileAnswers.pop_front();
+    return answer(dialog);
   }
   void repaintAll() override {}
   void repaintWorld(const TRect&) override {}

@@ -8,6 +8,8 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include "app/command_catalogue.h"
+#include "app/editor_commands.h"
 #include "editing/view_commands.h"
 #include "ui/board_view.h"
 #include "ui/layer_bar.h"
@@ -52,8 +54,14 @@ void MainWindow::createViewControls() {
     action(name)->setCheckable(true);
   }
   action("TB_Transparent")->setChecked(renderOptions_.transparent);
-  connect(view_, &BoardView::contextMenuAt, this,
-          [this](DPoint, QPoint at) { drawingPopup_->popup(at); });
+  connect(view_, &BoardView::contextMenuAt, this, [this](DPoint, QPoint at) {
+    // The name was fixed as the menu opened; an "&" in it is no mnemonic.
+    QAction* byName = action("MarkiereNamen1");
+    byName->setText(qtr(controlInfo(ControlId::MarkiereNamen1).caption) +
+                    fromStored(editor_->contextName).replace('&', "&&"));
+    byName->setEnabled(commandEnabled(*editor_, *machine_, CommandId::MarkiereNamen1Click));
+    drawingPopup_->popup(at);
+  });
   connect(view_, &BoardView::pointerMoved, this, &MainWindow::showCoordinates);
 
   rasterDlg_ = new TRasterDlg(*host_, this);

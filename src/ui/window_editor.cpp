@@ -1,11 +1,14 @@
 #include "ui/window_editor.h"
 
 #include <QCursor>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 
 #include "ui/board_view.h"
 #include "ui/qt_text.h"
 #include "ui/text_dialog.h"
+#include "ui/tile_dialog.h"
 
 namespace pravelo {
 
@@ -38,6 +41,20 @@ std::optional<NodeCommand> WindowEditor::showNodeMenu(DPoint, const NodeMenuStat
 
 std::optional<TextDialogValues> WindowEditor::showTextDialog(const TextDialogValues& shown) {
   return runTextDialog(view_.window(), shown);
+}
+
+std::optional<std::string> WindowEditor::askValue(const std::string& title,
+                                                  const std::string& proposal) {
+  bool ok = false;
+  const QString entered =
+      QInputDialog::getText(view_.window(), QString::fromStdString(title), QString(),
+                            QLineEdit::Normal, QString::fromStdString(proposal), &ok);
+  if (!ok) return std::nullopt;
+  return entered.toStdString();
+}
+
+std::optional<TileValues> WindowEditor::showTileDialog(const TileDialog& dialog) {
+  return runTileDialog(view_.window(), dialog);
 }
 
 void WindowEditor::repaintAll() { view_.refresh(); }

@@ -19,6 +19,9 @@ class WindowEditor : public EditorHost, public RepaintSink {
   void showContextMenu(DPoint world) override;
   std::optional<NodeCommand> showNodeMenu(DPoint world, const NodeMenuState& state) override;
   std::optional<TextDialogValues> showTextDialog(const TextDialogValues& shown) override;
+  std::optional<std::string> askValue(const std::string& title,
+                                      const std::string& proposal) override;
+  std::optional<TileValues> showTileDialog(const TileDialog& dialog) override;
 
   void repaintAll() override;
   void repaintWorld(const TRect& world) override;

@@ -16,12 +16,15 @@
 #include "cli/render_texts.h"
 #include "copper/drc_texts.h"
 #include "document/document_texts.h"
+#include "editing/cleanup_texts.h"
 #include "editing/editing_texts.h"
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
+#include "editing/tile_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
+#include "ui/tile_dialog_texts.h"
 #include "ui/ui_texts.h"
 #include "ui/view_ui_texts.h"
 #include "view/view_texts.h"
@@ -48,6 +51,8 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_SELECTOR_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_PROPERTIES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_EDITING_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_CLEANUP_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_TILE_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_EDIT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
@@ -59,6 +64,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_VIEW_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_TILE_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMMANDS(PRAVELO_LIST_COMMAND)
     PRAVELO_CONTROLS(PRAVELO_LIST_CONTROL)
   };

@@ -7,6 +7,7 @@
 
 #include "cli/cli.h"
 #include "document/layout_file.h"
+#include "geometry/point.h"
 #include "project/boards.h"
 #include "project/layout_load.h"
 #include "support/temp_folder.h"
@@ -144,6 +145,59 @@ TEST_F(CliEdit, CommandsRunTheirMenuItemsAndButtons) {
   EXPECT_EQ(doc.boards[0]->objects.size(), 2u);
   EXPECT_EQ(doc.boards[0]->header.originX, 12000);
   EXPECT_EQ(doc.boards[0]->header.originY, -23000);
+}
+
+// The name prompt and the tile dialog are answered by queued lines; copies carry the name.
+TEST_F(CliEdit, NamesTilesAndTheCleanUpCommandsRunFromAScript) {
+  const std::string script =
+      "tool pad\n"
+      "click 127000 -127000\n"
+      "command SB_Standard\n"
+      "click 127000 -127000\n"
+      "answer value \"  GND  \"\n"
+      "command Benennen1\n"
+      "answer tile mode=circular count=4 radius=10 angle=90 rotate=1\n"
+      "command Kacheln1\n"
+      "click 500000 -500000\n"
+      "click 127000 -327000 right\n"
+      "command MarkiereNamen1\n"
+      "answer tile mode=tile columns=2 rows=1 dx=-99.99\n"
+      "command Kacheln2\n"
+      "command Gruppierungaufheben1\n"  // else the copies outside stay with their group
+      "command LscheElementeausserhalb1\n"
+      "answer ok\n"
+      "command LS_Reset\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  const Document doc = result();
+  const ObjectList& objects = doc.boards[0]->objects;
+  ASSERT_EQ(objects.size(), 4u) << "the copies of the second tile lay outside";
+  const DPoint expected[] = {{0, 0}, {10, -10}, {0, -20}, {-10, -10}};
+  const FPoint first = objects[0]->pos;  // on the grid near where the pad tool clicked
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(objects[i]->name, "GND");
+    EXPECT_NEAR(objects[i]->pos.x, first.x + expected[i].x * 10000, 1) << i;
+    EXPECT_NEAR(objects[i]->pos.y, first.y + expected[i].y * 10000, 1) << i;
+    EXPECT_EQ(objects[i]->solderMask, 1);
+  }
+  EXPECT_NE(stdOut.str().find("\"selected\":[0,1,2,3]"), std::string::npos) << stdOut.str();
+}
+
+TEST_F(CliEdit, BadTileAnswersStopTheScript) {
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+      {"answer tile count=0\n", "count"},
+      {"answer tile columns=2.5\n", "columns"},
+      {"answer tile radius=300\n", "radius"},
+      {"answer tile mode=square\n", "square"},
+      {"answer tile rotate=yes\n", "rotate"},
+      {"answer tile spin=1\n", "spin"},
+      {"answer tile columns\n", "columns"},
+  };
+  // clang-format on
+  for (const auto& [script, word] : cases) {
+    EXPECT_EQ(edit(script), kExitUsage) << script;
+    EXPECT_NE(stdErr.str().find(word), std::string::npos) << stdErr.str();
+  }
 }
 
 // The clipboard lives for the whole script: a copy on one board is pasted on another.

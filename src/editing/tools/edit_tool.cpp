@@ -17,6 +17,7 @@
 #include "geometry/bounding_box.h"
 #include "geometry/text_strokes.h"
 #include "geometry/translate.h"
+#include "project/object_names.h"
 #include "view/user_origin.h"
 
 namespace pravelo {
@@ -101,6 +102,7 @@ ToolResult EditTool::press(Editor& editor, const PointerEvent& e) {
     const ToolResult menu = nodeMenu(editor, world);
     if (menu != ToolResult::Nothing) return menu;
     editor.contextPoint = world;
+    editor.contextName = contextMenuName(board.objects, index);
     editor.host.showContextMenu(world);
     return ToolResult::Nothing;
   }
