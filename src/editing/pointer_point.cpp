@@ -4,8 +4,7 @@
 
 namespace pravelo {
 
-DrawingPoint capturedDrawingPoint(const Editor& editor, const PointerEvent& e,
-                                  bool skipSelected) {
+DrawingPoint capturedDrawingPoint(const Editor& editor, const PointerEvent& e, bool skipSelected) {
   const Board& board = editor.board();
   const ViewTransform v = editor.view();
   const DPoint raw = screenToWorld(v, e.screen);

@@ -15,8 +15,7 @@ struct DrawingPoint {
 // `skipSelected` is set.
 DrawingPoint capturedDrawingPoint(const Editor& editor, const PointerEvent& e,
                                   bool skipSelected = false);
-inline DPoint drawingPoint(const Editor& editor, const PointerEvent& e,
-                           bool skipSelected = false) {
+inline DPoint drawingPoint(const Editor& editor, const PointerEvent& e, bool skipSelected = false) {
   return capturedDrawingPoint(editor, e, skipSelected).world;
 }
 

@@ -121,8 +121,10 @@ Qt::CursorShape shapeOf(Cursor cursor) {
     case Cursor::Ring:
     case Cursor::Autoroute:
       return Qt::CrossCursor;
-    case Cursor::Test:
     case Cursor::Connect:
+      return Qt::CrossCursor;
+    case Cursor::Test:
+    case Cursor::Hand:
       return Qt::PointingHandCursor;
     case Cursor::Node:
     case Cursor::Move:
