@@ -28,7 +28,6 @@ constexpr CommandId kNotYetBuilt[] = {
     CommandId::TB_MakroClick,
     CommandId::Makrospeichern1Click,
     CommandId::BauteilAssistent1Click,
-    CommandId::TB_ClearConnectionsClick,
     CommandId::TB_DRCClick,
     CommandId::TB_BauteileClick,
     CommandId::Gerber274Xerzeugen1Click,

@@ -8,6 +8,7 @@
 #include "cli/edit_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
+#include "cli/nets_command.h"
 #include "cli/outlines_command.h"
 #include "cli/render_command.h"
 #include "cli/textio_command.h"
@@ -112,6 +113,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   resaveCommand->add_option("OUT", output, tr(texts::cliOutputHelp, language))->required();
   OutlinesRequest outlines;
   CLI::App* outlinesCommand = addOutlinesCommand(app, outlines, language);
+  NetsRequest nets;
+  CLI::App* netsCommand = addNetsCommand(app, nets, language);
   RenderRequest render;
   CLI::App* renderCommand = addRenderCommand(app, render, language);
   EditRequest edit;
@@ -120,8 +123,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   TextIoImportRequest textIoImport;
   TextIoCommands textIo;
   CLI::App* textIoCommand = addTextIoCommand(app, textIoExport, textIoImport, textIo, language);
-  for (CLI::App* sub :
-       {infoCommand, resaveCommand, outlinesCommand, renderCommand, editCommand, textIoCommand}) {
+  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
+                        editCommand, textIoCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -148,6 +151,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (outlinesCommand->parsed()) {
     const std::optional<Document> doc = load(outlines.file, err, language);
     return doc ? runOutlines(*doc, outlines, out, err, language) : kExitBadInput;
+  }
+  if (netsCommand->parsed()) {
+    const std::optional<Document> doc = load(nets.file, err, language);
+    return doc ? runNets(*doc, nets, out, err, language) : kExitBadInput;
   }
   if (renderCommand->parsed()) {
     std::optional<Document> doc = load(render.file, err, language);

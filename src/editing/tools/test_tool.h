@@ -11,6 +11,7 @@ namespace pravelo {
 class TestTool : public Tool {
  public:
   ToolId id() const override { return ToolId::Test; }
+  void start(Editor&, DPoint) override { tested_.clear(); }
   ToolResult press(Editor& editor, const PointerEvent& e) override;
   const Text* help() const override;
 
