@@ -121,6 +121,11 @@ class BoardView : public QAbstractScrollArea {
   OverlayFrame crosshair_;
   WheelSteps wheel_;
   QTimer autoScrollTimer_;
+  // The Test tool's 500 ms blink: every second tick draws the result dimmed.
+  QTimer blinkTimer_;
+  bool dimmed_ = false;
+  void blinkTick();
+  RenderOptions drawOptions() const;
   Qt::MouseButtons heldButtons_;
   bool syncingScrollBars_ = false;
   RulerBar* horizontalRuler_;

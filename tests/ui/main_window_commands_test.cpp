@@ -63,8 +63,8 @@ TEST_F(MainWindowCommandsTest, MenusHaveNoStraySeparators) {
 TEST_F(MainWindowCommandsTest, MenuBarFollowsTheTableAndShortcutsSitOnOneControl) {
   QStringList titles;
   for (QAction* a : window->menuBar()->actions()) titles << a->menu()->objectName();
-  EXPECT_EQ(titles,
-            (QStringList{"Datei1", "Bearbeiten1", "Ansicht1", "Platine1", "Optionen1", "Hilfe1"}));
+  EXPECT_EQ(titles, (QStringList{"Datei1", "Bearbeiten1", "Ansicht1", "Platine1", "Extras1",
+                                 "Optionen1", "Hilfe1"}));
   EXPECT_EQ(window->findChild<QAction*>("Undo")->shortcut(), QKeySequence("Ctrl+Z"));
   EXPECT_TRUE(window->findChild<QAction*>("TB_Undo")->shortcut().isEmpty());
   EXPECT_EQ(window->findChild<QAction*>("Allesmarkieren1")->statusTip(),
