@@ -173,6 +173,9 @@
   X(TB_ClearConnectionsClick, "Luftlinien entfernen, deren Pads schon durch Kupfer verbunden sind", \
     "Remove the connections whose pads are already joined by copper", \
     "Supprimer les connexions dont les pastilles sont déjà reliées par le cuivre", "") \
+  X(SB_AutoMasseMouseDown, "AutoMasse", \
+    "Enable or disable the automatic ground plane for the active copper layer", \
+    "Activer ou désactiver le plan de masse automatique de la couche de cuivre active", "") \
   X(TB_DRCClick, "Design-Rule-Check ein- oder ausblenden", "Show or hide the design rule check", \
     "Afficher ou masquer la vérification des règles", "") \
   X(TB_BauteileClick, "Bauteilliste ein- oder ausblenden", "Show or hide the component list", \
@@ -348,6 +351,7 @@
     "&Remove connections (rubberbands)", "&Supprimer les connexions (chevelu)") \
   X(TB_ClearConnections, TB_ClearConnectionsClick, "Luftlinien entfernen", "Remove connections", \
     "Supprimer les connexions") \
+  X(SB_AutoMasse, SB_AutoMasseMouseDown, "AutoMasse", "Ground plane", "Plan de masse") \
   X(DRCCheck1, TB_DRCClick, "DRC-Prüfung", "DRC-Check", "Vérification DRC") \
   X(TB_DRC, TB_DRCClick, "DRC", "DRC", "DRC") \
   X(TB_Bauteile, TB_BauteileClick, "Bauteile", "Components", "Composants") \

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/document_texts.h"
 #include "editing/align_commands.h"
 #include "editing/cleanup_commands.h"
 #include "editing/selection.h"
@@ -10,6 +11,7 @@
 #include "editing/view_commands.h"
 #include "project/clipboard.h"
 #include "project/outside_board.h"
+#include "view/remove_connections.h"
 #include "view/user_origin.h"
 #include "view/view_transform.h"
 #include "view/zoom.h"
@@ -52,6 +54,28 @@ void change(Editor& e, bool (*command)(ObjectList&)) {
   } else {
     e.revertGesture();
   }
+}
+
+void removeConnections(Editor& e) {
+  e.beginChange();
+  const ConnectionCounts counts = removeRoutedConnections(e.board());
+  if (counts.removed > 0) {
+    e.commitGesture();
+    e.repaint.repaintAll();
+  } else {
+    e.revertGesture();
+  }
+  e.host.showMessage(connectionCountsMessage(counts, currentLanguage()), tr(texts::productName),
+                     MessageIcon::Information);
+}
+
+// The automatic ground plane of the active copper layer on or off.
+void toggleGroundPlane(Editor& e) {
+  BoardHeader& header = e.board().header;
+  std::uint8_t& plane = header.groundPlane[header.activeLayer - 1];
+  plane = plane ? 0 : 1;
+  e.doc.modified = true;
+  e.repaint.repaintAll();
 }
 
 struct EditorCommand {
@@ -187,6 +211,10 @@ constexpr EditorCommand kEditorCommands[] = {
        e.settings.optionen.Transparent = !e.settings.optionen.Transparent;
        e.repaint.repaintAll();
      }},
+    {CommandId::TB_ClearConnectionsClick,
+     [](Editor& e, ToolMachine&, Modifiers) { removeConnections(e); }},
+    {CommandId::SB_AutoMasseMouseDown,
+     [](Editor& e, ToolMachine&, Modifiers) { toggleGroundPlane(e); }},
     {CommandId::SB_EinheitClick,
      [](Editor& e, ToolMachine&, Modifiers) {
        e.settings.optionen.MIL = !e.settings.optionen.MIL;
@@ -237,6 +265,10 @@ bool commandEnabled(const Editor& editor, const ToolMachine& machine, CommandId 
       return idle && selectedCount(board) > 0 && board.header.multilayer != 0;
     case CommandId::SB_InsertClick:
       return idle && !editor.doc.clipboard.empty();
+    case CommandId::TB_ClearConnectionsClick:
+      return idle;
+    case CommandId::SB_AutoMasseMouseDown:
+      return isCopperLayer(board.header.activeLayer);
     case CommandId::SB_GruppierenClick:
       return idle && selectedUnitCount(board.objects) >= 2;
     case CommandId::SB_GruppeAufloesenClick:

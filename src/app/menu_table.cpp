@@ -144,6 +144,7 @@ constexpr MenuEntry kToolBar[] = {
     item(C::TB_Bauteile),
     item(C::TB_Vorlage),
     item(C::TB_ClearConnections),
+    item(C::SB_AutoMasse),
 };
 
 constexpr MenuEntry kBoardTabs[] = {

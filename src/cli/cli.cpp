@@ -9,6 +9,7 @@
 #include "cli/edit_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
+#include "cli/nets_command.h"
 #include "cli/outlines_command.h"
 #include "cli/render_command.h"
 #include "cli/textio_command.h"
@@ -113,6 +114,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   resaveCommand->add_option("OUT", output, tr(texts::cliOutputHelp, language))->required();
   OutlinesRequest outlines;
   CLI::App* outlinesCommand = addOutlinesCommand(app, outlines, language);
+  NetsRequest nets;
+  CLI::App* netsCommand = addNetsCommand(app, nets, language);
   RenderRequest render;
   CLI::App* renderCommand = addRenderCommand(app, render, language);
   EditRequest edit;
@@ -123,8 +126,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* textIoCommand = addTextIoCommand(app, textIoExport, textIoImport, textIo, language);
   DrcRequest drc;
   CLI::App* drcCommand = addDrcCommand(app, drc, language);
-  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, renderCommand, editCommand,
-                        textIoCommand, drcCommand}) {
+  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
+                        editCommand, textIoCommand, drcCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -155,6 +158,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (drcCommand->parsed()) {
     const std::optional<Document> doc = load(drc.file, err, language);
     return doc ? runDrcCommand(*doc, drc, out, err, language) : kExitBadInput;
+  }
+  if (netsCommand->parsed()) {
+    const std::optional<Document> doc = load(nets.file, err, language);
+    return doc ? runNets(*doc, nets, out, err, language) : kExitBadInput;
   }
   if (renderCommand->parsed()) {
     std::optional<Document> doc = load(render.file, err, language);

@@ -1,5 +1,6 @@
 #include "cli/edit_command.h"
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <fstream>
@@ -23,6 +24,7 @@
 #include "editing/scripted_window.h"
 #include "editing/size_fields.h"
 #include "editing/tool_machine.h"
+#include "editing/tools/test_tool.h"
 #include "project/boards.h"
 #include "project/save_commands.h"
 #include "project/save_problem.h"
@@ -379,6 +381,12 @@ nlohmann::json ScriptRun::trace(int line) const {
                            {"redo", board.redoStack.size()},
                            {"modified", editor_.doc.modified},
                            {"objects", board.objects.size()}};
+  // The objects of the last test click while the Test tool shows them.
+  if (const auto* test = dynamic_cast<const TestTool*>(&machine_.currentTool())) {
+    std::vector<int> tested = test->tested();
+    std::sort(tested.begin(), tested.end());
+    result["tested"] = tested;
+  }
   // The rows of the box while a measurement is shown.
   const CrosshairOverlay& overlay = editor_.crosshair;
   if (overlay.shown && overlay.mode == OverlayMode::Measuring) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/units.h"
+#include "geometry/layer_presence.h"
 #include "geometry/pad_geometry.h"
 #include "geometry/point.h"
 
@@ -41,7 +42,7 @@ double diagonalCorrection(int k, double u) { return k == 2 || k == 6 ? 45 - u : 
 SpokeReach padSpokeReach(const TObjekt& pad, int k, double halfWidth) {
   const int shape = pad.variant;
   const double r = pad.dim.x;
-  const double c = pad.clearance;
+  const double c = planeClearance(pad);
   const bool horizontal = shape == kPadRoundedH || shape == kPadOctagonH || shape == kPadRectangleH;
   const bool vertical = shape == kPadRoundedV || shape == kPadOctagonV || shape == kPadRectangleV;
   const double hx = horizontal ? 2 * r : r;
@@ -70,8 +71,8 @@ SpokeReach padSpokeReach(const TObjekt& pad, int k, double halfWidth) {
 }
 
 SpokeReach smdSpokeReach(const TObjekt& smd, int k) {
-  const double halfX = smd.dim.x / 2.0 + smd.clearance;
-  const double halfY = smd.dim.y / 2.0 + smd.clearance;
+  const double halfX = smd.dim.x / 2.0 + planeClearance(smd);
+  const double halfY = smd.dim.y / 2.0 + planeClearance(smd);
   if (k == 1 || k == 5) return {halfY, 0};
   if (k == 3 || k == 7) return {halfX, 0};
   const double u = diagonalAngle(halfY, halfX);

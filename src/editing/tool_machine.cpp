@@ -3,6 +3,7 @@
 #include "document/object_list.h"
 #include "editing/selection.h"
 #include "editing/tools/circle_tool.h"
+#include "editing/tools/connections_tool.h"
 #include "editing/tools/edit_tool.h"
 #include "editing/tools/line_tool.h"
 #include "editing/tools/mask_tool.h"
@@ -11,6 +12,7 @@
 #include "editing/tools/paste_tool.h"
 #include "editing/tools/planned_tool.h"
 #include "editing/tools/rectangle_tool.h"
+#include "editing/tools/test_tool.h"
 #include "editing/tools/text_tool.h"
 #include "editing/tools/zoom_tool.h"
 #include "editing/view_commands.h"
@@ -48,6 +50,10 @@ std::unique_ptr<Tool> makeTool(ToolId id) {
       return std::make_unique<PasteTool>();
     case ToolId::Measure:
       return std::make_unique<MeasureTool>();
+    case ToolId::Connections:
+      return std::make_unique<ConnectionsTool>();
+    case ToolId::Test:
+      return std::make_unique<TestTool>();
     default:
       return std::make_unique<PlannedTool>(id);
   }

@@ -21,6 +21,8 @@ class ToolMachine {
   ToolId tool() const { return current_->id(); }
   // The current tool, for the window's overlay (frames being drawn).
   const Tool& currentTool() const { return *current_; }
+  // The current tool for the window's timers (the Test tool's blink).
+  Tool& currentTool() { return *current_; }
   // Ends the operation in progress, deselects as the new tool wants, sets cursor and sizes.
   void chooseTool(ToolId id);
 

@@ -30,7 +30,7 @@ enum class ToolId {
   Rectangle = 17,
 };
 
-enum class Cursor { Arrow, Magnifier, Ring, Test, Connect, Autoroute, Node, Move };
+enum class Cursor { Arrow, Magnifier, Ring, Test, Connect, Autoroute, Node, Move, Hand };
 
 struct ToolInfo {
   ToolId id;

@@ -13,6 +13,9 @@ namespace pravelo {
 // its own layer.
 bool isPresentOnLayer(const TObjekt& o, int layer, bool multilayer);
 
+// A clearance as the ground plane uses it: negative values (damaged files) count as 0.
+inline std::int32_t planeClearance(const TObjekt& o) { return o.clearance > 0 ? o.clearance : 0; }
+
 // The layer that thermal spokes are shown for and the board switches they depend on. A layer of
 // 0 shows no spokes.
 struct SpokeLayer {

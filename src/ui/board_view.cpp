@@ -19,9 +19,11 @@
 #include "editing/crosshair_texts.h"
 #include "editing/tool_machine.h"
 #include "editing/tools/circle_tool.h"
+#include "editing/tools/connections_tool.h"
 #include "editing/tools/edit_tool.h"
 #include "editing/tools/line_tool.h"
 #include "editing/tools/rectangle_tool.h"
+#include "editing/tools/test_tool.h"
 #include "editing/tools/zoom_tool.h"
 #include "ui/qt_text.h"
 #include "ui/ruler_bar.h"
@@ -121,8 +123,10 @@ Qt::CursorShape shapeOf(Cursor cursor) {
     case Cursor::Ring:
     case Cursor::Autoroute:
       return Qt::CrossCursor;
-    case Cursor::Test:
     case Cursor::Connect:
+      return Qt::CrossCursor;
+    case Cursor::Test:
+    case Cursor::Hand:
       return Qt::PointingHandCursor;
     case Cursor::Node:
     case Cursor::Move:
@@ -145,6 +149,8 @@ BoardView::BoardView(QWidget* parent)
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setFocusPolicy(Qt::StrongFocus);
+  connect(&blinkTimer_, &QTimer::timeout, this, &BoardView::blinkTick);
+  blinkTimer_.start(500);
   horizontalRuler_->raise();
   autoScrollTimer_.setInterval(kAutoScrollPauseMs);
   connect(&autoScrollTimer_, &QTimer::timeout, this, &BoardView::autoScrollTimerTimer);
@@ -199,10 +205,10 @@ void BoardView::refresh() {
 
 void BoardView::refreshWorldRect(const TRect& world) {
   if (!hasBoard()) return;
-  if (const auto part = picture_.refresh(board(), *scheme_, *options_, world)) {
+  if (const auto part = picture_.refresh(board(), *scheme_, drawOptions(), world)) {
     const PixelSize size = viewportSize();
     crosshair_.refresh(
-        picture_.picture(board(), viewOf(board().header), *scheme_, *options_,
+        picture_.picture(board(), viewOf(board().header), *scheme_, drawOptions(),
                          static_cast<int>(size.width), static_cast<int>(size.height)),
         *part);
     viewport()->update(part->x, part->y, part->width, part->height);
@@ -308,7 +314,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
   }
   const PixelSize size = viewportSize();
   const Frame& frame =
-      picture_.picture(board(), viewOf(board().header), *scheme_, *options_,
+      picture_.picture(board(), viewOf(board().header), *scheme_, drawOptions(),
                        static_cast<int>(size.width), static_cast<int>(size.height));
   std::optional<CoordinateBox> box;
   const QImage image = crosshairImage(frame, box);
@@ -408,6 +414,21 @@ void BoardView::updateOverlayWithin(const TRect& world) {
                          .adjusted(-2, -2, 2, 2));
 }
 
+RenderOptions BoardView::drawOptions() const {
+  RenderOptions options = *options_;
+  options.dimmedHighlight = dimmed_;
+  return options;
+}
+
+void BoardView::blinkTick() {
+  if (machine_ == nullptr || editor_ == nullptr || !hasBoard()) return;
+  auto* test = dynamic_cast<TestTool*>(&machine_->currentTool());
+  const bool blinking = test != nullptr && editor_->settings.optionen.BlinkTest;
+  if (!blinking && !dimmed_) return;
+  dimmed_ = blinking && test->blinkTick();
+  refresh();
+}
+
 // The segment, ring or rectangle a drawing tool is about to make, in the active layer's colour.
 void BoardView::drawPreview(QPainter& painter, const Tool& tool) const {
   const ViewTransform v = viewOf(board().header);
@@ -418,6 +439,16 @@ void BoardView::drawPreview(QPainter& painter, const Tool& tool) const {
     return QPointF(p.x, p.y);
   };
   painter.setRenderHint(QPainter::Antialiasing);
+  if (const auto* connections = dynamic_cast<const ConnectionsTool*>(&tool)) {
+    // Dotted, one pixel, inverting what lies below.
+    if (const auto line = connections->rubberLine(board())) {
+      painter.setRenderHint(QPainter::Antialiasing, false);
+      painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+      painter.setPen(QPen(QColor(0, 0, 255), 1, Qt::DotLine));
+      painter.drawLine(screen(line->first), screen(line->second));
+    }
+    return;
+  }
   if (const auto* line = dynamic_cast<const LineTool*>(&tool)) {
     // The pad under the pointer with the pads its rubber bands lead to.
     const Rgb mark = highlightColour(scheme_->background());

@@ -127,6 +127,11 @@ class BoardView : public QAbstractScrollArea {
   std::vector<DrcFinding> drcMarkers_;
   WheelSteps wheel_;
   QTimer autoScrollTimer_;
+  // The Test tool's 500 ms blink: every second tick draws the result dimmed.
+  QTimer blinkTimer_;
+  bool dimmed_ = false;
+  void blinkTick();
+  RenderOptions drawOptions() const;
   Qt::MouseButtons heldButtons_;
   bool syncingScrollBars_ = false;
   RulerBar* horizontalRuler_;

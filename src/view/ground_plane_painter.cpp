@@ -21,7 +21,7 @@ void paintGroundPlane(Canvas& canvas, const ViewTransform& view, const Board& bo
   const bool multilayer = header.multilayer != 0;
   for (const auto& o : board.objects) {
     if (isMaskOnlyZone(*o) || !isPresentOnLayer(*o, layer, multilayer)) continue;
-    painter.draw(*o, gap, o->cutout ? 0 : o->clearance);
+    painter.draw(*o, gap, o->cutout ? 0 : planeClearance(*o));
   }
   // Thermal pads are tied to the plane by spokes across their gap.
   const Paint copper{groundPlaneColour(scheme, layer, style.darkGroundPlane)};

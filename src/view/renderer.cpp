@@ -27,6 +27,14 @@ constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kMagenta{255, 0, 255};
 
+// A colour moved 20 % towards black.
+Rgb dimmed(Rgb c) {
+  const auto part = [](std::uint8_t v) {
+    return static_cast<std::uint8_t>(std::nearbyint(v * 0.8));
+  };
+  return {part(c.r), part(c.g), part(c.b)};
+}
+
 // Everything one frame needs, with the colours derived once.
 struct FrameContext {
   const Board& board;
@@ -59,7 +67,8 @@ struct FrameContext {
         canvas(c),
         background(s.background()),
         invertedBackground(inverted(s.background())),
-        highlight(highlightColour(s.background())),
+        highlight(o.dimmedHighlight ? dimmed(highlightColour(s.background()))
+                                    : highlightColour(s.background())),
         objectBlend(!o.transparent           ? Blend::Normal
                     : isDark(s.background()) ? Blend::Add
                                              : Blend::Subtract),

@@ -439,5 +439,42 @@ TEST_F(CliEdit, PropertyLinesSetOneFieldOfTheSelection) {
       << stdErr.str();
 }
 
+// Connects two pads with the Connections tool, tests from the first one with connections
+// followed, and removes the connection again through the command.
+TEST_F(CliEdit, ConnectsPadsTestsAndRemovesConnections) {
+  const std::string script =
+      "tool pad\n"
+      "click 127000 -127000\n"
+      "click 508000 -127000\n"
+      "tool connections\n"
+      "move 127000 -127000\n"
+      "click 127000 -127000\n"
+      "move 508000 -127000\n"
+      "click 508000 -127000\n"
+      "tool test\n"
+      "click 127000 -127000\n"
+      "tool track\n"
+      "click 127000 -127000\n"
+      "click 508000 -127000\n"
+      "key escape\n"
+      "command TB_ClearConnections\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  std::istringstream lines(stdOut.str());
+  std::vector<nlohmann::json> trace;
+  for (std::string line; std::getline(lines, line);) trace.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(trace.size(), 15u);
+  EXPECT_EQ(trace[3]["tool"], "connections");
+  EXPECT_EQ(trace[3]["help"], "CONNECTION:  Select first pad");
+  EXPECT_EQ(trace[5]["help"],
+            "CONNECTION:  Select second pad for connection, abort with right mouse button");
+  EXPECT_EQ(trace[7]["undo"], 3);
+  EXPECT_FALSE(trace[7].contains("tested"));
+  EXPECT_EQ(trace[8]["tested"], nlohmann::json::array());
+  EXPECT_EQ(trace[9]["tested"], nlohmann::json::array({0}));
+  EXPECT_EQ(trace[14]["undo"], 5);
+  const Document doc = result();
+  for (const auto& o : doc.boards[0]->objects) EXPECT_TRUE(o->connections.empty());
+}
+
 }  // namespace
 }  // namespace pravelo

@@ -90,6 +90,23 @@ TEST(ThermalSpokes, ZeroSizePadsHaveNone) {
   EXPECT_TRUE(thermalSpokes(smd, kLayerC1, kSpokeReach).empty());
 }
 
+// A damaged file's negative clearance counts as none: spokes still reach out of the pad.
+TEST(ThermalSpokes, NegativeClearanceCountsAsZero) {
+  for (const std::uint8_t shape : {kPadCircular, kPadSquare, kPadOctagonH}) {
+    TObjekt pad = thermalPad(shape, 10000, 0);
+    pad.paramA = 255;
+    const auto plain = thermalSpokes(pad, kLayerC1, kSpokeReach);
+    pad.clearance = -30000;
+    EXPECT_EQ(thermalSpokes(pad, kLayerC1, kSpokeReach), plain) << int{shape};
+  }
+  TObjekt smd = newObject();
+  initSmdPad(smd, {0, 0}, 20000, kLayerC1, 12000);
+  smd.optB = 1;
+  const auto plain = thermalSpokes(smd, kLayerC1, kSpokeReach);
+  smd.clearance = -30000;
+  EXPECT_EQ(thermalSpokes(smd, kLayerC1, kSpokeReach), plain);
+}
+
 TEST(ThermalSpokes, ElongatedShapesGiveFiniteSpokes) {
   for (const std::uint8_t shape : {kPadRoundedH, kPadOctagonH, kPadRoundedV, kPadOctagonV,
                                    kPadRectangleH, kPadRectangleV, kPadOctagon}) {

@@ -85,6 +85,13 @@ TEST_F(RendererTest, SelectionHighlightFollowsTheBackground) {
   EXPECT_EQ(at(50500, -50500), (Rgb{255, 0, 255}));
 }
 
+TEST_F(RendererTest, TheBlinkDimsTheHighlightByAFifth) {
+  track(kLayerC1, {10000, -50000}, {90000, -50000}, 20000).selected = 1;
+  options.dimmedHighlight = true;
+  redraw();
+  EXPECT_EQ(at(50500, -50500), (Rgb{204, 136, 204}));
+}
+
 TEST_F(RendererTest, AZeroWidthTrackIsStillOnePixelWide) {
   track(kLayerC2, {10500, -50500}, {90500, -50500}, 0);
   EXPECT_EQ(at(50500, -50500), scheme.layer(kLayerC2));

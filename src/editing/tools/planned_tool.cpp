@@ -6,10 +6,6 @@ namespace pravelo {
 
 const Text* PlannedTool::help() const {
   switch (id_) {
-    case ToolId::Test:
-      return &texts::helpTest;
-    case ToolId::Connections:
-      return &texts::helpConnectionFirst;
     case ToolId::Autoroute:
       return &texts::helpAutoroute;
     default:
