@@ -7,7 +7,6 @@
 
 #include "base/units.h"
 #include "editing/editing_texts.h"
-#include "editing/pointer_point.h"
 #include "editing/ring_radii.h"
 #include "geometry/bounding_box.h"
 
@@ -25,32 +24,22 @@ double radiusOf(DPoint centre, DPoint m) {
 }  // namespace
 
 ToolResult CircleTool::press(Editor& editor, const PointerEvent& e) {
-  if (e.button != MouseButton::Left) return ToolResult::Nothing;
-  centre_ = pointer_ = drawingPoint(editor, e);
-  dragging_ = true;
-  editor.repaint.overlayChanged();
+  span_.press(editor, e);
   return ToolResult::Nothing;
 }
 
 ToolResult CircleTool::move(Editor& editor, const PointerEvent& e) {
-  if (!dragging_) return ToolResult::Nothing;
-  const DPoint m = drawingPoint(editor, e);
-  if (m == pointer_) return ToolResult::Nothing;
-  pointer_ = m;
-  editor.repaint.overlayChanged();
+  span_.move(editor, e);
   return ToolResult::Nothing;
 }
 
 ToolResult CircleTool::release(Editor& editor, const PointerEvent& e) {
-  if (e.button != MouseButton::Left || !dragging_) return ToolResult::Nothing;
-  pointer_ = drawingPoint(editor, e);
-  dragging_ = false;
-  editor.repaint.overlayChanged();
-  const double radius = radiusOf(centre_, pointer_);
+  if (!span_.release(editor, e)) return ToolResult::Nothing;
+  const double radius = radiusOf(span_.start, span_.end);
   if (radius < kMinRadius) return ToolResult::Nothing;
   const RingRadii radii = ringRadii(radius, newObjectSize(editor.sizes, SizeField::Breite));
   auto circle = std::make_unique<TObjekt>(newObject());
-  initCircle(*circle, toFPoint(centre_), radii.outer,
+  initCircle(*circle, toFPoint(span_.start), radii.outer,
              static_cast<std::uint8_t>(editor.board().header.activeLayer), radii.inner);
   circle->clearance = newObjectSize(editor.sizes, SizeField::FreistanzOffset);
   editor.beginChange();
@@ -60,13 +49,13 @@ ToolResult CircleTool::release(Editor& editor, const PointerEvent& e) {
 }
 
 ToolResult CircleTool::finish(Editor& editor) {
-  if (std::exchange(dragging_, false)) editor.repaint.overlayChanged();
+  span_.cancel(editor);
   return ToolResult::Nothing;
 }
 
 std::optional<CircleTool::Ring> CircleTool::preview(const Editor& editor) const {
-  if (!dragging_) return std::nullopt;
-  return Ring{centre_, radiusOf(centre_, pointer_),
+  if (!span_.active) return std::nullopt;
+  return Ring{span_.start, radiusOf(span_.start, span_.end),
               static_cast<double>(newObjectSize(editor.sizes, SizeField::Breite))};
 }
 

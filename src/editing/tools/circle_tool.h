@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "editing/drag_span.h"
 #include "editing/tool.h"
 
 namespace pravelo {
@@ -15,7 +16,7 @@ class CircleTool : public Tool {
   ToolResult move(Editor& editor, const PointerEvent& e) override;
   ToolResult release(Editor& editor, const PointerEvent& e) override;
   ToolResult finish(Editor& editor) override;
-  bool busy() const override { return dragging_; }
+  bool busy() const override { return span_.active; }
   const Text* help() const override;
 
   struct Ring {
@@ -27,9 +28,7 @@ class CircleTool : public Tool {
   std::optional<Ring> preview(const Editor& editor) const;
 
  private:
-  bool dragging_ = false;
-  DPoint centre_;
-  DPoint pointer_;
+  DragSpan span_;
 };
 
 }  // namespace pravelo

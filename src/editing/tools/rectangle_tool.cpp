@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "editing/editing_texts.h"
-#include "editing/pointer_point.h"
 #include "geometry/bounding_box.h"
 
 namespace pravelo {
@@ -36,29 +35,19 @@ std::unique_ptr<TObjekt> newRectangle(const Editor& editor, FPoint s, FPoint m) 
 }  // namespace
 
 ToolResult RectangleTool::press(Editor& editor, const PointerEvent& e) {
-  if (e.button != MouseButton::Left) return ToolResult::Nothing;
-  start_ = pointer_ = drawingPoint(editor, e);
-  dragging_ = true;
-  editor.repaint.overlayChanged();
+  span_.press(editor, e);
   return ToolResult::Nothing;
 }
 
 ToolResult RectangleTool::move(Editor& editor, const PointerEvent& e) {
-  if (!dragging_) return ToolResult::Nothing;
-  const DPoint m = drawingPoint(editor, e);
-  if (m == pointer_) return ToolResult::Nothing;
-  pointer_ = m;
-  editor.repaint.overlayChanged();
+  span_.move(editor, e);
   return ToolResult::Nothing;
 }
 
 ToolResult RectangleTool::release(Editor& editor, const PointerEvent& e) {
-  if (e.button != MouseButton::Left || !dragging_) return ToolResult::Nothing;
-  pointer_ = drawingPoint(editor, e);
-  dragging_ = false;
-  editor.repaint.overlayChanged();
-  const FPoint s = toFPoint(start_);
-  const FPoint m = toFPoint(pointer_);
+  if (!span_.release(editor, e)) return ToolResult::Nothing;
+  const FPoint s = toFPoint(span_.start);
+  const FPoint m = toFPoint(span_.end);
   // A rectangle without area (a side of zero) would be a doubled line.
   if (distance(s, m) <= kMinDiagonal || s.x == m.x || s.y == m.y) return ToolResult::Nothing;
   auto rectangle = newRectangle(editor, s, m);
@@ -69,13 +58,13 @@ ToolResult RectangleTool::release(Editor& editor, const PointerEvent& e) {
 }
 
 ToolResult RectangleTool::finish(Editor& editor) {
-  if (std::exchange(dragging_, false)) editor.repaint.overlayChanged();
+  span_.cancel(editor);
   return ToolResult::Nothing;
 }
 
 std::optional<std::pair<DPoint, DPoint>> RectangleTool::frame() const {
-  if (!dragging_) return std::nullopt;
-  return std::pair{start_, pointer_};
+  if (!span_.active) return std::nullopt;
+  return std::pair{span_.start, span_.end};
 }
 
 const Text* RectangleTool::help() const { return &texts::helpRectangle; }

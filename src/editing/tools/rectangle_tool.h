@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "editing/drag_span.h"
 #include "editing/tool.h"
 
 namespace pravelo {
@@ -16,16 +17,14 @@ class RectangleTool : public Tool {
   ToolResult move(Editor& editor, const PointerEvent& e) override;
   ToolResult release(Editor& editor, const PointerEvent& e) override;
   ToolResult finish(Editor& editor) override;
-  bool busy() const override { return dragging_; }
+  bool busy() const override { return span_.active; }
   const Text* help() const override;
 
   // The two corners while a rectangle is dragged, for the preview.
   std::optional<std::pair<DPoint, DPoint>> frame() const;
 
  private:
-  bool dragging_ = false;
-  DPoint start_;
-  DPoint pointer_;
+  DragSpan span_;
 };
 
 }  // namespace pravelo
