@@ -159,8 +159,8 @@ void ObjectPainter::drawSmdPad(const TObjekt& pad, int enlargement) const {
 }
 
 void ObjectPainter::drawCircle(const TObjekt& circle, int enlargement) const {
-  surface_.arc({circle.pos, circle.dim.x, circle.dim.y, enlargement, circleStartAngle(circle),
-                circleStopAngle(circle), circle.optA != 0});
+  surface_.arc({circle.pos, circle.dim.x, circle.dim.y, static_cast<double>(enlargement),
+                circleStartAngle(circle), circleStopAngle(circle), circle.optA != 0});
 }
 
 void ObjectPainter::drawText(const TObjekt& text, int enlargement) const {

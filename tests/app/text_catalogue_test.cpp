@@ -12,6 +12,7 @@
 #include "cli/cli_texts.h"
 #include "cli/drc_command_texts.h"
 #include "cli/edit_texts.h"
+#include "cli/gerber_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
 #include "copper/drc_texts.h"
@@ -21,6 +22,7 @@
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
 #include "editing/tile_texts.h"
+#include "manufacturing/gerber_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
@@ -54,10 +56,12 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_CLEANUP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TILE_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_EDIT_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_CLI_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
