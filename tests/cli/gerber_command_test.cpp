@@ -192,5 +192,50 @@ TEST_F(GerberAgainstGerbv, SilkscreenText) {
   EXPECT_EQ(mismatches("S1", {"--cam-origin", "off"}), 0);
 }
 
+TEST(GerberCommand, WritesWhatTheBoardHasAndPrintsTheLog) {
+  testing::TempFolder folder;
+  const std::string layout = folder.file("demo.pvb6");
+  Document doc;
+  doc.boards.push_back(std::make_unique<Board>(testing::everyKindBoard().board));
+  doc.activeBoard = 0;
+  testing::writeBytes(layout, writeLayout(doc));
+  const std::string settings = folder.file("PRAVEL60.INI");
+  testing::writeBytes(settings, "[Gerber]\r\nK1=.GTL\r\n");
+  const std::filesystem::path out = folder.path() / "out";
+  std::filesystem::create_directory(out);
+  const std::string log = run({"gerber", layout, "-o", out.string(), "--settings", settings});
+  EXPECT_TRUE(log.ends_with("\n7 files created.\n")) << log;
+  for (const char* name :
+       {"demo.GTL", "demo_silkscreen_top.gbr", "demo_outline.gbr", "demo_copper_bottom.gbr"}) {
+    EXPECT_NE(log.find("-> " + (out / name).string() + "\n"), std::string::npos) << name;
+    EXPECT_TRUE(std::filesystem::exists(out / name)) << name;
+  }
+}
+
+TEST(GerberCommand, UnknownOrEmptyOutputsAreRefused) {
+  testing::TempFolder folder;
+  const std::string layout = folder.file("demo.pvb6");
+  Document doc;
+  doc.boards.push_back(std::make_unique<Board>(testing::everyKindBoard().board));
+  doc.activeBoard = 0;
+  testing::writeBytes(layout, writeLayout(doc));
+  for (const char* layers : {"C1,X9", "S2", "I1"}) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(
+        runCli({"gerber", layout, "-o", folder.path().string(), "--layers", layers}, out, err),
+        kExitUsage)
+        << layers;
+    EXPECT_FALSE(err.str().empty());
+  }
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(runCli({"gerber", layout, "-o", folder.file("missing")}, out, err), kExitBadInput);
+  EXPECT_NE(err.str().find("does not exist"), std::string::npos);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
 }  // namespace
 }  // namespace pravelo
