@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "manufacturing/gerber_dialog_state.h"
 #include "support/gerber_boards.h"
 
 namespace pravelo {
@@ -248,6 +249,30 @@ TEST(GerberLayers, OnlyLayersWithSomethingOnThemCanBeChosen) {
   EXPECT_EQ(offered, (std::vector<std::string>{"C1", "C2", "LS1", "LS2", "SMD2"}));
   copper.board.header.multilayer = 1;
   EXPECT_TRUE(gerberOutputAvailable(copper.board, output("I1")));
+}
+
+TEST(GerberDialogState, ControlsFollowTheCheckedLayers) {
+  GerberBoard b;
+  b.track({{0, 0}, {1000, 0}}, 100, 0, kLayerS1);
+  b.pad({50000, -50000}, kPadCircular, 8000, 4000).solderMask = 1;
+  std::array<bool, kGerberOutputs.size()> checked{};
+  checked.fill(true);
+  GerberDialogState s = gerberDialogState(b.board, checked, true);
+  // C1, S1 and the top solder mask; the board has nothing else.
+  EXPECT_EQ(s.enabled, (std::array<bool, 11>{1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0}));
+  EXPECT_EQ(s.checked, s.enabled);
+  EXPECT_TRUE(s.punchEnabled && s.centrePunchEnabled && s.solderMaskGroupEnabled);
+  EXPECT_FALSE(s.smdMaskGroupEnabled);
+  EXPECT_TRUE(s.createEnabled);
+  checked = {};
+  checked[2] = true;  // S1 only
+  s = gerberDialogState(b.board, checked, true);
+  EXPECT_FALSE(s.punchEnabled || s.centrePunchEnabled || s.solderMaskGroupEnabled);
+  EXPECT_TRUE(s.createEnabled);
+  checked = {};
+  checked[0] = true;
+  EXPECT_FALSE(gerberDialogState(b.board, checked, false).centrePunchEnabled);
+  EXPECT_FALSE(gerberDialogState(b.board, {}, false).createEnabled);
 }
 
 }  // namespace
