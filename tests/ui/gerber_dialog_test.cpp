@@ -65,5 +65,41 @@ TEST(GerberDialog, OffersWhatTheBoardHasAndWritesTheCheckedFiles) {
   setLanguage(Language::German);
 }
 
+// The endings are written to the settings on OK; "Default..." brings back the standard ones.
+TEST(GerberDialog, FileExtensionsAreKeptInTheSettings) {
+  setLanguage(Language::English);
+  testing::TempFolder folder;
+  ScriptedHost host;
+  host.answers = {Answer::Ok};
+  AppSettings settings = defaultSettings(AppFolders{}, Language::English);
+  SettingsStore store(folder.file("PRAVEL60.INI"));
+  TGerberDlg dlg(host, settings, store);
+  testing::GerberBoard b;
+  b.track({{10000, -10000}, {50000, -10000}}, 2000);
+  onNextDialog<TGerberDlg>([&](TGerberDlg& d) {
+    d.findChild<QCheckBox*>("CB_K1")->setChecked(true);
+    onNextDialog<TGerberDateinamenDlg>([&](TGerberDateinamenDlg& names) {
+      names.findChild<QLineEdit*>("E_K1")->setText(".GTL");
+      names.findChild<QPushButton*>("B_OK")->click();
+    });
+    d.findChild<QPushButton*>("B_Dateiendungen")->click();
+    EXPECT_EQ(d.findChild<QLabel*>("L_K1")->text(), "demo.GTL");
+    EXPECT_EQ(store.readString("Gerber", "K1", ""), ".GTL");
+    onNextDialog<TGerberDateinamenDlg>([&](TGerberDateinamenDlg& names) {
+      names.findChild<QPushButton*>("B_Default")->click();
+      EXPECT_EQ(names.findChild<QLineEdit*>("E_K1")->text(), "_copper_top.gbr");
+      names.findChild<QPushButton*>("B_Cancel")->click();
+    });
+    d.findChild<QPushButton*>("B_Dateiendungen")->click();
+    EXPECT_EQ(d.findChild<QLabel*>("L_K1")->text(), "demo_copper_top.gbr");
+    EXPECT_FALSE(store.hasSection("Gerber"));
+    d.findChild<QPushButton*>("B_Schliessen")->click();
+  });
+  dlg.execute(b.board, "demo.pvb6");
+  ASSERT_EQ(host.questions.size(), 1u);
+  EXPECT_EQ(host.questions[0].text, "Reset all filenames to default values ?");
+  setLanguage(Language::German);
+}
+
 }  // namespace
 }  // namespace pravelo
