@@ -80,11 +80,7 @@ void GerberFile::select(int kind, std::int64_t hole, std::int64_t size, std::int
   body_.push_back("G54D" + std::to_string(code) + "*");
 }
 
-void GerberFile::setPenWidth(double width) {
-  const std::int64_t w = roundHalfEven(width);
-  select(0, 0, w, 0, 0);
-  penWidth_ = static_cast<double>(w);
-}
+void GerberFile::setPenWidth(double width) { select(0, 0, roundHalfEven(width), 0, 0); }
 
 void GerberFile::flashRound(double hole, double radius) {
   select(1, roundHalfEven(hole), roundHalfEven(radius), 0, 0);

@@ -36,8 +36,8 @@ class GerberFile {
   void move(DPoint p);
   void draw(DPoint p);
   void setPenWidth(double width);
-  double penWidth() const { return penWidth_; }
-  // A flash at the current point.
+  // Flashes at the current point: the selected aperture, or a pad aperture found or made.
+  void flash() { body_.push_back("D03*"); }
   void flashRound(double hole, double radius);
   void flashRectangle(double sizeX, double sizeY);
   void regionBegin() { body_.push_back("G36*"); }
@@ -79,7 +79,6 @@ class GerberFile {
   std::vector<std::string> body_;
   std::vector<Aperture> apertures_;
   int nextCode_ = 10;
-  double penWidth_ = 0;
   bool outOfRange_ = false;
   std::int64_t firstOutOfRange_ = 0;
 };

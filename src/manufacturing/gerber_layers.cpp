@@ -80,7 +80,7 @@ void emitCopper(Emission& e) {
     if (!(width > 0)) continue;
     e.file.move({o->pos.x, o->pos.y});
     e.file.setPenWidth(width);
-    e.file.statement("D03*");
+    e.file.flash();
   }
 }
 
