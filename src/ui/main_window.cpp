@@ -15,6 +15,7 @@
 #include "document/document_texts.h"
 #include "document/object_list.h"
 #include "editing/editor.h"
+#include "editing/ground_plane_controls.h"
 #include "editing/tool_machine.h"
 #include "editing/view_commands.h"
 #include "project/board_commands.h"
@@ -246,6 +247,7 @@ void MainWindow::TabSetChange(int index) {
 // The active layer is always shown, since its visibility button is locked.
 void MainWindow::setActiveLayer(int layer) {
   setActiveLayerCommand(*editor_, layer);
+  followGroundPlane(*editor_, *machine_);
   if (!isLayerVisible(activeBoard(doc_).header, layer)) SetViewLayer(layer, true);
   showActiveBoard();
 }

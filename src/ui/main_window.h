@@ -178,6 +178,7 @@ class MainWindow : public QMainWindow {
   void changeProperty(Property field, const PropertyInput& input);
   // After anything the machine did: tool buttons, undo buttons, grid, help line.
   void showEditorState();
+  void showGroundPlaneControls();
   // The selection changed: the size column follows it.
   void selectionChanged();
   void showSizes();
