@@ -22,7 +22,6 @@
 #include "project/boards.h"
 #include "project/new_board.h"
 #include "ui/board_navigator.h"
-#include "ui/board_properties_dialog.h"
 #include "ui/board_view.h"
 #include "ui/drc_panel.h"
 #include "ui/layer_bar.h"
@@ -203,12 +202,16 @@ void MainWindow::NeuePlatine1Click() {
                      MessageIcon::Information);
 }
 
+// The board's own page of the properties panel: nothing selected, the panel shown.
 void MainWindow::Platinengrsse1Click() {
   deselectAll(activeBoard(doc_).objects);
-  const auto properties = boardPropertiesDlg_->execute(activeBoard(doc_));
-  if (!properties) return;
-  applyBoardProperties(doc_, *properties);
-  showDocument();
+  view_->refresh();
+  if (!start_.settings.optionen.Eigenschaften) {
+    action("Eigenschaften1")->setChecked(true);
+    Eigenschaften1Click();
+  }
+  objectsChanged();
+  showEditorState();
 }
 
 void MainWindow::Platinelschen1Click() {

@@ -40,7 +40,6 @@ class TDRC_Dlg;
 class ToolMachine;
 class WindowEditor;
 struct Editor;
-class TBoardPropertiesDlg;
 class TEigenschaftenDlg;
 class TLanguageDlg;
 class TNeuDlg;
@@ -215,7 +214,6 @@ class MainWindow : public QMainWindow {
   LayerBar* layers_ = nullptr;
   QLabel* helpLine_ = nullptr;
   TNeuDlg* newBoardDlg_ = nullptr;
-  TBoardPropertiesDlg* boardPropertiesDlg_ = nullptr;
   TProjectInfoDlg* projectInfoDlg_ = nullptr;
   TLanguageDlg* languageDlg_ = nullptr;
   TRasterDlg* rasterDlg_ = nullptr;
