@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "copper/drc.h"
 #include "synthetic_board.h"
+#include "view/design_rule_check.h"
 
 namespace pravelo {
 namespace {
@@ -17,6 +17,20 @@ void BM_CompleteDrc(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_CompleteDrc)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same with the ground plane of C1 on and every fifth object merged with it (clearance 0),
+// so that the nets come through the plane too; the target is the same.
+void BM_CompleteDrcWithPlane(benchmark::State& state) {
+  Board board = syntheticBoard(static_cast<int>(state.range(0)));
+  board.header.groundPlane[kLayerC1 - 1] = 1;
+  for (std::size_t i = 0; i < board.objects.size(); i += 5) board.objects[i]->clearance = 0;
+  for (auto _ : state) {
+    const DrcResult result = runDrc(board, DrcSettings{}, completeDrcArea());
+    benchmark::DoNotOptimize(result.findings.size());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CompleteDrcWithPlane)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace pravelo

@@ -5,6 +5,7 @@
 #include "document/document_texts.h"
 #include "editing/align_commands.h"
 #include "editing/cleanup_commands.h"
+#include "editing/ground_plane_controls.h"
 #include "editing/selection.h"
 #include "editing/tile_command.h"
 #include "editing/transform_commands.h"
@@ -67,15 +68,6 @@ void removeConnections(Editor& e) {
   }
   e.host.showMessage(connectionCountsMessage(counts, currentLanguage()), tr(texts::productName),
                      MessageIcon::Information);
-}
-
-// The automatic ground plane of the active copper layer on or off.
-void toggleGroundPlane(Editor& e) {
-  BoardHeader& header = e.board().header;
-  std::uint8_t& plane = header.groundPlane[header.activeLayer - 1];
-  plane = plane ? 0 : 1;
-  e.doc.modified = true;
-  e.repaint.repaintAll();
 }
 
 struct EditorCommand {
@@ -214,7 +206,7 @@ constexpr EditorCommand kEditorCommands[] = {
     {CommandId::TB_ClearConnectionsClick,
      [](Editor& e, ToolMachine&, Modifiers) { removeConnections(e); }},
     {CommandId::SB_AutoMasseMouseDown,
-     [](Editor& e, ToolMachine&, Modifiers) { toggleGroundPlane(e); }},
+     [](Editor& e, ToolMachine& m, Modifiers) { toggleGroundPlaneCommand(e, m); }},
     {CommandId::SB_EinheitClick,
      [](Editor& e, ToolMachine&, Modifiers) {
        e.settings.optionen.MIL = !e.settings.optionen.MIL;

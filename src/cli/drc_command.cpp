@@ -9,6 +9,7 @@
 #include "cli/outlines_texts.h"
 #include "copper/drc_texts.h"
 #include "settings/settings_keys.h"
+#include "view/design_rule_check.h"
 
 namespace pravelo {
 namespace {

@@ -61,10 +61,10 @@ TRect completeDrcArea() {
   return {-kMax, -kMax, kMax, kMax};
 }
 
-DrcResult runDrc(const Board& board, const DrcSettings& rules, const TRect& area,
-                 const DrcProgress& progress) {
+DrcResult runDrcChecks(const Board& board, const DrcSettings& rules, const TRect& area,
+                       const DrcNets& nets, const DrcProgress& progress) {
   DrcResult result;
-  DrcRun run{board, rules, area, progress, result};
+  DrcRun run{board, rules, area, nets, progress, result};
   if (rules.Bohrungen) checkDrillDistance(run);
   if (rules.BohrMin || rules.BohrMax || rules.RingMin) checkDrillSizeAndRing(run);
   if (rules.TrackMin) checkLineWidths(run, false);

@@ -42,6 +42,10 @@ struct DrcFinding {
 // returning false stops this check and skips the remaining ones.
 using DrcProgress = std::function<bool(int index, int count)>;
 
+// A net number per object: objects with equal numbers are joined and never too close to each
+// other. Asked for only when the copper-distance check runs.
+using DrcNets = std::function<std::vector<int>()>;
+
 struct DrcResult {
   std::vector<DrcFinding> findings;
   bool cancelled = false;
@@ -51,8 +55,9 @@ struct DrcResult {
 TRect completeDrcArea();
 
 // Runs every enabled check of `rules` on the board for objects and findings within `area`,
-// in check order. The board is only read.
-DrcResult runDrc(const Board& board, const DrcSettings& rules, const TRect& area,
-                 const DrcProgress& progress = {});
+// in check order, with the board's nets from `nets`. The board is only read. The whole check,
+// with the nets of the copper flood, is runDrc (view/design_rule_check.h).
+DrcResult runDrcChecks(const Board& board, const DrcSettings& rules, const TRect& area,
+                       const DrcNets& nets, const DrcProgress& progress = {});
 
 }  // namespace pravelo

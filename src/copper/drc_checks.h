@@ -13,6 +13,7 @@ struct DrcRun {
   const Board& board;
   const DrcSettings& rules;
   TRect area;
+  const DrcNets& nets;
   const DrcProgress& progress;
   DrcResult& result;
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "base/units.h"
-#include "copper/copper_nets.h"
+#include "copper/copper_layers.h"
 #include "copper/drc_checks.h"
 #include "copper/drc_texts.h"
 #include "copper/grow.h"
@@ -127,7 +127,7 @@ void checkCopperDistance(DrcRun& run) {
     if (takesPart(*objects[i])) search[i] = searchBounds(*objects[i], c, run.board.header);
   }
   const std::vector<std::vector<int>> near = neighbourLists(search);
-  const std::vector<int> nets = copperNets(run.board);
+  const std::vector<int> nets = run.nets();
   GrownOutlines grown(run.board, c);
   std::vector<DPoint> centres;
   for (std::size_t i = 0; i < objects.size(); ++i) {

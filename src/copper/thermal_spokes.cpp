@@ -15,19 +15,6 @@ namespace {
 
 constexpr double kDegree = std::numbers::pi / 180;
 
-int layerByte(int layer) {
-  switch (layer) {
-    case kLayerC2:
-      return 1;
-    case kLayerI1:
-      return 2;
-    case kLayerI2:
-      return 3;
-    default:
-      return 0;
-  }
-}
-
 // The spoke's length from the centre to the edge of the gap and its angle correction, which
 // lets diagonal spokes aim at the corners of the clearance-grown pad.
 struct SpokeReach {
@@ -98,9 +85,22 @@ std::optional<SpokeRectangle> spokeRectangle(FPoint centre, double halfWidth, do
 
 }  // namespace
 
+int spokeLayerByte(int layer) {
+  switch (layer) {
+    case kLayerC2:
+      return 1;
+    case kLayerI1:
+      return 2;
+    case kLayerI2:
+      return 3;
+    default:
+      return 0;
+  }
+}
+
 bool spokeEnabled(const TObjekt& pad, int k, int layer) {
   if (k < 1 || k > 8) return false;
-  const int byte = pad.kind == kPad && pad.optA != 0 ? layerByte(layer) : 0;
+  const int byte = pad.kind == kPad && pad.optA != 0 ? spokeLayerByte(layer) : 0;
   const auto pattern = static_cast<std::uint32_t>(pad.paramA) >> (8 * byte);
   return (pattern >> (k - 1) & 1u) != 0;
 }

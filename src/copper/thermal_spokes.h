@@ -14,6 +14,10 @@ using SpokeRectangle = std::array<FPoint, 4>;
 // How far a spoke reaches into the ground plane beyond the clearance gap, in units.
 inline constexpr double kSpokeReach = 500;
 
+// Which byte of a pad's spoke pattern holds the spokes of a copper layer: 0 C1, 1 C2, 2 I1,
+// 3 I2 (0 for any other layer).
+int spokeLayerByte(int layer);
+
 // Whether spoke direction k (1 up, then clockwise in 45 degree steps up to 8) of a pad or SMD
 // pad is switched on for copper layer `layer`.
 bool spokeEnabled(const TObjekt& pad, int k, int layer);

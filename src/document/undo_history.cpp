@@ -16,7 +16,7 @@ std::string packed;
 UndoSnapshot snapshotOf(const Board& board) {
   packObjects(board.objects, packed);
   const BoardHeader& h = board.header;
-  return {packed, h.originX, h.originY, h.width, h.height};
+  return {packed, h.originX, h.originY, h.width, h.height, h.groundPlane};
 }
 
 void restore(Board& board, const UndoSnapshot& step) {
@@ -26,12 +26,13 @@ void restore(Board& board, const UndoSnapshot& step) {
   h.originY = step.originY;
   h.width = step.width;
   h.height = step.height;
+  h.groundPlane = step.groundPlane;
 }
 
 bool matches(const Board& board, const UndoSnapshot& step) {
   const BoardHeader& h = board.header;
   if (h.originX != step.originX || h.originY != step.originY || h.width != step.width ||
-      h.height != step.height) {
+      h.height != step.height || h.groundPlane != step.groundPlane) {
     return false;
   }
   packObjects(board.objects, packed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@ struct UndoSnapshot {
   std::int32_t originY = 0;
   std::int32_t width = 0;  // board size, units
   std::int32_t height = 0;
+  std::array<std::uint8_t, 7> groundPlane{};  // the plane switches, per layer 1..7
 };
 
 // Newest step last.

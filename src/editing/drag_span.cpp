@@ -8,29 +8,34 @@ namespace pravelo {
 
 void DragSpan::press(Editor& editor, const PointerEvent& e) {
   if (e.button != MouseButton::Left) return;
-  start = end = drawingPoint(editor, e);
+  start = end = crosshairFollows(editor, e);
   active = true;
+  CrosshairOverlay& overlay = editor.crosshair;
+  overlay.reference = start;
+  overlay.showDelta = true;
   editor.repaint.overlayChanged();
 }
 
 void DragSpan::move(Editor& editor, const PointerEvent& e) {
-  if (!active) return;
-  const DPoint m = drawingPoint(editor, e);
-  if (m == end) return;
+  const DPoint m = crosshairFollows(editor, e);
+  if (!active || m == end) return;
   end = m;
   editor.repaint.overlayChanged();
 }
 
 bool DragSpan::release(Editor& editor, const PointerEvent& e) {
   if (e.button != MouseButton::Left || !active) return false;
-  end = drawingPoint(editor, e);
+  end = crosshairFollows(editor, e);
   active = false;
+  endGesture(editor.crosshair);
   editor.repaint.overlayChanged();
   return true;
 }
 
 void DragSpan::cancel(Editor& editor) {
-  if (std::exchange(active, false)) editor.repaint.overlayChanged();
+  if (!std::exchange(active, false)) return;
+  endGesture(editor.crosshair);
+  editor.repaint.overlayChanged();
 }
 
 }  // namespace pravelo

@@ -7,7 +7,8 @@
 namespace pravelo {
 
 // A left-button press, drag and release between two drawing points (snapped or captured), as
-// the circle and rectangle tools draw them. Each step redraws the overlay when the span changed.
+// the circle and rectangle tools draw them. The crosshair follows the pointer and, during the
+// drag, measures from the press; each step redraws the overlay when the span changed.
 struct DragSpan {
   bool active = false;
   DPoint start;

@@ -6,6 +6,7 @@
 
 #include "base/units.h"
 #include "base/windows1252.h"
+#include "copper/thermal_spokes.h"
 #include "document/document_texts.h"
 #include "editing/editor.h"
 #include "editing/properties_texts.h"
@@ -94,32 +95,17 @@ static_assert(std::size(kProperties) == kPropertyCount);
 
 constexpr Kind kGroupKinds[kGroupCount] = {kPad, kSmdPad, kText, kCircle, kTrack, kZone};
 
-// What a field needs beyond the object: the user origin and the copper layer whose spoke byte
-// the buttons show.
+// What a field needs beyond the object: the user origin and the layer whose spokes the buttons
+// show.
 struct Context {
   double originX = 0;
   double originY = 0;
-  int spokeByte = 0;  // 0 C1, 1 C2, 2 I1, 3 I2
+  int activeLayer = kLayerC1;
 };
 
 Context contextOf(const BoardHeader& header) {
-  Context c;
-  c.originX = header.originX;
-  c.originY = header.originY;
-  switch (header.activeLayer) {
-    case kLayerC2:
-      c.spokeByte = 1;
-      break;
-    case kLayerI1:
-      c.spokeByte = 2;
-      break;
-    case kLayerI2:
-      c.spokeByte = 3;
-      break;
-    default:
-      c.spokeByte = 0;
-  }
-  return c;
+  return {static_cast<double>(header.originX), static_cast<double>(header.originY),
+          header.activeLayer};
 }
 
 std::size_t index(Property p) { return static_cast<std::size_t>(p); }
@@ -153,10 +139,12 @@ std::uint8_t rotateLeft(std::uint8_t byte, int n) {
 }
 
 // The byte of the spoke pattern the buttons show and change: an SMD pad has only one, a pad
-// with equal layers uses its C1 byte everywhere.
+// with equal layers uses its C1 byte everywhere, and a pad with its own spokes per layer shows
+// those of the active copper layer; while silkscreen or the outline is active, those of the
+// pad's own layer (the bottom spokes of a bottom pad while S2 is active).
 int patternByte(const TObjekt& o, const Context& c) {
   if (o.kind == kSmdPad || o.optA == 0) return 0;
-  return c.spokeByte;
+  return spokeLayerByte(isCopperLayer(c.activeLayer) ? c.activeLayer : o.layer);
 }
 
 std::uint8_t spokePattern(const TObjekt& o, const Context& c) {

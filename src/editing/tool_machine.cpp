@@ -1,6 +1,7 @@
 #include "editing/tool_machine.h"
 
 #include "document/object_list.h"
+#include "editing/ground_plane_controls.h"
 #include "editing/selection.h"
 #include "editing/tools/circle_tool.h"
 #include "editing/tools/connections_tool.h"
@@ -235,7 +236,10 @@ bool ToolMachine::commonKey(const KeyEvent& e) {
   return false;
 }
 
-void ToolMachine::switchActiveLayer(int layer) { setActiveLayerCommand(editor_, layer); }
+void ToolMachine::switchActiveLayer(int layer) {
+  setActiveLayerCommand(editor_, layer);
+  followGroundPlane(editor_, *this);
+}
 
 bool ToolMachine::deleteSelection() {
   Board& board = editor_.board();
@@ -261,6 +265,7 @@ bool ToolMachine::canRedo() const {
 void ToolMachine::undo() {
   if (!canUndo()) return;
   pravelo::undo(editor_.doc);
+  followGroundPlane(editor_, *this);
   editor_.repaint.repaintAll();
   editor_.repaint.viewChanged();
 }
@@ -268,6 +273,7 @@ void ToolMachine::undo() {
 void ToolMachine::redo() {
   if (!canRedo()) return;
   pravelo::redo(editor_.doc);
+  followGroundPlane(editor_, *this);
   editor_.repaint.repaintAll();
   editor_.repaint.viewChanged();
 }

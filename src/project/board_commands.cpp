@@ -52,20 +52,4 @@ bool setMultilayer(Board& board, bool on) {
   return true;
 }
 
-bool applyBoardProperties(Document& doc, const BoardProperties& properties) {
-  Board& board = activeBoard(doc);
-  BoardHeader& header = board.header;
-  const auto width = static_cast<std::int32_t>(mmToUnits(properties.widthMm));
-  const auto height = static_cast<std::int32_t>(mmToUnits(properties.heightMm));
-  const bool resized = width != header.width || height != header.height;
-  if (resized) {
-    header.width = width;
-    header.height = height;
-  }
-  board.name = trimmedBoardName(properties.name);
-  setMultilayer(board, properties.multilayer);
-  doc.modified = true;
-  return resized;
-}
-
 }  // namespace pravelo

@@ -15,24 +15,11 @@ void deleteBoardCommand(Document& doc, Host& host);
 // "A new Board named "<name>" was added." in the run's language, for a name as stored.
 std::string boardAddedMessage(const std::string& name);
 
-// The board page of the properties panel.
-struct BoardProperties {
-  double widthMm = 0;
-  double heightMm = 0;
-  std::string name;
-  bool multilayer = false;
-};
-
 // Whether switching the multilayer off would delete objects (the panel asks first).
 bool hasInnerLayerObjects(const Board& board);
 
 // Switches the board's inner layers on or off. Switching off deletes every object on them and
 // their ground planes. Returns whether the switch changed.
 bool setMultilayer(Board& board, bool on);
-
-// Applies the board page to the active board; switching the multilayer from on to off deletes
-// every object on the inner layers and their ground planes. Returns whether the size changed,
-// so that the caller resizes the drawing area.
-bool applyBoardProperties(Document& doc, const BoardProperties& properties);
 
 }  // namespace pravelo

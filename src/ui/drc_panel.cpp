@@ -17,6 +17,7 @@
 #include "ui/drc_panel_texts.h"
 #include "ui/pvb_spin_edit.h"
 #include "ui/qt_text.h"
+#include "view/design_rule_check.h"
 
 namespace pravelo {
 namespace {

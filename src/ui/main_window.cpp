@@ -15,13 +15,13 @@
 #include "document/document_texts.h"
 #include "document/object_list.h"
 #include "editing/editor.h"
+#include "editing/ground_plane_controls.h"
 #include "editing/tool_machine.h"
 #include "editing/view_commands.h"
 #include "project/board_commands.h"
 #include "project/boards.h"
 #include "project/new_board.h"
 #include "ui/board_navigator.h"
-#include "ui/board_properties_dialog.h"
 #include "ui/board_view.h"
 #include "ui/drc_panel.h"
 #include "ui/gerber_dialog.h"
@@ -203,12 +203,16 @@ void MainWindow::NeuePlatine1Click() {
                      MessageIcon::Information);
 }
 
+// The board's own page of the properties panel: nothing selected, the panel shown.
 void MainWindow::Platinengrsse1Click() {
   deselectAll(activeBoard(doc_).objects);
-  const auto properties = boardPropertiesDlg_->execute(activeBoard(doc_));
-  if (!properties) return;
-  applyBoardProperties(doc_, *properties);
-  showDocument();
+  view_->refresh();
+  if (!start_.settings.optionen.Eigenschaften) {
+    action("Eigenschaften1")->setChecked(true);
+    Eigenschaften1Click();
+  }
+  objectsChanged();
+  showEditorState();
 }
 
 void MainWindow::Platinelschen1Click() {
@@ -251,6 +255,7 @@ void MainWindow::TabSetChange(int index) {
 // The active layer is always shown, since its visibility button is locked.
 void MainWindow::setActiveLayer(int layer) {
   setActiveLayerCommand(*editor_, layer);
+  followGroundPlane(*editor_, *machine_);
   if (!isLayerVisible(activeBoard(doc_).header, layer)) SetViewLayer(layer, true);
   showActiveBoard();
 }

@@ -40,7 +40,6 @@ class TDRC_Dlg;
 class ToolMachine;
 class WindowEditor;
 struct Editor;
-class TBoardPropertiesDlg;
 class TEigenschaftenDlg;
 class TLanguageDlg;
 class TNeuDlg;
@@ -180,6 +179,7 @@ class MainWindow : public QMainWindow {
   void changeProperty(Property field, const PropertyInput& input);
   // After anything the machine did: tool buttons, undo buttons, grid, help line.
   void showEditorState();
+  void showGroundPlaneControls();
   // The selection changed: the size column follows it.
   void selectionChanged();
   void showSizes();
@@ -216,7 +216,6 @@ class MainWindow : public QMainWindow {
   LayerBar* layers_ = nullptr;
   QLabel* helpLine_ = nullptr;
   TNeuDlg* newBoardDlg_ = nullptr;
-  TBoardPropertiesDlg* boardPropertiesDlg_ = nullptr;
   TProjectInfoDlg* projectInfoDlg_ = nullptr;
   TGerberDlg* gerberDlg_ = nullptr;
   TLanguageDlg* languageDlg_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -18,6 +19,7 @@
 #include "editing/bend_mode.h"
 #include "editing/editor.h"
 #include "editing/favourites.h"
+#include "editing/ground_plane_controls.h"
 #include "editing/tool_machine.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
@@ -430,10 +432,27 @@ void MainWindow::showEditorState() {
       a->second->setEnabled(commandEnabled(*editor_, *machine_, c.command));
     }
   }
+  showGroundPlaneControls();
   bendMode_->setText(QString::fromStdString(bendModeLabel(editor_->drawing.bendMode)));
   action("Export_TextIO")->setEnabled(!activeBoard(doc_).objects.empty());
   showGrid();
   showHelpLine();
+}
+
+// The plane button's picture, and the plane's own controls only while the plane is on.
+void MainWindow::showGroundPlaneControls() {
+  const GroundPlaneControls plane = groundPlaneControls(activeBoard(doc_).header);
+  action("SB_AutoMasse")->setIcon(groundPlaneIcon(plane.glyph));
+  sizeColumn_->findChild<QWidget*>("SE_FreistanzOffset")->setVisible(plane.planeTools);
+  const std::pair<const char*, bool> cutouts[] = {
+      {"SB_Sperrflaeche_Polygon", editor_->drawing.cutoutZone},
+      {"SB_Sperrflaeche_Rect", editor_->drawing.cutoutRect}};
+  for (const auto& [name, down] : cutouts) {
+    auto* button = findChild<QAction*>(name);
+    const QSignalBlocker block(button);
+    button->setChecked(down);
+    button->setVisible(plane.planeTools);
+  }
 }
 
 // Over the drawing area the line shows the tool state's help; a tool without one keeps it.

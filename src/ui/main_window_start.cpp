@@ -13,7 +13,6 @@
 #include "editing/editor.h"
 #include "editing/favourites.h"
 #include "project/boards.h"
-#include "ui/board_properties_dialog.h"
 #include "ui/gerber_dialog.h"
 #include "ui/language_dialog.h"
 #include "ui/main_window.h"
@@ -36,7 +35,6 @@ void MainWindow::createDialogs() {
   projectInfoDlg_ = new TProjectInfoDlg(this);
   gerberDlg_ = new TGerberDlg(*host_, start_.settings, start_.store, this);
   newBoardDlg_ = new TNeuDlg(*host_, this);
-  boardPropertiesDlg_ = new TBoardPropertiesDlg(*host_, this);
   languageDlg_ = new TLanguageDlg(this);
   connect(projectInfoDlg_, &TProjectInfoDlg::helpRequested, this, &MainWindow::openHelp);
   connect(newBoardDlg_, &TNeuDlg::helpRequested, this, &MainWindow::openHelp);

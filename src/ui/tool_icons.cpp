@@ -195,4 +195,27 @@ QIcon toolIcon(ToolId tool, const QString& hotkey) {
   return QIcon(picture);
 }
 
+QIcon groundPlaneIcon(PlaneGlyph glyph) {
+  QPixmap picture(kSize, kSize);
+  picture.fill(Qt::transparent);
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor ink = glyph == PlaneGlyph::Disabled ? QColor(0xa0, 0xa0, 0xa0) : kInk;
+  const QColor copper = glyph == PlaneGlyph::Disabled ? QColor(0xc8, 0xc8, 0xc8) : kCopper;
+  const QRectF board(3, 4, 18, 16);
+  p.setPen(pen(ink, 1));
+  p.setBrush(glyph == PlaneGlyph::On ? QBrush(copper) : QBrush(Qt::white));
+  p.drawRect(board);
+  // The gap around a pad, then the pad.
+  p.setPen(Qt::NoPen);
+  if (glyph == PlaneGlyph::On) {
+    p.setBrush(Qt::white);
+    p.drawEllipse(board.center(), 5.5, 5.5);
+  }
+  p.setBrush(copper);
+  p.drawEllipse(board.center(), 3.5, 3.5);
+  p.end();
+  return QIcon(picture);
+}
+
 }  // namespace pravelo

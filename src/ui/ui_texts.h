@@ -41,7 +41,6 @@
   X(resultingWorkingSpace, "Resultierende Arbeitsfläche:", "Resulting working-space:", "Espace de travail effectif:") \
   X(nameLabel, "Name:", "Name:", "Nom:") \
   X(boardTooBig, "Die Arbeitsfläche darf max. 500x500 mm betragen!", "The board is too big!", "La carte est trop grande !") \
-  X(boardPropertiesCaption, "Platineneigenschaften", "Board properties", "Propriétés de la carte") \
   X(multilayerLabel, "Multilayer", "Multilayer", "Multicouche") \
   X(projectInfoCaption, "Projektinfo", "Project info", "Informations du projet") \
   X(projectTitleLabel, "Titel:", "Title:", "Titre :") \

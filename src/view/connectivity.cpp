@@ -34,20 +34,6 @@ void unite(Rect32& r, const Rect32& other) {
   r.maxY = std::max(r.maxY, other.maxY);
 }
 
-int findRoot(std::vector<int>& parent, int i) {
-  while (parent[i] != i) {
-    parent[i] = parent[parent[i]];
-    i = parent[i];
-  }
-  return i;
-}
-
-void join(std::vector<int>& parent, int p, int q) {
-  const int a = findRoot(parent, p);
-  const int b = findRoot(parent, q);
-  if (a != b) parent[std::max(a, b)] = std::min(a, b);
-}
-
 }  // namespace
 
 std::optional<FPoint> planeReferencePoint(const TObjekt& o) {
@@ -220,8 +206,8 @@ bool Connectivity::planeLinked(int a, int b, int layer) {
   return region >= 0 && region == planeRegion(b, layer);
 }
 
-template <typename Visit>
-void Connectivity::forEachTouching(int p, Visit visit) {
+template <typename Wanted, typename Visit>
+void Connectivity::forEachTouching(int p, Wanted wanted, Visit visit) {
   if (!copper_[p]) return;
   const TObjekt& P = *board_.objects[p];
   const Rect32& box = bounds(p);
@@ -234,6 +220,7 @@ void Connectivity::forEachTouching(int p, Visit visit) {
         for (int q : g.cells[static_cast<std::size_t>(r) * g.columns + c]) {
           if (stamp_[q] == stampValue_) continue;
           stamp_[q] = stampValue_;
+          if (!wanted(q)) continue;
           const TObjekt& Q = *board_.objects[q];
           if (!shareLayer(P, Q) || !intersects(box, bounds(q))) continue;
           for (int layer : kCopperLayers) {
@@ -266,13 +253,15 @@ std::vector<int> Connectivity::flood(int start, const FloodOptions& options) {
   std::vector<int> result{start};
   std::array<std::unordered_set<int>, 7> expanded;
   reached[start] = true;
+  // Objects reached already or to be skipped are left out before any geometry is compared.
+  const auto wanted = [&](int q) { return !reached[q] && !(options.skip && options.skip(q)); };
+  const auto reach = [&](int q) {
+    if (!wanted(q)) return;
+    reached[q] = true;
+    result.push_back(q);
+  };
   for (std::size_t next = 0; next < result.size(); ++next) {
     const int p = result[next];
-    const auto reach = [&](int q) {
-      if (reached[q] || (options.skip && options.skip(q))) return;
-      reached[q] = true;
-      result.push_back(q);
-    };
     const TObjekt& P = *board_.objects[p];
     if (options.followConnections && isPadKind(P.kind)) {
       for (const TObjekt* partner : P.connections) {
@@ -280,7 +269,7 @@ std::vector<int> Connectivity::flood(int start, const FloodOptions& options) {
         if (q >= 0) reach(q);
       }
     }
-    forEachTouching(p, reach);
+    forEachTouching(p, wanted, reach);
     // A plane region is walked once: every member is reached from its first one.
     for (int layer : kCopperLayers) {
       const int region = planeRegion(p, layer);
@@ -291,28 +280,18 @@ std::vector<int> Connectivity::flood(int start, const FloodOptions& options) {
   return result;
 }
 
+// One flood per group; objects that have their group already are skipped, so that every
+// object is reached once and no pair is compared twice.
 std::vector<int> Connectivity::components() {
   const int n = static_cast<int>(board_.objects.size());
-  std::vector<int> parent(n);
-  for (int i = 0; i < n; ++i) parent[i] = i;
-  for (int p = 0; p < n; ++p) {
-    forEachTouching(p, [&](int q) { join(parent, p, q); });
-  }
-  for (int layer : kCopperLayers) {
-    if (board_.header.groundPlane[layer - 1] == 0) continue;
-    for (int p = 0; p < n; ++p) {
-      const int region = planeRegion(p, layer);
-      if (region >= 0) join(parent, p, planeMembers(layer, region).front());
-    }
-  }
   std::vector<int> group(n, -1);
-  std::vector<int> number(n, -1);
   int groups = 0;
+  FloodOptions options;
+  options.skip = [&group](int q) { return group[q] >= 0; };
   for (int i = 0; i < n; ++i) {
-    if (!copper_[i]) continue;
-    int& g = number[findRoot(parent, i)];
-    if (g < 0) g = groups++;
-    group[i] = g;
+    if (!copper_[i] || group[i] >= 0) continue;
+    for (int q : flood(i, options)) group[q] = groups;
+    ++groups;
   }
   return group;
 }

@@ -35,7 +35,9 @@ class Connectivity {
 
   struct FloodOptions {
     bool followConnections = false;  // also walk across declared connections
-    std::function<bool(int)> skip;   // objects the flood must not enter (the start excepted)
+    // Objects the flood must not enter (the start excepted): components() skips the objects
+    // of groups found before.
+    std::function<bool(int)> skip;
   };
 
   // Every object reached from `start`, the start first; a non-conducting start reaches nothing
@@ -64,8 +66,8 @@ class Connectivity {
   const PlaneRegions& regions(int layer);
   void buildIndex();
   const std::vector<int>& planeMembers(int layer, int region);
-  template <typename Visit>
-  void forEachTouching(int p, Visit visit);
+  template <typename Wanted, typename Visit>
+  void forEachTouching(int p, Wanted wanted, Visit visit);
 
   const Board& board_;
   bool multilayer_;

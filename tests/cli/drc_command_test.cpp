@@ -71,6 +71,29 @@ TEST(DrcCommand, FindingsInCheckOrder) {
   EXPECT_NE(r.out.find("1 Einträge\n"), std::string::npos) << r.out;
 }
 
+// The two tracks of the sample merge with the ground plane of C1 (clearance 0), as the pad does:
+// `nets` puts all three into one group, and `drc` no longer finds the tracks too close, as the
+// Test tool joins them.
+TEST(DrcCommand, CopperJoinedThroughTheGroundPlaneIsOneNetForNetsAndDrc) {
+  testing::TempFolder folder;
+  Document doc = sampleDocument();
+  Board& board = *doc.boards[0];
+  board.header.groundPlane[kLayerC1 - 1] = 1;
+  board.objects[0]->clearance = 0;
+  board.objects[1]->clearance = 0;
+  const std::string file = folder.file("board.pvb6");
+  ASSERT_TRUE(writeDocumentFile(doc, file));
+
+  std::ostringstream out, err;
+  ASSERT_EQ(runCli({"nets", file, "--json"}, out, err), kExitOk) << err.str();
+  const auto groups = nlohmann::json::parse(out.str())["groups"];
+  EXPECT_EQ(groups, nlohmann::json::array({nlohmann::json::array({0, 1, 2})}));
+
+  const CliRun r = drc({file, "--json", "--rules", "BohrMin=0"});
+  ASSERT_EQ(r.status, kExitOk) << r.err;
+  EXPECT_EQ(nlohmann::json::parse(r.out)["count"], 0);
+}
+
 TEST(DrcCommand, BadInput) {
   testing::TempFolder folder;
   Document doc = sampleDocument();

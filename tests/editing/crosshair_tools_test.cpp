@@ -183,5 +183,74 @@ TEST_F(EditorTest, DraggingTheOriginShowsItsRing) {
   EXPECT_EQ(board().header.originX, static_cast<int>(to.x));
 }
 
+// The track and zone tools measure from the last fixed node and, while the pointer is left of
+// and above it, put the box on the left; finishing leaves the X and Y rows.
+TEST_F(EditorTest, DrawingATrackMeasuresFromTheLastNode) {
+  for (const ToolId tool : {ToolId::Track, ToolId::Zone}) {
+    machine.chooseTool(tool);
+    const CrosshairOverlay& o = editor.crosshair;
+    machine.move({screen(kA.x, kA.y), MouseButton::None, {}});
+    EXPECT_TRUE(o.shown);
+    EXPECT_FALSE(o.showDelta) << "before the first click only X and Y";
+    click(kA.x, kA.y);
+    machine.move({screen(kB.x, kB.y), MouseButton::None, {}});
+    EXPECT_EQ(o.reference, kA);
+    EXPECT_EQ(o.lastPoint, kB);
+    EXPECT_TRUE(o.showDelta);
+    EXPECT_FALSE(o.showRefLine);
+    EXPECT_TRUE(o.drawingPath);
+    const auto rows = boxRowTexts(o, {0, static_cast<std::int32_t>(kBottom)}, LengthUnit::Mm);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[2].label, "dX:");
+    EXPECT_EQ(rows[2].value, "5.080 mm");
+    click(kB.x, kB.y);
+    EXPECT_EQ(o.reference, kB);
+    key(Key::Delete);
+    EXPECT_NE(o.reference, kB) << "the removed node no longer counts";
+    EXPECT_EQ(o.reference, toDPoint(board().objects.back()->points.back()));
+    click(kB.x, kB.y, {}, MouseButton::Right);
+    EXPECT_FALSE(o.showDelta);
+    EXPECT_FALSE(o.drawingPath);
+    key(Key::Escape);
+  }
+}
+
+TEST_F(EditorTest, DraggingOutACircleShowsItsAnglesAndDiameter) {
+  machine.chooseTool(ToolId::Circle);
+  editor.sizes.remembered[static_cast<std::size_t>(SizeField::Breite)] = 2000;
+  editor.sizes[SizeField::Breite] = 2000;
+  machine.press({screen(kA.x, kA.y), MouseButton::Left, {}});
+  machine.move({screen(kB.x, kB.y), MouseButton::Left, {}});
+  const CrosshairOverlay& o = editor.crosshair;
+  EXPECT_EQ(o.reference, kA);
+  EXPECT_EQ(o.lastPoint, kB);
+  EXPECT_TRUE(o.showDelta);
+  EXPECT_TRUE(o.arcRows);
+  EXPECT_DOUBLE_EQ(o.arcStart, 0);
+  EXPECT_DOUBLE_EQ(o.arcStop, 360);
+  EXPECT_DOUBLE_EQ(o.arcDiameter, 2 * 4 * kGrid) << "the larger of dx and dy is the radius";
+  const auto rows = boxRowTexts(o, {}, LengthUnit::Mm);
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[2].label, "Start:");
+  EXPECT_EQ(rows[4].value, "10.160 mm");
+  machine.release({screen(kB.x, kB.y), MouseButton::Left, {}});
+  EXPECT_FALSE(o.showDelta);
+  EXPECT_FALSE(o.arcRows);
+  EXPECT_EQ(board().objects.size(), 1u);
+}
+
+TEST_F(EditorTest, DraggingARectangleMeasuresFromItsFirstCorner) {
+  machine.chooseTool(ToolId::Rectangle);
+  machine.press({screen(kA.x, kA.y), MouseButton::Left, {}});
+  machine.move({screen(kB.x, kB.y), MouseButton::Left, {}});
+  const CrosshairOverlay& o = editor.crosshair;
+  EXPECT_EQ(o.reference, kA);
+  EXPECT_TRUE(o.showDelta);
+  EXPECT_FALSE(o.arcRows);
+  machine.release({screen(kB.x, kB.y), MouseButton::Left, {}});
+  EXPECT_FALSE(o.showDelta);
+  EXPECT_TRUE(o.shown) << "the crosshair stays with its X and Y rows";
+}
+
 }  // namespace
 }  // namespace pravelo::testing

@@ -356,6 +356,25 @@ TEST_F(PropertiesTest, SpokeButtonsChangeTheActiveLayerOrAllLayers) {
   EXPECT_EQ(static_cast<std::uint32_t>(p->paramA), 0x56565656u);
 }
 
+// Per-layer spokes while a layer without copper is active: the buttons show and change the
+// spokes of the pad's own layer, not those of C1.
+TEST_F(PropertiesTest, IndividualSpokesOfTheOwnLayerWhileSilkscreenIsActive) {
+  TObjekt* bottom = selectedPad(10000, -10000, 9000, 4000, kLayerC2);
+  bottom->optA = 1;
+  bottom->paramA = 0x00000100;  // spoke 1 on C2 only
+  struct Case {
+    int activeLayer;
+    double spoke1;
+  };
+  for (const Case c : {Case{kLayerC2, 1}, Case{kLayerS2, 1}, Case{kLayerO, 1}, Case{kLayerC1, 0}}) {
+    board().header.activeLayer = static_cast<std::uint8_t>(c.activeLayer);
+    EXPECT_DOUBLE_EQ(summary()[Property::PadSpoke1].number, c.spoke1) << c.activeLayer;
+  }
+  board().header.activeLayer = kLayerS2;
+  EXPECT_TRUE(apply(Property::PadSpoke3, 1));
+  EXPECT_EQ(static_cast<std::uint32_t>(bottom->paramA), 0x00000500u) << "the C2 byte";
+}
+
 TEST_F(PropertiesTest, EveryFieldHasAScriptName) {
   for (std::size_t i = 0; i < kPropertyCount; ++i) {
     const auto p = static_cast<Property>(i);

@@ -181,17 +181,12 @@ TEST(BoardCommands, SwitchingMultilayerOffDeletesInnerLayerObjects) {
   connect(outer, inner);
   ASSERT_TRUE(hasInnerLayerObjects(board));
 
-  const bool resized = applyBoardProperties(doc, {0.1, 0.1, " Renamed ", false});
-  EXPECT_FALSE(resized);
-  EXPECT_EQ(board.name, "Renamed");
+  EXPECT_TRUE(setMultilayer(board, false));
   ASSERT_EQ(board.objects.size(), 1u);
   EXPECT_TRUE(outer->connections.empty()) << "no reference to the deleted pad remains";
   EXPECT_EQ(board.header.multilayer, 0);
   EXPECT_EQ(board.header.layerVisible[kLayerI1 - 1], 0);
   EXPECT_EQ(board.header.groundPlane[kLayerI2 - 1], 0);
-
-  EXPECT_TRUE(applyBoardProperties(doc, {12.34565, 0.1, "Renamed", false}));
-  EXPECT_EQ(board.header.width, 123456) << "millimetres to units round half to even";
 }
 
 TEST(BoardCommands, InnerLayerObjectsStayWhileTheMultilayerStaysOff) {
@@ -199,7 +194,7 @@ TEST(BoardCommands, InnerLayerObjectsStayWhileTheMultilayerStaysOff) {
   Board& board = addBoard(doc, "M", 1000, 1000);
   addPad(board, 0)->layer = kLayerI2;
   board.header.groundPlane[kLayerI2 - 1] = 1;
-  applyBoardProperties(doc, {0.1, 0.1, "M", false});
+  EXPECT_FALSE(setMultilayer(board, false));
   EXPECT_EQ(board.objects.size(), 1u);
   EXPECT_EQ(board.header.groundPlane[kLayerI2 - 1], 1);
   EXPECT_EQ(board.header.multilayer, 0);

@@ -261,6 +261,7 @@ TEST_F(EditorWindowTest, RectangleDropDownAndCutOutButtonsDrawWithTheirModes) {
   EXPECT_EQ(board().objects.back()->cutout, 0);
 
   trigger(*window, "MI_RechteckLeiterbahn");
+  trigger(*window, "SB_AutoMasse");  // the cut-out buttons are there while the plane is on
   trigger(*window, "SB_Sperrflaeche_Rect");
   EXPECT_TRUE(button("SB_Sperrflaeche_Rect")->isChecked());
   dragRectangle({400000, -400000}, {600000, -600000});
@@ -279,6 +280,42 @@ TEST_F(EditorWindowTest, RectangleDropDownAndCutOutButtonsDrawWithTheirModes) {
   ASSERT_EQ(board().objects.size(), 4u);
   EXPECT_EQ(board().objects.back()->kind, kZone);
   EXPECT_EQ(board().objects.back()->cutout, 1);
+}
+
+TEST_F(EditorWindowTest, ThePlaneButtonShowsTheClearanceAndCutOutControlsOfItsLayer) {
+  auto* clearance = window->findChild<QWidget*>("SE_FreistanzOffset");
+  const auto planeTools = [&] {
+    return std::vector<bool>{!clearance->isHidden(), button("SB_Sperrflaeche_Polygon")->isVisible(),
+                             button("SB_Sperrflaeche_Rect")->isVisible()};
+  };
+  const std::vector<bool> none{false, false, false};
+  const std::vector<bool> all{true, true, true};
+  const int layer = board().header.activeLayer;
+  ASSERT_TRUE(isCopperLayer(layer));
+  EXPECT_EQ(planeTools(), none);
+  EXPECT_TRUE(button("SB_AutoMasse")->isEnabled());
+
+  trigger(*window, "SB_AutoMasse");
+  EXPECT_EQ(board().header.groundPlane[layer - 1], 1);
+  EXPECT_EQ(planeTools(), all);
+  EXPECT_TRUE(button("TB_Undo")->isEnabled()) << "the switch is an undo step";
+
+  trigger(*window, "SB_Sperrflaeche_Rect");
+  EXPECT_TRUE(button("SB_Rechteck")->isChecked());
+  trigger(*window, "SB_AutoMasse");
+  EXPECT_EQ(planeTools(), none);
+  EXPECT_FALSE(button("SB_Sperrflaeche_Rect")->isChecked());
+  EXPECT_TRUE(button("SB_Standard")->isChecked()) << "the cut-out tool was released";
+
+  trigger(*window, "TB_Undo");
+  EXPECT_EQ(board().header.groundPlane[layer - 1], 1);
+  EXPECT_EQ(planeTools(), all);
+
+  // No plane on silkscreen: the button is disabled and the plane's controls are hidden.
+  QTest::keyClick(view, Qt::Key_F11);
+  ASSERT_EQ(board().header.activeLayer, kLayerS1);
+  EXPECT_FALSE(button("SB_AutoMasse")->isEnabled());
+  EXPECT_EQ(planeTools(), none);
 }
 
 TEST_F(EditorWindowTest, SpaceWhileDrawingShowsTheNextBendMode) {

@@ -2,23 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include "base/text.h"
 #include "project/boards.h"
 #include "project/save_commands.h"
 #include "support/scripted_host.h"
-#include "ui/board_properties_dialog.h"
 #include "ui/board_view.h"
 #include "ui/new_board_dialog.h"
 #include "ui/project_info_dialog.h"
+#include "ui/properties_panel.h"
 #include "ui_test_support.h"
 
 namespace pravelo {
@@ -175,28 +174,6 @@ TEST_F(MainWindowTest, CancellingTheDialogOfNewDocumentLeavesTheDefaultBoard) {
   EXPECT_EQ(doc().boards[0]->header.width, 1600000);
 }
 
-TEST_F(MainWindowTest, BoardPropertiesRenameResizeAndSwitchOnTheInnerLayers) {
-  onNextDialog<TBoardPropertiesDlg>([](TBoardPropertiesDlg& dlg) {
-    EXPECT_EQ(dlg.findChild<QLineEdit*>("E_Board")->text(), "Platine 1");
-    dlg.findChild<QDoubleSpinBox*>("SE_BoardX")->setValue(80.5);
-    dlg.findChild<QLineEdit*>("E_Board")->setText(" Steuerung ");
-    dlg.findChild<QCheckBox*>("CB_InnerLayer")->setChecked(true);
-    dlg.findChild<QPushButton*>("B_OK")->click();
-  });
-  EXPECT_FALSE(window->findChild<QToolButton*>("SB_I1")->isEnabled());
-  trigger(*window, "Platinengrsse1");
-  const Board& board = *doc().boards[0];
-  EXPECT_EQ(board.header.width, 805000);
-  EXPECT_EQ(board.name, "Steuerung");
-  EXPECT_EQ(board.header.multilayer, 1);
-  EXPECT_EQ(tabCaptions(*window), QStringList{"Steuerung "});
-  EXPECT_EQ(window->findChild<BoardView*>("ScrollBoxEx1")->canvasSize().width, 806);
-  auto* i1 = window->findChild<QToolButton*>("SB_I1");
-  EXPECT_TRUE(i1->isEnabled());
-  EXPECT_TRUE(i1->isChecked());
-  EXPECT_TRUE(doc().modified);
-}
-
 // A layout file of one board with a track on I1.
 std::string writeInnerLayerFile(const TempConfig& config, std::uint8_t multilayer) {
   Document file;
@@ -212,73 +189,35 @@ std::string writeInnerLayerFile(const TempConfig& config, std::uint8_t multilaye
   return path;
 }
 
-TEST(BoardProperties, SwitchingTheInnerLayersOffAsksBeforeDeletingTheirObjects) {
+// Both board-properties items deselect everything and show the properties panel on the board's
+// page, whose fields then change the board.
+TEST(BoardProperties, OpenTheBoardPageOfThePropertiesPanel) {
   TempConfig config;
   const std::string path = writeInnerLayerFile(config, 1);
   ScriptedHost host;
   MainWindow window(config.start(), &host);
   window.start(path);
-  auto switchOff = [](TBoardPropertiesDlg& dlg) {
-    auto* multilayer = dlg.findChild<QCheckBox*>("CB_InnerLayer");
-    multilayer->setChecked(false);
-    dlg.findChild<QPushButton*>("B_OK")->click();
-  };
-  host.answers = {Answer::No, Answer::Yes};
-  onNextDialog<TBoardPropertiesDlg>(switchOff);
-  trigger(window, "Platineeinrichten1");
-  ASSERT_EQ(host.questions.size(), 1u);
-  EXPECT_EQ(host.questions[0].text,
-            "Alle Elemente auf den Innenlagen I1 und I2 werden gelöscht.\n\nFortfahren ?");
-  EXPECT_EQ(window.document().boards[0]->header.multilayer, 1);  // No re-checked the box
-  EXPECT_EQ(window.document().boards[0]->objects.size(), 1u);
-
-  onNextDialog<TBoardPropertiesDlg>(switchOff);
-  trigger(window, "Platinengrsse1");
-  EXPECT_EQ(window.document().boards[0]->header.multilayer, 0);
-  EXPECT_TRUE(window.document().boards[0]->objects.empty());
-  EXPECT_FALSE(window.findChild<QToolButton*>("SB_I1")->isEnabled());
-}
-
-TEST(BoardProperties, InnerLayerObjectsOfABoardWithTheSwitchOffSurviveOk) {
-  TempConfig config;
-  const std::string path = writeInnerLayerFile(config, 0);
-  ScriptedHost host;
-  MainWindow window(config.start(), &host);
-  window.start(path);
-  ASSERT_EQ(window.document().boards[0]->objects.size(), 1u);
-  onNextDialog<TBoardPropertiesDlg>(
-      [](TBoardPropertiesDlg& dlg) { dlg.findChild<QPushButton*>("B_OK")->click(); });
-  trigger(window, "Platinengrsse1");
-  // Switching on and off again within the dialog leaves the board as it was, too.
-  onNextDialog<TBoardPropertiesDlg>([](TBoardPropertiesDlg& dlg) {
-    auto* multilayer = dlg.findChild<QCheckBox*>("CB_InnerLayer");
-    multilayer->setChecked(true);
-    multilayer->setChecked(false);
-    dlg.findChild<QPushButton*>("B_OK")->click();
-  });
-  trigger(window, "Platinengrsse1");
-  EXPECT_TRUE(host.questions.empty());
-  EXPECT_EQ(window.document().boards[0]->header.multilayer, 0);
-  EXPECT_EQ(window.document().boards[0]->objects.size(), 1u);
-}
-
-TEST(BoardProperties, TheDialogIsWideEnoughForItsGermanTitle) {
-  setLanguage(Language::German);
-  ScriptedHost host;
-  TBoardPropertiesDlg dlg(host);
-  Document doc;
-  const Board& board = addBoard(doc, "Platine 1", 1600000, 1000000);
-  int width = 0;
-  onNextDialog<TBoardPropertiesDlg>([&](TBoardPropertiesDlg& shown) {
-    width = shown.width();
-    shown.reject();
-  });
-  dlg.execute(board);
-  QFont bold = dlg.font();
-  bold.setBold(true);
-  const int title = QFontMetrics(bold).horizontalAdvance("Platineneigenschaften");
-  // Beside the caption the title bar holds the window icon and at least one button.
-  EXPECT_GE(width, title + 100);
+  auto* panel = window.findChild<TEigenschaftenDlg*>("TEigenschaftenDlg");
+  auto* toggle = window.findChild<QAction*>("Eigenschaften1");
+  for (const char* item : {"Platinengrsse1", "Platineeinrichten1"}) {
+    if (toggle->isChecked()) trigger(window, "Eigenschaften1");
+    ASSERT_FALSE(panel->isVisible());
+    trigger(window, "Allesmarkieren1");
+    ASSERT_EQ(window.document().boards[0]->objects[0]->selected, 1);
+    trigger(window, item);
+    EXPECT_EQ(window.document().boards[0]->objects[0]->selected, 0) << item;
+    EXPECT_TRUE(panel->isVisible()) << item;
+    EXPECT_TRUE(toggle->isChecked()) << item;
+    EXPECT_EQ(panel->findChild<QStackedWidget*>("PageControl")->currentWidget()->objectName(),
+              "Platine")
+        << item;
+  }
+  auto* name = panel->findChild<QLineEdit*>("E_Board");
+  name->setFocus();
+  name->selectAll();
+  QTest::keyClicks(name, " Steuerung ");
+  QTest::keyClick(name, Qt::Key_Return);
+  EXPECT_EQ(tabCaptions(window), QStringList{"Steuerung "});
 }
 
 TEST_F(MainWindowTest, LayerButtonsShowHideAndActivateLayers) {

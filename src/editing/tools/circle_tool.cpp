@@ -21,15 +21,29 @@ double radiusOf(DPoint centre, DPoint m) {
   return std::max(std::abs(m.x - centre.x), std::abs(m.y - centre.y));
 }
 
+// While a circle is dragged out the box shows its angles and centre-line diameter.
+void showArc(Editor& editor, const DragSpan& span) {
+  if (!span.active) return;
+  const RingRadii radii =
+      ringRadii(radiusOf(span.start, span.end), newObjectSize(editor.sizes, SizeField::Breite));
+  CrosshairOverlay& overlay = editor.crosshair;
+  overlay.arcRows = true;
+  overlay.arcStart = 0;
+  overlay.arcStop = 360;
+  overlay.arcDiameter = static_cast<double>(radii.outer) + radii.inner;
+}
+
 }  // namespace
 
 ToolResult CircleTool::press(Editor& editor, const PointerEvent& e) {
   span_.press(editor, e);
+  showArc(editor, span_);
   return ToolResult::Nothing;
 }
 
 ToolResult CircleTool::move(Editor& editor, const PointerEvent& e) {
   span_.move(editor, e);
+  showArc(editor, span_);
   return ToolResult::Nothing;
 }
 

@@ -68,6 +68,21 @@ const TObjekt* padAt(const Board& board, DPoint p, double zoom) {
   return nullptr;
 }
 
+// While a track or zone is drawn the crosshair measures from its last fixed node.
+void measureFrom(Editor& editor, FPoint node) {
+  CrosshairOverlay& overlay = editor.crosshair;
+  overlay.reference = toDPoint(node);
+  overlay.showDelta = true;
+  overlay.drawingPath = true;
+  editor.repaint.overlayChanged();
+}
+
+void stopMeasuring(Editor& editor) {
+  endGesture(editor.crosshair);
+  editor.crosshair.drawingPath = false;
+  editor.repaint.overlayChanged();
+}
+
 }  // namespace
 
 // Anything that replaced the board's objects (another board, a load) ends the drawing.
@@ -101,6 +116,7 @@ void LineTool::begin(Editor& editor, DPoint at) {
   line_ = line.get();
   board.objects.push_back(std::move(line));
   editor.repaint.repaintWorld(objectBounds(*line_));
+  measureFrom(editor, line_->points.back());
 }
 
 ToolResult LineTool::press(Editor& editor, const PointerEvent& e) {
@@ -112,7 +128,7 @@ ToolResult LineTool::press(Editor& editor, const PointerEvent& e) {
     return finish(editor);
   }
   if (e.button != MouseButton::Left) return ToolResult::Nothing;
-  const DPoint at = drawingPoint(editor, e);
+  const DPoint at = crosshairFollows(editor, e);
   pointer_ = at;
   if (line == nullptr) {
     keptObjects_ = false;
@@ -138,12 +154,13 @@ ToolResult LineTool::addVertex(Editor& editor, DPoint at) {
     line.points.pop_back();
     return finish(editor);
   }
+  measureFrom(editor, line.points.back());
   return ToolResult::Nothing;
 }
 
 ToolResult LineTool::move(Editor& editor, const PointerEvent& e) {
   const std::vector<const TObjekt*> before = highlightedPads(editor);
-  previewChanged(editor, drawingPoint(editor, e));
+  previewChanged(editor, crosshairFollows(editor, e));
   if (highlightedPads(editor) != before) editor.repaint.overlayChanged();
   return ToolResult::Nothing;
 }
@@ -166,6 +183,7 @@ void LineTool::close(Editor& editor) {
   TObjekt* line = lineInProgress(editor);
   line_ = nullptr;
   if (line == nullptr) return;
+  stopMeasuring(editor);
   Board& board = editor.board();
   const TRect before = objectBounds(*line);
   if (line->kind == kZone) line->closed = 1;
@@ -250,7 +268,7 @@ bool LineTool::key(Editor& editor, const KeyEvent& e, ToolResult&) {
         const TRect before = objectBounds(*line_);
         line_->points.pop_back();
         editor.repaint.repaintWorld(before);
-        editor.repaint.overlayChanged();
+        measureFrom(editor, line_->points.back());
       }
       return true;
     case Key::F9:

@@ -1,14 +1,13 @@
-#include "copper/drc.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "copper/copper_nets.h"
 #include "copper/drc_checks.h"
 #include "copper/drc_texts.h"
 #include "document/layout_file.h"
 #include "support/sample_layout.h"
+#include "view/connectivity.h"
+#include "view/design_rule_check.h"
 
 namespace pravelo {
 namespace {
@@ -92,18 +91,32 @@ TEST(Drc, TrackBetweenPadsOfItsOwnNetIsFine) {
   EXPECT_TRUE(run(b, only(&DrcSettings::Kupfer)).findings.empty());
 }
 
-TEST(Drc, NetsFollowCopperTouchOnly) {
+TEST(Drc, NetsFollowCopperTouchNotConnections) {
   Board b = board();
   add(b, track(0, -10000, 50000, -10000));
   add(b, track(50000, -10000, 50000, -60000));
   add(b, track(0, -90000, 50000, -90000));
   add(b, track(50000, -60000, 80000, -60000, 3000, kLayerC2));  // other layer: no contact
   testing::connect(add(b, pad(0, -200000, 5000, 2000)), add(b, pad(50000, -200000, 5000, 2000)));
-  const std::vector<int> nets = copperNets(b);
+  const std::vector<int> nets = Connectivity(b).components();
   EXPECT_EQ(nets[0], nets[1]);
   EXPECT_NE(nets[0], nets[2]);
   EXPECT_NE(nets[1], nets[3]);
   EXPECT_NE(nets[4], nets[5]);  // a rubberband is no copper
+}
+
+// Two SMD pads 0.1 mm apart that merge with the ground plane (clearance 0) are one net, as the
+// Test tool shows them: no "Distance" between them while the plane is on.
+TEST(Drc, PadsJoinedThroughTheGroundPlaneAreOneNet) {
+  Board b = board();
+  for (const float x : {100000.0f, 111000.0f}) add(b, smd(x, -100000, 10000, 10000))->clearance = 0;
+  EXPECT_EQ(kinds(run(b, only(&DrcSettings::Kupfer))), std::vector<DrcKind>{DrcKind::kDistance});
+
+  b.header.groundPlane[kLayerC1 - 1] = 1;
+  Connectivity connectivity(b);
+  ASSERT_EQ(connectivity.flood(0), (std::vector<int>{0, 1}));
+  EXPECT_TRUE(run(b, only(&DrcSettings::Kupfer)).findings.empty());
+  EXPECT_EQ(Connectivity(b).components(), (std::vector<int>{0, 0}));
 }
 
 TEST(Drc, DrillDistanceAndSizes) {
