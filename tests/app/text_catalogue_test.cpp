@@ -17,6 +17,7 @@
 #include "copper/drc_texts.h"
 #include "document/document_texts.h"
 #include "editing/cleanup_texts.h"
+#include "editing/component_texts.h"
 #include "editing/editing_texts.h"
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
@@ -53,6 +54,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_EDITING_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLEANUP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TILE_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_COMPONENT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_EDIT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
