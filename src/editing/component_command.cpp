@@ -18,8 +18,7 @@ TObjekt newLabel(const ComponentFields& kept, int layer, bool visible) {
   TObjekt t = newObject();
   initText(t, {0, 0}, "", 0, mirroredOnLayer(layer) ? 1 : 0, static_cast<std::uint8_t>(layer),
            kept.style.value_or(1), kept.thickness.value_or(1),
-           static_cast<std::int32_t>(mmToUnits(kept.heightMm.value_or(kDefaultLabelHeightMm))),
-           0);
+           static_cast<std::int32_t>(mmToUnits(kept.heightMm.value_or(kDefaultLabelHeightMm))), 0);
   t.optA = visible ? 1 : 0;
   return t;
 }

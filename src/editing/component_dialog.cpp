@@ -157,9 +157,8 @@ void ComponentSession::applyLabels() {
       existing->optA = visible ? 1 : 0;
     } else {
       TObjekt t = newObject();
-      initText(t, {0, 0}, text, 0, mirroredOnLayer(layer) ? 1 : 0,
-               static_cast<std::uint8_t>(layer), fields_.style.value_or(1),
-               fields_.thickness.value_or(1),
+      initText(t, {0, 0}, text, 0, mirroredOnLayer(layer) ? 1 : 0, static_cast<std::uint8_t>(layer),
+               fields_.style.value_or(1), fields_.thickness.value_or(1),
                heightUnits(fields_.heightMm.value_or(kDefaultLabelHeightMm)), 0);
       t.selected = 1;
       t.variant = role;
@@ -269,7 +268,8 @@ void ComponentSession::copyTintedFields(int component) {
     data.placeOffset = {static_cast<float>(mmToUnits(fields_.offsetXMm)),
                         static_cast<float>(mmToUnits(fields_.offsetYMm))};
   }
-  if (tint(ComponentField::CentreMode)) data.centreMode = static_cast<std::uint8_t>(fields_.centreMode);
+  if (tint(ComponentField::CentreMode))
+    data.centreMode = static_cast<std::uint8_t>(fields_.centreMode);
   if (tint(ComponentField::UsePickPlace)) data.usePickPlace = fields_.usePickPlace ? 1 : 0;
   if (tint(ComponentField::Package)) data.package = fields_.package;
   if (tint(ComponentField::Comment)) data.comment = fields_.comment;

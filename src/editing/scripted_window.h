@@ -27,12 +27,12 @@ class ScriptedWindow : public EditorHost, public RepaintSink {
   std::vector<std::string> valuePrompts;  // what each value prompt proposed
   // Fill in the next tile dialogs as they are shown, or answer nothing for Cancel.
   std::deque<std::function<std::optional<TileValues>(const TileDialog&)>> tileAnswers;
-  std::vector<TileValues> tileDialogs;        // what each opened tile dialog showed
+  std::vector<TileValues> tileDialogs;  // what each opened tile dialog showed
   // Work the next component dialogs as they are shown; none left cancels.
   std::deque<std::function<ComponentDialogEnd(ComponentSession&)>> componentAnswers;
   std::vector<ComponentFields> componentDialogs;  // what each opened component dialog showed
-  std::vector<std::string> messages;          // messages and questions
-  std::vector<TextDialogValues> textDialogs;  // what each opened text dialog showed
+  std::vector<std::string> messages;              // messages and questions
+  std::vector<TextDialogValues> textDialogs;      // what each opened text dialog showed
   int contextMenus = 0;
   std::vector<NodeMenuState> nodeMenus;  // what each opened node menu enabled
 

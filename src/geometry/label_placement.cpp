@@ -17,9 +17,7 @@ bool isLabel(const TObjekt& o) {
   return o.kind == kText && (o.variant == kComponentIdText || o.variant == kComponentValueText);
 }
 
-bool onBottom(const TObjekt& label) {
-  return label.layer == kLayerC2 || label.layer == kLayerS2;
-}
+bool onBottom(const TObjekt& label) { return label.layer == kLayerC2 || label.layer == kLayerS2; }
 
 FPoint point(std::int64_t x, std::int64_t y) {
   return FPoint{static_cast<float>(x), static_cast<float>(y)};

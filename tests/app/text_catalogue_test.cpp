@@ -22,6 +22,7 @@
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
 #include "editing/tile_texts.h"
+#include "ui/component_dialog_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
@@ -67,6 +68,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TILE_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_COMPONENT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMMANDS(PRAVELO_LIST_COMMAND)
     PRAVELO_CONTROLS(PRAVELO_LIST_CONTROL)
   };

@@ -1,6 +1,5 @@
 #include "geometry/label_placement.h"
 
-
 #include <gtest/gtest.h>
 
 #include <vector>
