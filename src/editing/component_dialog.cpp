@@ -140,7 +140,10 @@ void ComponentSession::applyLabels() {
   TObjekt* id = label(kComponentIdText);
   TObjekt* value = label(kComponentValueText);
   const bool wasAligned = id && value && labelsAtAutomaticPositions(*id, *value, box_);
-  TRect area;
+  std::optional<TRect> area;
+  const auto cover = [&area](const TObjekt& o) {
+    area = area ? unite(*area, objectBounds(o)) : objectBounds(o);
+  };
   bool created = false;
   const auto apply = [&](TObjekt* existing, TextRole role) {
     const bool isId = role == kComponentIdText;
@@ -148,7 +151,7 @@ void ComponentSession::applyLabels() {
     const int layer = isId ? fields_.idLayer : fields_.valueLayer;
     const bool visible = isId ? fields_.idVisible : fields_.valueVisible;
     if (existing) {
-      area = unite(area, objectBounds(*existing));
+      cover(*existing);
       existing->text = text;
       setLayer(*existing, layer);
       if (fields_.heightMm) existing->dim.x = static_cast<float>(heightUnits(*fields_.heightMm));
@@ -175,8 +178,9 @@ void ComponentSession::applyLabels() {
   value = apply(value, kComponentValueText);
   // Aligned labels stay aligned when their height or layer changes.
   if (created || wasAligned) placeLabelsAutomatically(*id, *value, box_);
-  area = unite(unite(area, objectBounds(*id)), objectBounds(*value));
-  repaint_.repaintWorld(area);
+  cover(*id);
+  cover(*value);
+  repaint_.repaintWorld(*area);
 }
 
 void ComponentSession::alignLabels() {
@@ -223,8 +227,8 @@ void ComponentSession::finish(ComponentDialogEnd end) {
   repaint_.repaintAll();
 }
 
-// The other components that are selected as a whole (hidden labels cannot be) and have both
-// labels, which the changes apply to.
+// The other components that are selected as a whole (hidden labels cannot be), which the
+// changes apply to.
 std::vector<int> ComponentSession::otherSelectedComponents() const {
   std::set<int> seen;
   std::vector<int> result;
@@ -234,18 +238,18 @@ std::vector<int> ComponentSession::otherSelectedComponents() const {
     const std::vector<TObjekt*> members = componentMembers(objects_, k);
     const bool whole = std::ranges::all_of(
         members, [](const TObjekt* m) { return m->selected != 0 || isHiddenLabel(*m); });
-    if (whole && componentLabel(members, kComponentIdText) &&
-        componentLabel(members, kComponentValueText)) {
-      result.push_back(k);
-    }
+    if (whole) result.push_back(k);
   }
   return result;
 }
 
 void ComponentSession::copyTintedFields(int component) {
   const std::vector<TObjekt*> members = componentMembers(objects_, component);
-  TObjekt& id = *componentLabel(members, kComponentIdText);
-  TObjekt& value = *componentLabel(members, kComponentValueText);
+  TObjekt* idLabel = componentLabel(members, kComponentIdText);
+  TObjekt* valueLabel = componentLabel(members, kComponentValueText);
+  if (!idLabel || !valueLabel) return;
+  TObjekt& id = *idLabel;
+  TObjekt& value = *valueLabel;
   const auto tint = [this](ComponentField f) { return tinted(f); };
   for (TObjekt* t : {&id, &value}) {
     if (tint(ComponentField::Height) && fields_.heightMm) {
@@ -264,12 +268,15 @@ void ComponentSession::copyTintedFields(int component) {
   if (tint(ComponentField::ValueVisible)) value.optA = fields_.valueVisible ? 1 : 0;
   ComponentData& data = id.component;
   if (tint(ComponentField::Rotation)) data.placeRotation = fields_.rotation;
-  if (tint(ComponentField::OffsetX) || tint(ComponentField::OffsetY)) {
-    data.placeOffset = {static_cast<float>(mmToUnits(fields_.offsetXMm)),
-                        static_cast<float>(mmToUnits(fields_.offsetYMm))};
+  if (tint(ComponentField::OffsetX)) {
+    data.placeOffset.x = static_cast<float>(mmToUnits(fields_.offsetXMm));
   }
-  if (tint(ComponentField::CentreMode))
+  if (tint(ComponentField::OffsetY)) {
+    data.placeOffset.y = static_cast<float>(mmToUnits(fields_.offsetYMm));
+  }
+  if (tint(ComponentField::CentreMode)) {
     data.centreMode = static_cast<std::uint8_t>(fields_.centreMode);
+  }
   if (tint(ComponentField::UsePickPlace)) data.usePickPlace = fields_.usePickPlace ? 1 : 0;
   if (tint(ComponentField::Package)) data.package = fields_.package;
   if (tint(ComponentField::Comment)) data.comment = fields_.comment;

@@ -102,6 +102,7 @@ class ComponentSession {
   void applyLabels();
   TObjekt* label(TextRole role) const;
   std::vector<int> otherSelectedComponents() const;
+  // Copies the tinted fields into `component` when it has both labels.
   void copyTintedFields(int component);
 
   ObjectList& objects_;

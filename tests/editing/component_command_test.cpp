@@ -164,6 +164,39 @@ TEST_F(ComponentCommandTest, TintedFieldsCarryOverToTheOtherSelectedComponents) 
   EXPECT_EQ(label(second, kComponentIdText)->text, "R2") << "untinted fields stay";
 }
 
+TEST_F(ComponentCommandTest, AComponentWithAHiddenLabelTakesOverToo) {
+  const int first = component(20 * kMm, "R1");
+  const int second = component(60 * kMm, "R2");
+  label(second, kComponentValueText)->optA = 0;
+  for (const auto& o : board().objects) o->selected = isHiddenLabel(*o) ? 0 : 1;
+  label(second, kComponentIdText)->component.placeOffset = {30000, 40000};
+  editor.contextPoint = {20 * kMm, -40 * kMm};
+  host.answers.push_back(Answer::Yes);
+  answer({height(2.0), set(ComponentField::OffsetY, [](ComponentFields& f) { f.offsetYMm = -1; })});
+  EXPECT_TRUE(componentCommand(editor));
+  EXPECT_FLOAT_EQ(label(first, kComponentValueText)->dim.x, 20000);
+  EXPECT_FLOAT_EQ(label(second, kComponentValueText)->dim.x, 20000)
+      << "selected as a whole, though its hidden label cannot be selected";
+  EXPECT_EQ(label(second, kComponentIdText)->component.placeOffset, (FPoint{30000, -10000}))
+      << "only the changed offset is carried over";
+}
+
+TEST_F(ComponentCommandTest, BreakingUpSeveralSelectedComponents) {
+  component(20 * kMm, "R1");
+  component(60 * kMm, "R2");
+  for (const auto& o : board().objects) o->selected = 1;
+  editor.contextPoint = {20 * kMm, -40 * kMm};
+  host.answers = {Answer::Ok, Answer::Yes};
+  host.componentAnswers.push_back([](ComponentSession& s) {
+    return s.confirmBreakUp() ? ComponentDialogEnd::BreakUp : ComponentDialogEnd::Cancel;
+  });
+  EXPECT_TRUE(componentCommand(editor));
+  ASSERT_EQ(board().objects.size(), 4u);
+  for (const auto& o : board().objects) EXPECT_EQ(o->componentId, 0);
+  EXPECT_EQ(board().objects[0]->groups, board().objects[1]->groups);
+  EXPECT_NE(board().objects[0]->groups, board().objects[2]->groups) << "one group each";
+}
+
 TEST_F(ComponentCommandTest, BreakingUpAsksAndLeavesOneGroup) {
   const int k = component(20 * kMm, "R1");
   editor.contextPoint = {20 * kMm, -40 * kMm};
