@@ -23,7 +23,6 @@ constexpr CommandId kNotYetBuilt[] = {
     CommandId::Makrospeichern1Click,
     CommandId::BauteilAssistent1Click,
     CommandId::TB_BauteileClick,
-    CommandId::Gerber274Xerzeugen1Click,
     CommandId::Bohrdaten1Click,
     CommandId::BohrungenAuflisten1Click,
     CommandId::UmrissHPGLplt1Click,

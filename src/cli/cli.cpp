@@ -7,6 +7,7 @@
 #include "cli/cli_texts.h"
 #include "cli/drc_command.h"
 #include "cli/edit_command.h"
+#include "cli/gerber_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
 #include "cli/nets_command.h"
@@ -126,8 +127,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* textIoCommand = addTextIoCommand(app, textIoExport, textIoImport, textIo, language);
   DrcRequest drc;
   CLI::App* drcCommand = addDrcCommand(app, drc, language);
+  GerberRequest gerber;
+  CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
   for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
-                        editCommand, textIoCommand, drcCommand}) {
+                        editCommand, textIoCommand, drcCommand, gerberCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -158,6 +161,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (drcCommand->parsed()) {
     const std::optional<Document> doc = load(drc.file, err, language);
     return doc ? runDrcCommand(*doc, drc, out, err, language) : kExitBadInput;
+  }
+  if (gerberCommand->parsed()) {
+    const std::optional<Document> doc = load(gerber.file, err, language);
+    return doc ? runGerber(*doc, gerber, out, err, language) : kExitBadInput;
   }
   if (netsCommand->parsed()) {
     const std::optional<Document> doc = load(nets.file, err, language);

@@ -44,6 +44,7 @@ class TBoardPropertiesDlg;
 class TEigenschaftenDlg;
 class TLanguageDlg;
 class TNeuDlg;
+class TGerberDlg;
 class TProjectInfoDlg;
 class TRasterDlg;
 class TRasterHotkeysDlg;
@@ -100,6 +101,7 @@ class MainWindow : public QMainWindow {
   void Platinenachlinks1Click();
   void Platineeinsnachlinks1Click();
   void Projektinfo1Click();
+  void Gerber274Xerzeugen1Click();
   void Sprache1Click();
   void Hilfethemen1Click();
   void Beenden1Click();
@@ -216,6 +218,7 @@ class MainWindow : public QMainWindow {
   TNeuDlg* newBoardDlg_ = nullptr;
   TBoardPropertiesDlg* boardPropertiesDlg_ = nullptr;
   TProjectInfoDlg* projectInfoDlg_ = nullptr;
+  TGerberDlg* gerberDlg_ = nullptr;
   TLanguageDlg* languageDlg_ = nullptr;
   TRasterDlg* rasterDlg_ = nullptr;
   TRasterHotkeysDlg* rasterHotkeysDlg_ = nullptr;

@@ -12,6 +12,7 @@
 #include "cli/cli_texts.h"
 #include "cli/drc_command_texts.h"
 #include "cli/edit_texts.h"
+#include "cli/gerber_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
 #include "copper/drc_texts.h"
@@ -22,8 +23,10 @@
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
 #include "editing/tile_texts.h"
+#include "manufacturing/gerber_texts.h"
 #include "ui/component_dialog_texts.h"
 #include "ui/drc_panel_texts.h"
+#include "ui/gerber_dialog_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
 #include "ui/tile_dialog_texts.h"
@@ -57,13 +60,16 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_TILE_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMPONENT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_EDIT_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_CLI_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_GERBER_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
