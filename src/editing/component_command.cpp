@@ -1,12 +1,14 @@
 #include "editing/component_command.h"
 
+#include <vector>
+
+#include "base/units.h"
 #include "document/document_texts.h"
 #include "editing/component_dialog.h"
 #include "editing/component_texts.h"
 #include "editing/pick.h"
 #include "editing/selection.h"
 #include "editing/text_dialog_values.h"
-#include "geometry/text_strokes.h"
 #include "project/components.h"
 
 namespace pravelo {
@@ -23,18 +25,28 @@ TObjekt newLabel(const ComponentFields& kept, int layer, bool visible) {
   return t;
 }
 
-bool finishGesture(Editor& editor, bool kept) {
+std::vector<int> selectedIndices(const Board& board) {
+  std::vector<int> indices;
+  for (std::size_t i = 0; i < board.objects.size(); ++i) {
+    if (board.objects[i]->selected) indices.push_back(static_cast<int>(i));
+  }
+  return indices;
+}
+
+// Keeps the gesture, or drops it and selects again what was selected before it; the undo
+// snapshot does not hold the selection.
+bool finishGesture(Editor& editor, bool kept, const std::vector<int>& selection) {
   if (kept) {
     editor.commitGesture();
   } else {
     editor.revertGesture();
+    selectOnly(editor.board(), selection);
   }
   editor.repaint.repaintAll();
   return kept;
 }
 
-}  // namespace
-
+// The dialog inside the gesture begun by the caller; true when it ended with OK or a break-up.
 bool editComponent(Editor& editor, int component) {
   ComponentSession session(editor.board().objects, component, editor.componentFields, editor.host,
                            editor.repaint);
@@ -49,13 +61,20 @@ bool editComponent(Editor& editor, int component) {
   return true;
 }
 
+}  // namespace
+
+bool editComponentCommand(Editor& editor, int component) {
+  const std::vector<int> selection = selectedIndices(editor.board());
+  editor.beginChange();
+  return finishGesture(editor, editComponent(editor, component), selection);
+}
+
 bool componentCommand(Editor& editor) {
   Board& board = editor.board();
   const int under = pickObject(board, editor.contextPoint, editor.view().zoom, false, false);
   if (under >= 0) {
     if (const int component = board.objects[static_cast<std::size_t>(under)]->componentId) {
-      editor.beginChange();
-      return finishGesture(editor, editComponent(editor, component));
+      return editComponentCommand(editor, component);
     }
   }
   if (selectedCount(board) == 0) return false;
@@ -63,6 +82,7 @@ bool componentCommand(Editor& editor) {
                       MessageIcon::Question) != Answer::Ok) {
     return false;
   }
+  const std::vector<int> selection = selectedIndices(board);
   editor.beginChange();
   const ComponentFields& kept = editor.componentFields;
   const OptionenSettings& options = editor.settings.optionen;
@@ -75,7 +95,7 @@ bool componentCommand(Editor& editor) {
                             MessageIcon::Warning);
     return false;
   }
-  return finishGesture(editor, editComponent(editor, component));
+  return finishGesture(editor, editComponent(editor, component), selection);
 }
 
 }  // namespace pravelo

@@ -9,8 +9,8 @@ namespace pravelo {
 // step; Cancel leaves nothing behind. Returns whether the board changed.
 bool componentCommand(Editor& editor);
 
-// The component dialog on `component` inside the gesture the caller has begun; true when it
-// ended with OK or a break-up, false on Cancel (the caller drops the gesture).
-bool editComponent(Editor& editor, int component);
+// The component dialog on `component` as one undo step; Cancel leaves the board and its
+// selection as they were. Returns whether the board changed.
+bool editComponentCommand(Editor& editor, int component);
 
 }  // namespace pravelo

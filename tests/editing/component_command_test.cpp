@@ -92,6 +92,7 @@ TEST_F(ComponentCommandTest, CancelAnywhereLeavesNothing) {
   EXPECT_EQ(board().objects.size(), 1u);
   EXPECT_EQ(board().objects[0]->componentId, 0);
   EXPECT_TRUE(board().undoStack.empty());
+  EXPECT_EQ(selected(), std::vector<int>{0}) << "the selection comes back";
 }
 
 TEST_F(ComponentCommandTest, TheComponentUnderTheContextMenuIsEdited) {
@@ -102,6 +103,7 @@ TEST_F(ComponentCommandTest, TheComponentUnderTheContextMenuIsEdited) {
   EXPECT_EQ(host.componentDialogs.back().id, "R1");
   EXPECT_EQ(label(k, kComponentIdText)->text, "R1") << "Cancel restores the old ID";
   EXPECT_EQ(board().undoStack.size(), 1u);
+  EXPECT_EQ(selected(), (std::vector<int>{0, 1, 2, 3})) << "the component stays selected";
 
   answer({id("R2"), set(ComponentField::Package, [](ComponentFields& f) { f.package = "0805"; }),
           set(ComponentField::OffsetX, [](ComponentFields& f) { f.offsetXMm = 1.25; })});

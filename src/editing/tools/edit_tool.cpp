@@ -275,8 +275,8 @@ ToolResult EditTool::doubleClick(Editor& editor, const PointerEvent& e) {
   if (index < 0) return ToolResult::Nothing;
   TObjekt& text = *board.objects[static_cast<std::size_t>(index)];
   if (text.componentId != 0) {
-    editor.beginChange();
-    return editComponent(editor, text.componentId) ? ToolResult::Commit : ToolResult::Revert;
+    editComponentCommand(editor, text.componentId);
+    return ToolResult::Nothing;
   }
   if (text.kind != kText) return ToolResult::Nothing;
   TextDialogValues initial = textDialogValuesOf(text);
