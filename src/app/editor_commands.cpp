@@ -5,6 +5,7 @@
 #include "document/document_texts.h"
 #include "editing/align_commands.h"
 #include "editing/cleanup_commands.h"
+#include "editing/component_command.h"
 #include "editing/ground_plane_controls.h"
 #include "editing/selection.h"
 #include "editing/tile_command.h"
@@ -151,6 +152,11 @@ constexpr EditorCommand kEditorCommands[] = {
     {CommandId::LscheElementeausserhalb1Click,
      [](Editor& e, ToolMachine&, Modifiers) { deleteOutsideBoardCommand(e); }},
     {CommandId::Kacheln1Click, [](Editor& e, ToolMachine&, Modifiers) { tileSelectionCommand(e); }},
+    {CommandId::Bauteil1Click,
+     [](Editor& e, ToolMachine& m, Modifiers) {
+       if (m.tool() != ToolId::Edit) m.chooseTool(ToolId::Edit);
+       componentCommand(e);
+     }},
     {CommandId::Vergroessern1Click, [](Editor& e, ToolMachine&, Modifiers) { zoomBy(e, true); }},
     {CommandId::Verkleinern1Click, [](Editor& e, ToolMachine&, Modifiers) { zoomBy(e, false); }},
     {CommandId::Zoomalles1Click,
@@ -234,6 +240,7 @@ bool commandEnabled(const Editor& editor, const ToolMachine& machine, CommandId 
     case CommandId::SB_DelClick:
     case CommandId::Duplizieren1Click:
     case CommandId::Kacheln1Click:
+    case CommandId::Bauteil1Click:
       return idle && !routingTool(machine) && selectedCount(board) > 0;
     case CommandId::SB_RotateClick:
     case CommandId::SB_HSpiegelnClick:

@@ -14,6 +14,7 @@
 #include "base/windows1252.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/component_answer.h"
 #include "cli/edit_texts.h"
 #include "cli/text_answer.h"
 #include "cli/tile_answer.h"
@@ -222,6 +223,13 @@ void ScriptRun::run(const std::vector<std::string>& w) {
       host_.tileAnswers.push_back([answer = parseTileAnswer(w)](const TileDialog& shown) {
         return std::optional<TileValues>(answer.applyTo(shown));
       });
+    } catch (const BadTextAnswer& bad) {
+      throw BadLine{bad.what()};
+    }
+  } else if (verb == "answer" && w.size() > 1 && w[1] == "component") {
+    try {
+      host_.componentAnswers.push_back(
+          [answer = parseComponentAnswer(w)](ComponentSession& s) { return answer.run(s); });
     } catch (const BadTextAnswer& bad) {
       throw BadLine{bad.what()};
     }

@@ -40,6 +40,8 @@
   X(answerTileMode, "mode ist tile oder circular: %1", "mode is tile or circular: %1", "mode vaut tile ou circular : %1") \
   X(answerNotNameValue, "nicht Name=Wert: %1", "not name=value: %1", "pas nom=valeur : %1") \
   X(answerNoClosingQuote, "kein schließendes Anführungszeichen für %1", "no closing quote for %1", "pas de guillemet fermant pour %1") \
+  X(answerUnknownComponentField, "unbekanntes Feld des Bauteildialogs: %1", "unknown component dialog field: %1", "champ inconnu du dialogue de composant : %1") \
+  X(answerLabelLayer, "%1 ist C1, S1, C2, S2 oder O: %2", "%1 is C1, S1, C2, S2 or O: %2", "%1 vaut C1, S1, C2, S2 ou O : %2") \
 // clang-format on
 
 namespace pravelo::texts {

@@ -6,6 +6,7 @@
 
 #include "document/document.h"
 #include "document/undo_history.h"
+#include "editing/component_dialog.h"
 #include "editing/crosshair_overlay.h"
 #include "editing/drawing_modes.h"
 #include "editing/editor_host.h"
@@ -40,6 +41,7 @@ struct Editor {
   CrosshairOverlay crosshair;
   DrawingModes drawing;
   TileValues tile;
+  ComponentFields componentFields;
 
   // The undo step of the gesture in progress, recorded before its first change.
   std::optional<UndoStep> gesture;

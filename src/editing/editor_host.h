@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/host.h"
+#include "editing/component_dialog.h"
 #include "editing/node_commands.h"
 #include "editing/text_dialog_values.h"
 #include "editing/tile_values.h"
@@ -27,6 +28,8 @@ class EditorHost : public Host {
                                               const std::string& proposal) = 0;
   // The tile dialog; the chosen values on OK, nothing on Cancel.
   virtual std::optional<TileValues> showTileDialog(const TileDialog& dialog) = 0;
+  // The component dialog on `session`, which applies each changed field at once; how it ended.
+  virtual ComponentDialogEnd showComponentDialog(ComponentSession& session) = 0;
 };
 
 }  // namespace pravelo

@@ -27,9 +27,12 @@ class ScriptedWindow : public EditorHost, public RepaintSink {
   std::vector<std::string> valuePrompts;  // what each value prompt proposed
   // Fill in the next tile dialogs as they are shown, or answer nothing for Cancel.
   std::deque<std::function<std::optional<TileValues>(const TileDialog&)>> tileAnswers;
-  std::vector<TileValues> tileDialogs;        // what each opened tile dialog showed
-  std::vector<std::string> messages;          // messages and questions
-  std::vector<TextDialogValues> textDialogs;  // what each opened text dialog showed
+  std::vector<TileValues> tileDialogs;  // what each opened tile dialog showed
+  // Work the next component dialogs as they are shown; none left cancels.
+  std::deque<std::function<ComponentDialogEnd(ComponentSession&)>> componentAnswers;
+  std::vector<ComponentFields> componentDialogs;  // what each opened component dialog showed
+  std::vector<std::string> messages;              // messages and questions
+  std::vector<TextDialogValues> textDialogs;      // what each opened text dialog showed
   int contextMenus = 0;
   std::vector<NodeMenuState> nodeMenus;  // what each opened node menu enabled
 
@@ -76,6 +79,13 @@ class ScriptedWindow : public EditorHost, public RepaintSink {
     const auto answer = std::move(tileAnswers.front());
     tileAnswers.pop_front();
     return answer(dialog);
+  }
+  ComponentDialogEnd showComponentDialog(ComponentSession& session) override {
+    componentDialogs.push_back(session.fields());
+    if (componentAnswers.empty()) return ComponentDialogEnd::Cancel;
+    const auto answer = std::move(componentAnswers.front());
+    componentAnswers.pop_front();
+    return answer(session);
   }
   void repaintAll() override {}
   void repaintWorld(const TRect&) override {}

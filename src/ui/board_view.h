@@ -48,6 +48,9 @@ class BoardView : public QAbstractScrollArea {
   void updateOverlayWithin(const TRect& world);
   // The display unit of the rulers.
   void setUnit(LengthUnit unit);
+  LengthUnit unit() const { return unit_; }
+  // The colours the board is drawn in; the standard scheme before a board is shown.
+  ColourScheme scheme() const { return scheme_ ? *scheme_ : standardScheme(); }
   // The tool machine that receives the pointer and the keys; both must outlive the view.
   void setMachine(Editor& editor, ToolMachine& machine);
   void setToolCursor(Cursor cursor);

@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "ui/board_view.h"
+#include "ui/component_dialog.h"
 #include "ui/qt_text.h"
 #include "ui/text_dialog.h"
 #include "ui/tile_dialog.h"
@@ -55,6 +56,11 @@ std::optional<std::string> WindowEditor::askValue(const std::string& title,
 
 std::optional<TileValues> WindowEditor::showTileDialog(const TileDialog& dialog) {
   return runTileDialog(view_.window(), dialog);
+}
+
+ComponentDialogEnd WindowEditor::showComponentDialog(ComponentSession& session) {
+  return runComponentDialog(view_.window(), session, view_.scheme(),
+                            view_.unit() == LengthUnit::Mil);
 }
 
 void WindowEditor::repaintAll() { view_.refresh(); }

@@ -18,11 +18,13 @@
 #include "copper/drc_texts.h"
 #include "document/document_texts.h"
 #include "editing/cleanup_texts.h"
+#include "editing/component_texts.h"
 #include "editing/editing_texts.h"
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
 #include "editing/tile_texts.h"
 #include "manufacturing/gerber_texts.h"
+#include "ui/component_dialog_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/gerber_dialog_texts.h"
 #include "ui/size_column_texts.h"
@@ -56,6 +58,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_EDITING_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLEANUP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TILE_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_COMPONENT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_EDIT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
@@ -71,6 +74,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TILE_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_COMPONENT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMMANDS(PRAVELO_LIST_COMMAND)
     PRAVELO_CONTROLS(PRAVELO_LIST_CONTROL)
   };

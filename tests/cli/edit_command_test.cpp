@@ -200,6 +200,81 @@ TEST_F(CliEdit, BadTileAnswersStopTheScript) {
   }
 }
 
+// Two pads, both selected, made a component through the context menu's "Component...".
+const char* const kMakeComponent =
+    "tool pad\n"
+    "click 127000 -127000\n"
+    "click 254000 -127000\n"
+    "command SB_Standard\n"
+    "command Allesmarkieren1\n"
+    "click 600000 -600000 right\n"
+    "answer ok\n"
+    "answer component id=R1 value=\"10 k\" valuelayer=S2 height=1.5 package=0805 pickplace=1 "
+    "rotation=90 ok\n"
+    "command Bauteil1\n";
+
+TEST_F(CliEdit, ScriptsMakeAndEditComponents) {
+  const std::string script = std::string(kMakeComponent) +
+                             "click 127000 -127000 right\n"
+                             "answer component id=R2 cancel\n"
+                             "command Bauteil1\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  const Document doc = result();
+  const ObjectList& objects = doc.boards[0]->objects;
+  ASSERT_EQ(objects.size(), 4u);
+  for (const auto& o : objects) EXPECT_EQ(o->componentId, 1) << "numbered from 1 on loading";
+  const TObjekt& id = *objects[2];
+  const TObjekt& value = *objects[3];
+  EXPECT_EQ(id.variant, kComponentIdText);
+  EXPECT_EQ(id.text, "R1") << "the cancelled edit left the ID";
+  EXPECT_FLOAT_EQ(id.dim.x, 15000);
+  EXPECT_EQ(id.component.package, "0805");
+  EXPECT_EQ(id.component.placeRotation, 90);
+  EXPECT_EQ(id.component.usePickPlace, 1);
+  EXPECT_EQ(value.variant, kComponentValueText);
+  EXPECT_EQ(value.text, "10 k");
+  EXPECT_EQ(value.layer, kLayerS2);
+  EXPECT_EQ(value.optB, 1);
+  std::istringstream lines(stdOut.str());
+  std::string line, last;
+  while (std::getline(lines, line)) last = line;
+  EXPECT_EQ(nlohmann::json::parse(last)["undo"], 3) << "two pads and one component";
+}
+
+TEST_F(CliEdit, ScriptsBreakAComponentUp) {
+  const std::string script = std::string(kMakeComponent) +
+                             "click 127000 -127000 right\n"
+                             "answer component disintegrate\n"
+                             "answer ok\n"
+                             "command Bauteil1\n";
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document doc = result();
+  const ObjectList& objects = doc.boards[0]->objects;
+  ASSERT_EQ(objects.size(), 2u);
+  for (const auto& o : objects) {
+    EXPECT_EQ(o->componentId, 0);
+    EXPECT_EQ(o->groups, std::vector<std::int32_t>{1});
+  }
+}
+
+TEST_F(CliEdit, BadComponentAnswersStopTheScript) {
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+      {"answer component idlayer=S3\n", "S3"},
+      {"answer component height=0\n", "height"},
+      {"answer component style=bold\n", "style"},
+      {"answer component offsetx=100\n", "offsetx"},
+      {"answer component spin=1\n", "spin"},
+      {"answer component id\n", "id"},
+      {"answer component comment=\"open\n", "comment"},
+  };
+  // clang-format on
+  for (const auto& [script, word] : cases) {
+    EXPECT_EQ(edit(script), kExitUsage) << script;
+    EXPECT_NE(stdErr.str().find(word), std::string::npos) << stdErr.str();
+  }
+}
+
 // The clipboard lives for the whole script: a copy on one board is pasted on another.
 TEST_F(CliEdit, ACopyOnOneBoardIsPastedOnAnother) {
   Document doc;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "editing/component_command.h"
 #include "editing/editing_texts.h"
 #include "editing/move_clamp.h"
 #include "editing/node_commands.h"
@@ -273,8 +274,11 @@ ToolResult EditTool::doubleClick(Editor& editor, const PointerEvent& e) {
   const int index = pickObject(board, screenToWorld(v, e.screen), v.zoom, false, false);
   if (index < 0) return ToolResult::Nothing;
   TObjekt& text = *board.objects[static_cast<std::size_t>(index)];
-  // The labels of a component belong to the component dialog.
-  if (text.kind != kText || text.componentId != 0) return ToolResult::Nothing;
+  if (text.componentId != 0) {
+    editComponentCommand(editor, text.componentId);
+    return ToolResult::Nothing;
+  }
+  if (text.kind != kText) return ToolResult::Nothing;
   TextDialogValues initial = textDialogValuesOf(text);
   initial.limitHeight = editor.settings.optionen.SchrifthoeheBegrenzen;
   const auto answer = editor.host.showTextDialog(initial);
