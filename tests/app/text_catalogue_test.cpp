@@ -11,6 +11,7 @@
 #include "base/text.h"
 #include "cli/cli_texts.h"
 #include "cli/drc_command_texts.h"
+#include "cli/drill_texts.h"
 #include "cli/edit_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
@@ -21,6 +22,7 @@
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
 #include "editing/tile_texts.h"
+#include "manufacturing/drill_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
@@ -58,6 +60,8 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRILL_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
