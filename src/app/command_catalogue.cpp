@@ -25,8 +25,6 @@ constexpr CommandId kNotYetBuilt[] = {
     CommandId::BauteilAssistent1Click,
     CommandId::TB_BauteileClick,
     CommandId::Gerber274Xerzeugen1Click,
-    CommandId::Bohrdaten1Click,
-    CommandId::BohrungenAuflisten1Click,
     CommandId::UmrissHPGLplt1Click,
     CommandId::GerberImportieren1Click,
     CommandId::SB_PrintClick,

@@ -24,6 +24,7 @@
 #include "editing/tile_texts.h"
 #include "manufacturing/drill_texts.h"
 #include "ui/drc_panel_texts.h"
+#include "ui/drill_dialog_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
 #include "ui/tile_dialog_texts.h"
@@ -65,6 +66,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRILL_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
