@@ -26,6 +26,13 @@ struct Hole {
   std::optional<TPolygon32> outline;  // made when a pair needs it
 };
 
+// The rounding step of a granularity, in units.
+std::int32_t drillStep(int granularity) {
+  if (granularity == 1) return 1000;
+  if (granularity == 2) return 2000;
+  return 1;
+}
+
 std::int32_t roundedDiameter(const TObjekt& pad, std::int32_t step) {
   return static_cast<std::int32_t>(step * roundHalfEven(2.0 * pad.dim.y / step));
 }
@@ -100,12 +107,6 @@ std::vector<DrillTool> groupIntoTools(const std::vector<Hole>& holes, bool singl
 }
 
 }  // namespace
-
-std::int32_t drillStep(int granularity) {
-  if (granularity == 1) return 1000;
-  if (granularity == 2) return 2000;
-  return 1;
-}
 
 std::vector<DrillTool> collectDrills(const Board& board, const DrillSelection& selection) {
   std::vector<Hole> holes = candidateHoles(board, selection);

@@ -29,9 +29,6 @@ struct DrillTool {
 // layers never are.
 std::vector<DrillTool> collectDrills(const Board& board, const DrillSelection& selection);
 
-// The rounding step of a granularity, in units.
-std::int32_t drillStep(int granularity);
-
 // Orders holes by always going on to the nearest remaining one, from `start`.
 void orderNearestNeighbour(std::vector<const TObjekt*>& holes, FPoint start);
 
