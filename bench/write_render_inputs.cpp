@@ -7,9 +7,20 @@
 #include <iostream>
 
 #include "base/atomic_file.h"
-#include "copper_gerber.h"
+#include "manufacturing/gerber_layers.h"
 #include "project/save_commands.h"
 #include "synthetic_board.h"
+
+namespace {
+
+// The C1 file of the Gerber export, with the board's lower left corner at 0,0.
+std::string c1Gerber(const pravelo::Board& board) {
+  pravelo::GerberOptions options;
+  options.camOrigin = false;
+  return pravelo::gerberLayerFile(board, pravelo::kGerberOutputs[0], options).text;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace pravelo;
@@ -24,7 +35,7 @@ int main(int argc, char** argv) {
   doc.activeBoard = 0;
   const Board& board = *doc.boards.front();
   if (!writeDocumentFile(doc, (folder / "board.pvb6").string()) ||
-      !writeFileAtomically(folder / "c1.gbr", copperGerber(board, kLayerC1))) {
+      !writeFileAtomically(folder / "c1.gbr", c1Gerber(board))) {
     std::cerr << "could not write into " << folder << "\n";
     return 1;
   }

@@ -24,7 +24,6 @@ constexpr CommandId kNotYetBuilt[] = {
     CommandId::Makrospeichern1Click,
     CommandId::BauteilAssistent1Click,
     CommandId::TB_BauteileClick,
-    CommandId::Gerber274Xerzeugen1Click,
     CommandId::UmrissHPGLplt1Click,
     CommandId::GerberImportieren1Click,
     CommandId::SB_PrintClick,

@@ -32,7 +32,7 @@ inline constexpr HelpTopic kHelpTopics[] = {
     {41, "bitmap-export.html"},
     {42, "gif-export.html"},
     {43, "jpeg-export.html"},
-    {45, "gerber-export.html"},
+    {45, "gerber.html"},
     {46, "excellon-export.html"},
     {47, "component-name-value.html"},
     {51, "options.html"},

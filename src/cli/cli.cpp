@@ -8,6 +8,7 @@
 #include "cli/drc_command.h"
 #include "cli/drill_command.h"
 #include "cli/edit_command.h"
+#include "cli/gerber_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
 #include "cli/nets_command.h"
@@ -129,8 +130,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* drcCommand = addDrcCommand(app, drc, language);
   DrillRequest drill;
   CLI::App* drillCommand = addDrillCommand(app, drill, language);
+  GerberRequest gerber;
+  CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
   for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
-                        editCommand, textIoCommand, drcCommand, drillCommand}) {
+                        editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -165,6 +168,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (drillCommand->parsed()) {
     const std::optional<Document> doc = load(drill.file, err, language);
     return doc ? runDrillCommand(*doc, drill, out, err, language) : kExitBadInput;
+  }
+  if (gerberCommand->parsed()) {
+    const std::optional<Document> doc = load(gerber.file, err, language);
+    return doc ? runGerber(*doc, gerber, out, err, language) : kExitBadInput;
   }
   if (netsCommand->parsed()) {
     const std::optional<Document> doc = load(nets.file, err, language);

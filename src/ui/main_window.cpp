@@ -24,6 +24,7 @@
 #include "ui/board_properties_dialog.h"
 #include "ui/board_view.h"
 #include "ui/drc_panel.h"
+#include "ui/gerber_dialog.h"
 #include "ui/layer_bar.h"
 #include "ui/new_board_dialog.h"
 #include "ui/project_info_dialog.h"
@@ -234,6 +235,10 @@ void MainWindow::Projektinfo1Click() {
   if (!info || *info == doc_.project) return;
   doc_.project = *info;
   doc_.modified = true;
+}
+
+void MainWindow::Gerber274Xerzeugen1Click() {
+  gerberDlg_->execute(activeBoard(doc_), doc_.fileName);
 }
 
 void MainWindow::TabSetChange(int index) {

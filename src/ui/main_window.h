@@ -46,6 +46,7 @@ class TEigenschaftenDlg;
 class TLanguageDlg;
 class TLochDlg;
 class TNeuDlg;
+class TGerberDlg;
 class TProjectInfoDlg;
 class TRasterDlg;
 class TRasterHotkeysDlg;
@@ -103,6 +104,7 @@ class MainWindow : public QMainWindow {
   void Platinenachlinks1Click();
   void Platineeinsnachlinks1Click();
   void Projektinfo1Click();
+  void Gerber274Xerzeugen1Click();
   void Sprache1Click();
   void Hilfethemen1Click();
   void Beenden1Click();
@@ -223,6 +225,7 @@ class MainWindow : public QMainWindow {
   TNeuDlg* newBoardDlg_ = nullptr;
   TBoardPropertiesDlg* boardPropertiesDlg_ = nullptr;
   TProjectInfoDlg* projectInfoDlg_ = nullptr;
+  TGerberDlg* gerberDlg_ = nullptr;
   TLanguageDlg* languageDlg_ = nullptr;
   TRasterDlg* rasterDlg_ = nullptr;
   TRasterHotkeysDlg* rasterHotkeysDlg_ = nullptr;

@@ -14,6 +14,7 @@
 #include "editing/favourites.h"
 #include "project/boards.h"
 #include "ui/board_properties_dialog.h"
+#include "ui/gerber_dialog.h"
 #include "ui/language_dialog.h"
 #include "ui/main_window.h"
 #include "ui/new_board_dialog.h"
@@ -33,6 +34,7 @@ constexpr int kEndOfStartUpMs = 100;
 // Every dialog exists once for the whole run and keeps its values between uses.
 void MainWindow::createDialogs() {
   projectInfoDlg_ = new TProjectInfoDlg(this);
+  gerberDlg_ = new TGerberDlg(*host_, start_.settings, start_.store, this);
   newBoardDlg_ = new TNeuDlg(*host_, this);
   boardPropertiesDlg_ = new TBoardPropertiesDlg(*host_, this);
   languageDlg_ = new TLanguageDlg(this);

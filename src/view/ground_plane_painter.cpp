@@ -4,35 +4,43 @@
 
 #include "copper/thermal_spokes.h"
 #include "geometry/layer_presence.h"
+#include "view/canvas_surface.h"
 #include "view/object_painter.h"
 
 namespace pravelo {
 
-void paintGroundPlane(Canvas& canvas, const ViewTransform& view, const Board& board, int layer,
-                      const ColourScheme& scheme, const GroundPlaneStyle& style) {
+void paintPlaneBase(DrawingSurface& surface, const Board& board, int layer) {
   const BoardHeader& header = board.header;
-  const DPoint topLeft = worldToScreen(view, DPoint{0, 0});
-  const DPoint bottomRight =
-      worldToScreen(view, DPoint{double(header.width), -double(header.height)});
-  canvas.fillRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y,
-                  {groundPlaneColour(scheme, layer, style.darkGroundPlane)});
-  ObjectPainter painter(canvas, view);
-  const Paint gap{style.background};
+  const double width = header.width;
+  const double height = header.height;
+  surface.setPolarity(Polarity::Dark);
+  surface.fillPolygon({{0, 0}, {width, 0}, {width, -height}, {0, -height}});
+  surface.setPolarity(Polarity::Clear);
+  const ObjectPainter painter(surface);
   const bool multilayer = header.multilayer != 0;
   for (const auto& o : board.objects) {
     if (isMaskOnlyZone(*o) || !isPresentOnLayer(*o, layer, multilayer)) continue;
-    painter.draw(*o, gap, o->cutout ? 0 : planeClearance(*o));
+    painter.draw(*o, o->cutout ? 0 : planeClearance(*o));
   }
   // Thermal pads are tied to the plane by spokes across their gap.
-  const Paint copper{groundPlaneColour(scheme, layer, style.darkGroundPlane)};
+  surface.setPolarity(Polarity::Dark);
   for (const auto& o : board.objects) {
     if (!isPadKind(o->kind) || !o->optB || !isPresentOnLayer(*o, layer, multilayer)) continue;
     for (const SpokeRectangle& spoke : thermalSpokes(*o, layer, kSpokeReach)) {
-      std::vector<DPoint> corners;
-      for (const FPoint& p : spoke) corners.push_back(worldToScreen(view, p));
-      canvas.fillPolygon(corners, copper);
+      surface.fillPolygon({{spoke[0].x, spoke[0].y},
+                           {spoke[1].x, spoke[1].y},
+                           {spoke[2].x, spoke[2].y},
+                           {spoke[3].x, spoke[3].y}});
     }
   }
+}
+
+void paintGroundPlane(Canvas& canvas, const ViewTransform& view, const Board& board, int layer,
+                      const ColourScheme& scheme, const GroundPlaneStyle& style) {
+  CanvasSurface surface(canvas, view);
+  surface.setPaint({groundPlaneColour(scheme, layer, style.darkGroundPlane)});
+  surface.setClearPaint({style.background});
+  paintPlaneBase(surface, board, layer);
 }
 
 void mergeExceptColour(Frame& target, const Frame& source, Rgb transparent) {

@@ -1,9 +1,9 @@
 #include "view/object_painter.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "copper/hatch.h"
-#include "geometry/arc.h"
 #include "geometry/pad_geometry.h"
 #include "geometry/point.h"
 
@@ -37,138 +37,135 @@ bool allVerticesCoincide(const std::vector<FPoint>& points) {
   return true;
 }
 
+// Within a tenth of a degree of a multiple of 90 degrees: 0 or 2 for sides along x and y, 1 or
+// 3 for the first side along y; -1 for any other angle.
+int quarterTurns(double degrees) {
+  const double turns = degrees / 90;
+  const double nearest = std::nearbyint(turns);
+  if (std::abs(turns - nearest) * 90 > 0.1) return -1;
+  return static_cast<int>(nearest) & 3;
+}
+
 }  // namespace
 
-std::vector<DPoint> ObjectPainter::toScreen(const std::vector<FPoint>& points) const {
-  std::vector<DPoint> result(points.size());
-  worldToScreen(view_, points, result);
+std::vector<DPoint> worldPoints(const std::vector<FPoint>& points) {
+  std::vector<DPoint> result;
+  result.reserve(points.size());
+  for (const FPoint& p : points) result.push_back({p.x, p.y});
   return result;
 }
 
-void ObjectPainter::draw(const TObjekt& o, const Paint& paint, int enlargement) const {
+void ObjectPainter::draw(const TObjekt& o, int enlargement) const {
   switch (o.kind) {
     case kTrack:
-      drawTrack(o, paint, enlargement);
+      drawTrack(o, enlargement);
       break;
     case kZone:
-      drawZone(o, paint, enlargement);
+      drawZone(o, enlargement);
       break;
     case kPad:
-      drawPad(o, paint, enlargement);
+      drawPad(o, enlargement);
       break;
     case kSmdPad:
-      drawSmdPad(o, paint, enlargement);
+      drawSmdPad(o, enlargement);
       break;
     case kCircle:
-      drawCircle(o, paint, enlargement);
+      drawCircle(o, enlargement);
       break;
     case kText:
-      drawText(o, paint, enlargement);
+      drawText(o, enlargement);
       break;
     default:
       break;
   }
 }
 
-void ObjectPainter::drawTrack(const TObjekt& track, const Paint& paint, int enlargement) const {
+void ObjectPainter::drawTrack(const TObjekt& track, int enlargement) const {
   const auto& pts = track.points;
   if (pts.empty()) return;
   const double width = static_cast<double>(track.width) + 2.0 * enlargement;
-  const double widthPx = toPixels(width);
   if (allVerticesCoincide(pts)) {
-    canvas_.disc(toScreen(pts[0]), std::max(0.5, widthPx / 2), paint);
+    surface_.dot({pts[0].x, pts[0].y}, width);
     return;
   }
   const bool flatStart = (track.variant & 1) && flatEndEffective(pts[0], pts[1], width);
   const bool flatEnd =
       (track.variant & 2) && flatEndEffective(pts.back(), pts[pts.size() - 2], width);
-  canvas_.strokePolyline(toScreen(pts), widthPx, flatStart ? LineCap::Butt : LineCap::Round,
-                         flatEnd ? LineCap::Butt : LineCap::Round, paint);
+  surface_.strokePolyline(worldPoints(pts), width, flatStart ? EndCap::Flat : EndCap::Round,
+                          flatEnd ? EndCap::Flat : EndCap::Round, false);
 }
 
-void ObjectPainter::drawZone(const TObjekt& zone, const Paint& paint, int enlargement) const {
+void ObjectPainter::drawZone(const TObjekt& zone, int enlargement) const {
   if (zone.points.empty()) return;
-  const std::vector<DPoint> outline = toScreen(zone.points);
+  std::vector<DPoint> outline = worldPoints(zone.points);
   if (zone.optB && !zone.cutout && enlargement == 0) {
-    drawHatch(zone, paint);
+    drawHatch(zone);
   } else {
-    canvas_.fillPolygon(outline, paint);
+    surface_.fillPolygon(outline);
   }
-  const double widthPx = toPixels(static_cast<double>(zone.width) + 2.0 * enlargement);
-  canvas_.strokePolyline(outline, widthPx, LineCap::Round, paint, zone.closed != 0);
+  surface_.strokePolyline(std::move(outline), static_cast<double>(zone.width) + 2.0 * enlargement,
+                          EndCap::Round, EndCap::Round, zone.closed != 0);
 }
 
-void ObjectPainter::drawHatch(const TObjekt& zone, const Paint& paint) const {
+void ObjectPainter::drawHatch(const TObjekt& zone) const {
   // The pitch follows the outline width for an automatic hatch; the lines are half as wide.
   const std::int32_t pitch = std::max(10, zone.optC ? 2 * zone.width : zone.paramB);
-  const double width = toPixels(pitch / 2);
+  const double width = pitch / 2;
   for (const HatchSegment& s : hatchLines(zone, pitch, HatchVariant::kGrid)) {
-    canvas_.strokePolyline({worldToScreen(view_, DPoint{double(s.from.x), double(s.from.y)}),
-                            worldToScreen(view_, DPoint{double(s.to.x), double(s.to.y)})},
-                           width, LineCap::Round, paint);
+    surface_.strokePolyline(
+        {DPoint{double(s.from.x), double(s.from.y)}, DPoint{double(s.to.x), double(s.to.y)}}, width,
+        EndCap::Round, EndCap::Round, false);
   }
 }
 
-void ObjectPainter::drawPad(const TObjekt& pad, const Paint& paint, int enlargement) const {
+void ObjectPainter::drawPad(const TObjekt& pad, int enlargement) const {
   if (isPureHole(pad)) return;
   const double radius = double{pad.dim.x} + enlargement;
   switch (pad.variant) {
     case kPadCircular:
-      canvas_.disc(toScreen(pad.pos), toPixels(radius), paint);
+      surface_.roundPad({pad.pos.x, pad.pos.y}, radius, pad.dim.y);
       return;
     case kPadRoundedH:
     case kPadRoundedV:
       if (pad.points.size() >= 2) {
-        canvas_.strokePolyline({toScreen(pad.points[0]), toScreen(pad.points[1])},
-                               toPixels(2 * radius), LineCap::Round, paint);
+        surface_.strokePolyline(worldPoints({pad.points[0], pad.points[1]}), 2 * radius,
+                                EndCap::Round, EndCap::Round, false);
       }
       return;
     default:
-      canvas_.fillPolygon(
-          toScreen(enlargement == 0 ? pad.points : enlargedPadOutline(pad, enlargement)), paint);
+      surface_.fillPolygon(
+          worldPoints(enlargement == 0 ? pad.points : enlargedPadOutline(pad, enlargement)));
   }
 }
 
-void ObjectPainter::drawSmdPad(const TObjekt& pad, const Paint& paint, int enlargement) const {
+void ObjectPainter::drawSmdPad(const TObjekt& pad, int enlargement) const {
   if (pad.points.size() != 4) return;
-  canvas_.fillPolygon(
-      toScreen(enlargement == 0 ? pad.points : enlargedSmdCorners(pad, enlargement)), paint);
-}
-
-void ObjectPainter::drawCircle(const TObjekt& circle, const Paint& paint, int enlargement) const {
-  const double outer = circle.dim.x;
-  const double inner = circle.dim.y;
-  const DPoint centre = toScreen(circle.pos);
-  const MilliDeg start = circleStartAngle(circle);
-  const MilliDeg stop = circleStopAngle(circle);
-  const bool full = isFullCircle(start, stop);
-  const double sweep = toDegrees(arcSpan(start, stop));
-  const double width = toPixels(ringWidth(outer, inner) + 2.0 * enlargement);
-  if (circle.optA) {
-    const double radius = toPixels(outer + enlargement);
-    if (full) {
-      canvas_.disc(centre, radius, paint);
-      return;
-    }
-    // The copper of a filled arc (what every copper algorithm sees) is the segment up to the
-    // chord and a bar of the ring width along it, not a pie slice reaching the centre.
-    const double middle = centreLineRadius(outer, inner);
-    canvas_.fillChordSegment(centre, radius, toDegrees(start), sweep,
-                             toScreen(pointOnArc(circle.pos, middle, stop)),
-                             toScreen(pointOnArc(circle.pos, middle, start)), width, paint);
-    return;
-  }
-  const double middle = toPixels(centreLineRadius(outer, inner));
-  if (full) {
-    canvas_.circleOutline(centre, middle, width, paint);
+  std::vector<DPoint> corners =
+      worldPoints(enlargement == 0 ? pad.points : enlargedSmdCorners(pad, enlargement));
+  const auto& c = pad.points;
+  const double first = distance(c[0], c[1]) + 2.0 * enlargement;
+  const double second = distance(c[1], c[2]) + 2.0 * enlargement;
+  const double angle =
+      std::atan2(double{c[1].y} - c[0].y, double{c[1].x} - c[0].x) * 180 / std::numbers::pi;
+  const int turns = quarterTurns(angle);
+  const FPoint centre = smdPadCentre(pad);
+  if (turns < 0) {
+    surface_.fillPolygon(std::move(corners));
+  } else if (turns % 2 == 0) {
+    surface_.rectanglePad({centre.x, centre.y}, first, second, std::move(corners));
   } else {
-    canvas_.strokeArc(centre, middle, toDegrees(start), sweep, width, LineCap::Round, paint);
+    surface_.rectanglePad({centre.x, centre.y}, second, first, std::move(corners));
   }
 }
 
-void ObjectPainter::drawText(const TObjekt& text, const Paint& paint, int enlargement) const {
+void ObjectPainter::drawCircle(const TObjekt& circle, int enlargement) const {
+  surface_.arc({circle.pos, circle.dim.x, circle.dim.y, static_cast<double>(enlargement),
+                circleStartAngle(circle), circleStopAngle(circle), circle.optA != 0});
+}
+
+void ObjectPainter::drawText(const TObjekt& text, int enlargement) const {
   if (isHiddenLabel(text)) return;
-  for (const TObjekt& stroke : text.children) drawTrack(stroke, paint, enlargement);
+  for (const TObjekt& stroke : text.children) drawTrack(stroke, enlargement);
 }
 
 }  // namespace pravelo

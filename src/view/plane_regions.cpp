@@ -7,6 +7,7 @@
 #include "geometry/bounding_box.h"
 #include "geometry/layer_presence.h"
 #include "view/canvas.h"
+#include "view/canvas_surface.h"
 #include "view/frame.h"
 #include "view/object_painter.h"
 #include "view/view_transform.h"
@@ -57,22 +58,23 @@ std::vector<PaintStep> planeSteps(const Board& board, int layer, double pixelsPe
   return steps;
 }
 
-void paintStep(Canvas& canvas, const ObjectPainter& painter, const ViewTransform& view,
-               const PaintStep& step, int layer) {
+void paintStep(CanvasSurface& surface, const ObjectPainter& painter, const PaintStep& step,
+               int layer) {
   const TObjekt& o = *step.o;
   switch (step.what) {
     case PaintStep::kCut:
-      painter.draw(o, {kGap}, o.cutout ? 0 : planeClearance(o));
+      surface.setPolarity(Polarity::Clear);
+      painter.draw(o, o.cutout ? 0 : planeClearance(o));
       return;
     case PaintStep::kSpokes:
+      surface.setPolarity(Polarity::Dark);
       for (const SpokeRectangle& spoke : thermalSpokes(o, layer, kSpokeReach)) {
-        std::vector<DPoint> corners;
-        for (const FPoint& p : spoke) corners.push_back(worldToScreen(view, p));
-        canvas.fillPolygon(corners, {kCopper});
+        surface.fillPolygon(worldPoints({spoke.begin(), spoke.end()}));
       }
       return;
     case PaintStep::kCopperShape:
-      painter.draw(o, {kCopper});
+      surface.setPolarity(Polarity::Dark);
+      painter.draw(o);
       return;
   }
 }
@@ -105,10 +107,13 @@ PlaneRegions::PlaneRegions(const Board& board, int layer) {
       ViewTransform view;
       view.zoom = pixelsPerUnit_;
       view.scrollY = top;
-      const ObjectPainter painter(canvas, view);
+      CanvasSurface surface(canvas, view);
+      surface.setPaint({kCopper});
+      surface.setClearPaint({kGap});
+      const ObjectPainter painter(surface);
       for (const PaintStep& step : steps) {
         if (step.bottom >= top && step.top <= top + kStripRows) {
-          paintStep(canvas, painter, view, step, layer);
+          paintStep(surface, painter, step, layer);
         }
       }
     }

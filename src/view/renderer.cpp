@@ -13,6 +13,7 @@
 #include "geometry/layer_presence.h"
 #include "geometry/pad_geometry.h"
 #include "view/canvas.h"
+#include "view/canvas_surface.h"
 #include "view/grid_lines.h"
 #include "view/ground_plane_painter.h"
 #include "view/layer_buffer.h"
@@ -51,7 +52,8 @@ struct FrameContext {
   Blend objectBlend;
   std::unique_ptr<LayerBuffer> layerBuffer;
   bool layerPending = false;
-  ObjectPainter painter;  // into `layerBuffer` while there is one, else into the frame
+  CanvasSurface surface;  // into `layerBuffer` while there is one, else into the frame
+  ObjectPainter painter;
   SpokeLayer spokes;
   WorldRect visibleWorld;
   // Per-frame clip cache, by object index: 0 not yet tested, 1 inside, 2 outside.
@@ -75,7 +77,8 @@ struct FrameContext {
         layerBuffer(o.transparent ? std::make_unique<LayerBuffer>(c.frame().width, c.frame().height,
                                                                   c.antiAliased(), objectBlend)
                                   : nullptr),
-        painter(layerBuffer ? layerBuffer->canvas() : c, v),
+        surface(layerBuffer ? layerBuffer->canvas() : c, v),
+        painter(surface),
         spokes(spokeLayerOf(b.header)),
         visibleWorld(visibleWorldRect(v, {c.frame().width, c.frame().height})),
         clipState(b.objects.size(), 0) {}
@@ -112,7 +115,8 @@ struct FrameContext {
   }
 
   void draw(const TObjekt& o) {
-    painter.draw(o, paintOf(colourOf(o)));
+    surface.setPaint(paintOf(colourOf(o)));
+    painter.draw(o);
     layerPending = true;
   }
 
@@ -225,7 +229,8 @@ void drawObject(FrameContext& f, const TObjekt& o) {
     TObjekt centre = o;
     centre.width = std::max(1, o.width / 4);
     centre.variant = 0;
-    f.painter.drawTrack(centre, f.paintOf(f.scheme.colours[kSlotRubberBand]));
+    f.surface.setPaint(f.paintOf(f.scheme.colours[kSlotRubberBand]));
+    f.painter.drawTrack(centre);
   }
 }
 
@@ -505,14 +510,16 @@ namespace pravelo {
 void drawDragPreview(Frame& frame, const std::vector<TObjekt>& moved, const ViewTransform& view,
                      const ColourScheme& scheme, const RenderOptions& options) {
   Canvas canvas(frame, options.antiAliased);
-  ObjectPainter painter(canvas, view);
+  CanvasSurface surface(canvas, view);
+  ObjectPainter painter(surface);
   const bool dark = isDark(scheme.background());
   const std::uint8_t opacity = dark ? 230 : 170;
   const Rgb highlight = highlightColour(scheme.background());
   for (const TObjekt& o : moved) {
     if (!o.drawable || isHiddenLabel(o)) continue;
     const Rgb colour = o.selected ? highlight : scheme.layer(o.layer);
-    painter.draw(o, {colour, Blend::Normal, opacity});
+    surface.setPaint({colour, Blend::Normal, opacity});
+    painter.draw(o);
   }
   for (const TObjekt& o : moved) {
     if (o.kind != kPad || !(o.dim.y > 0)) continue;
