@@ -106,6 +106,10 @@ int runDrillCommand(const Document& doc, const DrillRequest& request, std::ostre
     out << drillListText(tools, unit, '.', language);
   }
   if (request.output.empty()) return kExitOk;
+  if (const std::string problem = formatRangeProblem(board, options, language); !problem.empty()) {
+    err << problem << "\n" << tr(texts::cliDrillOutOfRangeHint, language) << "\n";
+    return kExitBadInput;
+  }
   if (const int count = drillToolCount(board, options); count > kMaxExcellonTools) {
     err << fillIn(texts::cliDrillTooManyTools, language, {std::to_string(count)}) << "\n";
   }

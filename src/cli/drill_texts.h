@@ -22,6 +22,7 @@
   X(cliDrillGranularityHelp, "Durchmesser runden: 0 genau, 1 auf 0,1 mm, 2 auf 0,2 mm", "Round the diameters: 0 exact, 1 to 0.1 mm, 2 to 0.2 mm", "Arrondir les diamètres : 0 exact, 1 à 0,1 mm, 2 à 0,2 mm") \
   X(cliDrillBadDigits, "Diese Stellen passen nicht zur Einheit: ", "These digits do not fit the unit: ", "Ces chiffres ne conviennent pas à l'unité : ") \
   X(cliDrillNeedsOutput, "Bitte mit -o eine Bohrdatei nennen oder --list angeben.", "Please name a drill file with -o or give --list.", "Veuillez indiquer un fichier de perçage avec -o ou donner --list.") \
+  X(cliDrillOutOfRangeHint, "Auf der Befehlszeile: --zeros tz oder --zeros decimal.", "On the command line: --zeros tz or --zeros decimal.", "En ligne de commande : --zeros tz ou --zeros decimal.") \
   X(cliDrillTooManyTools, "Warnung: %1 Bohrer; viele Bohrmaschinen kennen höchstens 99 (--granularity 1 oder 2 fasst sie zusammen).", "Warning: %1 drills; many drilling machines know at most 99 (--granularity 1 or 2 merges them).", "Avertissement : %1 forets ; beaucoup de perceuses n'en connaissent que 99 au plus (--granularity 1 ou 2 les regroupe).")
 // clang-format on
 

@@ -18,6 +18,19 @@ void warnAboutSilkscreenDrills(const Board& board, Host& host) {
   }
 }
 
+std::string formatRangeProblem(const Board& board, const ExcellonOptions& options,
+                               Language language) {
+  if (options.decimalPoint || options.deleteLeadingZeros) return {};
+  DrillSelection selection = options.selection;
+  selection.singleTool = false;
+  selection.sorted = false;
+  const int count = holesOutOfRange(board, collectDrills(board, selection), options);
+  if (count == 0) return {};
+  const bool metric = options.format != ExcellonFormat::Inch24;
+  return fillIn(texts::drillOutOfRange, language,
+                {std::to_string(count), metric ? "999 mm" : "99 inch"});
+}
+
 int drillToolCount(const Board& board, const ExcellonOptions& options) {
   DrillSelection selection = options.selection;
   selection.singleTool = false;

@@ -15,6 +15,11 @@ std::string silkscreenDrillWarning(const Board& board, Language language);
 // Shows the silkscreen warning when it applies.
 void warnAboutSilkscreenDrills(const Board& board, Host& host);
 
+// When numbers are written with all their digits and no decimal point, a hole beyond the
+// format's integer digits would be read at a wrong place: the message saying so, else nothing.
+std::string formatRangeProblem(const Board& board, const ExcellonOptions& options,
+                               Language language);
+
 // The number of drills the file would get with the options.
 int drillToolCount(const Board& board, const ExcellonOptions& options);
 

@@ -133,6 +133,24 @@ FilePoint toFile(const DrillTransform& t, FPoint p) {
   return {t.mirrored ? t.mirrorSum - x : x, p.y + t.dy};
 }
 
+int holesOutOfRange(const Board& board, const std::vector<DrillTool>& tools,
+                    const ExcellonOptions& o) {
+  const double limit = std::pow(10.0, integerDigits(o.format) + decimalDigits(o.format));
+  const double step = digitStep(o.format);
+  const DrillTransform t = drillTransform(board, o.side, o.camOrigin);
+  int count = 0;
+  for (const DrillTool& tool : tools) {
+    for (const TObjekt* pad : tool.holes) {
+      const FilePoint p = toFile(t, pad->pos);
+      const auto digits = [&](double v) {
+        return std::abs(static_cast<double>(roundHalfEven(v / step)));
+      };
+      if (digits(p.x) >= limit || digits(p.y) >= limit) ++count;
+    }
+  }
+  return count;
+}
+
 std::string excellonFile(const Board& board, const std::vector<DrillTool>& tools,
                          const ExcellonOptions& o, std::string_view date) {
   ExcellonLines file;

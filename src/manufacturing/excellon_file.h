@@ -54,6 +54,10 @@ struct FilePoint {
 };
 FilePoint toFile(const DrillTransform& t, FPoint p);
 
+// How many holes have a coordinate with more integer digits than the format holds.
+int holesOutOfRange(const Board& board, const std::vector<DrillTool>& tools,
+                    const ExcellonOptions& options);
+
 // The whole drill file, lines ended by CR LF; `date` goes into the header comment.
 std::string excellonFile(const Board& board, const std::vector<DrillTool>& tools,
                          const ExcellonOptions& options, std::string_view date);

@@ -24,6 +24,11 @@ void MainWindow::Bohrdaten1Click() {
   if (!options) return;
   storeExcellonOptions(*options, start_.settings.excellon);
   options->camOrigin = start_.settings.optionen.CAM_Nullpunkt;
+  if (const std::string problem = formatRangeProblem(board, *options, currentLanguage());
+      !problem.empty()) {
+    host_->showMessage(problem, pravelo::tr(texts::productName), MessageIcon::Warning);
+    return;
+  }
   offerCoarserDrills(board, *options, *host_);
   const std::string preset =
       doc_.fileName.empty() ? "" : std::filesystem::path(doc_.fileName).stem().string() + ".drl";

@@ -121,5 +121,25 @@ TEST_F(DrillCommand, RefusesDigitsThatDoNotFitTheUnitAndAMissingOutput) {
   EXPECT_FALSE(std::filesystem::exists(output));
 }
 
+TEST(DrillCommandRange, HolesBeyondThePaddedDigitsWriteNothing) {
+  testing::TempFolder folder;
+  Document doc;
+  auto board = std::make_unique<Board>();
+  board->header = newBoardHeader(13000000, 1000000);
+  TObjekt pad = newObject();
+  initPad(pad, {12000000, -500000}, kLayerC1, kPadCircular, 4000, 9000);
+  testing::add(*board, pad);
+  doc.boards.push_back(std::move(board));
+  doc.activeBoard = 0;
+  const std::string file = folder.file("wide.pvb6");
+  const std::string output = folder.file("wide.drl");
+  ASSERT_TRUE(writeDocumentFile(doc, file));
+  const CliRun r = drill({file, "-o", output, "--unit", "mm"});
+  EXPECT_EQ(r.status, kExitBadInput);
+  EXPECT_NE(r.err.find("--zeros tz"), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(output));
+  EXPECT_EQ(drill({file, "-o", output, "--unit", "mm", "--zeros", "tz"}).status, kExitOk);
+}
+
 }  // namespace
 }  // namespace pravelo

@@ -69,5 +69,27 @@ TEST(DrillExport, NinetyNineDrillsNeedNoQuestion) {
   EXPECT_EQ(drillToolCount(b.board, options), 99);
 }
 
+// 3.3 mm digits reach 999.999 mm and 2.4 inch digits 99.9999 inch; a padded number beyond them
+// would be read from the left at a tenth of its place.
+TEST(DrillExport, HolesBeyondThePaddedDigitsStopTheExport) {
+  DrillBoard b(13000000, 1000000);
+  b.pad({12000000, -500000}, 9000, 4000);  // 1200 mm from the corner
+  b.pad({100000, -500000}, 9000, 4000);
+  ExcellonOptions o;
+  o.format = ExcellonFormat::Mm33;
+  EXPECT_EQ(formatRangeProblem(b.board, o, Language::English),
+            "1 drillings lie outside the number format (up to 999 mm).\nWith leading zeros their "
+            "coordinates would be misread: choose \"Delete leading zeros\" or \"Output with "
+            "decimal point\".");
+  o.deleteLeadingZeros = true;
+  EXPECT_EQ(formatRangeProblem(b.board, o, Language::English), "");
+  o.deleteLeadingZeros = false;
+  o.decimalPoint = true;
+  EXPECT_EQ(formatRangeProblem(b.board, o, Language::English), "");
+  o.decimalPoint = false;
+  o.format = ExcellonFormat::Inch24;  // 47.2 inch fit
+  EXPECT_EQ(formatRangeProblem(b.board, o, Language::English), "");
+}
+
 }  // namespace
 }  // namespace pravelo
