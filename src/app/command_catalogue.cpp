@@ -23,8 +23,6 @@ constexpr CommandId kNotYetBuilt[] = {
     CommandId::Makrospeichern1Click,
     CommandId::BauteilAssistent1Click,
     CommandId::TB_BauteileClick,
-    CommandId::Bohrdaten1Click,
-    CommandId::BohrungenAuflisten1Click,
     CommandId::UmrissHPGLplt1Click,
     CommandId::GerberImportieren1Click,
     CommandId::SB_PrintClick,

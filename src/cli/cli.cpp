@@ -6,6 +6,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/drc_command.h"
+#include "cli/drill_command.h"
 #include "cli/edit_command.h"
 #include "cli/gerber_command.h"
 #include "cli/info_summary.h"
@@ -127,10 +128,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* textIoCommand = addTextIoCommand(app, textIoExport, textIoImport, textIo, language);
   DrcRequest drc;
   CLI::App* drcCommand = addDrcCommand(app, drc, language);
+  DrillRequest drill;
+  CLI::App* drillCommand = addDrillCommand(app, drill, language);
   GerberRequest gerber;
   CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
   for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
-                        editCommand, textIoCommand, drcCommand, gerberCommand}) {
+                        editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -161,6 +164,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (drcCommand->parsed()) {
     const std::optional<Document> doc = load(drc.file, err, language);
     return doc ? runDrcCommand(*doc, drc, out, err, language) : kExitBadInput;
+  }
+  if (drillCommand->parsed()) {
+    const std::optional<Document> doc = load(drill.file, err, language);
+    return doc ? runDrillCommand(*doc, drill, out, err, language) : kExitBadInput;
   }
   if (gerberCommand->parsed()) {
     const std::optional<Document> doc = load(gerber.file, err, language);

@@ -40,8 +40,10 @@ class TDRC_Dlg;
 class ToolMachine;
 class WindowEditor;
 struct Editor;
+class TBohrInfoDlg;
 class TEigenschaftenDlg;
 class TLanguageDlg;
+class TLochDlg;
 class TNeuDlg;
 class TGerberDlg;
 class TProjectInfoDlg;
@@ -80,6 +82,7 @@ class MainWindow : public QMainWindow {
     Save save;
     Open openText;
     Save saveText;
+    Save saveDrill;
   };
   void setFileChoosers(FileChoosers choosers);
 
@@ -121,6 +124,9 @@ class MainWindow : public QMainWindow {
   void TB_DRCClick();
   // Shows or hides the properties panel.
   void Eigenschaften1Click();
+  // The Excellon export and the drill list of the active board.
+  void Bohrdaten1Click();
+  void BohrungenAuflisten1Click();
 
  protected:
   bool event(QEvent* event) override;
@@ -136,6 +142,7 @@ class MainWindow : public QMainWindow {
   void showDisplaySettings();
   void createCentralArea();
   void createDialogs();
+  void createDrillDialogs();
   void createFileCommands();
   void createViewControls();
   void createStatusControls();
@@ -221,6 +228,8 @@ class MainWindow : public QMainWindow {
   TLanguageDlg* languageDlg_ = nullptr;
   TRasterDlg* rasterDlg_ = nullptr;
   TRasterHotkeysDlg* rasterHotkeysDlg_ = nullptr;
+  TLochDlg* lochDlg_ = nullptr;
+  TBohrInfoDlg* bohrInfoDlg_ = nullptr;
   FileChoosers choosers_;
   std::string textIoLastFolder_;  // where the last Text-IO file was chosen
   QTimer* autoSaveTimer_ = nullptr;

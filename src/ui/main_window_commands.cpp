@@ -56,6 +56,8 @@ constexpr WindowCommand kWindowCommands[] = {
     {CommandId::Hilfethemen1Click, &MainWindow::Hilfethemen1Click},
     {CommandId::Export_TextIOClick, &MainWindow::Export_TextIOClick},
     {CommandId::Import_TextIOClick, &MainWindow::Import_TextIOClick},
+    {CommandId::Bohrdaten1Click, &MainWindow::Bohrdaten1Click},
+    {CommandId::BohrungenAuflisten1Click, &MainWindow::BohrungenAuflisten1Click},
 };
 
 // Tool-bar pictures from the style until the program has pictures of its own.

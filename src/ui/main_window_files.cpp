@@ -16,6 +16,7 @@
 #include "project/text_io_commands.h"
 #include "project/text_io_texts.h"
 #include "settings/recent_files.h"
+#include "ui/drill_dialog_texts.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 
@@ -66,6 +67,9 @@ void MainWindow::createFileCommands() {
   };
   choosers_.saveText = [this](const std::string& folder, const std::string& preset) {
     return chooseSaveFile(this, folder, preset, texts::textIoFilter, "txt");
+  };
+  choosers_.saveDrill = [this](const std::string& folder, const std::string& preset) {
+    return chooseSaveFile(this, folder, preset, texts::drillFileFilter, "drl");
   };
   doc_.lastFolder = start_.settings.ordner.Layout_Last;
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);

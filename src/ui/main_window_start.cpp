@@ -38,6 +38,7 @@ void MainWindow::createDialogs() {
   languageDlg_ = new TLanguageDlg(this);
   connect(projectInfoDlg_, &TProjectInfoDlg::helpRequested, this, &MainWindow::openHelp);
   connect(newBoardDlg_, &TNeuDlg::helpRequested, this, &MainWindow::openHelp);
+  createDrillDialogs();
 }
 
 void MainWindow::start(const std::string& commandLine) {

@@ -11,6 +11,7 @@
 #include "base/text.h"
 #include "cli/cli_texts.h"
 #include "cli/drc_command_texts.h"
+#include "cli/drill_texts.h"
 #include "cli/edit_texts.h"
 #include "cli/gerber_texts.h"
 #include "cli/outlines_texts.h"
@@ -23,9 +24,11 @@
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
 #include "editing/tile_texts.h"
+#include "manufacturing/drill_texts.h"
 #include "manufacturing/gerber_texts.h"
 #include "ui/component_dialog_texts.h"
 #include "ui/drc_panel_texts.h"
+#include "ui/drill_dialog_texts.h"
 #include "ui/gerber_dialog_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
@@ -65,10 +68,13 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRILL_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_DRILL_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_GERBER_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
