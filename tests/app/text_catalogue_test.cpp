@@ -26,6 +26,7 @@
 #include "editing/tile_texts.h"
 #include "manufacturing/drill_texts.h"
 #include "manufacturing/gerber_texts.h"
+#include "project/macro_texts.h"
 #include "ui/component_dialog_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/drill_dialog_texts.h"
@@ -54,6 +55,7 @@ struct Entry {
 const std::vector<Entry> kCatalogue = [] {
   std::vector<Entry> entries = {
     PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_MACRO_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SELECTOR_TEXTS(PRAVELO_LIST_TEXT)
