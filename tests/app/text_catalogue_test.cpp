@@ -14,6 +14,7 @@
 #include "cli/drill_texts.h"
 #include "cli/edit_texts.h"
 #include "cli/gerber_texts.h"
+#include "cli/macro_command_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
 #include "copper/drc_texts.h"
@@ -56,6 +57,7 @@ const std::vector<Entry> kCatalogue = [] {
   std::vector<Entry> entries = {
     PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MACRO_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_MACRO_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SELECTOR_TEXTS(PRAVELO_LIST_TEXT)
