@@ -10,13 +10,6 @@
 namespace pravelo {
 namespace {
 
-bool isMacroExtension(const std::filesystem::path& file) {
-  std::string ext = file.extension().string();
-  std::ranges::transform(ext, ext.begin(),
-                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return ext == ".pvm";
-}
-
 void fillMacroFolder(const std::filesystem::path& folder, std::vector<MacroNode>& nodes) {
   std::error_code error;
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
@@ -29,7 +22,7 @@ void fillMacroFolder(const std::filesystem::path& folder, std::vector<MacroNode>
       MacroNode node{name, path, false, {}};
       fillMacroFolder(path, node.children);
       nodes.push_back(std::move(node));
-    } else if (it->is_regular_file(kindError) && isMacroExtension(path)) {
+    } else if (it->is_regular_file(kindError) && isMacroFileName(path)) {
       nodes.push_back({path.stem().string(), path, true, {}});
     }
   }
@@ -38,6 +31,13 @@ void fillMacroFolder(const std::filesystem::path& folder, std::vector<MacroNode>
 }
 
 }  // namespace
+
+bool isMacroFileName(const std::filesystem::path& file) {
+  std::string ext = file.extension().string();
+  std::ranges::transform(ext, ext.begin(),
+                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext == ".pvm";
+}
 
 std::vector<MacroNode> buildMacroTree(const std::filesystem::path& root) {
   std::vector<MacroNode> nodes;

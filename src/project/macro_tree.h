@@ -17,6 +17,9 @@ struct MacroNode {
   std::vector<MacroNode> children;  // folders only, in natural order
 };
 
+// Whether the file's extension is ".pvm" in any case.
+bool isMacroFileName(const std::filesystem::path& file);
+
 // The library below `root`: every folder (except those starting with ".") and every file with
 // the extension ".pvm" in any case; each level sorted by natural order. A missing root gives
 // no nodes.
