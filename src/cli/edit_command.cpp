@@ -424,7 +424,7 @@ void ScriptRun::macro(const std::vector<std::string>& w) {
     dropPanelMacro(editor_, macros_, {number(w[2]), number(w[3])}, optionsOf(w, 4).modifiers.ctrl);
   } else if (what == "save") {
     need(w, 3);
-    saveSelectionAsMacro(editor_, macros_, rest(2));
+    if (confirmMacroSave(editor_)) saveSelectionAsMacro(editor_, macros_, rest(2));
   } else if (what == "delete") {
     deletePanelMacro(editor_, macros_);
   } else if (what == "rename") {

@@ -60,7 +60,7 @@ Board* boardOf(Document& doc, int requested, std::ostream& err, Language languag
   return doc.boards[static_cast<std::size_t>(index)].get();
 }
 
-// "X,Y" in millimetres, as a point in units.
+// "X,Y" in units of 0.1 µm, as `textio import --at` takes it.
 std::optional<DPoint> macroPointOf(const std::string& text) {
   std::istringstream in(text);
   in.imbue(std::locale::classic());
@@ -68,10 +68,10 @@ std::optional<DPoint> macroPointOf(const std::string& text) {
   double y = 0;
   char comma = 0;
   if (!(in >> x >> comma >> y) || comma != ',' || !in.eof() || !std::isfinite(x) ||
-      !std::isfinite(y) || std::abs(x) > 100000 || std::abs(y) > 100000) {
+      !std::isfinite(y) || std::abs(x) > 1e9 || std::abs(y) > 1e9) {
     return std::nullopt;
   }
-  return DPoint{x * kUnitsPerMm, y * kUnitsPerMm};
+  return DPoint{x, y};
 }
 
 // "0,3,5-9": object numbers of a list of `count` objects; nothing when any is out of range.

@@ -11,7 +11,7 @@
   X(cliMacroSaveHelp, "Objekte einer Platine als Makro speichern", "Save a board's objects as a macro", "Enregistrer les objets d'une carte comme macro") \
   X(cliMacroFileHelp, "Makrodatei", "Macro file", "Fichier de macro") \
   X(cliMacroOutputHelp, "Zu schreibende Datei", "File to write", "Fichier à écrire") \
-  X(cliMacroAtHelp, "Ablagepunkt X,Y in mm (y nach oben; auf der Platine negativ)", "Drop point X,Y in mm (y upwards; negative on the board)", "Point de dépôt X,Y en mm (y vers le haut ; négatif sur la carte)") \
+  X(cliMacroAtHelp, "Ablagepunkt X,Y in Einheiten von 0,1 µm (y nach oben; auf der Platine negativ)", "Drop point X,Y in units of 0.1 µm (y upwards; negative on the board)", "Point de dépôt X,Y en unités de 0,1 µm (y vers le haut ; négatif sur la carte)") \
   X(cliMacroSideHelp, "Platinenseite top oder bottom (Vorgabe: die des Makros)", "Board side top or bottom (default: the macro's own)", "Côté de la carte top ou bottom (par défaut : celui de la macro)") \
   X(cliMacroRotateHelp, "Im Uhrzeigersinn drehen: 90, 180 oder 270 Grad", "Turn clockwise: 90, 180 or 270 degrees", "Tourner dans le sens horaire : 90, 180 ou 270 degrés") \
   X(cliMacroComponentHelp, "Als Bauteil: Bezeichnung und Wert mit ablegen", "As component: drop the ID and value labels too", "Comme composant : déposer aussi la référence et la valeur") \

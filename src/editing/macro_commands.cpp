@@ -22,7 +22,7 @@ int dropPanelMacro(Editor& editor, const MacroPanel& panel, DPoint world, bool c
                    {.asComponent = panel.asComponent, .throughPads = panel.throughPads});
 }
 
-bool saveSelectionAsMacro(Editor& editor, MacroPanel& panel, const std::filesystem::path& path) {
+bool confirmMacroSave(Editor& editor) {
   const Board& board = editor.board();
   const std::string title = tr(texts::productName);
   if (board.objects.empty()) {
@@ -31,14 +31,18 @@ bool saveSelectionAsMacro(Editor& editor, MacroPanel& panel, const std::filesyst
   }
   const bool anySelected =
       std::ranges::any_of(board.objects, [](const auto& o) { return o->selected != 0; });
-  if (!anySelected && editor.host.ask(tr(texts::macroSaveWholeAsk), title, Buttons::YesNo,
-                                      MessageIcon::Question) != Answer::Yes) {
-    return false;
-  }
+  return anySelected || editor.host.ask(tr(texts::macroSaveWholeAsk), title, Buttons::YesNo,
+                                        MessageIcon::Question) == Answer::Yes;
+}
+
+bool saveSelectionAsMacro(Editor& editor, MacroPanel& panel, const std::filesystem::path& path) {
+  const Board& board = editor.board();
+  if (board.objects.empty()) return false;
   writeBackMacro(panel);
   const ObjectList macro = macroFromBoard(board.objects, board.header.grid);
   if (!saveMacro(path, macro, "", "")) {
-    editor.host.showMessage(tr(texts::macroCannotSave), title, MessageIcon::Warning);
+    editor.host.showMessage(tr(texts::macroCannotSave), tr(texts::productName),
+                            MessageIcon::Warning);
     return false;
   }
   selectMacroFile(panel, path, currentLanguage());

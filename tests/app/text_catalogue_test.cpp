@@ -32,6 +32,7 @@
 #include "ui/drc_panel_texts.h"
 #include "ui/drill_dialog_texts.h"
 #include "ui/gerber_dialog_texts.h"
+#include "ui/macro_panel_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
 #include "ui/tile_dialog_texts.h"
@@ -58,6 +59,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MACRO_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MACRO_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_MACRO_PANEL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SELECTOR_TEXTS(PRAVELO_LIST_TEXT)

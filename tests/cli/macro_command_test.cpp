@@ -92,8 +92,8 @@ TEST_F(CliMacro, InfoShowsObjectsSideAndDescription) {
 }
 
 TEST_F(CliMacro, PlaceDropsAComponentOnTheBottomTurned) {
-  ASSERT_EQ(cli({"macro", "place", layout, macro, "-o", out, "--at", "20,-30", "--side", "bottom",
-                 "--rotate", "90", "--component"}),
+  ASSERT_EQ(cli({"macro", "place", layout, macro, "-o", out, "--at", "200000,-300000", "--side",
+                 "bottom", "--rotate", "90", "--component"}),
             kExitOk)
       << stdErr.str();
   const Document doc = read(out);
@@ -111,18 +111,21 @@ TEST_F(CliMacro, PlaceDropsAComponentOnTheBottomTurned) {
 }
 
 TEST_F(CliMacro, PlaceWithoutComponentLeavesTheLabelsOut) {
-  ASSERT_EQ(cli({"macro", "place", layout, macro, "-o", out, "--at", "10,-10", "--vias"}), kExitOk);
+  ASSERT_EQ(cli({"macro", "place", layout, macro, "-o", out, "--at", "100000,-100000", "--vias"}),
+            kExitOk);
   const Document doc = read(out);
   const ObjectList& objects = doc.boards[0]->objects;
   ASSERT_EQ(objects.size(), 3u);
   for (const auto& o : objects) EXPECT_EQ(o->componentId, 0);
   EXPECT_EQ(objects[0]->via, 1);
-  EXPECT_EQ(cli({"macro", "place", layout, macro, "-o", out, "--at", "10;-10"}), kExitUsage);
+  EXPECT_EQ(cli({"macro", "place", layout, macro, "-o", out, "--at", "100000;-100000"}),
+            kExitUsage);
 }
 
 TEST_F(CliMacro, SaveWritesTheChosenObjectsAroundTheirAnchor) {
-  ASSERT_EQ(cli({"macro", "place", layout, macro, "-o", out, "--at", "20,-30", "--component"}),
-            kExitOk);
+  ASSERT_EQ(
+      cli({"macro", "place", layout, macro, "-o", out, "--at", "200000,-300000", "--component"}),
+      kExitOk);
   const std::string saved = folder.file("saved.pvm");
   ASSERT_EQ(cli({"macro", "save", out, "-o", saved, "--objects", "0-1", "--line1", "Pads"}),
             kExitOk)
