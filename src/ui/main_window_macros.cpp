@@ -101,6 +101,7 @@ void MainWindow::createMacroPanel() {
         }
       }));
   const std::filesystem::path root = macroRoot(start_.settings.ordner, start_.folders);
+  installBundledLibrary(start_.folders.program / "Makros", root);
   macroPanel_->setScheme(scheme_);
   macroPanel_->showLibrary(root, start_.settings.ordner.MakroOrdner);
 }
