@@ -69,20 +69,24 @@ TMakroPanel::TMakroPanel(MacroPanel& state, Host& host, QWidget* parent)
   auto* body = new QWidget;
   auto* column = new QVBoxLayout(body);
   column->setContentsMargins(2, 2, 2, 2);
+  column->setSpacing(1);
 
   tree_ = new QTreeWidget;
   tree_->setObjectName("TV_Makros");
   tree_->setHeaderHidden(true);
+  tree_->setMinimumHeight(32);
   tree_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
   column->addWidget(tree_, 1);
 
   preview_ = new QLabel;
   preview_->setObjectName("PB_Makro");
-  preview_->setMinimumSize(120, 120);
+  preview_->setMinimumSize(48, 32);
   preview_->setAlignment(Qt::AlignCenter);
   preview_->installEventFilter(this);
   setMacroHint(preview_, texts::macroPreviewHint);
-  column->addWidget(preview_);
+  // The picture follows the label's size, so its own size must not ask for more room.
+  preview_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  column->addWidget(preview_, 1);
 
   line1_ = new QLineEdit;
   line1_->setObjectName("E_Makrotext1");
@@ -94,6 +98,7 @@ TMakroPanel::TMakroPanel(MacroPanel& state, Host& host, QWidget* parent)
   }
 
   auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(1);
   side_ = macroButton("SB_MakroLayerChange", "TOP", texts::macroSideHint);
   auto* save = macroButton("SB_MakroSave", "+", texts::macroSaveHint);
   auto* remove = macroButton("SB_MakroDelete", "X", texts::macroDeleteHint);
