@@ -51,7 +51,7 @@ std::optional<MacroContents> loadMacroFor(const std::string& path, std::ostream&
   return std::move(loaded.contents);
 }
 
-Board* boardOf(Document& doc, int requested, std::ostream& err, Language language) {
+Board* macroBoardOf(Document& doc, int requested, std::ostream& err, Language language) {
   const int index = requested < 0 ? doc.activeBoard : requested;
   if (index < 0 || index >= static_cast<int>(doc.boards.size())) {
     err << tr(texts::cliNoSuchBoard, language) << index << ".\n";
@@ -99,7 +99,7 @@ std::optional<std::vector<bool>> chosenObjects(const std::string& text, std::siz
   return chosen;
 }
 
-int writeLayoutOut(Document& doc, const std::string& path, std::ostream& err, Language language) {
+int writeMacroLayoutOut(Document& doc, const std::string& path, std::ostream& err, Language language) {
   std::error_code error;
   if (!writeDocumentFile(doc, path, &error)) {
     err << couldNotSaveMessage(path, error, language) << "\n";
@@ -138,7 +138,7 @@ int macroPlace(const MacroRequest& r, std::ostream& out, std::ostream& err, Lang
   }
   std::optional<Document> doc = loadMacroLayout(r.layout, err, language);
   if (!doc) return kExitBadInput;
-  Board* board = boardOf(*doc, r.board, err, language);
+  Board* board = macroBoardOf(*doc, r.board, err, language);
   if (!board) return kExitUsage;
   std::optional<MacroContents> macro = loadMacroFor(r.macro, err, language);
   if (!macro) return kExitBadInput;
@@ -151,13 +151,13 @@ int macroPlace(const MacroRequest& r, std::ostream& out, std::ostream& err, Lang
   const int dropped = placeMacro(board->objects, macro->objects, *at,
                                  {.asComponent = r.component, .throughPads = r.vias});
   out << fillIn(texts::cliMacroDropped, language, {std::to_string(dropped)}) << "\n";
-  return writeLayoutOut(*doc, r.output, err, language);
+  return writeMacroLayoutOut(*doc, r.output, err, language);
 }
 
 int macroSave(const MacroRequest& r, std::ostream& err, Language language) {
   std::optional<Document> doc = loadMacroLayout(r.layout, err, language);
   if (!doc) return kExitBadInput;
-  Board* board = boardOf(*doc, r.board, err, language);
+  Board* board = macroBoardOf(*doc, r.board, err, language);
   if (!board) return kExitUsage;
   if (board->objects.empty()) {
     err << tr(texts::macroNoElements, language) << "\n";

@@ -21,21 +21,21 @@
 namespace pravelo {
 namespace {
 
-TObjekt* addPad(ObjectList& list, float x, float y, std::uint8_t layer = kLayerC1) {
+TObjekt* macroPad(ObjectList& list, float x, float y, std::uint8_t layer = kLayerC1) {
   TObjekt p = newObject();
   initPad(p, {x, y}, layer, kPadCircular, 3000, 8000);
   list.push_back(std::make_unique<TObjekt>(std::move(p)));
   return list.back().get();
 }
 
-TObjekt* addSmd(ObjectList& list, float x, float y, std::uint8_t layer = kLayerC1) {
+TObjekt* macroSmd(ObjectList& list, float x, float y, std::uint8_t layer = kLayerC1) {
   TObjekt p = newObject();
   initSmdPad(p, {x, y}, 6000, layer, 9000);
   list.push_back(std::make_unique<TObjekt>(std::move(p)));
   return list.back().get();
 }
 
-TObjekt* addTrack(ObjectList& list, std::initializer_list<FPoint> points,
+TObjekt* macroTrack(ObjectList& list, std::initializer_list<FPoint> points,
                   std::uint8_t layer = kLayerS1) {
   TObjekt t = newObject();
   initTrack(t, 2000, layer);
@@ -44,7 +44,7 @@ TObjekt* addTrack(ObjectList& list, std::initializer_list<FPoint> points,
   return list.back().get();
 }
 
-TObjekt* addLabel(ObjectList& list, TextRole role, std::int16_t component) {
+TObjekt* macroLabel(ObjectList& list, TextRole role, std::int16_t component) {
   TObjekt t = testing::textWithStroke(role == kComponentIdText ? "R1" : "4k7", {0, 0}, kLayerS1);
   t.variant = role;
   t.componentId = component;
@@ -54,19 +54,19 @@ TObjekt* addLabel(ObjectList& list, TextRole role, std::int16_t component) {
 }
 
 // A two-pad resistor with outline and labels, anchor at its left pad.
-ObjectList resistor() {
+ObjectList macroResistor() {
   ObjectList m;
-  TObjekt* a = addPad(m, 0, 0);
-  TObjekt* b = addPad(m, 100000, 0);
+  TObjekt* a = macroPad(m, 0, 0);
+  TObjekt* b = macroPad(m, 100000, 0);
   testing::connect(a, b);
-  addTrack(m, {{10000, 8000}, {90000, 8000}});
+  macroTrack(m, {{10000, 8000}, {90000, 8000}});
   for (auto& o : m) o->componentId = 1;
-  addLabel(m, kComponentIdText, 1);
-  addLabel(m, kComponentValueText, 1);
+  macroLabel(m, kComponentIdText, 1);
+  macroLabel(m, kComponentValueText, 1);
   return m;
 }
 
-std::vector<FPoint> positions(const ObjectList& list) {
+std::vector<FPoint> macroPositions(const ObjectList& list) {
   std::vector<FPoint> out;
   for (const auto& o : list) out.push_back(o->pos);
   return out;
@@ -75,7 +75,7 @@ std::vector<FPoint> positions(const ObjectList& list) {
 // ---------------------------------------------------------------------------------------------
 
 TEST(MacroFile, WritesAndReadsObjectsConnectionsAndLines) {
-  ObjectList m = resistor();
+  ObjectList m = macroResistor();
   const std::string bytes = writeMacroFile(m, "Resistor 0207", std::string(60, 'x'));
   MacroContents back = parseMacro(bytes);
   ASSERT_EQ(back.objects.size(), m.size());
@@ -88,7 +88,7 @@ TEST(MacroFile, WritesAndReadsObjectsConnectionsAndLines) {
 }
 
 TEST(MacroFile, DamagedFilesAreRefusedBeforeAllocating) {
-  const std::string good = writeMacroFile(resistor(), "a", "b");
+  const std::string good = writeMacroFile(macroResistor(), "a", "b");
   std::string hugeCount = good;
   hugeCount.replace(4, 4, "\xff\xff\xff\x7f", 4);  // object count
   std::string longLine = good;
@@ -112,7 +112,7 @@ TEST(MacroFile, LoadFailureGivesTheMessageAndNoObjects) {
     EXPECT_EQ(loaded.message, "The macro can not be loaded.");
     EXPECT_TRUE(loaded.contents.objects.empty());
   }
-  ASSERT_TRUE(saveMacro(dir / "good.pvm", resistor(), "x", "y"));
+  ASSERT_TRUE(saveMacro(dir / "good.pvm", macroResistor(), "x", "y"));
   LoadedMacro good = loadMacroFile(dir / "good.pvm", Language::English);
   EXPECT_TRUE(good.ok);
   EXPECT_EQ(good.contents.objects.size(), 5u);
@@ -123,14 +123,14 @@ TEST(MacroFile, LoadFailureGivesTheMessageAndNoObjects) {
 
 TEST(MacroAnchor, FollowsTheOrderOfCandidates) {
   ObjectList list;
-  addTrack(list, {{-50000, 70000}, {0, 0}});
-  addPad(list, 30000, 20000);
-  addPad(list, 30000, 40000);  // same x, higher: wins
-  addPad(list, 10000, 10000);  // further left but lower: stays
+  macroTrack(list, {{-50000, 70000}, {0, 0}});
+  macroPad(list, 30000, 20000);
+  macroPad(list, 30000, 40000);  // same x, higher: wins
+  macroPad(list, 10000, 10000);  // further left but lower: stays
   EXPECT_EQ(macroAnchor(list, false, 0), (DPoint{30000, 40000}));
 
   ObjectList tracks;
-  addTrack(tracks, {{5000, 0}, {-20000, 30000}, {-20000, 10000}});
+  macroTrack(tracks, {{5000, 0}, {-20000, 30000}, {-20000, 10000}});
   EXPECT_EQ(macroAnchor(tracks, false, 0), (DPoint{-20000, 30000}));
 
   ObjectList circles;
@@ -142,13 +142,13 @@ TEST(MacroAnchor, FollowsTheOrderOfCandidates) {
 
 TEST(MacroAnchor, OnlySelectedObjectsCountWhenSavingTheSelection) {
   ObjectList list;
-  addPad(list, 0, 50000);
-  TObjekt* chosen = addPad(list, 40000, 0);
-  addPad(list, 60000, 0)->selected = 1;
+  macroPad(list, 0, 50000);
+  TObjekt* chosen = macroPad(list, 40000, 0);
+  macroPad(list, 60000, 0)->selected = 1;
   chosen->selected = 1;
   ObjectList macro = macroFromBoard(list, 0);
   ASSERT_EQ(macro.size(), 2u);
-  EXPECT_EQ(positions(macro), (std::vector<FPoint>{{0, 0}, {20000, 0}}));
+  EXPECT_EQ(macroPositions(macro), (std::vector<FPoint>{{0, 0}, {20000, 0}}));
   EXPECT_EQ(macro[0]->selected, 0);
 }
 
@@ -175,9 +175,9 @@ TEST(MacroSide, SilkscreenThenCopperDecides) {
   for (const Case& c : cases) {
     ObjectList m;
     for (auto [kind, layer] : c.objects) {
-      if (kind == kPad) addPad(m, 0, 0, layer);
-      if (kind == kSmdPad) addSmd(m, 0, 0, layer);
-      if (kind == kTrack) addTrack(m, {{0, 0}, {1000, 0}}, layer);
+      if (kind == kPad) macroPad(m, 0, 0, layer);
+      if (kind == kSmdPad) macroSmd(m, 0, 0, layer);
+      if (kind == kTrack) macroTrack(m, {{0, 0}, {1000, 0}}, layer);
     }
     EXPECT_EQ(isTopSideMacro(m), c.top) << c.what;
   }
@@ -185,9 +185,9 @@ TEST(MacroSide, SilkscreenThenCopperDecides) {
 
 TEST(MacroSide, FlippingTwiceAndTurningFourTimesGiveTheOriginalBack) {
   ObjectList m;
-  addPad(m, 0, 0);
-  addPad(m, 25400, -30000);
-  addTrack(m, {{-5000, 5000}, {30000, 5000}, {30000, -40000}});
+  macroPad(m, 0, 0);
+  macroPad(m, 25400, -30000);
+  macroTrack(m, {{-5000, 5000}, {30000, 5000}, {30000, -40000}});
   const std::string original = writeMacroFile(m, "", "");
   flipMacro(m);
   EXPECT_EQ(m[0]->layer, kLayerC2);
@@ -199,13 +199,13 @@ TEST(MacroSide, FlippingTwiceAndTurningFourTimesGiveTheOriginalBack) {
     rotateMacro(m, true, true);
     EXPECT_EQ(macroAnchor(m, false, 0), (DPoint{0, 0})) << turn;
   }
-  EXPECT_EQ(positions(m), (std::vector<FPoint>{{0, 0}, {25400, -30000}, {0, 0}}));
+  EXPECT_EQ(macroPositions(m), (std::vector<FPoint>{{0, 0}, {25400, -30000}, {0, 0}}));
   EXPECT_EQ(m[2]->points, (std::vector<FPoint>{{-5000, 5000}, {30000, 5000}, {30000, -40000}}));
 }
 
 TEST(MacroSide, RotatingTurnsThePlacementTheWayTheSideCounts) {
   for (bool top : {true, false}) {
-    ObjectList m = resistor();
+    ObjectList m = macroResistor();
     TObjekt* id = m[3].get();
     id->component.placeRotation = 0;
     rotateMacro(m, true, top);
@@ -216,7 +216,7 @@ TEST(MacroSide, RotatingTurnsThePlacementTheWayTheSideCounts) {
 // ---------------------------------------------------------------------------------------------
 
 TEST(MacroPlace, TwoDropsGiveTwoGroupsAndTwoComponents) {
-  const ObjectList m = resistor();
+  const ObjectList m = macroResistor();
   ObjectList board;
   placeMacro(board, m, {100000, -200000}, {.asComponent = true});
   placeMacro(board, m, {300000, -200000}, {.asComponent = true});
@@ -232,8 +232,8 @@ TEST(MacroPlace, TwoDropsGiveTwoGroupsAndTwoComponents) {
 
 TEST(MacroPlace, LooseObjectsOfEachDropFormTheirOwnGroup) {
   ObjectList m;
-  addPad(m, 0, 0);
-  addTrack(m, {{0, 0}, {5000, 0}});
+  macroPad(m, 0, 0);
+  macroTrack(m, {{0, 0}, {5000, 0}});
   ObjectList board;
   placeMacro(board, m, {0, 0}, {});
   placeMacro(board, m, {0, 0}, {});
@@ -246,7 +246,7 @@ TEST(MacroPlace, LooseObjectsOfEachDropFormTheirOwnGroup) {
 }
 
 TEST(MacroPlace, WithoutComponentNoLabelsAndNoComponentNumbers) {
-  ObjectList m = resistor();
+  ObjectList m = macroResistor();
   ObjectList board;
   EXPECT_EQ(placeMacro(board, m, {0, 0}, {.asComponent = false, .throughPads = true}), 3);
   for (const auto& o : board) {
@@ -258,7 +258,7 @@ TEST(MacroPlace, WithoutComponentNoLabelsAndNoComponentNumbers) {
 }
 
 TEST(MacroPlace, HiddenLabelsStayBehind) {
-  ObjectList m = resistor();
+  ObjectList m = macroResistor();
   showMacroLabels(m, false);
   ObjectList board;
   EXPECT_EQ(placeMacro(board, m, {0, 0}, {.asComponent = true}), 3);
