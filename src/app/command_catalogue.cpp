@@ -19,8 +19,6 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 
 // Shrinks as the later parts of the editor land.
 constexpr CommandId kNotYetBuilt[] = {
-    CommandId::TB_MakroClick,
-    CommandId::Makrospeichern1Click,
     CommandId::BauteilAssistent1Click,
     CommandId::TB_BauteileClick,
     CommandId::UmrissHPGLplt1Click,

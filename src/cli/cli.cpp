@@ -11,6 +11,7 @@
 #include "cli/gerber_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
+#include "cli/macro_command.h"
 #include "cli/nets_command.h"
 #include "cli/outlines_command.h"
 #include "cli/render_command.h"
@@ -132,8 +133,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* drillCommand = addDrillCommand(app, drill, language);
   GerberRequest gerber;
   CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
-  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
-                        editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand}) {
+  MacroRequest macro;
+  MacroCommands macroCommands;
+  CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
+  for (CLI::App* sub :
+       {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand, editCommand,
+        textIoCommand, drcCommand, drillCommand, gerberCommand, macroCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -157,6 +162,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitUsage;
   }
   if (infoCommand->parsed()) return info(file, json, out, err, language);
+  if (macroCommand->parsed()) return runMacroCommand(macro, macroCommands, out, err, language);
   if (outlinesCommand->parsed()) {
     const std::optional<Document> doc = load(outlines.file, err, language);
     return doc ? runOutlines(*doc, outlines, out, err, language) : kExitBadInput;

@@ -20,6 +20,7 @@
 #include "cli/tile_answer.h"
 #include "document/document_texts.h"
 #include "editing/crosshair_overlay.h"
+#include "editing/macro_commands.h"
 #include "editing/node_commands.h"
 #include "editing/properties.h"
 #include "editing/scripted_window.h"
@@ -27,6 +28,7 @@
 #include "editing/tool_machine.h"
 #include "editing/tools/test_tool.h"
 #include "project/boards.h"
+#include "project/macro_texts.h"
 #include "project/save_commands.h"
 #include "project/save_problem.h"
 #include "settings/settings.h"
@@ -133,10 +135,14 @@ std::string valueOf(const std::vector<std::string>& words) {
 class ScriptRun {
  public:
   ScriptRun(Document& doc, AppSettings& settings)
-      : editor_(doc, settings, host_, host_), machine_(editor_) {}
+      : editor_(doc, settings, host_, host_), machine_(editor_) {
+    macros_.asComponent = settings.optionen.Bauteil;
+  }
 
   void run(const std::vector<std::string>& words);
   nlohmann::json trace(int line) const;
+  // As the window does when it closes.
+  void finish() { writeBackMacro(macros_); }
 
  private:
   DPoint screenOf(const std::string& x, const std::string& y) const {
@@ -148,8 +154,12 @@ class ScriptRun {
   void size(const std::vector<std::string>& words);
   void property(const std::vector<std::string>& words);
   void command(const std::vector<std::string>& words);
+  void macro(const std::vector<std::string>& words);
 
   ScriptedWindow host_;
+  MacroPanel macros_;
+  bool macroUsed_ = false;
+  std::string macroMessage_;  // what the last macro line reported
   Editor editor_;
   ToolMachine machine_;
 };
@@ -235,6 +245,8 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     }
   } else if (verb == "answer" && w.size() > 1 && w[1] == "value") {
     host_.valueAnswers.push_back(valueOf(w));
+  } else if (verb == "macro") {
+    macro(w);
   } else if (verb == "rectangle") {
     need(w, 2);
     if (w[1] != "track" && w[1] != "zone") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};
@@ -374,6 +386,56 @@ void ScriptRun::command(const std::vector<std::string>& w) {
   }
 }
 
+// The macro panel: `macro select FILE`, `side top|bottom`, `rotate`, `component 1|0`,
+// `vias 1|0`, `line 1|2 TEXT`, `drop X Y [ctrl]`, `save FILE`, `delete`, `rename PATH NAME`.
+void ScriptRun::macro(const std::vector<std::string>& w) {
+  need(w, 2);
+  macroUsed_ = true;
+  const std::size_t shown = host_.messages.size();
+  const std::string& what = w[1];
+  auto rest = [&](std::size_t from) {
+    std::string text;
+    for (std::size_t i = from; i < w.size(); ++i) text += (i > from ? " " : "") + w[i];
+    return text;
+  };
+  if (what == "select") {
+    need(w, 3);
+    if (const auto problem = selectMacroFile(macros_, rest(2), currentLanguage())) {
+      host_.showMessage(*problem, "", MessageIcon::Warning);
+    }
+  } else if (what == "side") {
+    need(w, 3);
+    if (w[2] != "top" && w[2] != "bottom") throw BadLine{fillIn(texts::scriptUnknownWord, {w[2]})};
+    setMacroSide(macros_, w[2] == "top");
+  } else if (what == "rotate") {
+    rotatePanelMacro(macros_, editor_.settings.optionen.BezWertFlip);
+  } else if (what == "component") {
+    need(w, 3);
+    setMacroAsComponent(macros_, whole(w[2]) != 0);
+    editor_.settings.optionen.Bauteil = macros_.asComponent;
+  } else if (what == "vias") {
+    need(w, 3);
+    macros_.throughPads = whole(w[2]) != 0;
+  } else if (what == "line") {
+    need(w, 3);
+    setMacroLine(macros_, whole(w[2]) == 2 ? 2 : 1, utf8ToWindows1252(rest(3)));
+  } else if (what == "drop") {
+    need(w, 4);
+    dropPanelMacro(editor_, macros_, {number(w[2]), number(w[3])}, optionsOf(w, 4).modifiers.ctrl);
+  } else if (what == "save") {
+    need(w, 3);
+    if (confirmMacroSave(editor_)) saveSelectionAsMacro(editor_, macros_, rest(2));
+  } else if (what == "delete") {
+    deletePanelMacro(editor_, macros_);
+  } else if (what == "rename") {
+    need(w, 4);
+    renameMacroNode(editor_, macros_, w[2], rest(3));
+  } else {
+    throw BadLine{fillIn(texts::scriptUnknownWord, {what})};
+  }
+  macroMessage_ = host_.messages.size() > shown ? host_.messages.back() : "";
+}
+
 nlohmann::json ScriptRun::trace(int line) const {
   const Board& board = editor_.board();
   nlohmann::json selected = nlohmann::json::array();
@@ -403,6 +465,17 @@ nlohmann::json ScriptRun::trace(int line) const {
       rows.push_back(row.label + " " + row.value);
     }
     result["measure"] = rows;
+  }
+  if (macroUsed_) {
+    result["macro"] = {{"file", macros_.file.filename().string()},
+                       {"objects", macros_.macro.size()},
+                       {"side", macros_.top ? "TOP" : "BOT"},
+                       {"component", macros_.asComponent},
+                       {"vias", macros_.throughPads},
+                       {"modified", macros_.modified},
+                       {"line1", windows1252ToUtf8(macros_.line1)},
+                       {"line2", windows1252ToUtf8(macros_.line2)},
+                       {"message", macroMessage_}};
   }
   return result;
 }
@@ -464,6 +537,7 @@ int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::o
     }
     if (request.trace) out << run.trace(number).dump() << "\n";
   }
+  run.finish();
   std::error_code error;
   if (!writeDocumentFile(doc, request.output, &error)) {
     err << couldNotSaveMessage(request.output, error, language) << "\n";

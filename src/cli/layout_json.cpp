@@ -110,17 +110,20 @@ Json object(const TObjekt& o, const std::unordered_map<const TObjekt*, int>& ind
 }
 
 Json board(const Board& b) {
-  std::unordered_map<const TObjekt*, int> indexOf;
-  indexOf.reserve(b.objects.size());
-  for (std::size_t i = 0; i < b.objects.size(); ++i) {
-    indexOf.emplace(b.objects[i].get(), static_cast<int>(i));
-  }
-  Json objects = Json::array();
-  for (const auto& o : b.objects) objects.push_back(object(*o, indexOf));
-  return Json{{"name", text(b.name)}, {"header", header(b.header)}, {"objects", objects}};
+  return Json{
+      {"name", text(b.name)}, {"header", header(b.header)}, {"objects", objectsJson(b.objects)}};
 }
 
 }  // namespace
+
+nlohmann::ordered_json objectsJson(const ObjectList& list) {
+  std::unordered_map<const TObjekt*, int> indexOf;
+  indexOf.reserve(list.size());
+  for (std::size_t i = 0; i < list.size(); ++i) indexOf.emplace(list[i].get(), static_cast<int>(i));
+  Json objects = Json::array();
+  for (const auto& o : list) objects.push_back(object(*o, indexOf));
+  return objects;
+}
 
 double jsonFloat(float f) {
   char digits[32];

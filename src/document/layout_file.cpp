@@ -9,6 +9,7 @@
 #include "document/document_texts.h"
 #include "document/layout_version.h"
 #include "document/object_image.h"
+#include "document/object_section.h"
 
 namespace pravelo {
 namespace {
@@ -185,11 +186,7 @@ std::unique_ptr<Board> readBoard(ByteReader& in) {
   auto board = std::make_unique<Board>();
   board->name = readShortString(in, kBoardNameMax, texts::fieldBoardName);
   readHeader(in, board->header);
-  const std::size_t count = readCount(in, texts::fieldObjectCount, kMinObjectBlock);
-  board->objects.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) board->objects.push_back(readObject(in));
-  readConnections(in, board->objects);
-  readRouteEnds(in, board->objects);
+  readObjectSection(in, board->objects);
   return board;
 }
 
@@ -252,20 +249,34 @@ void writeBoard(ByteWriter& out, const Board& board) {
   std::uint8_t header[kBoardHeaderSize];
   writeBoardHeader(board.header, header);
   out.putBytes(header, kBoardHeaderSize);
-  out.put(static_cast<std::int32_t>(board.objects.size()));
-  for (const auto& o : board.objects) writeObject(out, *o);
+  writeObjectSection(out, board.objects);
+}
+
+}  // namespace
+
+void readObjectSection(ByteReader& in, ObjectList& objects) {
+  const std::size_t count = readCount(in, texts::fieldObjectCount, kMinObjectBlock);
+  objects.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) objects.push_back(readObject(in));
+  readConnections(in, objects);
+  readRouteEnds(in, objects);
+}
+
+void writeObjectSection(ByteWriter& out, const ObjectList& objects) {
+  out.put(static_cast<std::int32_t>(objects.size()));
+  for (const auto& o : objects) writeObject(out, *o);
 
   std::unordered_map<const TObjekt*, std::int32_t> indexOf;
-  indexOf.reserve(board.objects.size());
-  for (std::size_t i = 0; i < board.objects.size(); ++i) {
-    indexOf.emplace(board.objects[i].get(), static_cast<std::int32_t>(i));
+  indexOf.reserve(objects.size());
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    indexOf.emplace(objects[i].get(), static_cast<std::int32_t>(i));
   }
   auto index = [&](const TObjekt* o) {
     const auto it = indexOf.find(o);
     return it == indexOf.end() ? -1 : it->second;
   };
   std::vector<std::int32_t> partners;
-  for (const auto& o : board.objects) {
+  for (const auto& o : objects) {
     if (!isPadKind(o->kind)) continue;
     partners.clear();
     for (const TObjekt* partner : o->connections) {
@@ -274,14 +285,12 @@ void writeBoard(ByteWriter& out, const Board& board) {
     out.put(static_cast<std::int32_t>(partners.size()));
     out.putBytes(partners.data(), partners.size() * kIndexSize);
   }
-  for (const auto& o : board.objects) {
+  for (const auto& o : objects) {
     if (o->kind != kTrack || o->autorouted == 0) continue;
     out.put(index(o->routeEndA));
     out.put(index(o->routeEndB));
   }
 }
-
-}  // namespace
 
 LayoutContents parseLayout(std::string_view bytes) {
   ByteReader in(bytes);

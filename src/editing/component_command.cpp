@@ -15,16 +15,6 @@ namespace pravelo {
 
 namespace {
 
-// A new label with the dialog's text settings and the default visibility of new components.
-TObjekt newLabel(const ComponentFields& kept, int layer, bool visible) {
-  TObjekt t = newObject();
-  initText(t, {0, 0}, "", 0, mirroredOnLayer(layer) ? 1 : 0, static_cast<std::uint8_t>(layer),
-           kept.style.value_or(1), kept.thickness.value_or(1),
-           static_cast<std::int32_t>(mmToUnits(kept.heightMm.value_or(kDefaultLabelHeightMm))), 0);
-  t.optA = visible ? 1 : 0;
-  return t;
-}
-
 std::vector<int> selectedIndices(const Board& board) {
   std::vector<int> indices;
   for (std::size_t i = 0; i < board.objects.size(); ++i) {
@@ -46,8 +36,19 @@ bool finishGesture(Editor& editor, bool kept, const std::vector<int>& selection)
   return kept;
 }
 
-// The dialog inside the gesture begun by the caller; true when it ended with OK or a break-up.
-bool editComponent(Editor& editor, int component) {
+}  // namespace
+
+// A new label with the dialog's text settings and the default visibility of new components.
+TObjekt newComponentLabel(const ComponentFields& kept, int layer, bool visible) {
+  TObjekt t = newObject();
+  initText(t, {0, 0}, "", 0, mirroredOnLayer(layer) ? 1 : 0, static_cast<std::uint8_t>(layer),
+           kept.style.value_or(1), kept.thickness.value_or(1),
+           static_cast<std::int32_t>(mmToUnits(kept.heightMm.value_or(kDefaultLabelHeightMm))), 0);
+  t.optA = visible ? 1 : 0;
+  return t;
+}
+
+bool editComponentInGesture(Editor& editor, int component) {
   ComponentSession session(editor.board().objects, component, editor.componentFields, editor.host,
                            editor.repaint);
   const ComponentDialogEnd end = editor.host.showComponentDialog(session);
@@ -61,12 +62,10 @@ bool editComponent(Editor& editor, int component) {
   return true;
 }
 
-}  // namespace
-
 bool editComponentCommand(Editor& editor, int component) {
   const std::vector<int> selection = selectedIndices(editor.board());
   editor.beginChange();
-  return finishGesture(editor, editComponent(editor, component), selection);
+  return finishGesture(editor, editComponentInGesture(editor, component), selection);
 }
 
 bool componentCommand(Editor& editor) {
@@ -86,16 +85,16 @@ bool componentCommand(Editor& editor) {
   editor.beginChange();
   const ComponentFields& kept = editor.componentFields;
   const OptionenSettings& options = editor.settings.optionen;
-  const int component =
-      makeComponent(board.objects, newLabel(kept, kept.idLayer, options.BezSichtbarDefault),
-                    newLabel(kept, kept.valueLayer, options.WertSichtbarDefault));
+  const int component = makeComponent(
+      board.objects, newComponentLabel(kept, kept.idLayer, options.BezSichtbarDefault),
+      newComponentLabel(kept, kept.valueLayer, options.WertSichtbarDefault));
   if (component == 0) {
     editor.revertGesture();
     editor.host.showMessage(tr(texts::noComponentNumberLeft), tr(texts::productName),
                             MessageIcon::Warning);
     return false;
   }
-  return finishGesture(editor, editComponent(editor, component), selection);
+  return finishGesture(editor, editComponentInGesture(editor, component), selection);
 }
 
 }  // namespace pravelo

@@ -13,4 +13,11 @@ bool componentCommand(Editor& editor);
 // selection as they were. Returns whether the board changed.
 bool editComponentCommand(Editor& editor, int component);
 
+// A new ID or value label with the dialog's kept text settings.
+TObjekt newComponentLabel(const ComponentFields& kept, int layer, bool visible);
+
+// The component dialog on `component` inside a gesture the caller has begun; true when it
+// ended with OK or a break-up.
+bool editComponentInGesture(Editor& editor, int component);
+
 }  // namespace pravelo

@@ -17,6 +17,7 @@
 #include "editing/size_fields.h"
 #include "geometry/length_text.h"
 #include "geometry/point.h"
+#include "project/macro_panel.h"
 #include "project/open_commands.h"
 #include "view/colour_scheme.h"
 #include "view/render_options.h"
@@ -36,6 +37,7 @@ class BoardView;
 class LayerBar;
 class SizeColumn;
 class TSelector;
+class TMakroPanel;
 class TDRC_Dlg;
 class ToolMachine;
 class WindowEditor;
@@ -122,6 +124,9 @@ class MainWindow : public QMainWindow {
   void SB_GummibandMouseDown();
   void TB_SelectorClick();
   void TB_DRCClick();
+  // The macro panel and "Save as macro...".
+  void TB_MakroClick();
+  void Makrospeichern1Click();
   // Shows or hides the properties panel.
   void Eigenschaften1Click();
   // The Excellon export and the drill list of the active board.
@@ -180,6 +185,9 @@ class MainWindow : public QMainWindow {
   void createSelector();
   void createDrcPanel();
   void createPropertiesPanel();
+  void createMacroPanel();
+  // Writes a modified macro back and keeps the selected macro for the settings.
+  void storeMacroPanel();
   // The properties panel shows the selection (or the board) anew, when it is shown.
   void showProperties();
   // Applies a field of the properties panel: one undo step per typing, wheel or slider gesture.
@@ -240,6 +248,8 @@ class MainWindow : public QMainWindow {
   QActionGroup* toolButtons_ = nullptr;
   SizeColumn* sizeColumn_ = nullptr;
   TSelector* selector_ = nullptr;
+  TMakroPanel* macroPanel_ = nullptr;
+  MacroPanel macroState_;
   TDRC_Dlg* drc_ = nullptr;
   TEigenschaftenDlg* properties_ = nullptr;
   QLabel* shiftKey_ = nullptr;

@@ -69,6 +69,7 @@ void MainWindow::createEditor() {
   createSelector();
   createDrcPanel();
   createPropertiesPanel();
+  createMacroPanel();
 
   // The key labels below the drawing area.
   auto* keys = new QWidget;

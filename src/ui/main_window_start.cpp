@@ -63,6 +63,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  storeMacroPanel();
   writeSettings();
   event->accept();
 }

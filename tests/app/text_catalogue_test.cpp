@@ -14,6 +14,7 @@
 #include "cli/drill_texts.h"
 #include "cli/edit_texts.h"
 #include "cli/gerber_texts.h"
+#include "cli/macro_command_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
 #include "copper/drc_texts.h"
@@ -26,10 +27,12 @@
 #include "editing/tile_texts.h"
 #include "manufacturing/drill_texts.h"
 #include "manufacturing/gerber_texts.h"
+#include "project/macro_texts.h"
 #include "ui/component_dialog_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/drill_dialog_texts.h"
 #include "ui/gerber_dialog_texts.h"
+#include "ui/macro_panel_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
 #include "ui/tile_dialog_texts.h"
@@ -54,6 +57,9 @@ struct Entry {
 const std::vector<Entry> kCatalogue = [] {
   std::vector<Entry> entries = {
     PRAVELO_DOCUMENT_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_MACRO_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_MACRO_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_MACRO_PANEL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SELECTOR_TEXTS(PRAVELO_LIST_TEXT)

@@ -1,0 +1,84 @@
+#include "project/macro_side.h"
+
+#include <optional>
+
+#include "geometry/mirror.h"
+#include "geometry/rotate.h"
+#include "geometry/translate.h"
+#include "project/macro_anchor.h"
+
+namespace pravelo {
+namespace {
+
+// The one layer among `a` and `b` that all objects on them use; nothing when none or both.
+std::optional<int> onlyLayerOf(const ObjectList& macro, int a, int b) {
+  bool onA = false;
+  bool onB = false;
+  for (const auto& o : macro) {
+    onA = onA || o->layer == a;
+    onB = onB || o->layer == b;
+  }
+  if (onA == onB) return std::nullopt;
+  return onA ? a : b;
+}
+
+std::uint8_t otherSideLayer(std::uint8_t layer) {
+  switch (layer) {
+    case kLayerC1:
+      return kLayerC2;
+    case kLayerC2:
+      return kLayerC1;
+    case kLayerS1:
+      return kLayerS2;
+    case kLayerS2:
+      return kLayerS1;
+    default:
+      return layer;
+  }
+}
+
+void moveAnchorToOrigin(ObjectList& macro) {
+  const DPoint anchor = macroAnchor(macro, false, 0);
+  if (anchor.x == 0 && anchor.y == 0) return;
+  for (auto& o : macro) translateObject(*o, -anchor.x, -anchor.y);
+}
+
+}  // namespace
+
+bool isTopSideMacro(const ObjectList& macro) {
+  if (const auto silk = onlyLayerOf(macro, kLayerS1, kLayerS2)) return *silk == kLayerS1;
+  const auto copper = onlyLayerOf(macro, kLayerC1, kLayerC2);
+  if (!copper) return false;
+  bool smd = false;
+  for (const auto& o : macro) smd = smd || (o->kind == kSmdPad && o->layer == *copper);
+  return *copper == (smd ? kLayerC1 : kLayerC2);
+}
+
+void flipMacro(ObjectList& macro) {
+  for (auto& o : macro) {
+    mirrorObject(*o, MirrorAxis::Horizontal, 0);
+    o->layer = otherSideLayer(o->layer);
+    for (TObjekt& stroke : o->children) stroke.layer = otherSideLayer(stroke.layer);
+    if (isIdText(*o)) o->component.placeOffset.x = -o->component.placeOffset.x;
+  }
+  moveAnchorToOrigin(macro);
+}
+
+void rotateMacro(ObjectList& macro, bool readableLabels, bool topSide) {
+  for (auto& o : macro) {
+    rotateObject(*o, {0, 0}, 90);
+    if (readableLabels) turnLabelReadable(*o);
+    if (isIdText(*o)) rotatePlacement(o->component, 90, topSide);
+  }
+  moveAnchorToOrigin(macro);
+}
+
+void showMacroLabels(ObjectList& macro, bool show) {
+  for (auto& o : macro) {
+    if (o->kind == kText && (o->variant == kComponentIdText || o->variant == kComponentValueText)) {
+      o->optA = show ? 1 : 0;
+    }
+  }
+}
+
+}  // namespace pravelo
