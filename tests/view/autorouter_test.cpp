@@ -6,6 +6,7 @@
 
 #include "copper/object_outline.h"
 #include "copper/polygon_predicates.h"
+#include "view/route_all.h"
 #include "view/route_board.h"
 #include "view/route_obstacles.h"
 
@@ -206,6 +207,58 @@ TEST(Autorouter, DissolvingGivesTheConnectionBack) {
   EXPECT_EQ(t.kind, kTrack);
   EXPECT_EQ(t.autorouted, 0);
   EXPECT_EQ(t.routeEndA, nullptr);
+}
+
+// Three connections, the longest first in the list; one is walled in.
+struct RouteAllBoard {
+  RouteAllBoard() {
+    const int a = b.pad({50000, -50000});
+    const int c = b.pad({350000, -50000});
+    b.connect(a, c);
+    const int d = b.pad({50000, -150000});
+    const int e = b.pad({150000, -150000});
+    b.connect(d, e);
+    const int f = b.pad({300000, -300000});
+    const int g = b.pad({300000, -200000});
+    b.connect(f, g);
+    b.track({250000, -250000}, {350000, -250000});
+    b.track({250000, -350000}, {350000, -350000});
+    b.track({250000, -250000}, {250000, -350000});
+    b.track({350000, -250000}, {350000, -350000});
+  }
+  RouteBoard b{400000, 400000};
+};
+
+TEST(RouteAll, ShortestFirstAndTheRestListed) {
+  RouteAllBoard fixture;
+  RouteBoard& b = fixture.b;
+  std::vector<std::pair<int, int>> progress;
+  RouteAllMonitor monitor;
+  monitor.progress = [&](int done, int total) { progress.emplace_back(done, total); };
+  const std::vector<ConnectionRoute> routes = routeAll(b.board(), request(-1, -1), monitor);
+  ASSERT_EQ(routes.size(), 3u);
+  EXPECT_EQ(std::pair(routes[0].padA, routes[0].padB), std::pair(2, 3));
+  EXPECT_EQ(std::pair(routes[1].padA, routes[1].padB), std::pair(4, 5));
+  EXPECT_EQ(std::pair(routes[2].padA, routes[2].padB), std::pair(0, 1));
+  EXPECT_EQ(routes[0].report.outcome, RouteOutcome::Routed);
+  EXPECT_EQ(routes[1].report.outcome, RouteOutcome::NotFound);
+  EXPECT_EQ(routes[2].report.outcome, RouteOutcome::Routed);
+  EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+  EXPECT_TRUE(openConnections(b.board(), kLayerC1) == (std::vector<std::pair<int, int>>{{4, 5}}));
+  EXPECT_EQ(routeAllSummary(b.board(), routes, Language::English),
+            "2 of 3 connections routed.\nNot routed:\n(30.000 mm; 30.000 mm) - (30.000 mm; "
+            "20.000 mm)");
+}
+
+TEST(RouteAll, EscapeKeepsWhatWasRouted) {
+  RouteAllBoard fixture;
+  int asked = 0;
+  RouteAllMonitor monitor;
+  monitor.escape = [&asked] { return ++asked > 1; };
+  const std::vector<ConnectionRoute> routes = routeAll(fixture.b.board(), request(-1, -1), monitor);
+  EXPECT_EQ(routes[0].report.outcome, RouteOutcome::Routed);
+  EXPECT_EQ(routes[2].report.outcome, RouteOutcome::NotFound);
+  EXPECT_EQ(fixture.b.board().objects.size(), 11u);
 }
 
 // The index answers exactly what testing every obstacle answers.
