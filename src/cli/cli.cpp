@@ -14,6 +14,7 @@
 #include "cli/nets_command.h"
 #include "cli/outlines_command.h"
 #include "cli/render_command.h"
+#include "cli/route_command.h"
 #include "cli/textio_command.h"
 #include "document/document_texts.h"
 #include "project/layout_load.h"
@@ -132,8 +133,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* drillCommand = addDrillCommand(app, drill, language);
   GerberRequest gerber;
   CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
-  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
-                        editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand}) {
+  RouteCliRequest route;
+  CLI::App* routeCommand = addRouteCommand(app, route, language);
+  for (CLI::App* sub :
+       {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand, editCommand,
+        textIoCommand, drcCommand, drillCommand, gerberCommand, routeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -172,6 +176,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (gerberCommand->parsed()) {
     const std::optional<Document> doc = load(gerber.file, err, language);
     return doc ? runGerber(*doc, gerber, out, err, language) : kExitBadInput;
+  }
+  if (routeCommand->parsed()) {
+    std::optional<Document> doc = load(route.file, err, language);
+    return doc ? runRouteCommand(*doc, route, out, err, language) : kExitBadInput;
   }
   if (netsCommand->parsed()) {
     const std::optional<Document> doc = load(nets.file, err, language);
