@@ -35,7 +35,7 @@ std::optional<std::pair<int, int>> parseRoutePair(const std::string& text) {
   return std::pair{i, j};
 }
 
-bool connected(const Board& board, int i, int j) {
+bool routePairConnected(const Board& board, int i, int j) {
   const int n = static_cast<int>(board.objects.size());
   if (i < 0 || j < 0 || i >= n || j >= n || i == j) return false;
   const TObjekt& a = *board.objects[i];
@@ -44,7 +44,7 @@ bool connected(const Board& board, int i, int j) {
          std::find(a.connections.begin(), a.connections.end(), b) != a.connections.end();
 }
 
-const char* outcomeName(RouteOutcome outcome) {
+const char* routeOutcomeName(RouteOutcome outcome) {
   switch (outcome) {
     case RouteOutcome::Routed:
       return "routed";
@@ -56,7 +56,7 @@ const char* outcomeName(RouteOutcome outcome) {
   return "not found";
 }
 
-std::string outcomeText(const RouteReport& r, Language language) {
+std::string routeOutcomeText(const RouteReport& r, Language language) {
   switch (r.outcome) {
     case RouteOutcome::Routed:
       return fillIn(texts::cliRouteRouted, language,
@@ -115,7 +115,7 @@ int runRouteCommand(Document& doc, const RouteCliRequest& request, std::ostream&
   std::vector<ConnectionRoute> routes;
   if (!request.connection.empty()) {
     const std::optional<std::pair<int, int>> pair = parseRoutePair(request.connection);
-    if (!pair || !connected(board, pair->first, pair->second)) {
+    if (!pair || !routePairConnected(board, pair->first, pair->second)) {
       err << tr(texts::cliRouteNoConnection, language) << request.connection << "\n";
       return kExitBadInput;
     }
@@ -135,7 +135,7 @@ int runRouteCommand(Document& doc, const RouteCliRequest& request, std::ostream&
     RouteJson list = RouteJson::array();
     int routed = 0;
     for (const ConnectionRoute& r : routes) {
-      RouteJson entry{{"pads", {r.padA, r.padB}}, {"result", outcomeName(r.report.outcome)}};
+      RouteJson entry{{"pads", {r.padA, r.padB}}, {"result", routeOutcomeName(r.report.outcome)}};
       if (r.report.outcome == RouteOutcome::Routed) {
         ++routed;
         entry["track"] = r.report.track;
@@ -153,7 +153,7 @@ int runRouteCommand(Document& doc, const RouteCliRequest& request, std::ostream&
     return kExitOk;
   }
   for (const ConnectionRoute& r : routes) {
-    out << r.padA << "," << r.padB << ": " << outcomeText(r.report, language) << "\n";
+    out << r.padA << "," << r.padB << ": " << routeOutcomeText(r.report, language) << "\n";
   }
   out << routeAllSummary(board, routes, language) << "\n";
   return kExitOk;

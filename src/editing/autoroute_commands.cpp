@@ -1,7 +1,9 @@
 #include "editing/autoroute_commands.h"
 
 #include <algorithm>
+#include <charconv>
 
+#include "base/units.h"
 #include "editing/selection.h"
 
 namespace pravelo {
@@ -16,6 +18,17 @@ RouteRequest autorouteRequest(const Editor& editor) {
   rq.trackClearance = newObjectSize(editor.sizes, SizeField::FreistanzOffset);
   rq.grid = routeGrid(s.Width, s.Abstand, s.Raster, header);
   return rq;
+}
+
+std::string routeGridLabel(double pitch, bool mil, char decimalPoint) {
+  double value = mil ? unitsToMil(pitch) : unitsToMm(pitch);
+  value = roundToDecimals(value, mil ? (value > 10 ? 2 : 3) : 5);
+  char buffer[64];
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 8).ptr;
+  std::string text(buffer, end);
+  std::replace(text.begin(), text.end(), '.', decimalPoint);
+  return text + (mil ? " mil" : " mm");
 }
 
 RouteReport autorouteConnection(Editor& editor, int padA, int padB, const RouteMonitor& monitor) {

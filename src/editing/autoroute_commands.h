@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "editing/editor.h"
@@ -11,6 +12,10 @@ namespace pravelo {
 // The router's parameters from the panel's settings, the board's grid and active layer, and the
 // clearance new tracks carry; the pads are left unset.
 RouteRequest autorouteRequest(const Editor& editor);
+
+// The panel's "Grid for Autoroute:" value: the pitch in mm to 5 decimals, or in mil to 3 (2 above
+// 10), at most 8 significant digits without trailing zeros, with `decimalPoint`.
+std::string routeGridLabel(double pitch, bool mil, char decimalPoint);
 
 // Routes pads a-b as one undo step; selections are cleared when it succeeded. Anything but
 // Routed leaves the board and the undo history as they were.

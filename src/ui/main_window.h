@@ -37,6 +37,8 @@ class LayerBar;
 class SizeColumn;
 class TSelector;
 class TDRC_Dlg;
+class TAutoRouter;
+class RouteInputGuard;
 class ToolMachine;
 class WindowEditor;
 struct Editor;
@@ -179,6 +181,9 @@ class MainWindow : public QMainWindow {
   void createSizeColumn();
   void createSelector();
   void createDrcPanel();
+  void createAutorouterPanel();
+  void showAutorouter();
+  void routeAllClick();
   void createPropertiesPanel();
   // The properties panel shows the selection (or the board) anew, when it is shown.
   void showProperties();
@@ -241,6 +246,8 @@ class MainWindow : public QMainWindow {
   SizeColumn* sizeColumn_ = nullptr;
   TSelector* selector_ = nullptr;
   TDRC_Dlg* drc_ = nullptr;
+  TAutoRouter* autorouter_ = nullptr;
+  RouteInputGuard* routeGuard_ = nullptr;
   TEigenschaftenDlg* properties_ = nullptr;
   QLabel* shiftKey_ = nullptr;
   QLabel* shiftText_ = nullptr;

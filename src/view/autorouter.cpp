@@ -38,18 +38,20 @@ constexpr int kWaveHopeless = -2;
 constexpr int kWaveEscape = -4;
 
 // Grid rectangle, inclusive: left <= right, top <= bottom, j growing downwards.
-struct GridRect {
+struct RouteCellRect {
   int left = 0, top = 0, right = 0, bottom = 0;
-  friend bool operator==(const GridRect&, const GridRect&) = default;
+  friend bool operator==(const RouteCellRect&, const RouteCellRect&) = default;
 };
 
-std::int64_t gridArea(const GridRect& r) {
+std::int64_t routeCellArea(const RouteCellRect& r) {
   return std::int64_t{r.right - r.left} * (r.bottom - r.top);
 }
 
-FPoint padCentreOf(const TObjekt& pad) { return pad.kind == kSmdPad ? smdPadCentre(pad) : pad.pos; }
+FPoint routePadCentre(const TObjekt& pad) {
+  return pad.kind == kSmdPad ? smdPadCentre(pad) : pad.pos;
+}
 
-bool samePoint(FPoint a, DPoint b) {
+bool sameRoutePoint(FPoint a, DPoint b) {
   return a == FPoint{static_cast<float>(b.x), static_cast<float>(b.y)};
 }
 
@@ -66,7 +68,7 @@ class RouteRun {
 
  private:
   void buildObstacles();
-  std::optional<GridRect> routingArea() const;
+  std::optional<RouteCellRect> routingArea() const;
   std::int32_t& cell(IPoint p) {
     return cells_[static_cast<std::size_t>(p.y - area_.top) * kRouteCellsPerSide +
                   (p.x - area_.left)];
@@ -79,7 +81,7 @@ class RouteRun {
   }
   bool escape() const { return monitor_.escape && monitor_.escape(); }
   std::int32_t classify(IPoint p);
-  int wave(const GridRect& window);
+  int wave(const RouteCellRect& window);
   bool label(IPoint p);
   std::optional<TObjekt> trace();
   bool diagonalAllowed(IPoint from, int direction);
@@ -94,7 +96,7 @@ class RouteRun {
   FPoint centreA_, centreB_;
   RouteObstacles obstacles_;
   TRect bounds_;  // world rectangle of the obstacles and both pads
-  GridRect area_;
+  RouteCellRect area_;
   IPoint s_, t_;
   std::vector<std::int32_t> cells_;
   std::vector<IPoint> ring_;
@@ -148,12 +150,12 @@ void RouteRun::buildObstacles() {
   obstacles_.index();
 }
 
-std::optional<GridRect> RouteRun::routingArea() const {
+std::optional<RouteCellRect> RouteRun::routingArea() const {
   const double g = rq_.grid.pitch;
   const int limitX = roundToInt32(board_.header.width / g) - 1;
   const int limitY = roundToInt32(board_.header.height / g) - 1;
-  GridRect r{roundToInt32(bounds_.left / g), roundToInt32(-bounds_.bottom / g),
-             roundToInt32(bounds_.right / g), roundToInt32(-bounds_.top / g)};
+  RouteCellRect r{roundToInt32(bounds_.left / g), roundToInt32(-bounds_.bottom / g),
+                  roundToInt32(bounds_.right / g), roundToInt32(-bounds_.top / g)};
   r.left = std::max(r.left - kRouteAreaMargin, 0);
   r.top = std::max(r.top - kRouteAreaMargin, 0);
   r.right = std::min(r.right + kRouteAreaMargin, limitX);
@@ -199,7 +201,7 @@ bool RouteRun::label(IPoint p) {
   return true;
 }
 
-int RouteRun::wave(const GridRect& window) {
+int RouteRun::wave(const RouteCellRect& window) {
   bool anyBlocked = false;
   for (int j = window.top; j <= window.bottom; ++j) {
     for (int i = window.left; i <= window.right; ++i) {
@@ -264,7 +266,7 @@ std::optional<TObjekt> RouteRun::trace() {
   TObjekt track = newObject();
   initTrack(track, rq_.width, static_cast<std::uint8_t>(rq_.layer));
   track.clearance = rq_.trackClearance;
-  if (!samePoint(centreB_, worldOf(rq_.grid, t_))) track.points.push_back(centreB_);
+  if (!sameRoutePoint(centreB_, worldOf(rq_.grid, t_))) track.points.push_back(centreB_);
   IPoint e = t_;
   int previous = -1;
   int loops = 0;
@@ -339,12 +341,12 @@ RouteReport RouteRun::run() {
   a_ = board_.objects[rq_.padA].get();
   b_ = board_.objects[rq_.padB].get();
   if (!isPadKind(a_->kind) || !isPadKind(b_->kind)) return {};
-  centreA_ = padCentreOf(*a_);
-  centreB_ = padCentreOf(*b_);
+  centreA_ = routePadCentre(*a_);
+  centreB_ = routePadCentre(*b_);
   buildObstacles();
   s_ = gridPointOf(rq_.grid, toDPoint(centreA_));
   t_ = gridPointOf(rq_.grid, toDPoint(centreB_));
-  const std::optional<GridRect> area = routingArea();
+  const std::optional<RouteCellRect> area = routingArea();
   if (!area) return {RouteOutcome::GridTooFine};
   area_ = *area;
   if (!strictlyInside(s_) || !strictlyInside(t_)) return {RouteOutcome::GridTooFine};
@@ -357,8 +359,8 @@ RouteReport RouteRun::run() {
     return finish(std::move(track));
   }
   cells_.assign(static_cast<std::size_t>(kRouteCellsPerSide) * kRouteCellsPerSide, kCellUnseen);
-  GridRect window{std::min(s_.x, t_.x), std::min(s_.y, t_.y), std::max(s_.x, t_.x),
-                  std::max(s_.y, t_.y)};
+  RouteCellRect window{std::min(s_.x, t_.x), std::min(s_.y, t_.y), std::max(s_.x, t_.x),
+                       std::max(s_.y, t_.y)};
   bool found = false;
   bool hopelessBefore = false;
   while (true) {
@@ -367,7 +369,7 @@ RouteReport RouteRun::run() {
     bool last = window == area_;
     if (monitor_.progress) {
       monitor_.progress(static_cast<int>(
-          roundHalfEven(static_cast<double>(gridArea(window)) * 100 / gridArea(area_))));
+          roundHalfEven(static_cast<double>(routeCellArea(window)) * 100 / routeCellArea(area_))));
     }
     const int result = wave(window);
     if (result == kWaveFound) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editing/autoroute_commands.h"
 #include "editing/connections.h"
 #include "editing/editing_texts.h"
 #include "editor_fixture.h"
@@ -9,6 +10,20 @@
 
 namespace pravelo {
 namespace {
+
+TEST(RouteGridLabel, ShowsThePitchInTheUnitOfTheDisplay) {
+  struct Case {
+    double pitch;
+    bool mil;
+    const char* label;
+  };
+  for (const Case& c :
+       {Case{8000, false, "0.8 mm"}, Case{6350, false, "0.635 mm"}, Case{6350, true, "25 mil"},
+        Case{8000, true, "31.5 mil"}, Case{1000, true, "3.937 mil"}, Case{1, false, "0.0001 mm"}}) {
+    EXPECT_EQ(routeGridLabel(c.pitch, c.mil, '.'), c.label);
+  }
+  EXPECT_EQ(routeGridLabel(6350, false, ','), "0,635 mm");
+}
 
 class AutorouteToolTest : public testing::EditorTest {
  protected:

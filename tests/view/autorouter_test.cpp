@@ -18,7 +18,7 @@ using testing::RouteBoard;
 constexpr std::int32_t kWidth = 4000;
 constexpr std::int32_t kGap = 2000;
 
-RouteRequest request(int a, int b, double pitch = 8000) {
+RouteRequest routeRequest(int a, int b, double pitch = 8000) {
   RouteRequest r;
   r.padA = a;
   r.padB = b;
@@ -75,7 +75,7 @@ TEST(Autorouter, StraightLineGivesFewVerticesAndReplacesTheConnection) {
   const int a = b.pad({80000, -80000});
   const int p = b.pad({400000, -80000});
   b.connect(a, p);
-  const RouteReport r = routeConnection(b.board(), request(a, p));
+  const RouteReport r = routeConnection(b.board(), routeRequest(a, p));
   ASSERT_EQ(r.outcome, RouteOutcome::Routed);
   const TObjekt& t = b[r.track];
   EXPECT_EQ(t.points, (std::vector<FPoint>{{400000, -80000}, {80000, -80000}}));
@@ -101,14 +101,14 @@ TEST(Autorouter, GoesRoundAWallKeepingTheClearance) {
   };
   RouteBoard b;
   const auto [a, p] = build(b);
-  const RouteReport r = routeConnection(b.board(), request(a, p));
+  const RouteReport r = routeConnection(b.board(), routeRequest(a, p));
   ASSERT_EQ(r.outcome, RouteOutcome::Routed);
   EXPECT_GT(r.vertices, 3);
   expectKeepsClear(b, r.track, {2, 3});
 
   RouteBoard again;
   build(again);
-  const RouteReport second = routeConnection(again.board(), request(a, p));
+  const RouteReport second = routeConnection(again.board(), routeRequest(a, p));
   ASSERT_EQ(second.outcome, RouteOutcome::Routed);
   EXPECT_EQ(again[second.track].points, b[r.track].points);
 }
@@ -121,7 +121,7 @@ TEST(Autorouter, CrossesCopperAlreadyJoinedToItsPads) {
   // A's own track closes the way across the whole board.
   b.track({100000, -100000}, {100000, -200000});
   b.track({0, -200000}, {400000, -200000}, 4000);
-  const RouteReport r = routeConnection(b.board(), request(a, p));
+  const RouteReport r = routeConnection(b.board(), routeRequest(a, p));
   EXPECT_EQ(r.outcome, RouteOutcome::Routed);
 }
 
@@ -145,7 +145,7 @@ TEST(Autorouter, FailuresLeaveTheBoardAsItWas) {
     const std::string before = b.bytes();
     RouteMonitor monitor;
     if (c.escape) monitor.escape = [] { return true; };
-    const RouteReport r = routeConnection(b.board(), request(a, p, c.pitch), monitor);
+    const RouteReport r = routeConnection(b.board(), routeRequest(a, p, c.pitch), monitor);
     EXPECT_EQ(r.outcome, c.outcome) << c.name;
     EXPECT_EQ(b.bytes(), before) << c.name;
   }
@@ -157,7 +157,7 @@ TEST(Autorouter, PadsInOneCellGetTheDirectTrack) {
   const int a = b.pad({96000, -96000}, 1000, 500);
   const int p = b.pad({98000, -96000}, 1000, 500);
   b.connect(a, p);
-  const RouteReport r = routeConnection(b.board(), request(a, p));
+  const RouteReport r = routeConnection(b.board(), routeRequest(a, p));
   ASSERT_EQ(r.outcome, RouteOutcome::Routed);
   EXPECT_EQ(b[r.track].points, (std::vector<FPoint>{{98000, -96000}, {96000, -96000}}));
   // Other copper too near the direct track still fails it.
@@ -166,7 +166,7 @@ TEST(Autorouter, PadsInOneCellGetTheDirectTrack) {
   const int d = blocked.pad({98000, -96000}, 1000, 500);
   blocked.connect(c, d);
   blocked.track({97000, -99000}, {97000, -110000}, 1000);
-  EXPECT_EQ(routeConnection(blocked.board(), request(c, d)).outcome, RouteOutcome::NotFound);
+  EXPECT_EQ(routeConnection(blocked.board(), routeRequest(c, d)).outcome, RouteOutcome::NotFound);
 }
 
 // The board is wider than the cell map: the routing area is cut down around the pads but must
@@ -178,11 +178,44 @@ TEST(Autorouter, RoutingAreaStaysOnTheBoard) {
   b.connect(a, p);
   const int wall = b.track({0, -200000}, {400000, -200000}, 4000);
   const int far = b.track({7900000, -100000}, {7900000, -120000}, 4000);
-  const RouteReport r = routeConnection(b.board(), request(a, p));
+  const RouteReport r = routeConnection(b.board(), routeRequest(a, p));
   ASSERT_EQ(r.outcome, RouteOutcome::Routed);
   expectKeepsClear(b, r.track, {wall, far});
   const auto& points = b[r.track].points;
   EXPECT_TRUE(std::any_of(points.begin(), points.end(), [](FPoint q) { return q.x > 400000; }));
+}
+
+// Square wall rings around A, each with one gap, and a blocker in each corridor beside the gap it
+// enters by: the way out runs once round every corridor, more than 32767 steps.
+TEST(Autorouter, PathsLongerThanSixteenBitLabelsAreFound) {
+  constexpr int kRings = 66;
+  constexpr float kStep = 8000;
+  RouteBoard b(3200000, 3200000);
+  const float cx = 200 * kStep, cy = -200 * kStep;
+  // Grid cell (di, dj) from the centre, j downwards.
+  const auto at = [&](int di, int dj) { return FPoint{cx + di * kStep, cy - dj * kStep}; };
+  const int a = b.pad(at(0, 0), 1000, 500);
+  const int p = b.pad(at(-2 * kRings - 1, 2 * kRings - 1), 1000, 500);
+  b.connect(a, p);
+  for (int r = 2; r <= 2 * kRings; r += 2) {
+    const int gap = r - 2;  // row of the gap in the left column
+    b.track(at(-r, -r), at(r, -r), 1000);
+    b.track(at(r, -r), at(r, r), 1000);
+    b.track(at(r, r), at(-r, r), 1000);
+    b.track(at(-r, r), at(-r, gap + 1), 1000);
+    b.track(at(-r, gap - 1), at(-r, -r), 1000);
+    // The corridor outside this ring is entered at row `gap` and left at row gap + 2.
+    const int m = r + 1;
+    if (r < 2 * kRings) b.track(at(-m, gap + 1), at(-m, gap + 1), 1000);
+  }
+  const RouteReport r = routeConnection(b.board(), routeRequest(a, p));
+  ASSERT_EQ(r.outcome, RouteOutcome::Routed);
+  double length = 0;
+  const auto& points = b[r.track].points;
+  for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+    length += std::hypot(points[i + 1].x - points[i].x, points[i + 1].y - points[i].y);
+  }
+  EXPECT_GT(length / kStep, 32767);
 }
 
 TEST(Autorouter, DissolvingGivesTheConnectionBack) {
@@ -190,7 +223,7 @@ TEST(Autorouter, DissolvingGivesTheConnectionBack) {
   const int a = b.pad({80000, -80000});
   const int p = b.pad({400000, -80000});
   b.connect(a, p);
-  const RouteReport r = routeConnection(b.board(), request(a, p));
+  const RouteReport r = routeConnection(b.board(), routeRequest(a, p));
   ASSERT_EQ(r.outcome, RouteOutcome::Routed);
   EXPECT_FALSE(dissolveRoute(b.board(), a));
   EXPECT_TRUE(dissolveRoute(b.board(), r.track));
@@ -199,7 +232,7 @@ TEST(Autorouter, DissolvingGivesTheConnectionBack) {
   EXPECT_EQ(b[p].connections, (std::vector<TObjekt*>{&b[a]}));
 
   // With a pad gone the track stays as an ordinary track.
-  const RouteReport again = routeConnection(b.board(), request(a, p));
+  const RouteReport again = routeConnection(b.board(), routeRequest(a, p));
   ASSERT_EQ(again.outcome, RouteOutcome::Routed);
   b.board().objects.erase(b.board().objects.begin() + p);
   EXPECT_TRUE(dissolveRoute(b.board(), again.track - 1));
@@ -235,7 +268,7 @@ TEST(RouteAll, ShortestFirstAndTheRestListed) {
   std::vector<std::pair<int, int>> progress;
   RouteAllMonitor monitor;
   monitor.progress = [&](int done, int total) { progress.emplace_back(done, total); };
-  const std::vector<ConnectionRoute> routes = routeAll(b.board(), request(-1, -1), monitor);
+  const std::vector<ConnectionRoute> routes = routeAll(b.board(), routeRequest(-1, -1), monitor);
   ASSERT_EQ(routes.size(), 3u);
   EXPECT_EQ(std::pair(routes[0].padA, routes[0].padB), std::pair(2, 3));
   EXPECT_EQ(std::pair(routes[1].padA, routes[1].padB), std::pair(4, 5));
@@ -255,7 +288,8 @@ TEST(RouteAll, EscapeKeepsWhatWasRouted) {
   int asked = 0;
   RouteAllMonitor monitor;
   monitor.escape = [&asked] { return ++asked > 1; };
-  const std::vector<ConnectionRoute> routes = routeAll(fixture.b.board(), request(-1, -1), monitor);
+  const std::vector<ConnectionRoute> routes =
+      routeAll(fixture.b.board(), routeRequest(-1, -1), monitor);
   EXPECT_EQ(routes[0].report.outcome, RouteOutcome::Routed);
   EXPECT_EQ(routes[2].report.outcome, RouteOutcome::NotFound);
   EXPECT_EQ(fixture.b.board().objects.size(), 11u);

@@ -16,10 +16,10 @@ bool isAutorouteIndex(const Board& board, int index, bool (*wanted)(const TObjek
   return index >= 0 && static_cast<std::size_t>(index) < board.objects.size() &&
          wanted(*board.objects[index]);
 }
-bool isPadObject(const TObjekt& o) { return isPadKind(o.kind); }
+bool isAutoroutePad(const TObjekt& o) { return isPadKind(o.kind); }
 bool isAutoroutedTrack(const TObjekt& o) { return o.kind == kTrack && o.autorouted != 0; }
 
-void highlight(Editor& editor, TObjekt& o, bool on) {
+void highlightForRoute(Editor& editor, TObjekt& o, bool on) {
   o.selected = on ? 1 : 0;
   editor.repaint.repaintWorld(objectBounds(o));
 }
@@ -37,13 +37,14 @@ void AutorouteTool::setHovered(Editor& editor, std::optional<std::pair<int, int>
   if (hovered_ == pair) return;
   if (hovered_) {
     for (int i : {hovered_->first, hovered_->second}) {
-      if (isAutorouteIndex(board, i, isPadObject)) highlight(editor, *board.objects[i], false);
+      if (isAutorouteIndex(board, i, isAutoroutePad))
+        highlightForRoute(editor, *board.objects[i], false);
     }
   }
   hovered_ = pair;
   if (hovered_) {
-    highlight(editor, *board.objects[hovered_->first], true);
-    highlight(editor, *board.objects[hovered_->second], true);
+    highlightForRoute(editor, *board.objects[hovered_->first], true);
+    highlightForRoute(editor, *board.objects[hovered_->second], true);
   }
 }
 
@@ -51,10 +52,10 @@ void AutorouteTool::setHoveredTrack(Editor& editor, int track) {
   Board& board = editor.board();
   if (hoveredTrack_ == track) return;
   if (isAutorouteIndex(board, hoveredTrack_, isAutoroutedTrack)) {
-    highlight(editor, *board.objects[hoveredTrack_], false);
+    highlightForRoute(editor, *board.objects[hoveredTrack_], false);
   }
   hoveredTrack_ = track;
-  if (track >= 0) highlight(editor, *board.objects[track], true);
+  if (track >= 0) highlightForRoute(editor, *board.objects[track], true);
 }
 
 ToolResult AutorouteTool::move(Editor& editor, const PointerEvent& e) {
@@ -78,8 +79,8 @@ ToolResult AutorouteTool::move(Editor& editor, const PointerEvent& e) {
 ToolResult AutorouteTool::press(Editor& editor, const PointerEvent& e) {
   if (e.button != MouseButton::Left) return ToolResult::Nothing;
   Board& board = editor.board();
-  if (hovered_ && isAutorouteIndex(board, hovered_->first, isPadObject) &&
-      isAutorouteIndex(board, hovered_->second, isPadObject)) {
+  if (hovered_ && isAutorouteIndex(board, hovered_->first, isAutoroutePad) &&
+      isAutorouteIndex(board, hovered_->second, isAutoroutePad)) {
     const auto [a, b] = *hovered_;
     status_ = &texts::routeAnalyzing;
     const RouteReport report = autorouteConnection(editor, a, b, monitor);
