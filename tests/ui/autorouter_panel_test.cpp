@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 
 #include "base/text.h"
 #include "support/scripted_host.h"
@@ -41,7 +40,7 @@ TEST(AutorouterPanel, ShownWhileTheAutorouteToolIsActive) {
   EXPECT_TRUE(panel->isHidden());
   window.findChild<QAction*>("SB_AutoRoute")->trigger();
   EXPECT_FALSE(panel->isHidden());
-  QTest::mouseClick(panel->findChild<QPushButton*>("B_Close"), Qt::LeftButton);
+  panel->findChild<QPushButton*>("B_Close")->click();
   EXPECT_TRUE(panel->isHidden());
   EXPECT_TRUE(window.findChild<QAction*>("SB_Standard")->isChecked());
 }
