@@ -15,16 +15,16 @@ namespace {
 
 using testing::RouteBoard;
 
-constexpr std::int32_t kWidth = 4000;
-constexpr std::int32_t kGap = 2000;
+constexpr std::int32_t kRouteTestWidth = 4000;
+constexpr std::int32_t kRouteTestGap = 2000;
 
 RouteRequest routeRequest(int a, int b, double pitch = 8000) {
   RouteRequest r;
   r.padA = a;
   r.padB = b;
   r.layer = kLayerC1;
-  r.width = kWidth;
-  r.clearance = kGap;
+  r.width = kRouteTestWidth;
+  r.clearance = kRouteTestGap;
   r.grid = {pitch, {}};
   return r;
 }
@@ -34,7 +34,7 @@ RouteRequest routeRequest(int a, int b, double pitch = 8000) {
 void expectKeepsClear(RouteBoard& b, int track, std::initializer_list<int> others) {
   const TObjekt& t = b[track];
   for (int o : others) {
-    EXPECT_GE(testing::copperGap(t, b[o]), kGap - 1) << "object " << o;
+    EXPECT_GE(testing::copperGap(t, b[o]), kRouteTestGap - 1) << "object " << o;
   }
   for (FPoint p : t.points) {
     EXPECT_GE(p.x, 0);
@@ -52,7 +52,7 @@ TEST(RoutingPitch, FollowsTheEditorGridWhenAsked) {
   };
   for (const Case& c : {Case{false, 12700, 8000}, Case{true, 12700, 6350}, Case{true, 3175, 6350},
                         Case{true, 8000, 8000}, Case{true, 2000, 4000}}) {
-    EXPECT_DOUBLE_EQ(routingPitch(kWidth, kGap, c.onGrid, c.editorGrid), c.pitch)
+    EXPECT_DOUBLE_EQ(routingPitch(kRouteTestWidth, kRouteTestGap, c.onGrid, c.editorGrid), c.pitch)
         << c.onGrid << " " << c.editorGrid;
   }
 }
@@ -62,12 +62,12 @@ TEST(RouteGridFrame, OffsetIsTheOriginsRemainder) {
   header.grid = 12700;
   header.originX = 10000;
   header.originY = -3000;
-  const RouteGrid g = routeGrid(kWidth, kGap, true, header);
+  const RouteGrid g = routeGrid(kRouteTestWidth, kRouteTestGap, true, header);
   EXPECT_DOUBLE_EQ(g.pitch, 6350);
   EXPECT_DOUBLE_EQ(g.offset.x, 10000 - 12700);
   EXPECT_DOUBLE_EQ(g.offset.y, -3000);
   EXPECT_EQ(gridPointOf(g, {10000, -3000}), (IPoint{2, 0}));
-  EXPECT_EQ(routeGrid(kWidth, kGap, false, header).offset, (DPoint{0, 0}));
+  EXPECT_EQ(routeGrid(kRouteTestWidth, kRouteTestGap, false, header).offset, (DPoint{0, 0}));
 }
 
 TEST(Autorouter, StraightLineGivesFewVerticesAndReplacesTheConnection) {
@@ -83,7 +83,7 @@ TEST(Autorouter, StraightLineGivesFewVerticesAndReplacesTheConnection) {
   EXPECT_EQ(t.autorouted, 1);
   EXPECT_EQ(t.routeEndA, &b[a]);
   EXPECT_EQ(t.routeEndB, &b[p]);
-  EXPECT_EQ(t.width, kWidth);
+  EXPECT_EQ(t.width, kRouteTestWidth);
   EXPECT_EQ(t.layer, kLayerC1);
   EXPECT_TRUE(b[a].connections.empty());
   EXPECT_TRUE(b[p].connections.empty());
