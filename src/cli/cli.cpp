@@ -15,6 +15,7 @@
 #include "cli/nets_command.h"
 #include "cli/outlines_command.h"
 #include "cli/render_command.h"
+#include "cli/route_command.h"
 #include "cli/textio_command.h"
 #include "document/document_texts.h"
 #include "project/layout_load.h"
@@ -136,9 +137,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   MacroRequest macro;
   MacroCommands macroCommands;
   CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
+  RouteCliRequest route;
+  CLI::App* routeCommand = addRouteCommand(app, route, language);
   for (CLI::App* sub :
        {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand, editCommand,
-        textIoCommand, drcCommand, drillCommand, gerberCommand, macroCommand}) {
+        textIoCommand, drcCommand, drillCommand, gerberCommand, macroCommand, routeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -178,6 +181,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (gerberCommand->parsed()) {
     const std::optional<Document> doc = load(gerber.file, err, language);
     return doc ? runGerber(*doc, gerber, out, err, language) : kExitBadInput;
+  }
+  if (routeCommand->parsed()) {
+    std::optional<Document> doc = load(route.file, err, language);
+    return doc ? runRouteCommand(*doc, route, out, err, language) : kExitBadInput;
   }
   if (netsCommand->parsed()) {
     const std::optional<Document> doc = load(nets.file, err, language);

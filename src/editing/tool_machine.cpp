@@ -3,6 +3,7 @@
 #include "document/object_list.h"
 #include "editing/ground_plane_controls.h"
 #include "editing/selection.h"
+#include "editing/tools/autoroute_tool.h"
 #include "editing/tools/circle_tool.h"
 #include "editing/tools/connections_tool.h"
 #include "editing/tools/edit_tool.h"
@@ -55,6 +56,8 @@ std::unique_ptr<Tool> makeTool(ToolId id) {
       return std::make_unique<ConnectionsTool>();
     case ToolId::Test:
       return std::make_unique<TestTool>();
+    case ToolId::Autoroute:
+      return std::make_unique<AutorouteTool>();
     default:
       return std::make_unique<PlannedTool>(id);
   }

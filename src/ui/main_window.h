@@ -39,6 +39,8 @@ class SizeColumn;
 class TSelector;
 class TMakroPanel;
 class TDRC_Dlg;
+class TAutoRouter;
+class RouteInputGuard;
 class ToolMachine;
 class WindowEditor;
 struct Editor;
@@ -184,6 +186,9 @@ class MainWindow : public QMainWindow {
   void createSizeColumn();
   void createSelector();
   void createDrcPanel();
+  void createAutorouterPanel();
+  void showAutorouter();
+  void routeAllClick();
   void createPropertiesPanel();
   void createMacroPanel();
   // Writes a modified macro back and keeps the selected macro for the settings.
@@ -251,6 +256,8 @@ class MainWindow : public QMainWindow {
   TMakroPanel* macroPanel_ = nullptr;
   MacroPanel macroState_;
   TDRC_Dlg* drc_ = nullptr;
+  TAutoRouter* autorouter_ = nullptr;
+  RouteInputGuard* routeGuard_ = nullptr;
   TEigenschaftenDlg* properties_ = nullptr;
   QLabel* shiftKey_ = nullptr;
   QLabel* shiftText_ = nullptr;

@@ -68,6 +68,7 @@ void MainWindow::createEditor() {
   createSizeColumn();
   createSelector();
   createDrcPanel();
+  createAutorouterPanel();
   createPropertiesPanel();
   createMacroPanel();
 
@@ -434,6 +435,7 @@ void MainWindow::showEditorState() {
     }
   }
   showGroundPlaneControls();
+  showAutorouter();
   bendMode_->setText(QString::fromStdString(bendModeLabel(editor_->drawing.bendMode)));
   action("Export_TextIO")->setEnabled(!activeBoard(doc_).objects.empty());
   showGrid();

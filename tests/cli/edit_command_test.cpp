@@ -105,6 +105,34 @@ TEST_F(CliEdit, PlacesPadsSelectsAndUndoesAsTheWindowWould) {
   EXPECT_EQ(trace[5]["modified"], true);
 }
 
+TEST_F(CliEdit, AutorouteToolRoutesAndDissolvesAConnection) {
+  const std::string place =
+      "tool pad\n"
+      "click 127000 -127000\n"
+      "click 508000 -127000\n"
+      "tool connections\n"
+      "move 127000 -127000\n"
+      "click 127000 -127000\n"
+      "move 508000 -127000\n"
+      "click 508000 -127000\n"
+      "tool autoroute\n"
+      "move 317500 -127000\n"
+      "click 317500 -127000\n";
+  ASSERT_EQ(edit(place), kExitOk) << stdErr.str();
+  Document doc = result();
+  ASSERT_EQ(doc.boards[0]->objects.size(), 3u);
+  const TObjekt& track = *doc.boards[0]->objects[2];
+  EXPECT_EQ(track.autorouted, 1);
+  EXPECT_EQ(track.points,
+            (std::vector<FPoint>{doc.boards[0]->objects[1]->pos, doc.boards[0]->objects[0]->pos}));
+  EXPECT_TRUE(doc.boards[0]->objects[0]->connections.empty());
+
+  ASSERT_EQ(edit(place + "move 317500 -127000\nclick 317500 -127000\n"), kExitOk) << stdErr.str();
+  doc = result();
+  ASSERT_EQ(doc.boards[0]->objects.size(), 2u);
+  EXPECT_EQ(doc.boards[0]->objects[0]->connections.size(), 1u);
+}
+
 TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
   // clang-format off
   const std::pair<const char*, const char*> cases[] = {
