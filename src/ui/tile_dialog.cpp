@@ -182,7 +182,9 @@ TKachel2Dlg::TKachel2Dlg(const TileDialog& dialog, QWidget* parent)
   body->addWidget(preview_, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body);
-  layout->addWidget(dialogButtons(this));
+  QDialogButtonBox* buttons = dialogButtons(this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  layout->addWidget(buttons);
 
   fill(dialog.values);
 

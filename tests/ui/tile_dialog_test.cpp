@@ -31,6 +31,12 @@ class TileDialogTest : public ::testing::Test {
   std::vector<TileValues> previewed;
 };
 
+TEST_F(TileDialogTest, OkAcceptsTheDialog) {
+  TKachel2Dlg window(dialog);
+  child<QPushButton>(window, "B_OK")->click();
+  EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
 TEST_F(TileDialogTest, FieldsFollowTheModeAndTheirRules) {
   TKachel2Dlg window(dialog);
   ASSERT_FALSE(previewed.empty()) << "the preview is built at once";
