@@ -16,6 +16,8 @@ using testing::ScriptedHost;
 
 class OpenCommands : public ::testing::Test {
  protected:
+  // Other tests expect the program's start language.
+  void TearDown() override { setLanguage(Language::German); }
   void SetUp() override {
     setLanguage(Language::English);
     testing::writeBytes(good, writeLayout(testing::sampleDocument()));

@@ -33,6 +33,8 @@ TEST(SaveFileNames, LayoutExtensionAndBackupName) {
 
 class SaveCommands : public ::testing::Test {
  protected:
+  // Other tests expect the program's start language.
+  void TearDown() override { setLanguage(Language::German); }
   void SetUp() override {
     setLanguage(Language::English);
     doc = testing::sampleDocument();
@@ -188,6 +190,7 @@ TEST(SaveProblem, CommonSystemReasonsHaveTextsOfTheirOwn) {
                "the disk is full");
   EXPECT_STREQ(tr(saveProblem(std::error_code(EDQUOT, std::generic_category()))),
                "the disk is full");
+  setLanguage(Language::German);
 }
 
 TEST_F(SaveCommands, BackupKeepsTheFileNameAndTheModifiedFlag) {
