@@ -8,6 +8,7 @@
 #include "cli/drc_command.h"
 #include "cli/drill_command.h"
 #include "cli/edit_command.h"
+#include "cli/generator_commands.h"
 #include "cli/gerber_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
@@ -132,8 +133,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* drillCommand = addDrillCommand(app, drill, language);
   GerberRequest gerber;
   CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
-  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
-                        editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand}) {
+  GeneratorRequest footprint;
+  CLI::App* footprintCommand = addFootprintCommand(app, footprint, language);
+  GeneratorRequest shape;
+  CLI::App* shapeCommand = addShapeCommand(app, shape, language);
+  for (CLI::App* sub :
+       {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand, editCommand,
+        textIoCommand, drcCommand, drillCommand, gerberCommand, footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -157,6 +163,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitUsage;
   }
   if (infoCommand->parsed()) return info(file, json, out, err, language);
+  if (footprintCommand->parsed()) return runFootprintCommand(footprint, out, err, language);
+  if (shapeCommand->parsed()) return runShapeCommand(shape, out, err, language);
   if (outlinesCommand->parsed()) {
     const std::optional<Document> doc = load(outlines.file, err, language);
     return doc ? runOutlines(*doc, outlines, out, err, language) : kExitBadInput;

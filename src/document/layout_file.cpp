@@ -247,25 +247,22 @@ void writeObject(ByteWriter& out, const TObjekt& o) {
   if (isIdText(o)) writeComponentData(out, o.component);
 }
 
-void writeBoard(ByteWriter& out, const Board& board) {
-  writeShortString(out, board.name, kBoardNameMax);
-  std::uint8_t header[kBoardHeaderSize];
-  writeBoardHeader(board.header, header);
-  out.putBytes(header, kBoardHeaderSize);
-  out.put(static_cast<std::int32_t>(board.objects.size()));
-  for (const auto& o : board.objects) writeObject(out, *o);
+// The object count, the objects, each pad's partners and each routed track's two ends.
+void writeObjects(ByteWriter& out, const ObjectList& objects) {
+  out.put(static_cast<std::int32_t>(objects.size()));
+  for (const auto& o : objects) writeObject(out, *o);
 
   std::unordered_map<const TObjekt*, std::int32_t> indexOf;
-  indexOf.reserve(board.objects.size());
-  for (std::size_t i = 0; i < board.objects.size(); ++i) {
-    indexOf.emplace(board.objects[i].get(), static_cast<std::int32_t>(i));
+  indexOf.reserve(objects.size());
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    indexOf.emplace(objects[i].get(), static_cast<std::int32_t>(i));
   }
   auto index = [&](const TObjekt* o) {
     const auto it = indexOf.find(o);
     return it == indexOf.end() ? -1 : it->second;
   };
   std::vector<std::int32_t> partners;
-  for (const auto& o : board.objects) {
+  for (const auto& o : objects) {
     if (!isPadKind(o->kind)) continue;
     partners.clear();
     for (const TObjekt* partner : o->connections) {
@@ -274,11 +271,19 @@ void writeBoard(ByteWriter& out, const Board& board) {
     out.put(static_cast<std::int32_t>(partners.size()));
     out.putBytes(partners.data(), partners.size() * kIndexSize);
   }
-  for (const auto& o : board.objects) {
+  for (const auto& o : objects) {
     if (o->kind != kTrack || o->autorouted == 0) continue;
     out.put(index(o->routeEndA));
     out.put(index(o->routeEndB));
   }
+}
+
+void writeBoard(ByteWriter& out, const Board& board) {
+  writeShortString(out, board.name, kBoardNameMax);
+  std::uint8_t header[kBoardHeaderSize];
+  writeBoardHeader(board.header, header);
+  out.putBytes(header, kBoardHeaderSize);
+  writeObjects(out, board.objects);
 }
 
 }  // namespace
@@ -319,6 +324,13 @@ std::string writeLayout(const Document& doc) {
   writeShortString(out, doc.project.author, kProjectStringMax);
   writeShortString(out, doc.project.company, kProjectStringMax);
   writeCountedString(out, doc.project.comment, kProjectCommentMax);
+  return bytes;
+}
+
+std::string writeObjectSection(const ObjectList& objects) {
+  std::string bytes;
+  ByteWriter out(bytes);
+  writeObjects(out, objects);
   return bytes;
 }
 

@@ -31,4 +31,7 @@ LayoutContents parseLayout(std::string_view bytes);
 // The document as a version-6 layout file, byte for byte.
 std::string writeLayout(const Document& doc);
 
+// The object section of a board block on its own: count, objects, connections, route ends.
+std::string writeObjectSection(const ObjectList& objects);
+
 }  // namespace pravelo

@@ -53,6 +53,15 @@ int frameLabelNumber(int count, int i) { return count < 0 ? std::abs(count) - i 
 
 }  // namespace
 
+FrameValues initialFrameValues(Language language) {
+  FrameValues values;
+  if (language != Language::German) {
+    values.columnBands = FrameBands::First;
+    values.rowBands = FrameBands::First;
+  }
+  return values;
+}
+
 std::string frameLabel(FrameLabels labels, int number) {
   if (labels == FrameLabels::Numbers) return std::to_string(number);
   return std::string(1, static_cast<char>('A' + (number - 1) % 26));

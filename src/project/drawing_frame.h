@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/text.h"
 #include "document/document.h"
 
 namespace pravelo {
@@ -27,6 +28,10 @@ struct FrameValues {
 inline constexpr int kMaxFrameCount = 99;
 inline constexpr double kMinFrameSizeMm = 10;
 inline constexpr double kMaxFrameSizeMm = 999;
+
+// What the dialog starts with: the German interface shows both bands of each direction, the
+// others only the top and the left one.
+FrameValues initialFrameValues(Language language);
 
 // The label of the band cell numbered `number` (from 1): the number, or A … Z and again A.
 std::string frameLabel(FrameLabels labels, int number);
