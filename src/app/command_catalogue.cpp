@@ -21,7 +21,6 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 constexpr CommandId kNotYetBuilt[] = {
     CommandId::TB_MakroClick,
     CommandId::Makrospeichern1Click,
-    CommandId::BauteilAssistent1Click,
     CommandId::TB_BauteileClick,
     CommandId::UmrissHPGLplt1Click,
     CommandId::GerberImportieren1Click,

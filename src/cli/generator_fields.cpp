@@ -58,11 +58,16 @@ int generatorChoice(const std::string& name, const std::string& value,
   throw BadTextAnswer(fillIn(texts::answerChoice, {name, list, value}));
 }
 
-template <typename Apply>
-void forEachGeneratorField(const std::vector<std::string>& words, std::size_t first, Apply apply) {
+// Calls `apply` with each `name=value` word, and `button` with each word that names a button.
+template <typename Apply, typename Button>
+void forEachGeneratorField(const std::vector<std::string>& words, std::size_t first, Apply apply,
+                           Button button) {
   for (std::size_t i = first; i < words.size(); ++i) {
     const std::size_t eq = words[i].find('=');
-    if (eq == std::string::npos) throw BadTextAnswer(fillIn(texts::answerNotNameValue, {words[i]}));
+    if (eq == std::string::npos) {
+      if (!button(words[i])) throw BadTextAnswer(fillIn(texts::answerNotNameValue, {words[i]}));
+      continue;
+    }
     const std::string name = words[i].substr(0, eq);
     if (!apply(name, words[i].substr(eq + 1))) {
       throw BadTextAnswer(fillIn(texts::answerUnknownGeneratorField, {name}));
@@ -144,7 +149,7 @@ FootprintType footprintTypeNamed(const std::string& name) {
 
 void applyFootprintFields(const std::vector<std::string>& words, std::size_t first,
                           FootprintValues& values) {
-  forEachGeneratorField(words, first, [&values](const std::string& name, const std::string& value) {
+  const auto apply = [&values](const std::string& name, const std::string& value) {
     if (name == "pads") {
       values.pads = generatorChoice(name, value, {"round", "smd"}) == 0 ? FootprintPads::Round
                                                                         : FootprintPads::Smd;
@@ -166,7 +171,13 @@ void applyFootprintFields(const std::vector<std::string>& words, std::size_t fir
       return false;
     }
     return true;
-  });
+  };
+  const auto button = [&values](const std::string& word) {
+    if (word != "default") return false;
+    setFootprintDefaults(values);
+    return true;
+  };
+  forEachGeneratorField(words, first, apply, button);
 }
 
 ShapeKind shapeKindNamed(const std::string& name) {
@@ -176,9 +187,9 @@ ShapeKind shapeKindNamed(const std::string& name) {
   throw BadTextAnswer(fillIn(texts::answerUnknownShapeType, {name}));
 }
 
-void applyShapeFields(const std::vector<std::string>& words, std::size_t first,
-                      ShapeValues& values) {
-  forEachGeneratorField(words, first, [&values](const std::string& name, const std::string& value) {
+void applyShapeFields(const std::vector<std::string>& words, std::size_t first, ShapeValues& values,
+                      const BoardHeader* board) {
+  const auto apply = [&values](const std::string& name, const std::string& value) {
     switch (values.kind) {
       case ShapeKind::Polygon:
         return applyPolygonField(name, value, values.polygon);
@@ -188,7 +199,13 @@ void applyShapeFields(const std::vector<std::string>& words, std::size_t first,
         return applyFrameField(name, value, values.frame);
     }
     return false;
-  });
+  };
+  const auto button = [&values, board](const std::string& word) {
+    if (word != "autosize" || values.kind != ShapeKind::Frame || board == nullptr) return false;
+    fitFrameToBoard(values.frame, *board);
+    return true;
+  };
+  forEachGeneratorField(words, first, apply, button);
 }
 
 }  // namespace pravelo

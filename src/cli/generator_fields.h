@@ -15,7 +15,7 @@ namespace pravelo {
 
 // sip, dip, quad, circular, dual-circular.
 FootprintType footprintTypeNamed(const std::string& name);
-// pads=round|smd pad= drill= smdx= smdy= d= y= x= n= m=
+// pads=round|smd pad= drill= smdx= smdy= d= y= x= n= m=, and `default` for the Default button.
 void applyFootprintFields(const std::vector<std::string>& words, std::size_t first,
                           FootprintValues& values);
 
@@ -24,8 +24,9 @@ ShapeKind shapeKindNamed(const std::string& name);
 // Polygon: corners= radius= width= offset= filled=0|1 rays=0|1.
 // Spiral: start= gap= width= turns= form=round|square.
 // Frame: columns= rows= column-bands=none|top|bottom|both row-bands=none|left|right|both
-// column-labels=letters|numbers row-labels=letters|numbers width= height=.
-void applyShapeFields(const std::vector<std::string>& words, std::size_t first,
-                      ShapeValues& values);
+// column-labels=letters|numbers row-labels=letters|numbers width= height=, and `autosize` for
+// the Autosize button when a board is given.
+void applyShapeFields(const std::vector<std::string>& words, std::size_t first, ShapeValues& values,
+                      const BoardHeader* board = nullptr);
 
 }  // namespace pravelo

@@ -1,5 +1,7 @@
 #include "project/special_shape.h"
 
+#include "geometry/bounding_box.h"
+
 namespace pravelo {
 
 void generateShape(const ShapeValues& values, int layer, std::int32_t clearance, ObjectList& out) {
@@ -14,6 +16,11 @@ void generateShape(const ShapeValues& values, int layer, std::int32_t clearance,
       generateFrame(values.frame, layer, out);
       break;
   }
+}
+
+bool shapeFitsBoard(const ObjectList& shape, const BoardHeader& board) {
+  const TRect box = objectListBounds(shape, {});
+  return rectWidth(box) <= board.width && rectHeight(box) <= board.height;
 }
 
 }  // namespace pravelo

@@ -25,4 +25,7 @@ struct ShapeValues {
 // none.
 void generateShape(const ShapeValues& values, int layer, std::int32_t clearance, ObjectList& out);
 
+// Whether a generated shape is neither wider nor higher than the board.
+bool shapeFitsBoard(const ObjectList& shape, const BoardHeader& board);
+
 }  // namespace pravelo
