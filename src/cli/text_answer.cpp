@@ -11,7 +11,7 @@ namespace pravelo {
 
 namespace {
 
-using Setter = std::function<void(TextDialogValues&)>;
+using TextFieldSetter = std::function<void(TextDialogValues&)>;
 
 double number(const std::string& name, const std::string& value) {
   std::istringstream in(value);
@@ -46,7 +46,7 @@ bool flag(const std::string& name, const std::string& value) {
   throw BadTextAnswer(fillIn(texts::answerFlag, {name, value}));
 }
 
-Setter setterFor(const std::string& name, const std::string& value) {
+TextFieldSetter textFieldSetter(const std::string& name, const std::string& value) {
   if (name == "text") {
     return [text = utf8ToWindows1252(value)](TextDialogValues& v) { v.text = text; };
   }
@@ -111,7 +111,7 @@ TextAnswer parseTextAnswer(const std::vector<std::string>& words) {
       }
       value = value.substr(1, value.size() - 2);
     }
-    answer.fields.push_back(setterFor(name, value));
+    answer.fields.push_back(textFieldSetter(name, value));
   }
   return answer;
 }

@@ -12,7 +12,7 @@ namespace pravelo {
 
 namespace {
 
-using Setter = std::function<void(TileValues&, const TileDialog&)>;
+using TileFieldSetter = std::function<void(TileValues&, const TileDialog&)>;
 
 double number(const std::string& name, const std::string& value, double low, double high) {
   std::istringstream in(value);
@@ -42,7 +42,7 @@ int whole(const std::string& name, const std::string& value, int low, int high) 
   return static_cast<int>(v);
 }
 
-Setter setterFor(const std::string& name, const std::string& value) {
+TileFieldSetter tileFieldSetter(const std::string& name, const std::string& value) {
   if (name == "mode") {
     if (value != "tile" && value != "circular") {
       throw BadTextAnswer(fillIn(texts::answerTileMode, {value}));
@@ -118,7 +118,7 @@ TileAnswer parseTileAnswer(const std::vector<std::string>& words) {
   for (std::size_t i = 2; i < words.size(); ++i) {
     const std::size_t eq = words[i].find('=');
     if (eq == std::string::npos) throw BadTextAnswer(fillIn(texts::answerNotNameValue, {words[i]}));
-    answer.fields.push_back(setterFor(words[i].substr(0, eq), words[i].substr(eq + 1)));
+    answer.fields.push_back(tileFieldSetter(words[i].substr(0, eq), words[i].substr(eq + 1)));
   }
   return answer;
 }

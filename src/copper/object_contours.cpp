@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "base/units.h"
 #include "copper/segment_outline.h"
+#include "geometry/angles.h"
 
 namespace pravelo {
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180;
 
 std::vector<IPoint> roundedPoints(const std::vector<FPoint>& points) {
   std::vector<IPoint> result;
@@ -26,8 +24,8 @@ IPoint shifted(IPoint p, double dx, double dy) {
 }
 
 IPoint onCircle(IPoint centre, double radius, double degrees) {
-  return shifted(centre, std::nearbyint(radius * std::cos(degrees * kDegree)),
-                 std::nearbyint(radius * std::sin(degrees * kDegree)));
+  return shifted(centre, std::nearbyint(radius * std::cos(degrees * kRadiansPerDegree)),
+                 std::nearbyint(radius * std::sin(degrees * kRadiansPerDegree)));
 }
 
 std::int32_t roundedWidth(double w) { return roundToInt32(w); }

@@ -2,18 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <optional>
 
 #include "base/units.h"
+#include "geometry/angles.h"
 #include "geometry/layer_presence.h"
 #include "geometry/pad_geometry.h"
 #include "geometry/point.h"
 
 namespace pravelo {
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180;
 
 // The spoke's length from the centre to the edge of the gap and its angle correction, which
 // lets diagonal spokes aim at the corners of the clearance-grown pad.
@@ -22,7 +20,9 @@ struct SpokeReach {
   double correction = 0;  // degrees
 };
 
-double diagonalAngle(double halfY, double halfX) { return std::atan(halfY / halfX) / kDegree; }
+double diagonalAngle(double halfY, double halfX) {
+  return std::atan(halfY / halfX) / kRadiansPerDegree;
+}
 
 double diagonalCorrection(int k, double u) { return k == 2 || k == 6 ? 45 - u : u - 45; }
 
@@ -47,11 +47,11 @@ SpokeReach padSpokeReach(const TObjekt& pad, int k, double halfWidth) {
     case kPadOctagonH:
     case kPadRoundedV:
     case kPadOctagonV:
-      return SpokeReach{
-          (hx + c) / std::cos(u * kDegree) -
-              (c + std::min(hy, hx)) * 0.585 / std::sin((180 - u - 45) * kDegree) * 0.707 +
-              halfWidth / std::tan((180 - std::fabs(o) - 90) * kDegree),
-          o};
+      return SpokeReach{(hx + c) / std::cos(u * kRadiansPerDegree) -
+                            (c + std::min(hy, hx)) * 0.585 /
+                                std::sin((180 - u - 45) * kRadiansPerDegree) * 0.707 +
+                            halfWidth / std::tan((180 - std::fabs(o) - 90) * kRadiansPerDegree),
+                        o};
     default:  // circular and octagon
       return SpokeReach{hx + c, o};
   }

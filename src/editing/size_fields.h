@@ -31,6 +31,10 @@ SizeFieldLimits sizeFieldLimits(SizeField field);
 // The value brought into the field's limits, in units.
 int clampToField(SizeField field, int units);
 
+// Arrow keys change the size of the tool's next object by this much, Ctrl+arrow by ten times.
+inline constexpr int kArrowSizeStep = 100;
+inline constexpr int kCtrlArrowSizeStep = 1000;
+
 // How a field shows whether the selection holds objects of its kind.
 enum class SizeHighlight {
   None,      // yellow on black: the field holds the size for new objects

@@ -27,6 +27,7 @@ inline constexpr std::int32_t kFullCircleMilliDeg = 360000;
 inline double toDegrees(MilliDeg a) { return a.value / 1000.0; }
 inline double toDegrees(Radians a) { return a.value * 180.0 / std::numbers::pi; }
 inline double degreesToRadians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+inline constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
 // Brings an angle into 0..359999.
 inline MilliDeg normalised(MilliDeg a) {

@@ -18,7 +18,6 @@ namespace pravelo {
 
 namespace {
 
-constexpr std::int32_t kStandardClearance = 4000;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -235,7 +234,7 @@ std::vector<FPoint> vertices(const Record& r, std::size_t least, std::string_vie
 TObjekt readTrack(const Record& r, const TextIoDefaults& d) {
   TObjekt o = newObject();
   initTrack(o, width(r, d.trackWidth), layerOf(r, d.layer));
-  readCommon(r, o, kStandardClearance);
+  readCommon(r, o, kTextIoStandardClearance);
   if (r.flag("FLATSTART").value_or(false)) o.variant |= 1;
   if (r.flag("FLATEND").value_or(false)) o.variant |= 2;
   o.points = vertices(r, 2, "TRACK");
@@ -264,7 +263,7 @@ TObjekt readPad(const Record& r) {
   initPad(o, pos, kLayerC1, static_cast<std::uint8_t>(shape), static_cast<float>(drill / 2.0),
           static_cast<float>(size / 2.0));
   o.layer = layerOf(r, kLayerC1);
-  o.clearance = r.inRange("CLEAR", r.integer("CLEAR"), 0, kMaxInt).value_or(kStandardClearance);
+  o.clearance = r.inRange("CLEAR", r.integer("CLEAR"), 0, kMaxInt).value_or(kTextIoStandardClearance);
   o.solderMask = flagByte(r, "SOLDERMASK", true);
   if (const auto via = r.flag("VIA")) o.via = *via ? 1 : 0;
   if (const auto perLayer = r.flag("THERMAL_TRACKS_INDIVIDUAL")) o.optA = *perLayer ? 1 : 0;
@@ -282,7 +281,7 @@ TObjekt readSmdPad(const Record& r) {
   TObjekt o = newObject();
   initSmdPad(o, pos, sizeX, kLayerC1, sizeY);
   o.layer = layerOf(r, kLayerC1);
-  o.clearance = r.inRange("CLEAR", r.integer("CLEAR"), 0, kMaxInt).value_or(kStandardClearance);
+  o.clearance = r.inRange("CLEAR", r.integer("CLEAR"), 0, kMaxInt).value_or(kTextIoStandardClearance);
   o.solderMask = flagByte(r, "SOLDERMASK", true);
   readThermal(r, o);
   if (const auto hundredths = r.integer("ROTATION")) {
@@ -301,7 +300,7 @@ TObjekt readText(const Record& r, std::string content) {
   initText(o, pos, std::move(content), flagByte(r, "MIRROR_VERT", false),
            flagByte(r, "MIRROR_HORZ", false), kLayerC1, style, thickness, height, rotation);
   o.layer = layerOf(r, kLayerC1);
-  readCommon(r, o, kStandardClearance);
+  readCommon(r, o, kTextIoStandardClearance);
   buildTextStrokes(o, false);
   return o;
 }
@@ -313,7 +312,7 @@ TObjekt readCircle(const Record& r) {
   TObjekt o = newObject();
   initCircle(o, centre, roundToInt32(radius + ring / 2), kLayerC1, roundToInt32(radius - ring / 2));
   o.layer = layerOf(r, kLayerC1);
-  readCommon(r, o, kStandardClearance);
+  readCommon(r, o, kTextIoStandardClearance);
   if (const auto start = r.integer("START")) o.paramA = normalised(MilliDeg{*start}).value;
   if (const auto stop = r.integer("STOP")) o.width = normalised(MilliDeg{*stop}).value;
   if (const auto fill = r.flag("FILL")) o.optA = *fill ? 1 : 0;

@@ -7,11 +7,14 @@
 
 namespace pravelo {
 
+// The clearance every kind but zones takes when a record leaves it out; the writer omits it then.
+inline constexpr std::int32_t kTextIoStandardClearance = 4000;
+
 // What the editor supplies for values a record leaves out.
 struct TextIoDefaults {
-  std::int32_t trackWidth = 8000;  // tracks and zone outlines
-  std::uint8_t layer = kLayerC1;   // the active layer, for tracks and zones
-  std::int32_t clearance = 4000;   // zones only; every other kind defaults to 4000
+  std::int32_t trackWidth = 8000;                     // tracks and zone outlines
+  std::uint8_t layer = kLayerC1;                      // the active layer, for tracks and zones
+  std::int32_t clearance = kTextIoStandardClearance;  // zones only
 };
 
 // Reads Text-IO records into new objects, ready to be placed like a paste. A record ends at the

@@ -6,12 +6,11 @@
 #include "base/units.h"
 #include "geometry/pad_geometry.h"
 #include "geometry/point.h"
+#include "project/text_io_read.h"
 
 namespace pravelo {
 
 namespace {
-
-constexpr std::int32_t kStandardClearance = 4000;
 
 class RecordWriter {
  public:
@@ -47,13 +46,13 @@ class RecordWriter {
   // The parameters every kind but the pads starts with.
   void common(const TObjekt& o) {
     integer("LAYER", o.layer);
-    if (o.clearance != kStandardClearance) integer("CLEAR", o.clearance);
+    if (o.clearance != kTextIoStandardClearance) integer("CLEAR", o.clearance);
     if (o.cutout != 0) flag("CUTOUT", true);
     if (o.solderMask != 0) flag("SOLDERMASK", true);
   }
   void padCommon(const TObjekt& o) {
     integer("LAYER", o.layer);
-    if (o.clearance != kStandardClearance) integer("CLEAR", o.clearance);
+    if (o.clearance != kTextIoStandardClearance) integer("CLEAR", o.clearance);
     if (o.solderMask == 0) flag("SOLDERMASK", false);
   }
   // Rotations in 1/100 degree; a turn that rounds to a full circle is none.

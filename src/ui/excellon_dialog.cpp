@@ -16,7 +16,7 @@ namespace pravelo {
 
 namespace {
 
-constexpr int kHelpTopic = 46;
+constexpr int kExcellonHelpTopic = 46;
 
 template <class Button>
 Button* button(const char* name, const Text& caption, QWidget* parent) {
@@ -60,7 +60,7 @@ TLochDlg::TLochDlg(const ExcellonSettings& stored, QWidget* parent)
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this,
-          [this] { emit helpRequested(kHelpTopic); });
+          [this] { emit helpRequested(kExcellonHelpTopic); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(qtr(texts::lochHeading), this));

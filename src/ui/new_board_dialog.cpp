@@ -23,7 +23,7 @@ namespace pravelo {
 
 namespace {
 
-constexpr int kHelpTopic = 6;  // help topic of the dialog
+constexpr int kNewBoardHelpTopic = 6;  // help topic of the dialog
 constexpr QSize kPictureSize(72, 54);
 
 // Two decimals and steps of 0.01 mm, with the unit beside the box.
@@ -158,7 +158,7 @@ TNeuDlg::TNeuDlg(Host& host, QWidget* parent)
   QDialogButtonBox* buttons = dialogButtons(this, true);
   connect(buttons, &QDialogButtonBox::accepted, this, &TNeuDlg::okClick);
   connect(buttons, &QDialogButtonBox::helpRequested, this,
-          [this] { emit helpRequested(kHelpTopic); });
+          [this] { emit helpRequested(kNewBoardHelpTopic); });
 
   auto* top = new QHBoxLayout;
   top->addLayout(modes);

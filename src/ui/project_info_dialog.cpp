@@ -13,7 +13,7 @@ namespace pravelo {
 
 namespace {
 
-constexpr int kHelpTopic = 56;  // help topic of the dialog
+constexpr int kProjectInfoHelpTopic = 56;  // help topic of the dialog
 constexpr int kMaxField = 100;
 constexpr int kMaxComment = 1900;
 
@@ -54,7 +54,7 @@ TProjectInfoDlg::TProjectInfoDlg(QWidget* parent)
   QDialogButtonBox* buttons = dialogButtons(this, true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::helpRequested, this,
-          [this] { emit helpRequested(kHelpTopic); });
+          [this] { emit helpRequested(kProjectInfoHelpTopic); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);

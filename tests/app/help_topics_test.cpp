@@ -8,6 +8,8 @@
 #include <set>
 #include <string>
 
+#include "support/file_bytes.h"
+
 namespace pravelo {
 namespace {
 
@@ -20,11 +22,6 @@ const std::set<std::string> kContentsOnlyPages = {
     "editing.html", "transforms.html",  "measure.html", "drawing.html",    "properties.html",
     "text-io.html", "connections.html", "drc.html",     "components.html", "drill.html"};
 
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Every topic has a page in every language, each page belongs to a topic or is reached from the
 // contents only, and the contents page links every page.
 TEST(HelpTopics, EveryTopicHasAPageInEveryLanguage) {
@@ -34,12 +31,12 @@ TEST(HelpTopics, EveryTopicHasAPageInEveryLanguage) {
   for (Language language : {Language::German, Language::English, Language::French}) {
     const std::optional<fs::path> contents = helpPage(kHelp, kHelpContents, language);
     ASSERT_TRUE(contents);
-    const std::string index = readAll(*contents);
+    const std::string index = testing::fileBytes(*contents);
     for (const HelpTopic& topic : kHelpTopics) {
       const std::optional<fs::path> page = helpPage(kHelp, topic.number, language);
       ASSERT_TRUE(page) << topic.page << " " << static_cast<int>(language);
       EXPECT_EQ(page->filename(), topic.page);
-      const std::string html = readAll(*page);
+      const std::string html = testing::fileBytes(*page);
       EXPECT_NE(html.find("<h1>"), std::string::npos) << *page;
       EXPECT_GT(html.size(), 600u) << *page << " says too little";
       if (topic.number != kHelpContents) {

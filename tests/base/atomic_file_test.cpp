@@ -5,15 +5,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/file_bytes.h"
+
 namespace pravelo {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(AtomicFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
   const fs::path dir = fs::path(::testing::TempDir()) / "atomic_replace";
@@ -21,7 +18,7 @@ TEST(AtomicFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
   const fs::path target = dir / "board.pvb6";
   ASSERT_TRUE(writeFileAtomically(target, "old"));
   ASSERT_TRUE(writeFileAtomically(target, std::string("new\0data", 8)));
-  EXPECT_EQ(readAll(target), std::string("new\0data", 8));
+  EXPECT_EQ(testing::fileBytes(target), std::string("new\0data", 8));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
@@ -47,7 +44,7 @@ TEST(AtomicFile, AFailedWriteKeepsThePreviousFile) {
   std::error_code error;
   EXPECT_FALSE(writeFileAtomically(blocked, "data", &error));
   EXPECT_EQ(error, std::errc::is_a_directory);
-  EXPECT_EQ(readAll(target), "good");
+  EXPECT_EQ(testing::fileBytes(target), "good");
   EXPECT_FALSE(writeFileAtomically(dir / "missing" / "x.pvb6", "data", &error));
   EXPECT_EQ(error, std::errc::no_such_file_or_directory);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
@@ -66,7 +63,7 @@ TEST(AtomicFile, WritingThroughALinkReplacesTheFileItPointsTo) {
   ASSERT_TRUE(writeFileAtomically(dir / "work" / "board.pvb6", "new"));
   EXPECT_TRUE(fs::is_symlink(dir / "work" / "board.pvb6"));
   EXPECT_TRUE(fs::is_symlink(dir / "work" / "direct.pvb6"));
-  EXPECT_EQ(readAll(real), "new");
+  EXPECT_EQ(testing::fileBytes(real), "new");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "work"), fs::directory_iterator()), 2)
       << "the temporary file belongs beside the file it replaces";
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "shared"), fs::directory_iterator()), 1);
@@ -75,7 +72,7 @@ TEST(AtomicFile, WritingThroughALinkReplacesTheFileItPointsTo) {
   fs::create_symlink("../shared/later.pvb6", dir / "work" / "later.pvb6");
   ASSERT_TRUE(writeFileAtomically(dir / "work" / "later.pvb6", "later"));
   EXPECT_TRUE(fs::is_symlink(dir / "work" / "later.pvb6"));
-  EXPECT_EQ(readAll(dir / "shared" / "later.pvb6"), "later");
+  EXPECT_EQ(testing::fileBytes(dir / "shared" / "later.pvb6"), "later");
   fs::create_symlink("loop.pvb6", dir / "work" / "loop.pvb6");
   std::error_code error;
   EXPECT_FALSE(writeFileAtomically(dir / "work" / "loop.pvb6", "x", &error));

@@ -8,6 +8,7 @@
 #include "base/file_io.h"
 #include "cli/cli.h"
 #include "project/save_commands.h"
+#include "support/cli_run.h"
 #include "support/sample_layout.h"
 #include "support/temp_folder.h"
 
@@ -15,7 +16,7 @@ namespace pravelo {
 namespace {
 
 // Two tracks of different nets 0.1 mm apart and a 0.2 mm drill.
-Document sampleDocument() {
+Document drcSampleDocument() {
   Document doc;
   auto board = std::make_unique<Board>();
   board->header = newBoardHeader(1000000, 1000000);
@@ -29,28 +30,18 @@ Document sampleDocument() {
   return doc;
 }
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun drc(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  std::vector<std::string> all{"drc"};
-  all.insert(all.end(), args.begin(), args.end());
-  const int status = runCli(all, out, err);
-  return {status, out.str(), err.str()};
+testing::CliRun drc(const std::vector<std::string>& args) {
+  return testing::runCliCommand("drc", args);
 }
 
 TEST(DrcCommand, FindingsInCheckOrder) {
   testing::TempFolder folder;
-  Document doc = sampleDocument();
+  Document doc = drcSampleDocument();
   const std::string file = folder.file("board.pvb6");
   ASSERT_TRUE(writeDocumentFile(doc, file));
   const std::string before = readWholeFile(file).value();
 
-  CliRun r = drc({file, "--json"});
+  testing::CliRun r = drc({file, "--json"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
   const auto json = nlohmann::json::parse(r.out);
   ASSERT_EQ(json["count"], 2);
@@ -76,7 +67,7 @@ TEST(DrcCommand, FindingsInCheckOrder) {
 // Test tool joins them.
 TEST(DrcCommand, CopperJoinedThroughTheGroundPlaneIsOneNetForNetsAndDrc) {
   testing::TempFolder folder;
-  Document doc = sampleDocument();
+  Document doc = drcSampleDocument();
   Board& board = *doc.boards[0];
   board.header.groundPlane[kLayerC1 - 1] = 1;
   board.objects[0]->clearance = 0;
@@ -89,14 +80,14 @@ TEST(DrcCommand, CopperJoinedThroughTheGroundPlaneIsOneNetForNetsAndDrc) {
   const auto groups = nlohmann::json::parse(out.str())["groups"];
   EXPECT_EQ(groups, nlohmann::json::array({nlohmann::json::array({0, 1, 2})}));
 
-  const CliRun r = drc({file, "--json", "--rules", "BohrMin=0"});
+  const testing::CliRun r = drc({file, "--json", "--rules", "BohrMin=0"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
   EXPECT_EQ(nlohmann::json::parse(r.out)["count"], 0);
 }
 
 TEST(DrcCommand, BadInput) {
   testing::TempFolder folder;
-  Document doc = sampleDocument();
+  Document doc = drcSampleDocument();
   const std::string file = folder.file("board.pvb6");
   ASSERT_TRUE(writeDocumentFile(doc, file));
   for (const std::vector<std::string>& args :

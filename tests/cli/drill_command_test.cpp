@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "manufacturing/excellon_file.h"
 #include "project/save_commands.h"
+#include "support/cli_run.h"
 #include "support/sample_layout.h"
 #include "support/temp_folder.h"
 
@@ -32,18 +33,8 @@ Document drillDocument() {
   return doc;
 }
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun drill(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  std::vector<std::string> all{"drill"};
-  all.insert(all.end(), args.begin(), args.end());
-  const int status = runCli(all, out, err);
-  return {status, out.str(), err.str()};
+testing::CliRun drill(const std::vector<std::string>& args) {
+  return testing::runCliCommand("drill", args);
 }
 
 class DrillCommand : public ::testing::Test {
@@ -86,7 +77,7 @@ TEST_F(DrillCommand, WritesWhatTheDialogWritesWithTheSameOptions) {
   for (const Case& c : cases) {
     std::vector<std::string> args{board, "-o", output};
     args.insert(args.end(), c.args.begin(), c.args.end());
-    const CliRun r = drill(args);
+    const testing::CliRun r = drill(args);
     ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(testing::fileBytes(output), drillFileText(*doc.boards[0], c.options, ""));
   }
@@ -94,7 +85,7 @@ TEST_F(DrillCommand, WritesWhatTheDialogWritesWithTheSameOptions) {
 
 TEST_F(DrillCommand, HeaderCarriesTheDateAndTheBoardFileStaysAsItWas) {
   const std::string before = readWholeFile(board).value();
-  const CliRun r = drill({board, "-o", output, "--unit", "mm"});
+  const testing::CliRun r = drill({board, "-o", output, "--unit", "mm"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
   EXPECT_EQ(r.err,
             "There are 1 drillings on the silkscreen layer.\nThese drillings will be ignored.\n");
@@ -105,7 +96,7 @@ TEST_F(DrillCommand, HeaderCarriesTheDateAndTheBoardFileStaysAsItWas) {
 }
 
 TEST_F(DrillCommand, ListsTheDrillsInTheChosenLanguageAndUnit) {
-  CliRun r = drill({board, "--list", "--lang", "fr"});
+  testing::CliRun r = drill({board, "--list", "--lang", "fr"});
   ASSERT_EQ(r.status, kExitOk) << r.err;
   EXPECT_EQ(r.out, "   2 x     0.80 mm\n   1 x     1.00 mm\n----------------\n   3 perçages\n");
   r = drill({board, "--list", "--unit", "inch", "--no-vias"});
@@ -134,7 +125,7 @@ TEST(DrillCommandRange, HolesBeyondThePaddedDigitsWriteNothing) {
   const std::string file = folder.file("wide.pvb6");
   const std::string output = folder.file("wide.drl");
   ASSERT_TRUE(writeDocumentFile(doc, file));
-  const CliRun r = drill({file, "-o", output, "--unit", "mm"});
+  const testing::CliRun r = drill({file, "-o", output, "--unit", "mm"});
   EXPECT_EQ(r.status, kExitBadInput);
   EXPECT_NE(r.err.find("--zeros tz"), std::string::npos) << r.err;
   EXPECT_FALSE(std::filesystem::exists(output));

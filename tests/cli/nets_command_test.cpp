@@ -23,7 +23,7 @@ void connect(TObjekt& a, TObjekt& b) {
 }
 
 // Pads 0 and 1 joined by track 3, pad 2 alone; connections 0-1 and 1-2; a silkscreen line.
-Document sampleDocument() {
+Document netsSampleDocument() {
   Document doc;
   auto board = std::make_unique<Board>();
   board->header = newBoardHeader(1000000, 1000000);
@@ -48,7 +48,7 @@ Document sampleDocument() {
 }
 
 TEST(NetsCommand, GroupsAndWhetherEachConnectionIsJoined) {
-  const Document doc = sampleDocument();
+  const Document doc = netsSampleDocument();
   EXPECT_EQ(netsJson(*doc.boards[0], 0).dump(),
             R"({"board":0,"groups":[[0,1,3],[2]],"connections":[)"
             R"({"pads":[0,1],"joined":true},{"pads":[1,2],"joined":false}]})");

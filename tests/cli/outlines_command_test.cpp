@@ -11,7 +11,7 @@ namespace pravelo {
 namespace {
 
 // One board: a track on C1 running through a pad on C1, and a track on S1.
-Document sampleDocument() {
+Document outlinesSampleDocument() {
   Document doc;
   auto board = std::make_unique<Board>();
   board->header = newBoardHeader(1000000, 1000000);
@@ -34,7 +34,7 @@ Document sampleDocument() {
 }
 
 TEST(OutlinesCommand, ObjectsOfTheLayerWithTheirLoopsInUnits) {
-  const Document doc = sampleDocument();
+  const Document doc = outlinesSampleDocument();
   OutlinesRequest request;
   const auto result = outlinesJson(*doc.boards[0], 0, request);
   EXPECT_EQ(result["board"], 0);
@@ -51,7 +51,7 @@ TEST(OutlinesCommand, ObjectsOfTheLayerWithTheirLoopsInUnits) {
 }
 
 TEST(OutlinesCommand, GrowAndUnion) {
-  const Document doc = sampleDocument();
+  const Document doc = outlinesSampleDocument();
   OutlinesRequest request;
   request.grow = 2000;
   const auto grown = outlinesJson(*doc.boards[0], 0, request);
@@ -64,7 +64,7 @@ TEST(OutlinesCommand, GrowAndUnion) {
 }
 
 TEST(OutlinesCommand, RefusesMissingBoardsAndLayers) {
-  const Document doc = sampleDocument();
+  const Document doc = outlinesSampleDocument();
   std::ostringstream out;
   std::ostringstream err;
   OutlinesRequest request;
@@ -78,7 +78,7 @@ TEST(OutlinesCommand, RefusesMissingBoardsAndLayers) {
 }
 
 TEST(OutlinesCommand, TextListsEveryLoop) {
-  const Document doc = sampleDocument();
+  const Document doc = outlinesSampleDocument();
   std::ostringstream out;
   std::ostringstream err;
   OutlinesRequest request;

@@ -12,7 +12,6 @@
 namespace pravelo::testing {
 namespace {
 
-constexpr double kMm = 10000;
 
 class ComponentCommandTest : public EditorTest {
  protected:

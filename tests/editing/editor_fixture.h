@@ -14,6 +14,12 @@
 
 namespace pravelo::testing {
 
+// One millimetre in units, for readable positions.
+inline constexpr double kMm = 10000;
+
+// The grid of the fixture's board, in units.
+inline constexpr float kFixtureGrid = 12700;
+
 class EditorTest : public ::testing::Test {
  protected:
   EditorTest() {
@@ -22,7 +28,7 @@ class EditorTest : public ::testing::Test {
     board->header.zoom = 0.01;
     board->header.scrollX = 0;
     board->header.scrollY = 0;
-    board->header.grid = 12700;
+    board->header.grid = kFixtureGrid;
     board->header.activeLayer = kLayerC1;
     doc.boards.push_back(std::move(board));
     doc.activeBoard = 0;

@@ -9,8 +9,6 @@
 namespace pravelo::testing {
 namespace {
 
-constexpr float G = 12700;  // the fixture's grid
-
 class NodeCommandsTest : public EditorTest {
  protected:
   NodeCommandsTest() { board().header.originX = board().header.originY = 0; }
@@ -63,7 +61,11 @@ TEST_F(NodeCommandsTest, MenuEnablesByVertexAndKind) {
 }
 
 TEST_F(NodeCommandsTest, SplitCopiesTheTrackAndMovesTheFlatEnd) {
-  TObjekt* t = line({{0, 0}, {G, 0}, {2 * G, 0}, {3 * G, -G}, {4 * G, -G}});
+  TObjekt* t = line({{0, 0},
+                     {kFixtureGrid, 0},
+                     {2 * kFixtureGrid, 0},
+                     {3 * kFixtureGrid, -kFixtureGrid},
+                     {4 * kFixtureGrid, -kFixtureGrid}});
   t->clearance = 1234;
   t->solderMask = 1;
   t->groups = {7, 9};
@@ -74,8 +76,10 @@ TEST_F(NodeCommandsTest, SplitCopiesTheTrackAndMovesTheFlatEnd) {
   ASSERT_EQ(board().objects.size(), 2u);
   const TObjekt& kept = *board().objects[0];
   const TObjekt& piece = *board().objects[1];
-  EXPECT_EQ(kept.points, (std::vector<FPoint>{{0, 0}, {G, 0}, {2 * G, 0}}));
-  EXPECT_EQ(piece.points, (std::vector<FPoint>{{4 * G, -G}, {3 * G, -G}, {2 * G, 0}}));
+  EXPECT_EQ(kept.points, (std::vector<FPoint>{{0, 0}, {kFixtureGrid, 0}, {2 * kFixtureGrid, 0}}));
+  EXPECT_EQ(piece.points, (std::vector<FPoint>{{4 * kFixtureGrid, -kFixtureGrid},
+                                               {3 * kFixtureGrid, -kFixtureGrid},
+                                               {2 * kFixtureGrid, 0}}));
   EXPECT_EQ(piece.width, kept.width);
   EXPECT_EQ(piece.clearance, 1234);
   EXPECT_EQ(piece.solderMask, 1);
@@ -88,26 +92,36 @@ TEST_F(NodeCommandsTest, SplitCopiesTheTrackAndMovesTheFlatEnd) {
 }
 
 TEST_F(NodeCommandsTest, JoinAppendsOrPrependsTheOtherTrack) {
-  TObjekt* a = line({{0, 0}, {2 * G, 0}});
-  line({{2 * G + 1000, -1000}, {2 * G, -3 * G}, {5 * G, -3 * G}}, kTrack);
+  TObjekt* a = line({{0, 0}, {2 * kFixtureGrid, 0}});
+  line({{2 * kFixtureGrid + 1000, -1000},
+        {2 * kFixtureGrid, -3 * kFixtureGrid},
+        {5 * kFixtureGrid, -3 * kFixtureGrid}},
+       kTrack);
   menu(a, 1, NodeCommand::Join);
   ASSERT_EQ(board().objects.size(), 1u);
-  EXPECT_EQ(a->points,
-            (std::vector<FPoint>{{0, 0}, {2 * G + 1000, -1000}, {2 * G, -3 * G}, {5 * G, -3 * G}}));
+  EXPECT_EQ(a->points, (std::vector<FPoint>{{0, 0},
+                                            {2 * kFixtureGrid + 1000, -1000},
+                                            {2 * kFixtureGrid, -3 * kFixtureGrid},
+                                            {5 * kFixtureGrid, -3 * kFixtureGrid}}));
   EXPECT_EQ(host.messages.back(), tr(pravelo::texts::tracksJoined));
 
   // From the first vertex, onto the other track's last vertex.
-  TObjekt* b = line({{8 * G, -G}, {8 * G, -5 * G}});
-  line({{6 * G, -G}, {7 * G, -G}, {8 * G, -G + 500}});
+  TObjekt* b = line({{8 * kFixtureGrid, -kFixtureGrid}, {8 * kFixtureGrid, -5 * kFixtureGrid}});
+  line({{6 * kFixtureGrid, -kFixtureGrid},
+        {7 * kFixtureGrid, -kFixtureGrid},
+        {8 * kFixtureGrid, -kFixtureGrid + 500}});
   menu(b, 0, NodeCommand::Join);
   ASSERT_EQ(board().objects.size(), 2u);
-  EXPECT_EQ(b->points,
-            (std::vector<FPoint>{{6 * G, -G}, {7 * G, -G}, {8 * G, -G + 500}, {8 * G, -5 * G}}));
+  EXPECT_EQ(b->points, (std::vector<FPoint>{{6 * kFixtureGrid, -kFixtureGrid},
+                                            {7 * kFixtureGrid, -kFixtureGrid},
+                                            {8 * kFixtureGrid, -kFixtureGrid + 500},
+                                            {8 * kFixtureGrid, -5 * kFixtureGrid}}));
 }
 
 TEST_F(NodeCommandsTest, JoinWithoutPartnerSaysSoAndChangesNothing) {
-  TObjekt* a = line({{0, 0}, {2 * G, 0}});
-  line({{2 * G, -G}, {5 * G, -G}});  // 12700 units away: out of reach
+  TObjekt* a = line({{0, 0}, {2 * kFixtureGrid, 0}});
+  line({{2 * kFixtureGrid, -kFixtureGrid},
+        {5 * kFixtureGrid, -kFixtureGrid}});  // 12700 units away: out of reach
   menu(a, 1, NodeCommand::Join);
   EXPECT_EQ(board().objects.size(), 2u);
   EXPECT_EQ(host.messages.back(), tr(pravelo::texts::noTrackToJoin));
@@ -115,27 +129,32 @@ TEST_F(NodeCommandsTest, JoinWithoutPartnerSaysSoAndChangesNothing) {
 }
 
 TEST_F(NodeCommandsTest, AddAndSnapKeepNewNodesOnAStraightRun) {
-  TObjekt* t = line({{0, -G}, {4 * G, -G}});
+  TObjekt* t = line({{0, -kFixtureGrid}, {4 * kFixtureGrid, -kFixtureGrid}});
   menu(t, 1, NodeCommand::Add);
-  EXPECT_EQ(t->points, (std::vector<FPoint>{{0, -G}, {2 * G, -G}, {4 * G, -G}}))
+  EXPECT_EQ(t->points, (std::vector<FPoint>{{0, -kFixtureGrid},
+                                            {2 * kFixtureGrid, -kFixtureGrid},
+                                            {4 * kFixtureGrid, -kFixtureGrid}}))
       << "a clean-up would drop the new node at once";
-  t->points[1] = {2 * G + 300, -G};
+  t->points[1] = {2 * kFixtureGrid + 300, -kFixtureGrid};
   menu(t, 1, NodeCommand::Snap);
   EXPECT_EQ(t->points.size(), 3u);
-  EXPECT_EQ(t->points[1], (FPoint{2 * G, -G}));
+  EXPECT_EQ(t->points[1], (FPoint{2 * kFixtureGrid, -kFixtureGrid}));
   EXPECT_EQ(board().undoStack.size(), 2u);
 }
 
 TEST_F(NodeCommandsTest, AddOnTheFirstNodeAndSnapAll) {
-  TObjekt* t = line({{G + 100, -G - 100}, {3 * G + 100, -G}});
-  addNode(*t, 0, G, {0, 0});
-  EXPECT_EQ(t->points[0], (FPoint{G, -G}));
-  snapAllNodes(*t, G, {0, 0});
-  EXPECT_EQ(t->points, (std::vector<FPoint>{{G, -G}, {G, -G}, {3 * G, -G}}));
+  TObjekt* t =
+      line({{kFixtureGrid + 100, -kFixtureGrid - 100}, {3 * kFixtureGrid + 100, -kFixtureGrid}});
+  addNode(*t, 0, kFixtureGrid, {0, 0});
+  EXPECT_EQ(t->points[0], (FPoint{kFixtureGrid, -kFixtureGrid}));
+  snapAllNodes(*t, kFixtureGrid, {0, 0});
+  EXPECT_EQ(t->points, (std::vector<FPoint>{{kFixtureGrid, -kFixtureGrid},
+                                            {kFixtureGrid, -kFixtureGrid},
+                                            {3 * kFixtureGrid, -kFixtureGrid}}));
 }
 
 TEST_F(NodeCommandsTest, RemoveAndTheDisabledEntries) {
-  TObjekt* t = line({{0, 0}, {G, -G}, {2 * G, 0}});
+  TObjekt* t = line({{0, 0}, {kFixtureGrid, -kFixtureGrid}, {2 * kFixtureGrid, 0}});
   menu(t, 1, NodeCommand::Remove);
   EXPECT_EQ(t->points.size(), 2u);
   menu(t, 1, NodeCommand::Remove);

@@ -8,8 +8,6 @@
 namespace pravelo::testing {
 namespace {
 
-constexpr float G = 12700;  // the fixture's grid
-
 class NodeDragTest : public EditorTest {
  protected:
   NodeDragTest() { board().header.originX = board().header.originY = 0; }
@@ -23,8 +21,9 @@ class NodeDragTest : public EditorTest {
   }
   TObjekt* arc(int startMilliDeg, int stopMilliDeg) {
     TObjekt c = newObject();
-    initCircle(c, {10 * G, -10 * G}, static_cast<std::int32_t>(4 * G + 1000), kLayerC1,
-               static_cast<std::int32_t>(4 * G - 1000));
+    initCircle(c, {10 * kFixtureGrid, -10 * kFixtureGrid},
+               static_cast<std::int32_t>(4 * kFixtureGrid + 1000), kLayerC1,
+               static_cast<std::int32_t>(4 * kFixtureGrid - 1000));
     c.paramA = startMilliDeg;
     c.width = stopMilliDeg;
     c.selected = 1;
@@ -37,17 +36,20 @@ class NodeDragTest : public EditorTest {
 };
 
 TEST_F(NodeDragTest, VertexMovesInWholeGridStepsFromWhereItWas) {
-  TObjekt* t = track({{G + 3000, -G}, {5 * G, -3 * G}});
-  dragPoints(t->points[0], {G + 3000 + 1.3 * G, -G - 0.2 * G});
-  EXPECT_EQ(t->points[0], (FPoint{2 * G + 3000, -G})) << "relative, not onto the grid";
+  TObjekt* t = track({{kFixtureGrid + 3000, -kFixtureGrid}, {5 * kFixtureGrid, -3 * kFixtureGrid}});
+  dragPoints(t->points[0],
+             {kFixtureGrid + 3000 + 1.3 * kFixtureGrid, -kFixtureGrid - 0.2 * kFixtureGrid});
+  EXPECT_EQ(t->points[0], (FPoint{2 * kFixtureGrid + 3000, -kFixtureGrid}))
+      << "relative, not onto the grid";
   EXPECT_EQ(board().undoStack.size(), 1u);
-  dragPoints(t->points[0], {2 * G + 3000 + 1.3 * G, -G}, {false, true, false});
-  EXPECT_FLOAT_EQ(t->points[0].x, 3.3f * G + 3000) << "Ctrl: no grid";
+  dragPoints(t->points[0], {2 * kFixtureGrid + 3000 + 1.3 * kFixtureGrid, -kFixtureGrid},
+             {false, true, false});
+  EXPECT_FLOAT_EQ(t->points[0].x, 3.3f * kFixtureGrid + 3000) << "Ctrl: no grid";
 }
 
 TEST_F(NodeDragTest, ATrackDraggedDownToOneVertexIsRemoved) {
-  TObjekt* t = track({{G, -G}, {4 * G, -G}});
-  dragPoints(t->points[0], {4 * G, -G});
+  TObjekt* t = track({{kFixtureGrid, -kFixtureGrid}, {4 * kFixtureGrid, -kFixtureGrid}});
+  dragPoints(t->points[0], {4 * kFixtureGrid, -kFixtureGrid});
   EXPECT_TRUE(board().objects.empty()) << "the clean-up left one vertex";
   machine.undo();
   ASSERT_EQ(board().objects.size(), 1u);
@@ -55,10 +57,12 @@ TEST_F(NodeDragTest, ATrackDraggedDownToOneVertexIsRemoved) {
 }
 
 TEST_F(NodeDragTest, MidpointInsertsAVertexOnTheGridAndSticksToItsMidpoint) {
-  TObjekt* t = track({{G, -G}, {4 * G, -G}});
-  const FPoint mid{2.5f * G, -G};
-  dragPoints(mid, {2.5 * G + 0.8 * G, -2.9 * G});
-  EXPECT_EQ(t->points, (std::vector<FPoint>{{G, -G}, {3 * G, -3 * G}, {4 * G, -G}}))
+  TObjekt* t = track({{kFixtureGrid, -kFixtureGrid}, {4 * kFixtureGrid, -kFixtureGrid}});
+  const FPoint mid{2.5f * kFixtureGrid, -kFixtureGrid};
+  dragPoints(mid, {2.5 * kFixtureGrid + 0.8 * kFixtureGrid, -2.9 * kFixtureGrid});
+  EXPECT_EQ(t->points, (std::vector<FPoint>{{kFixtureGrid, -kFixtureGrid},
+                                            {3 * kFixtureGrid, -3 * kFixtureGrid},
+                                            {4 * kFixtureGrid, -kFixtureGrid}}))
       << "absolute grid points";
   // Released within 10 pixels of its midpoint, the inserted vertex goes again.
   const std::size_t steps = board().undoStack.size();
@@ -69,19 +73,26 @@ TEST_F(NodeDragTest, MidpointInsertsAVertexOnTheGridAndSticksToItsMidpoint) {
 }
 
 TEST_F(NodeDragTest, AltOnAMidpointMovesTheWholeSegment) {
-  TObjekt* t = track({{G, -G}, {4 * G, -G}, {4 * G, -5 * G}});
-  dragPoints(midpoint(t->points[0], t->points[1]), {2.5 * G, -3.1 * G}, {false, false, true});
-  EXPECT_EQ(t->points, (std::vector<FPoint>{{G, -3 * G}, {4 * G, -3 * G}, {4 * G, -5 * G}}));
+  TObjekt* t = track({{kFixtureGrid, -kFixtureGrid},
+                      {4 * kFixtureGrid, -kFixtureGrid},
+                      {4 * kFixtureGrid, -5 * kFixtureGrid}});
+  dragPoints(midpoint(t->points[0], t->points[1]), {2.5 * kFixtureGrid, -3.1 * kFixtureGrid},
+             {false, false, true});
+  EXPECT_EQ(t->points, (std::vector<FPoint>{{kFixtureGrid, -3 * kFixtureGrid},
+                                            {4 * kFixtureGrid, -3 * kFixtureGrid},
+                                            {4 * kFixtureGrid, -5 * kFixtureGrid}}));
 }
 
 TEST_F(NodeDragTest, AltPlacesTheVertexAt45Degrees) {
-  TObjekt* t = track({{G, -5 * G}, {5 * G, -5 * G}, {9 * G, -5 * G}});
+  TObjekt* t = track({{kFixtureGrid, -5 * kFixtureGrid},
+                      {5 * kFixtureGrid, -5 * kFixtureGrid},
+                      {9 * kFixtureGrid, -5 * kFixtureGrid}});
   // Capture and grid play no part with Alt away from other objects.
   settings.optionen.Fang = false;
-  dragPoints(t->points[1], {5.2 * G, -1.3 * G}, {false, false, true});
+  dragPoints(t->points[1], {5.2 * kFixtureGrid, -1.3 * kFixtureGrid}, {false, false, true});
   ASSERT_EQ(t->points.size(), 3u);
-  EXPECT_NEAR(t->points[1].x, 5 * G, 0.5);
-  EXPECT_NEAR(t->points[1].y, -G, 0.5);
+  EXPECT_NEAR(t->points[1].x, 5 * kFixtureGrid, 0.5);
+  EXPECT_NEAR(t->points[1].y, -kFixtureGrid, 0.5);
 }
 
 TEST_F(NodeDragTest, FortyFiveDegreeConstructionCases) {
@@ -104,7 +115,7 @@ TEST_F(NodeDragTest, ArcHandlesTurnIn15DegreeStepsOrFineWithCtrl) {
   TObjekt* c = arc(0, 90000);
   setWidth(2000);
   const FPoint centre = c->pos;
-  const double r = 4 * G;
+  const double r = 4 * kFixtureGrid;
   const auto towards = [&](double degrees) {
     const double a = degreesToRadians(degrees);
     return DPoint{centre.x + r * std::cos(a), centre.y + r * std::sin(a)};
@@ -120,18 +131,18 @@ TEST_F(NodeDragTest, ArcHandlesTurnIn15DegreeStepsOrFineWithCtrl) {
 
 TEST_F(NodeDragTest, AltRadiusDragNeverGivesANegativeInnerRadius) {
   TObjekt* c = arc(0, 90000);
-  setWidth(static_cast<int>(6 * G));
-  const FPoint stop{c->pos.x, c->pos.y + 4 * G};
-  dragPoints(stop, {c->pos.x, c->pos.y + 1.2 * G}, {false, false, true});
-  EXPECT_EQ(c->dim.x, G + 3 * G);
+  setWidth(static_cast<int>(6 * kFixtureGrid));
+  const FPoint stop{c->pos.x, c->pos.y + 4 * kFixtureGrid};
+  dragPoints(stop, {c->pos.x, c->pos.y + 1.2 * kFixtureGrid}, {false, false, true});
+  EXPECT_EQ(c->dim.x, kFixtureGrid + 3 * kFixtureGrid);
   EXPECT_EQ(c->dim.y, 0) << "G - 3G would be negative";
 }
 
 TEST_F(NodeDragTest, HoverOverAHandleShowsTheNodeHelp) {
-  TObjekt* t = track({{G, -G}, {4 * G, -G}});
+  TObjekt* t = track({{kFixtureGrid, -kFixtureGrid}, {4 * kFixtureGrid, -kFixtureGrid}});
   machine.move({screen(t->points[0].x, t->points[0].y), MouseButton::None, {}});
   EXPECT_EQ(machine.help(), &pravelo::texts::helpEditNode);
-  machine.move({screen(2 * G, -5 * G), MouseButton::None, {}});
+  machine.move({screen(2 * kFixtureGrid, -5 * kFixtureGrid), MouseButton::None, {}});
   EXPECT_EQ(machine.help(), &pravelo::texts::helpEdit);
 }
 

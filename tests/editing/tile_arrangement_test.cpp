@@ -11,7 +11,6 @@
 namespace pravelo::testing {
 namespace {
 
-constexpr double kMm = 10000;
 
 class TileArrangementTest : public EditorTest {
  protected:

@@ -8,7 +8,6 @@
 namespace pravelo::testing {
 namespace {
 
-constexpr double kMm = 10000;
 
 class TileCommandTest : public EditorTest {
  protected:

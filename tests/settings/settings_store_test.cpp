@@ -8,15 +8,12 @@
 #include <iterator>
 #include <string>
 
+#include "support/file_bytes.h"
+
 namespace pravelo {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void writeAll(const fs::path& p, const std::string& bytes) {
   std::ofstream(p, std::ios::binary) << bytes;
@@ -54,7 +51,7 @@ TEST_F(SettingsStoreTest, WritesReachTheFileAtOnceAsTheProgramWritesThem) {
   ASSERT_TRUE(store.writeInteger("Gerber", "SMD_Maske_Offset", -15));
   ASSERT_TRUE(store.writeFloat("A", "Winkel", 22.5));
   ASSERT_TRUE(store.writeString("Ordner", "Layout_Last", "/home/jörg/meine Platinen"));
-  EXPECT_EQ(readAll(file()),
+  EXPECT_EQ(testing::fileBytes(file()),
             "[Window]\r\nWindowMax=1\r\n\r\n"
             "[Optionen]\r\nAutoSave=0\r\nAutoSaveTime=300000\r\n\r\n"
             "[Gerber]\r\nSMD_Maske_Offset=-15\r\n\r\n"
@@ -109,7 +106,7 @@ TEST_F(SettingsStoreTest, UnknownSectionsKeysAndCommentsSurviveARewrite) {
   SettingsStore store(file());
   ASSERT_TRUE(store.writeBool("Window", "WindowMax", true));
   ASSERT_TRUE(store.writeInteger("Window", "WindowX", 10));
-  EXPECT_EQ(readAll(file()),
+  EXPECT_EQ(testing::fileBytes(file()),
             "; my notes\r\n[Window]\r\nWindowMax=1\r\nFutureKey=abc\r\nWindowX=10\r\n\r\n"
             "[Plugin]\r\nanything = goes\r\n");
 }
@@ -120,7 +117,7 @@ TEST_F(SettingsStoreTest, ErasedSectionsLeaveTheFile) {
   store.writeInteger("Selector", "ZOOM", 5);
   ASSERT_TRUE(store.eraseSection("MRU"));
   EXPECT_FALSE(store.hasSection("MRU"));
-  EXPECT_EQ(readAll(file()), "[Selector]\r\nZOOM=5\r\n");
+  EXPECT_EQ(testing::fileBytes(file()), "[Selector]\r\nZOOM=5\r\n");
 }
 
 TEST_F(SettingsStoreTest, DamagedFilesGiveDefaultsAndAreReplacedOnWrite) {
@@ -154,7 +151,7 @@ TEST_F(SettingsStoreTest, AFileWithoutReadPermissionIsNeverOverwritten) {
   EXPECT_EQ(lockedStore.readInteger("Optionen", "Undo", 50), 50);
   EXPECT_FALSE(lockedStore.writeInteger("Optionen", "Undo", 10));
   fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(readAll(locked), "[Optionen]\r\nUndo=7\r\n");
+  EXPECT_EQ(testing::fileBytes(locked), "[Optionen]\r\nUndo=7\r\n");
 }
 
 TEST_F(SettingsStoreTest, DeferredWritesReachTheFileOnceAtTheEnd) {
@@ -170,7 +167,7 @@ TEST_F(SettingsStoreTest, DeferredWritesReachTheFileOnceAtTheEnd) {
     EXPECT_FALSE(fs::exists(file()));
     EXPECT_EQ(store.readInteger("A", "b", 0), 2);
   }
-  EXPECT_EQ(readAll(file()), "[A]\r\na=1\r\nb=2\r\n");
+  EXPECT_EQ(testing::fileBytes(file()), "[A]\r\na=1\r\nb=2\r\n");
 }
 
 }  // namespace

@@ -10,16 +10,12 @@
 #include <vector>
 
 #include "settings/recent_files.h"
+#include "support/file_bytes.h"
 
 namespace pravelo {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // "Section: key key ..." per section, in file order.
 std::vector<std::string> sectionsAndKeys(const std::string& file) {
@@ -81,7 +77,7 @@ TEST_F(SettingsTest, AFullWriteOnAFreshFileFollowsTheShutDownOrder) {
   s.recentFiles = {"/b/new.pvb6", "/a/old.pvb6"};
   SettingsStore store(file_);
   writeShutdownSettings(store, s, true);
-  const std::string file = readAll(file_);
+  const std::string file = testing::fileBytes(file_);
   // clang-format off
   const std::vector<std::string> expected = {
       "Window: WindowX WindowY WindowW WindowH WindowMax",
@@ -127,7 +123,7 @@ TEST_F(SettingsTest, AFullWriteOnAFreshFileFollowsTheShutDownOrder) {
   writeShutdownSettings(store, s, true);
   std::vector<std::string> again = expected;
   again[4] = "MRU: MRU0";
-  EXPECT_EQ(sectionsAndKeys(readAll(file_)), again);
+  EXPECT_EQ(sectionsAndKeys(testing::fileBytes(file_)), again);
 }
 
 TEST_F(SettingsTest, EveryGroupReadsBackWhatWasWritten) {
@@ -205,7 +201,7 @@ TEST_F(SettingsTest, WindowGeometryIsWrittenOnlyInTheNormalState) {
   s.window = {1, 2, 3, 4, true};
   SettingsStore store(file_);
   writeShutdownSettings(store, s, false);
-  EXPECT_EQ(sectionsAndKeys(readAll(file_)).front(), "Window: WindowMax");
+  EXPECT_EQ(sectionsAndKeys(testing::fileBytes(file_)).front(), "Window: WindowMax");
   EXPECT_EQ(readBack().window, (WindowSettings{10, 10, 600, 400, true}));
 }
 

@@ -13,16 +13,12 @@
 #include "editing/scripted_window.h"
 #include "project/components.h"
 #include "ui/pvb_spin_edit.h"
+#include "ui_test_support.h"
 
 namespace pravelo {
 namespace {
 
-template <class W>
-W* child(QWidget& parent, const char* name) {
-  auto* w = parent.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
+using testing::child;
 
 // Two components of one pad and two labels each; the first is edited.
 class ComponentDialogTest : public ::testing::Test {

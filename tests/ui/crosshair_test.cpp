@@ -26,8 +26,8 @@ using testing::ScriptedHost;
 using testing::TempConfig;
 using testing::trigger;
 
-constexpr DPoint kTrackStart{200000, -200000};
-constexpr DPoint kTrackEnd{600000, -200000};
+constexpr DPoint kCrosshairTrackStart{200000, -200000};
+constexpr DPoint kCrosshairTrackEnd{600000, -200000};
 
 // A 100 mm x 80 mm board with one 2 mm copper track, opened in the window; `ini` is put in the
 // settings file first.
@@ -40,10 +40,10 @@ class CrosshairWindowTest : public ::testing::Test {
     }
     Document doc;
     Board& board = addBoard(doc, "Measure", 1000000, 800000);
-    testing::add(board, testing::strokeTrack(static_cast<float>(kTrackStart.x),
-                                             static_cast<float>(kTrackStart.y),
-                                             static_cast<float>(kTrackEnd.x),
-                                             static_cast<float>(kTrackEnd.y), kLayerC1))
+    testing::add(board, testing::strokeTrack(static_cast<float>(kCrosshairTrackStart.x),
+                                             static_cast<float>(kCrosshairTrackStart.y),
+                                             static_cast<float>(kCrosshairTrackEnd.x),
+                                             static_cast<float>(kCrosshairTrackEnd.y), kLayerC1))
         ->width = 20000;
     const std::string path = (config.root() / "measure.pvb6").string();
     ASSERT_TRUE(writeDocumentFile(doc, path));

@@ -21,12 +21,7 @@ namespace {
 
 using testing::ScriptedHost;
 
-template <class W>
-W* child(QWidget& parent, const char* name) {
-  auto* w = parent.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
+using testing::child;
 
 Board drillBoard() {
   Board board;

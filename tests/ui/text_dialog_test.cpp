@@ -20,12 +20,7 @@ namespace {
 
 using testing::onNextDialog;
 
-template <class W>
-W* child(QWidget& parent, const char* name) {
-  auto* w = parent.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
+using testing::child;
 
 class TextDialogTest : public ::testing::Test {
  protected:

@@ -10,16 +10,12 @@
 #include <QSpinBox>
 
 #include "ui/pvb_spin_edit.h"
+#include "ui_test_support.h"
 
 namespace pravelo {
 namespace {
 
-template <class W>
-W* child(QWidget& parent, const char* name) {
-  auto* w = parent.findChild<W*>(name);
-  EXPECT_NE(w, nullptr) << name;
-  return w;
-}
+using testing::child;
 
 class TileDialogTest : public ::testing::Test {
  protected:

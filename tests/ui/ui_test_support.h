@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QStringList>
@@ -41,6 +43,14 @@ void onNextDialog(std::function<void(Dialog&)> handle) {
     handle(*dialog);
   });
   timer->start(5);
+}
+
+// The child widget of that object name; a test fails when it is missing.
+template <class W>
+W* child(QWidget& parent, const char* name) {
+  auto* w = parent.findChild<W*>(name);
+  EXPECT_NE(w, nullptr) << name;
+  return w;
 }
 
 inline void trigger(QWidget& window, const char* actionName) {

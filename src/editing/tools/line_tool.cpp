@@ -11,6 +11,7 @@
 #include "editing/line_cleanup.h"
 #include "editing/pick.h"
 #include "editing/pointer_point.h"
+#include "editing/size_fields.h"
 #include "editing/view_commands.h"
 #include "geometry/bounding_box.h"
 
@@ -18,8 +19,6 @@ namespace pravelo {
 
 namespace {
 
-constexpr int kArrowStep = 100;
-constexpr int kCtrlArrowStep = 1000;
 constexpr int kWidthLimit = 999999;
 // The dot before the first click is never smaller than this, in pixels.
 constexpr double kMinDotRadiusPixels = 2;
@@ -286,7 +285,8 @@ bool LineTool::key(Editor& editor, const KeyEvent& e, ToolResult&) {
   }
   const auto arrow = arrowDirection(e.key);
   if (!arrow || id_ != ToolId::Track) return false;
-  changeWidth(editor, (e.modifiers.ctrl ? kCtrlArrowStep : kArrowStep) * (arrow->dx + arrow->dy));
+  changeWidth(editor,
+              (e.modifiers.ctrl ? kCtrlArrowSizeStep : kArrowSizeStep) * (arrow->dx + arrow->dy));
   return true;
 }
 

@@ -4,14 +4,12 @@
 
 #include "editing/editing_texts.h"
 #include "editing/pointer_point.h"
+#include "editing/size_fields.h"
 #include "geometry/bounding_box.h"
 
 namespace pravelo {
 
 namespace {
-
-constexpr int kArrowStep = 100;
-constexpr int kCtrlArrowStep = 1000;
 
 std::unique_ptr<TObjekt> newPad(const Editor& editor, ToolId id, DPoint at) {
   auto pad = std::make_unique<TObjekt>(newObject());
@@ -59,7 +57,7 @@ bool PadTool::key(Editor& editor, const KeyEvent& e, ToolResult&) {
   if (!arrow) return false;
   const int dx = arrow->dx;
   const int dy = arrow->dy;
-  const int step = e.modifiers.ctrl ? kCtrlArrowStep : kArrowStep;
+  const int step = e.modifiers.ctrl ? kCtrlArrowSizeStep : kArrowSizeStep;
   SizeFields& sizes = editor.sizes;
   // Pads: up/down the diameter, left/right the drill. SMD pads: left/right x, up/down y.
   const SizeField field = id_ == ToolId::Pad
