@@ -18,8 +18,8 @@ constexpr double kFrameTextInset = 2000;   // label cell from the frame's outer 
 constexpr double kFrameTextMargin = 1000;  // label cell from the band's inner line
 constexpr double kFrameBorderMm = 5.08;
 
-bool firstBand(FrameBands b) { return b == FrameBands::First || b == FrameBands::Both; }
-bool secondBand(FrameBands b) { return b == FrameBands::Second || b == FrameBands::Both; }
+bool frameFirstBand(FrameBands b) { return b == FrameBands::First || b == FrameBands::Both; }
+bool frameSecondBand(FrameBands b) { return b == FrameBands::Second || b == FrameBands::Both; }
 
 struct FrameBuilder {
   std::uint8_t layer;
@@ -81,10 +81,10 @@ void generateFrame(const FrameValues& values, int layer, ObjectList& out) {
   const auto fh = static_cast<float>(h);
   build.line(kFrameOutlineWidth, {{0, 0}, {fw, 0}, {fw, -fh}, {0, -fh}, {0, 0}});
 
-  const bool top = firstBand(values.columnBands);
-  const bool bottom = secondBand(values.columnBands);
-  const bool left = firstBand(values.rowBands);
-  const bool right = secondBand(values.rowBands);
+  const bool top = frameFirstBand(values.columnBands);
+  const bool bottom = frameSecondBand(values.columnBands);
+  const bool left = frameFirstBand(values.rowBands);
+  const bool right = frameSecondBand(values.rowBands);
 
   if (top || bottom) {
     const double x0 = left ? band : 0;

@@ -18,7 +18,7 @@ struct CliRun {
   std::string err;
 };
 
-CliRun cli(std::vector<std::string> args) {
+CliRun runGeneratorCli(std::vector<std::string> args) {
   std::ostringstream out, err;
   const int status = runCli(args, out, err);
   return {status, out.str(), err.str()};
@@ -43,7 +43,7 @@ ObjectList macroObjects(const std::string& macro) {
 TEST(GeneratorCommands, FootprintWritesTheWizardsPadsAsAMacro) {
   testing::TempFolder folder;
   const std::string file = folder.file("dip.pvm");
-  const CliRun run = cli({"footprint", "dip", "n=4", "y=7.62", "pads=smd", "-o", file});
+  const CliRun run = runGeneratorCli({"footprint", "dip", "n=4", "y=7.62", "pads=smd", "-o", file});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.out, "8 objects written to " + file + "\n");
   const std::optional<std::string> bytes = readWholeFile(file);
@@ -61,8 +61,8 @@ TEST(GeneratorCommands, FootprintWritesTheWizardsPadsAsAMacro) {
 TEST(GeneratorCommands, ShapeTakesItsPageFieldsLayerAndClearance) {
   testing::TempFolder folder;
   const std::string file = folder.file("spiral.pvm");
-  const CliRun run = cli({"shape", "spiral", "form=square", "turns=2.1", "--layer", "2",
-                          "--clearance", "0.3", "-o", file});
+  const CliRun run = runGeneratorCli({"shape", "spiral", "form=square", "turns=2.1", "--layer", "2",
+                                      "--clearance", "0.3", "-o", file});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   const ObjectList objects = macroObjects(*readWholeFile(file));
   ASSERT_EQ(objects.size(), 1U);
@@ -84,7 +84,7 @@ TEST(GeneratorCommands, BadTypesAndFieldsAreRefused) {
       {"shape", "frame", "rows", "-o", file},
   };
   for (const auto& args : cases) {
-    const CliRun run = cli(args);
+    const CliRun run = runGeneratorCli(args);
     EXPECT_EQ(run.status, kExitUsage) << args[1] << " " << args[2];
     EXPECT_FALSE(run.err.empty());
   }

@@ -9,21 +9,21 @@
 namespace pravelo {
 namespace {
 
-ObjectList footprint(const FootprintValues& v) {
+ObjectList generatedFootprint(const FootprintValues& v) {
   ObjectList out;
   generateFootprint(v, kLayerC1, out);
   return out;
 }
 
 // An SMD pad's corners span more in y than in x until it is turned by a quarter.
-bool upright(const TObjekt& pad) {
+bool smdUpright(const TObjekt& pad) {
   const TRect r = pointListBounds(pad.points);
   return rectHeight(r) > rectWidth(r);
 }
 
 TEST(Footprint, SingleRowOfEightAtTheStandardPitch) {
   FootprintValues v;
-  const ObjectList pads = footprint(v);
+  const ObjectList pads = generatedFootprint(v);
   ASSERT_EQ(pads.size(), 8U);
   EXPECT_EQ(footprintPadCount(v), 8);
   for (std::size_t i = 0; i < pads.size(); ++i) {
@@ -44,7 +44,7 @@ TEST(Footprint, DualRowAlternatesTheRows) {
   v.type = FootprintType::DualRow;
   v.horizontal = 3;
   v.yMm = 7.62;
-  const ObjectList pads = footprint(v);
+  const ObjectList pads = generatedFootprint(v);
   ASSERT_EQ(pads.size(), 6U);
   EXPECT_EQ(footprintPadCount(v), 6);
   for (std::size_t i = 0; i < pads.size(); ++i) {
@@ -61,7 +61,7 @@ TEST(Footprint, SquareHasTheTopAndBottomRowsFirstThenTheTurnedSides) {
   v.vertical = 2;
   v.xMm = 20;
   v.yMm = 10;
-  const ObjectList pads = footprint(v);
+  const ObjectList pads = generatedFootprint(v);
   ASSERT_EQ(pads.size(), 10U);
   EXPECT_EQ(footprintPadCount(v), 10);
   // Centre (100000, 50000); rows span 50800, sides 25400.
@@ -72,7 +72,7 @@ TEST(Footprint, SquareHasTheTopAndBottomRowsFirstThenTheTurnedSides) {
     EXPECT_EQ(pads[i]->kind, kSmdPad);
     EXPECT_NEAR(pads[i]->pos.x, xs[i], 0.05);
     EXPECT_NEAR(pads[i]->pos.y, ys[i], 0.05);
-    EXPECT_EQ(upright(*pads[i]), i < 6);
+    EXPECT_EQ(smdUpright(*pads[i]), i < 6);
   }
 }
 
@@ -82,7 +82,7 @@ TEST(Footprint, CircularPadsFaceTheCentre) {
   v.pads = FootprintPads::Smd;
   v.horizontal = 4;
   v.dMm = 20;
-  const ObjectList pads = footprint(v);
+  const ObjectList pads = generatedFootprint(v);
   ASSERT_EQ(pads.size(), 4U);
   const double xs[] = {100000, 0, -100000, 0};
   const double ys[] = {0, 100000, 0, -100000};
@@ -91,7 +91,7 @@ TEST(Footprint, CircularPadsFaceTheCentre) {
     EXPECT_NEAR(pads[i]->pos.x, xs[i], 0.05);
     EXPECT_NEAR(pads[i]->pos.y, ys[i], 0.05);
     // Turned by 180, 90, 0 and -90 degrees: the long side points at the centre on the sides.
-    EXPECT_EQ(upright(*pads[i]), i % 2 == 0);
+    EXPECT_EQ(smdUpright(*pads[i]), i % 2 == 0);
   }
 }
 
@@ -101,7 +101,7 @@ TEST(Footprint, DualCircularPutsTheOuterPadAfterItsInnerOne) {
   v.horizontal = 4;
   v.dMm = 20;
   v.yMm = 5;
-  const ObjectList pads = footprint(v);
+  const ObjectList pads = generatedFootprint(v);
   ASSERT_EQ(pads.size(), 8U);
   EXPECT_EQ(footprintPadCount(v), 8);
   EXPECT_NEAR(pads[2]->pos.y, 100000, 0.05);
@@ -113,9 +113,9 @@ TEST(Footprint, PadKindChangesOnlyTheSizes) {
     FootprintValues v;
     v.type = static_cast<FootprintType>(t);
     setFootprintDefaults(v);
-    const ObjectList round = footprint(v);
+    const ObjectList round = generatedFootprint(v);
     v.pads = FootprintPads::Smd;
-    const ObjectList smd = footprint(v);
+    const ObjectList smd = generatedFootprint(v);
     ASSERT_EQ(round.size(), smd.size());
     EXPECT_EQ(static_cast<int>(smd.size()), footprintPadCount(v));
     for (std::size_t i = 0; i < round.size(); ++i) {

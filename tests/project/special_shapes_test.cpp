@@ -11,7 +11,7 @@
 namespace pravelo {
 namespace {
 
-int countKind(const ObjectList& objects, int kind) {
+int shapeKindCount(const ObjectList& objects, int kind) {
   int n = 0;
   for (const auto& o : objects) n += o->kind == kind ? 1 : 0;
   return n;
@@ -124,7 +124,7 @@ TEST(SpiralShape, SquareSpiralEndsShort) {
   EXPECT_EQ(a.y - b.y, 20000 + 23 * 12000 - 2 * 12000);
 }
 
-std::vector<std::string> labels(const ObjectList& objects) {
+std::vector<std::string> frameLabelTexts(const ObjectList& objects) {
   std::vector<std::string> result;
   for (const auto& o : objects) {
     if (o->kind == kText) result.push_back(o->text);
@@ -152,10 +152,10 @@ TEST(DrawingFrame, ColumnLabelsAndDividers) {
     v.rowBands = FrameBands::None;
     ObjectList out;
     generateFrame(v, kLayerS1, out);
-    EXPECT_EQ(labels(out), c.expected) << c.columns;
+    EXPECT_EQ(frameLabelTexts(out), c.expected) << c.columns;
     const int n = std::abs(c.columns);
     // Outline, band line, dividers between the cells.
-    EXPECT_EQ(countKind(out, kTrack), 2 + (n > 0 ? n - 1 : 0)) << c.columns;
+    EXPECT_EQ(shapeKindCount(out, kTrack), 2 + (n > 0 ? n - 1 : 0)) << c.columns;
   }
 }
 
@@ -170,8 +170,8 @@ TEST(DrawingFrame, AllBandsLabelEveryCellInsideIt) {
   ObjectList out;
   generateFrame(v, kLayerS1, out);
   // Outline, four band lines, seven dividers in each band, eight labels in each.
-  EXPECT_EQ(countKind(out, kTrack), 1 + 4 + 4 * 7);
-  EXPECT_EQ(countKind(out, kText), 4 * 8);
+  EXPECT_EQ(shapeKindCount(out, kTrack), 1 + 4 + 4 * 7);
+  EXPECT_EQ(shapeKindCount(out, kText), 4 * 8);
   const auto& outline = *out[0];
   EXPECT_EQ(outline.width, 4000);
   EXPECT_EQ(outline.points[2], (FPoint{900000, -500000}));
