@@ -6,6 +6,7 @@
 #include "editing/align_commands.h"
 #include "editing/cleanup_commands.h"
 #include "editing/component_command.h"
+#include "editing/generator_commands.h"
 #include "editing/ground_plane_controls.h"
 #include "editing/selection.h"
 #include "editing/tile_command.h"
@@ -217,6 +218,8 @@ constexpr EditorCommand kEditorCommands[] = {
      [](Editor& e, ToolMachine&, Modifiers) {
        e.settings.optionen.MIL = !e.settings.optionen.MIL;
      }},
+    {CommandId::BauteilAssistent1Click,
+     [](Editor& e, ToolMachine& m, Modifiers) { footprintWizardCommand(e, m); }},
 };
 
 }  // namespace

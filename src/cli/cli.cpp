@@ -8,6 +8,7 @@
 #include "cli/drc_command.h"
 #include "cli/drill_command.h"
 #include "cli/edit_command.h"
+#include "cli/generator_commands.h"
 #include "cli/gerber_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
@@ -139,9 +140,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
   RouteCliRequest route;
   CLI::App* routeCommand = addRouteCommand(app, route, language);
-  for (CLI::App* sub :
-       {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand, editCommand,
-        textIoCommand, drcCommand, drillCommand, gerberCommand, macroCommand, routeCommand}) {
+  GeneratorRequest footprint;
+  CLI::App* footprintCommand = addFootprintCommand(app, footprint, language);
+  GeneratorRequest shape;
+  CLI::App* shapeCommand = addShapeCommand(app, shape, language);
+  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
+                        editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
+                        macroCommand, routeCommand, footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -166,6 +171,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   if (infoCommand->parsed()) return info(file, json, out, err, language);
   if (macroCommand->parsed()) return runMacroCommand(macro, macroCommands, out, err, language);
+  if (footprintCommand->parsed()) return runFootprintCommand(footprint, out, err, language);
+  if (shapeCommand->parsed()) return runShapeCommand(shape, out, err, language);
   if (outlinesCommand->parsed()) {
     const std::optional<Document> doc = load(outlines.file, err, language);
     return doc ? runOutlines(*doc, outlines, out, err, language) : kExitBadInput;

@@ -16,10 +16,12 @@
 #include "cli/cli_texts.h"
 #include "cli/component_answer.h"
 #include "cli/edit_texts.h"
+#include "cli/generator_fields.h"
 #include "cli/text_answer.h"
 #include "cli/tile_answer.h"
 #include "document/document_texts.h"
 #include "editing/crosshair_overlay.h"
+#include "editing/generator_commands.h"
 #include "editing/macro_commands.h"
 #include "editing/node_commands.h"
 #include "editing/properties.h"
@@ -155,6 +157,7 @@ class ScriptRun {
   void property(const std::vector<std::string>& words);
   void command(const std::vector<std::string>& words);
   void macro(const std::vector<std::string>& words);
+  void generatorAnswer(const std::vector<std::string>& words);
 
   ScriptedWindow host_;
   MacroPanel macros_;
@@ -236,6 +239,9 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     } catch (const BadTextAnswer& bad) {
       throw BadLine{bad.what()};
     }
+  } else if (verb == "answer" && w.size() > 1 && (w[1] == "footprint" || w[1] == "shape")) {
+    need(w, 3);
+    generatorAnswer(w);
   } else if (verb == "answer" && w.size() > 1 && w[1] == "component") {
     try {
       host_.componentAnswers.push_back(
@@ -368,6 +374,37 @@ void ScriptRun::property(const std::vector<std::string>& w) {
 
 // A tool button chooses its tool; any other control runs its catalogue command as the window
 // does, with the modifier keys given after the name.
+// `answer footprint TYPE field=value …` and `answer shape TYPE field=value …`: the next wizard or
+// special shapes dialog shows that type or page, takes the fields in order and is left with OK.
+// The words are checked now and applied to what the dialog shows.
+void ScriptRun::generatorAnswer(const std::vector<std::string>& w) {
+  try {
+    if (w[1] == "footprint") {
+      const FootprintType type = footprintTypeNamed(w[2]);
+      FootprintValues check;
+      applyFootprintFields(w, 3, check);
+      host_.footprintAnswers.push_back([w, type](FootprintDialog& dialog) {
+        dialog.values.type = type;
+        applyFootprintFields(w, 3, dialog.values);
+        dialog.refresh(dialog.values);
+        return true;
+      });
+      return;
+    }
+    ShapeValues check;
+    check.kind = shapeKindNamed(w[2]);
+    const BoardHeader anyBoard;
+    applyShapeFields(w, 3, check, &anyBoard);
+    host_.shapeAnswers.push_back([this, w, kind = check.kind](ShapeDialog& dialog) {
+      dialog.values.kind = kind;
+      applyShapeFields(w, 3, dialog.values, dialog.board);
+      return shapeAccepted(dialog, host_);
+    });
+  } catch (const BadTextAnswer& bad) {
+    throw BadLine{bad.what()};
+  }
+}
+
 void ScriptRun::command(const std::vector<std::string>& w) {
   need(w, 2);
   const std::string& name = w[1];

@@ -10,6 +10,7 @@
 #include "editing/crosshair_overlay.h"
 #include "editing/drawing_modes.h"
 #include "editing/editor_host.h"
+#include "editing/generator_dialogs.h"
 #include "editing/repaint_sink.h"
 #include "editing/size_fields.h"
 #include "editing/tile_values.h"
@@ -41,6 +42,8 @@ struct Editor {
   CrosshairOverlay crosshair;
   DrawingModes drawing;
   TileValues tile;
+  FootprintValues footprint;
+  ShapeValues shape{.frame = initialFrameValues(currentLanguage())};
   ComponentFields componentFields;
 
   // The undo step of the gesture in progress, recorded before its first change.

@@ -5,6 +5,7 @@
 
 #include "base/host.h"
 #include "editing/component_dialog.h"
+#include "editing/generator_dialogs.h"
 #include "editing/node_commands.h"
 #include "editing/text_dialog_values.h"
 #include "editing/tile_values.h"
@@ -28,6 +29,10 @@ class EditorHost : public Host {
                                               const std::string& proposal) = 0;
   // The tile dialog; the chosen values on OK, nothing on Cancel.
   virtual std::optional<TileValues> showTileDialog(const TileDialog& dialog) = 0;
+  // The footprint wizard and the special shapes dialog; whether they ended with OK. Both keep
+  // their edited values in `dialog.values` either way.
+  virtual bool showFootprintDialog(FootprintDialog& dialog) = 0;
+  virtual bool showShapeDialog(ShapeDialog& dialog) = 0;
   // The component dialog on `session`, which applies each changed field at once; how it ended.
   virtual ComponentDialogEnd showComponentDialog(ComponentSession& session) = 0;
 };

@@ -28,6 +28,11 @@ class ScriptedWindow : public EditorHost, public RepaintSink {
   // Fill in the next tile dialogs as they are shown, or answer nothing for Cancel.
   std::deque<std::function<std::optional<TileValues>(const TileDialog&)>> tileAnswers;
   std::vector<TileValues> tileDialogs;  // what each opened tile dialog showed
+  // Work the next footprint wizards and special shapes dialogs: change the shown values and
+  // tell whether OK was pressed. None left cancels (after the wizard refreshed once, as showing
+  // it does).
+  std::deque<std::function<bool(FootprintDialog&)>> footprintAnswers;
+  std::deque<std::function<bool(ShapeDialog&)>> shapeAnswers;
   // Work the next component dialogs as they are shown; none left cancels.
   std::deque<std::function<ComponentDialogEnd(ComponentSession&)>> componentAnswers;
   std::vector<ComponentFields> componentDialogs;  // what each opened component dialog showed
@@ -78,6 +83,19 @@ class ScriptedWindow : public EditorHost, public RepaintSink {
     if (tileAnswers.empty()) return std::nullopt;
     const auto answer = std::move(tileAnswers.front());
     tileAnswers.pop_front();
+    return answer(dialog);
+  }
+  bool showFootprintDialog(FootprintDialog& dialog) override {
+    dialog.refresh(dialog.values);
+    if (footprintAnswers.empty()) return false;
+    const auto answer = std::move(footprintAnswers.front());
+    footprintAnswers.pop_front();
+    return answer(dialog);
+  }
+  bool showShapeDialog(ShapeDialog& dialog) override {
+    if (shapeAnswers.empty()) return false;
+    const auto answer = std::move(shapeAnswers.front());
+    shapeAnswers.pop_front();
     return answer(dialog);
   }
   ComponentDialogEnd showComponentDialog(ComponentSession& session) override {

@@ -14,6 +14,7 @@
 #include "editing/tools/paste_tool.h"
 #include "editing/tools/planned_tool.h"
 #include "editing/tools/rectangle_tool.h"
+#include "editing/tools/special_form_tool.h"
 #include "editing/tools/test_tool.h"
 #include "editing/tools/text_tool.h"
 #include "editing/tools/zoom_tool.h"
@@ -50,6 +51,8 @@ std::unique_ptr<Tool> makeTool(ToolId id) {
       return std::make_unique<TextTool>();
     case ToolId::Placing:
       return std::make_unique<PasteTool>();
+    case ToolId::SpecialForm:
+      return std::make_unique<SpecialFormTool>();
     case ToolId::Measure:
       return std::make_unique<MeasureTool>();
     case ToolId::Connections:
@@ -66,7 +69,8 @@ std::unique_ptr<Tool> makeTool(ToolId id) {
 // Tools that keep the selection when chosen; pasted objects stay selected after placing.
 bool keepsSelection(ToolId from, ToolId to) {
   return to == ToolId::Zoom ||
-         (to == ToolId::Edit && (from == ToolId::Zoom || from == ToolId::Placing));
+         (to == ToolId::Edit &&
+          (from == ToolId::Zoom || from == ToolId::Placing || from == ToolId::SpecialForm));
 }
 
 // Space does not start the temporary zoom from these tools.

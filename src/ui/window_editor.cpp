@@ -7,6 +7,7 @@
 
 #include "ui/board_view.h"
 #include "ui/component_dialog.h"
+#include "ui/generator_dialogs.h"
 #include "ui/qt_text.h"
 #include "ui/text_dialog.h"
 #include "ui/tile_dialog.h"
@@ -56,6 +57,14 @@ std::optional<std::string> WindowEditor::askValue(const std::string& title,
 
 std::optional<TileValues> WindowEditor::showTileDialog(const TileDialog& dialog) {
   return runTileDialog(view_.window(), dialog);
+}
+
+bool WindowEditor::showFootprintDialog(FootprintDialog& dialog) {
+  return runFootprintDialog(view_.window(), dialog);
+}
+
+bool WindowEditor::showShapeDialog(ShapeDialog& dialog) {
+  return runShapeDialog(view_.window(), dialog, *this);
 }
 
 ComponentDialogEnd WindowEditor::showComponentDialog(ComponentSession& session) {

@@ -22,6 +22,8 @@ class WindowEditor : public EditorHost, public RepaintSink {
   std::optional<std::string> askValue(const std::string& title,
                                       const std::string& proposal) override;
   std::optional<TileValues> showTileDialog(const TileDialog& dialog) override;
+  bool showFootprintDialog(FootprintDialog& dialog) override;
+  bool showShapeDialog(ShapeDialog& dialog) override;
   ComponentDialogEnd showComponentDialog(ComponentSession& session) override;
 
   void repaintAll() override;

@@ -581,3 +581,91 @@ TEST_F(CliEdit, ConnectsPadsTestsAndRemovesConnections) {
 
 }  // namespace
 }  // namespace pravelo
+
+namespace pravelo {
+namespace {
+
+std::vector<const TObjekt*> objectsOfKind(const ObjectList& objects, int kind) {
+  std::vector<const TObjekt*> found;
+  for (const auto& o : objects) {
+    if (o->kind == kind) found.push_back(o.get());
+  }
+  return found;
+}
+
+TEST_F(CliEdit, TheFootprintWizardPlacesItsPatternAndLeavesItInTheClipboard) {
+  const std::string script =
+      "tool track\n"  // the wizard starts from the Edit tool
+      "answer footprint dip n=4 y=7.62 pads=smd\n"
+      "command BauteilAssistent1\n"
+      "click 500000 -400000\n"
+      "command BauteilAssistent1\n"  // Cancel: the board stays, the clipboard keeps a pattern
+      "command Einfgen1\n"
+      "click 200000 -200000\n";
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document doc = result();
+  const auto pads = objectsOfKind(doc.boards[0]->objects, kSmdPad);
+  ASSERT_EQ(pads.size(), 16U);
+  ASSERT_EQ(doc.boards[0]->objects.size(), 16U);
+  for (std::size_t i = 0; i < 8; ++i) {
+    EXPECT_EQ(pads[i]->clearance, 4000);
+    EXPECT_EQ(pads[i]->layer, kLayerC1);
+    EXPECT_NEAR(pads[i]->pos.x - pads[0]->pos.x, 25400.0 * static_cast<double>(i / 2), 1) << i;
+    EXPECT_NEAR(pads[i]->pos.y - pads[0]->pos.y, i % 2 == 0 ? 0 : 76200, 1) << i;
+  }
+  EXPECT_NEAR(pads[0]->pos.x, 500000, 13000);
+  EXPECT_NEAR(pads[8]->pos.x, 200000, 13000);
+}
+
+TEST_F(CliEdit, TheSpecialFormToolPlacesTheAnsweredShape) {
+  const std::string script =
+      "answer shape spiral form=square turns=2\n"
+      "tool special\n"
+      "click 500000 -400000\n"
+      "answer shape frame column-bands=none row-bands=none autosize\n"
+      "tool special\n"
+      "click 500000 -400000\n";
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document doc = result();
+  const auto tracks = objectsOfKind(doc.boards[0]->objects, kTrack);
+  ASSERT_EQ(tracks.size(), 2U);
+  EXPECT_EQ(tracks[0]->points.size(), 9U);
+  ASSERT_EQ(tracks[1]->points.size(), 5U);
+  EXPECT_NEAR(tracks[1]->points[1].x - tracks[1]->points[0].x, 949200, 1);
+  EXPECT_NEAR(tracks[1]->points[1].y - tracks[1]->points[2].y, 749200, 1);
+}
+
+TEST_F(CliEdit, AShapeLargerThanTheBoardIsRefused) {
+  const std::string script =
+      "answer shape polygon radius=60\n"
+      "tool special\n"
+      "click 500000 -400000\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  EXPECT_TRUE(result().boards[0]->objects.empty());
+  // Back at the Edit tool, and the click placed nothing.
+  const std::string trace = stdOut.str();
+  EXPECT_NE(trace.rfind("\"tool\":\"edit\""), std::string::npos) << trace;
+  EXPECT_EQ(trace.find("\"tool\":\"special\""), std::string::npos) << trace;
+}
+
+TEST_F(CliEdit, BadGeneratorAnswersStopTheScript) {
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+      {"answer footprint octagon\n", "octagon"},
+      {"answer footprint sip n=100\n", "n"},
+      {"answer footprint sip autosize\n", "autosize"},
+      {"answer shape circle\n", "circle"},
+      {"answer shape spiral turns=0.5\n", "turns"},
+      {"answer shape polygon autosize\n", "autosize"},
+      {"answer shape frame rows=1.5\n", "rows"},
+      {"answer shape\n", "answer"},
+  };
+  // clang-format on
+  for (const auto& [script, word] : cases) {
+    EXPECT_EQ(edit(script), kExitUsage) << script;
+    EXPECT_NE(stdErr.str().find(word), std::string::npos) << stdErr.str();
+  }
+}
+
+}  // namespace
+}  // namespace pravelo

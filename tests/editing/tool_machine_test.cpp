@@ -20,6 +20,7 @@ TEST_F(ToolMachineTest, EveryToolLetterChoosesItsTool) {
       {U'v', ToolId::PhotoView}, {U'o', ToolId::SolderMask}};
   // clang-format on
   host.answerTextDialog(TextDialogValues{});  // the Text tool asks for its text first
+  host.shapeAnswers.push_back([](ShapeDialog&) { return true; });  // and Special form its shape
   for (const auto& [letter, tool] : cases) {
     type(letter);
     EXPECT_EQ(machine.tool(), tool) << static_cast<char>(letter);
@@ -240,8 +241,10 @@ TEST_F(ToolMachineTest, EachToolStateHasItsHelpLine) {
                "ZOOM:  Left=Zoom +  |  Right=Zoom -  |  Press left and draw frame = Select zoom "
                "range");
   key(Key::Escape);
+  host.shapeAnswers.push_back([](ShapeDialog&) { return true; });
   type(U'n');
-  EXPECT_EQ(machine.help(), nullptr) << "the special form keeps the line";
+  EXPECT_EQ(machine.tool(), ToolId::SpecialForm);
+  EXPECT_EQ(machine.help(), &texts::helpPaste) << "the shape is placed like pasted objects";
 }
 
 }  // namespace

@@ -82,8 +82,9 @@ TEST_F(EditorWindowTest, EveryToolIsChosenByItsButtonAndByItsHotkey) {
   const std::string hotkeys = defaultHotkeys(Language::German);
   for (const ToolInfo& t : toolTable()) {
     SCOPED_TRACE(t.button);
-    // The text tool asks for its text first, after the button has finished its click.
-    const bool asks = t.id == ToolId::Text;
+    // The text tool asks for its text first, after the button has finished its click; the
+    // special form tool for its shape.
+    const bool asks = t.id == ToolId::Text || t.id == ToolId::SpecialForm;
     if (asks) testing::onNextDialog<QDialog>([](QDialog& d) { d.accept(); });
     trigger(*window, t.button);
     if (asks) QTest::qWait(50);
