@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "base/windows1252.h"
+#include "cli/answer_values.h"
 #include "cli/edit_texts.h"
 #include "cli/text_answer.h"
 
@@ -14,35 +15,11 @@ namespace {
 
 using Edit = std::function<void(ComponentFields&)>;
 
-double number(const std::string& name, const std::string& value, double low, double high) {
-  std::istringstream in(value);
-  in.imbue(std::locale::classic());
-  double v = 0;
-  if (!(in >> v) || !in.eof() || !std::isfinite(v)) {
-    throw BadTextAnswer(fillIn(texts::answerNotANumber, {name, value}));
-  }
-  if (v < low || v > high) {
-    std::ostringstream lowText, highText;
-    lowText.imbue(std::locale::classic());
-    highText.imbue(std::locale::classic());
-    lowText << low;
-    highText << high;
-    throw BadTextAnswer(
-        fillIn(texts::answerNumberRange, {name, lowText.str(), highText.str(), value}));
-  }
-  return v;
-}
-
 int choice(const std::string& name, const std::string& value, const char* const (&words)[3]) {
   for (int i = 0; i < 3; ++i) {
     if (value == words[i] || value == std::to_string(i)) return i;
   }
   throw BadTextAnswer(fillIn(texts::answerOneOfThree, {name, words[0], words[1], words[2], value}));
-}
-
-bool flag(const std::string& name, const std::string& value) {
-  if (value == "1" || value == "0") return value == "1";
-  throw BadTextAnswer(fillIn(texts::answerFlag, {name, value}));
 }
 
 int layer(const std::string& name, const std::string& value) {
@@ -73,15 +50,15 @@ std::pair<ComponentField, Edit> editFor(const std::string& name, const std::stri
     return {F::ValueLayer, [l](ComponentFields& f) { f.valueLayer = l; }};
   }
   if (name == "idvisible") {
-    const bool on = flag(name, value);
+    const bool on = answerFlag(name, value);
     return {F::IdVisible, [on](ComponentFields& f) { f.idVisible = on; }};
   }
   if (name == "valuevisible") {
-    const bool on = flag(name, value);
+    const bool on = answerFlag(name, value);
     return {F::ValueVisible, [on](ComponentFields& f) { f.valueVisible = on; }};
   }
   if (name == "height") {
-    const double mm = number(name, value, kMinTextHeightMm, kMaxTextHeightMm);
+    const double mm = answerNumber(name, value, kMinTextHeightMm, kMaxTextHeightMm);
     return {F::Height, [mm](ComponentFields& f) { f.heightMm = mm; }};
   }
   if (name == "style") {
@@ -93,15 +70,15 @@ std::pair<ComponentField, Edit> editFor(const std::string& name, const std::stri
     return {F::Thickness, [t](ComponentFields& f) { f.thickness = t; }};
   }
   if (name == "pickplace") {
-    const bool on = flag(name, value);
+    const bool on = answerFlag(name, value);
     return {F::UsePickPlace, [on](ComponentFields& f) { f.usePickPlace = on; }};
   }
   if (name == "rotation") {
-    const double r = number(name, value, 0, kMaxPlaceRotation);
+    const double r = answerNumber(name, value, 0, kMaxPlaceRotation);
     return {F::Rotation, [r](ComponentFields& f) { f.rotation = r; }};
   }
   if (name == "offsetx" || name == "offsety") {
-    const double mm = number(name, value, -kMaxPlaceOffsetMm, kMaxPlaceOffsetMm);
+    const double mm = answerNumber(name, value, -kMaxPlaceOffsetMm, kMaxPlaceOffsetMm);
     if (name == "offsetx") return {F::OffsetX, [mm](ComponentFields& f) { f.offsetXMm = mm; }};
     return {F::OffsetY, [mm](ComponentFields& f) { f.offsetYMm = mm; }};
   }

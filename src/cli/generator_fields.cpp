@@ -4,6 +4,7 @@
 #include <locale>
 #include <sstream>
 
+#include "cli/answer_values.h"
 #include "cli/edit_texts.h"
 #include "cli/generator_texts.h"
 #include "cli/text_answer.h"
@@ -11,41 +12,6 @@
 namespace pravelo {
 
 namespace {
-
-std::string generatorNumberText(double v) {
-  std::ostringstream out;
-  out.imbue(std::locale::classic());
-  out << v;
-  return out.str();
-}
-
-double generatorNumber(const std::string& name, const std::string& value, double low, double high) {
-  std::istringstream in(value);
-  in.imbue(std::locale::classic());
-  double v = 0;
-  if (!(in >> v) || !in.eof() || !std::isfinite(v)) {
-    throw BadTextAnswer(fillIn(texts::answerNotANumber, {name, value}));
-  }
-  if (v < low || v > high) {
-    throw BadTextAnswer(fillIn(texts::answerNumberRange,
-                               {name, generatorNumberText(low), generatorNumberText(high), value}));
-  }
-  return v;
-}
-
-int generatorWhole(const std::string& name, const std::string& value, int low, int high) {
-  const double v = generatorNumber(name, value, -1e9, 1e9);
-  if (v != std::trunc(v) || v < low || v > high) {
-    throw BadTextAnswer(fillIn(texts::answerWholeNumberRange,
-                               {name, std::to_string(low), std::to_string(high), value}));
-  }
-  return static_cast<int>(v);
-}
-
-bool generatorFlag(const std::string& name, const std::string& value) {
-  if (value != "1" && value != "0") throw BadTextAnswer(fillIn(texts::answerFlag, {name, value}));
-  return value == "1";
-}
 
 // The position of `value` among `choices`.
 int generatorChoice(const std::string& name, const std::string& value,
@@ -77,17 +43,17 @@ void forEachGeneratorField(const std::vector<std::string>& words, std::size_t fi
 
 bool applyPolygonField(const std::string& name, const std::string& value, PolygonValues& v) {
   if (name == "corners") {
-    v.corners = generatorWhole(name, value, 3, 99);
+    v.corners = answerWhole(name, value, 3, 99);
   } else if (name == "radius") {
-    v.radiusMm = generatorNumber(name, value, 1, 249.9);
+    v.radiusMm = answerNumber(name, value, 1, 249.9);
   } else if (name == "width") {
-    v.lineWidthMm = generatorNumber(name, value, 0, 99.99);
+    v.lineWidthMm = answerNumber(name, value, 0, 99.99);
   } else if (name == "offset") {
-    v.angleOffset = generatorNumber(name, value, -180, 180);
+    v.angleOffset = answerNumber(name, value, -180, 180);
   } else if (name == "filled") {
-    v.filled = generatorFlag(name, value);
+    v.filled = answerFlag(name, value);
   } else if (name == "rays") {
-    v.rays = generatorFlag(name, value);
+    v.rays = answerFlag(name, value);
   } else {
     return false;
   }
@@ -96,13 +62,13 @@ bool applyPolygonField(const std::string& name, const std::string& value, Polygo
 
 bool applySpiralField(const std::string& name, const std::string& value, SpiralValues& v) {
   if (name == "start") {
-    v.startRadiusMm = generatorNumber(name, value, 0.1, 149.9);
+    v.startRadiusMm = answerNumber(name, value, 0.1, 149.9);
   } else if (name == "gap") {
-    v.gapMm = generatorNumber(name, value, 0.1, 99.9);
+    v.gapMm = answerNumber(name, value, 0.1, 99.9);
   } else if (name == "width") {
-    v.widthMm = generatorNumber(name, value, 0, 99.99);
+    v.widthMm = answerNumber(name, value, 0, 99.99);
   } else if (name == "turns") {
-    v.turns = roundSpiralTurns(generatorNumber(name, value, 1, 100));
+    v.turns = roundSpiralTurns(answerNumber(name, value, 1, 100));
   } else if (name == "form") {
     v.form = generatorChoice(name, value, {"round", "square"}) == 0 ? SpiralForm::Round
                                                                     : SpiralForm::Square;
@@ -114,9 +80,9 @@ bool applySpiralField(const std::string& name, const std::string& value, SpiralV
 
 bool applyFrameField(const std::string& name, const std::string& value, FrameValues& v) {
   if (name == "columns") {
-    v.columns = generatorWhole(name, value, -kMaxFrameCount, kMaxFrameCount);
+    v.columns = answerWhole(name, value, -kMaxFrameCount, kMaxFrameCount);
   } else if (name == "rows") {
-    v.rows = generatorWhole(name, value, -kMaxFrameCount, kMaxFrameCount);
+    v.rows = answerWhole(name, value, -kMaxFrameCount, kMaxFrameCount);
   } else if (name == "column-bands") {
     v.columnBands =
         static_cast<FrameBands>(generatorChoice(name, value, {"none", "top", "bottom", "both"}));
@@ -128,9 +94,9 @@ bool applyFrameField(const std::string& name, const std::string& value, FrameVal
   } else if (name == "row-labels") {
     v.rowLabels = static_cast<FrameLabels>(generatorChoice(name, value, {"letters", "numbers"}));
   } else if (name == "width") {
-    v.widthMm = generatorNumber(name, value, kMinFrameSizeMm, kMaxFrameSizeMm);
+    v.widthMm = answerNumber(name, value, kMinFrameSizeMm, kMaxFrameSizeMm);
   } else if (name == "height") {
-    v.heightMm = generatorNumber(name, value, kMinFrameSizeMm, kMaxFrameSizeMm);
+    v.heightMm = answerNumber(name, value, kMinFrameSizeMm, kMaxFrameSizeMm);
   } else {
     return false;
   }
@@ -154,18 +120,18 @@ void applyFootprintFields(const std::vector<std::string>& words, std::size_t fir
       values.pads = generatorChoice(name, value, {"round", "smd"}) == 0 ? FootprintPads::Round
                                                                         : FootprintPads::Smd;
     } else if (name == "pad" || name == "drill" || name == "smdx" || name == "smdy") {
-      const double mm = generatorNumber(name, value, 0, kMaxFootprintPadMm);
+      const double mm = answerNumber(name, value, 0, kMaxFootprintPadMm);
       if (name == "pad") values.padMm = mm;
       if (name == "drill") values.drillMm = mm;
       if (name == "smdx") values.smdXMm = mm;
       if (name == "smdy") values.smdYMm = mm;
     } else if (name == "d") {
-      values.dMm = generatorNumber(name, value, 0, kMaxFootprintPitchMm);
+      values.dMm = answerNumber(name, value, 0, kMaxFootprintPitchMm);
     } else if (name == "x" || name == "y") {
-      const double mm = generatorNumber(name, value, 0, kMaxFootprintDistanceMm);
+      const double mm = answerNumber(name, value, 0, kMaxFootprintDistanceMm);
       (name == "x" ? values.xMm : values.yMm) = mm;
     } else if (name == "n" || name == "m") {
-      const int n = generatorWhole(name, value, 1, kMaxFootprintCount);
+      const int n = answerWhole(name, value, 1, kMaxFootprintCount);
       (name == "n" ? values.horizontal : values.vertical) = n;
     } else {
       return false;

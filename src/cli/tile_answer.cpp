@@ -5,6 +5,7 @@
 #include <locale>
 #include <sstream>
 
+#include "cli/answer_values.h"
 #include "cli/edit_texts.h"
 #include "cli/text_answer.h"
 
@@ -13,34 +14,6 @@ namespace pravelo {
 namespace {
 
 using TileFieldSetter = std::function<void(TileValues&, const TileDialog&)>;
-
-double number(const std::string& name, const std::string& value, double low, double high) {
-  std::istringstream in(value);
-  in.imbue(std::locale::classic());
-  double v = 0;
-  if (!(in >> v) || !in.eof() || !std::isfinite(v)) {
-    throw BadTextAnswer(fillIn(texts::answerNotANumber, {name, value}));
-  }
-  if (v < low || v > high) {
-    std::ostringstream lowText, highText;
-    lowText.imbue(std::locale::classic());
-    highText.imbue(std::locale::classic());
-    lowText << low;
-    highText << high;
-    throw BadTextAnswer(
-        fillIn(texts::answerNumberRange, {name, lowText.str(), highText.str(), value}));
-  }
-  return v;
-}
-
-int whole(const std::string& name, const std::string& value, int low, int high) {
-  const double v = number(name, value, -1e9, 1e9);
-  if (v != std::trunc(v) || v < low || v > high) {
-    throw BadTextAnswer(fillIn(texts::answerWholeNumberRange,
-                               {name, std::to_string(low), std::to_string(high), value}));
-  }
-  return static_cast<int>(v);
-}
 
 TileFieldSetter tileFieldSetter(const std::string& name, const std::string& value) {
   if (name == "mode") {
@@ -52,34 +25,34 @@ TileFieldSetter tileFieldSetter(const std::string& name, const std::string& valu
   }
   // A column or row count past the limit becomes the most that fit, as in the dialog.
   if (name == "columns") {
-    const int n = whole(name, value, 1, kMaxTileFieldCount);
+    const int n = answerWhole(name, value, 1, kMaxTileFieldCount);
     return [n](TileValues& v, const TileDialog& d) {
       v.columns = limitTileCount(n, v.rows, d.maxTiles);
     };
   }
   if (name == "rows") {
-    const int n = whole(name, value, 1, kMaxTileFieldCount);
+    const int n = answerWhole(name, value, 1, kMaxTileFieldCount);
     return [n](TileValues& v, const TileDialog& d) {
       v.rows = limitTileCount(n, v.columns, d.maxTiles);
     };
   }
   if (name == "dx" || name == "dy") {
-    const double mm = number(name, value, -kMaxTileDistanceMm, kMaxTileDistanceMm);
+    const double mm = answerNumber(name, value, -kMaxTileDistanceMm, kMaxTileDistanceMm);
     if (name == "dx") return [mm](TileValues& v, const TileDialog&) { v.columnDistanceMm = mm; };
     return [mm](TileValues& v, const TileDialog&) { v.rowDistanceMm = mm; };
   }
   if (name == "count") {
-    const int n = whole(name, value, 1, kMaxTileFieldCount);
+    const int n = answerWhole(name, value, 1, kMaxTileFieldCount);
     return [n](TileValues& v, const TileDialog& d) {
       v.count = std::min(n, maxCircleCount(d.maxTiles));
     };
   }
   if (name == "radius") {
-    const double mm = number(name, value, -kMaxTileRadiusMm, kMaxTileRadiusMm);
+    const double mm = answerNumber(name, value, -kMaxTileRadiusMm, kMaxTileRadiusMm);
     return [mm](TileValues& v, const TileDialog&) { v.radiusMm = mm; };
   }
   if (name == "angle") {
-    const double a = number(name, value, -kMaxTileAngle, kMaxTileAngle);
+    const double a = answerNumber(name, value, -kMaxTileAngle, kMaxTileAngle);
     return [a](TileValues& v, const TileDialog&) { v.angle = a; };
   }
   if (name == "rotate") {
@@ -88,13 +61,13 @@ TileFieldSetter tileFieldSetter(const std::string& name, const std::string& valu
     return [on](TileValues& v, const TileDialog&) { v.rotate = on; };
   }
   if (name == "startx" || name == "starty") {
-    const double mm = number(name, value, -kMaxTileDistanceMm, kMaxTileDistanceMm);
+    const double mm = answerNumber(name, value, -kMaxTileDistanceMm, kMaxTileDistanceMm);
     if (name == "startx") return [mm](TileValues& v, const TileDialog&) { v.startXMm = mm; };
     return [mm](TileValues& v, const TileDialog&) { v.startYMm = mm; };
   }
   // The pad buttons: the start point on the k-th selected pad, counted from 1 and wrapping.
   if (name == "pad") {
-    const int k = whole(name, value, 1, 1000000);
+    const int k = answerWhole(name, value, 1, 1000000);
     return [k](TileValues& v, const TileDialog& d) {
       if (d.padOffsets.empty()) return;
       const DPoint at = d.padOffsets[static_cast<std::size_t>(k - 1) % d.padOffsets.size()];

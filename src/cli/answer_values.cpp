@@ -1,0 +1,52 @@
+#include "cli/answer_values.h"
+
+#include <cmath>
+#include <locale>
+#include <sstream>
+
+#include "base/text.h"
+#include "cli/edit_texts.h"
+#include "cli/text_answer.h"
+
+namespace pravelo {
+
+namespace {
+
+std::string numberText(double v) {
+  std::ostringstream out;
+  out.imbue(std::locale::classic());
+  out << v;
+  return out.str();
+}
+
+}  // namespace
+
+double answerNumber(const std::string& name, const std::string& value, double low, double high) {
+  std::istringstream in(value);
+  in.imbue(std::locale::classic());
+  double v = 0;
+  if (!(in >> v) || !in.eof() || !std::isfinite(v)) {
+    throw BadTextAnswer(fillIn(texts::answerNotANumber, {name, value}));
+  }
+  if (v < low || v > high) {
+    throw BadTextAnswer(
+        fillIn(texts::answerNumberRange, {name, numberText(low), numberText(high), value}));
+  }
+  return v;
+}
+
+int answerWhole(const std::string& name, const std::string& value, int low, int high) {
+  const double v = answerNumber(name, value, -1e9, 1e9);
+  if (v != std::trunc(v) || v < low || v > high) {
+    throw BadTextAnswer(fillIn(texts::answerWholeNumberRange,
+                               {name, std::to_string(low), std::to_string(high), value}));
+  }
+  return static_cast<int>(v);
+}
+
+bool answerFlag(const std::string& name, const std::string& value) {
+  if (value != "1" && value != "0") throw BadTextAnswer(fillIn(texts::answerFlag, {name, value}));
+  return value == "1";
+}
+
+}  // namespace pravelo
