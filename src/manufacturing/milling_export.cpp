@@ -57,7 +57,7 @@ MillingRun writeSeparateMillingFiles(const Board& board, const MillingOptions& o
     const std::string path = penFilePath(chosen, job.pen);
     if (!mayReplaceMillingFile(path, host, language)) continue;
     if (saveMillingText(path, commands.text, host, language)) {
-      ++run.filesWritten;
+      run.written.push_back(path);
     } else {
       run.failed = true;
     }
@@ -66,7 +66,7 @@ MillingRun writeSeparateMillingFiles(const Board& board, const MillingOptions& o
     const std::string path = jobListPath(chosen);
     if (mayReplaceMillingFile(path, host, language)) {
       if (saveMillingText(path, jobListText(jobs, options, unit, language), host, language)) {
-        ++run.filesWritten;
+        run.written.push_back(path);
       } else {
         run.failed = true;
       }

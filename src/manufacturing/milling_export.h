@@ -24,9 +24,9 @@ std::string jobListPath(const std::string& chosen);
 
 // What one output run wrote and milled.
 struct MillingRun {
-  int filesWritten = 0;
-  bool failed = false;       // a file could not be written (the host was told)
-  ContourList paths;         // isolation paths in board coordinates, for the overlay
+  std::vector<std::string> written;
+  bool failed = false;  // a file could not be written (the host was told)
+  ContourList paths;    // isolation paths in board coordinates, for the overlay
 };
 
 // Writes `text` to `path` (replacing it); a failure is shown through the host.
