@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "document/layout_file.h"
 #include "hpgl_reader.h"
