@@ -35,6 +35,7 @@
 #include "ui/drill_dialog_texts.h"
 #include "ui/gerber_dialog_texts.h"
 #include "ui/macro_panel_texts.h"
+#include "ui/milling_dialog_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
 #include "ui/tile_dialog_texts.h"
@@ -81,6 +82,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MILLING_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_MILLING_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
