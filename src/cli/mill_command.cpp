@@ -101,8 +101,8 @@ CLI::App* addMillCommand(CLI::App& app, MillRequest& request, Language language)
       ->check(CLI::Range(1, 10));
   command->add_option("--overlap", request.overlap, tr(texts::cliMillOverlapHelp, language))
       ->check(CLI::Range(0, 99));
-  for (auto [name, value] : {std::pair{"--mirror-c1", &request.mirrorC1},
-                             std::pair{"--mirror-c2", &request.mirrorC2}}) {
+  for (auto [name, value] :
+       {std::pair{"--mirror-c1", &request.mirrorC1}, std::pair{"--mirror-c2", &request.mirrorC2}}) {
     command->add_option(name, *value, tr(texts::cliMillMirrorHelp, language))
         ->check(CLI::IsMember({"none", "h", "v"}));
   }
@@ -110,8 +110,8 @@ CLI::App* addMillCommand(CLI::App& app, MillRequest& request, Language language)
       ->check(CLI::IsMember({"none", "top", "bottom"}));
   command->add_option("--holes", request.holes, tr(texts::cliMillHolesHelp, language))
       ->check(CLI::IsMember({"ci", "same", "separate"}));
-  command->add_option("--ci-width", request.circleWidth,
-                      tr(texts::cliMillCircleWidthHelp, language))
+  command
+      ->add_option("--ci-width", request.circleWidth, tr(texts::cliMillCircleWidthHelp, language))
       ->check(CLI::Range(0.0, 5.0));
   command->add_option("--punch", request.punch, tr(texts::cliMillPunchHelp, language))
       ->check(CLI::IsMember({"top", "bottom"}));
@@ -128,8 +128,9 @@ CLI::App* addMillCommand(CLI::App& app, MillRequest& request, Language language)
   command->add_flag("--min-feed", request.minimumFeed, tr(texts::cliMillFeedHelp, language));
   command->add_flag("--selected-only", request.selectedOnly,
                     tr(texts::cliMillSelectedHelp, language));
-  command->add_option("--text-strokes", request.textStrokes,
-                      tr(texts::cliMillTextStrokesHelp, language))
+  command
+      ->add_option("--text-strokes", request.textStrokes,
+                   tr(texts::cliMillTextStrokesHelp, language))
       ->check(CLI::IsMember({"none", "normal", "selected", "all"}));
   command->add_flag("--no-origin", request.noOrigin, tr(texts::cliMillNoOriginHelp, language));
   return command;
@@ -158,8 +159,8 @@ int runMillCommand(const Document& doc, const MillRequest& request, std::ostream
   CliHost host(err);
   std::vector<std::string> written;
   if (options.separateFiles) {
-    written = writeSeparateMillingFiles(board, options, jobs, request.output, host,
-                                        LengthUnit::Mm, language)
+    written = writeSeparateMillingFiles(board, options, jobs, request.output, host, LengthUnit::Mm,
+                                        language)
                   .written;
   } else {
     std::vector<int> pens;
@@ -173,7 +174,8 @@ int runMillCommand(const Document& doc, const MillRequest& request, std::ostream
                       language)) {
     written.push_back(request.jobs);
   }
-  for (const std::string& path : written) out << tr(texts::cliMillWritten, language) << path << "\n";
+  for (const std::string& path : written)
+    out << tr(texts::cliMillWritten, language) << path << "\n";
   return host.failed ? kExitBadInput : kExitOk;
 }
 

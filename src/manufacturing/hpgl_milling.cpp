@@ -216,9 +216,8 @@ std::vector<DPoint> referenceHolePositions(const TRect& e, const MillingOptions&
   const double w = r - l;
   const double h = b - t;
   // Clockwise from the upper left corner, as the dialog's picture shows them.
-  const DPoint places[8] = {{l - d, b + d},     {l + w / 2, b + d}, {r + d, b + d},
-                            {r + d, t + h / 2}, {r + d, t - d},     {l + w / 2, t - d},
-                            {l - d, t - d},     {l - d, t + h / 2}};
+  const DPoint places[8] = {{l - d, b + d}, {l + w / 2, b + d}, {r + d, b + d}, {r + d, t + h / 2},
+                            {r + d, t - d}, {l + w / 2, t - d}, {l - d, t - d}, {l - d, t + h / 2}};
   std::vector<DPoint> chosen;
   for (std::size_t i = 0; i < 8; ++i) {
     if (options.referenceHoles[i]) chosen.push_back(places[i]);

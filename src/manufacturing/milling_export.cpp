@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "base/atomic_file.h"
-#include "manufacturing/hpgl_milling.h"
 #include "document/document_texts.h"
+#include "manufacturing/hpgl_milling.h"
 #include "manufacturing/milling_texts.h"
 
 namespace pravelo {
@@ -47,9 +47,9 @@ bool mayReplaceMillingFile(const std::string& path, Host& host, Language languag
 }
 
 MillingRun writeSeparateMillingFiles(const Board& board, const MillingOptions& options,
-                                     const std::vector<MillingJob>& jobs,
-                                     const std::string& chosen, Host& host, LengthUnit unit,
-                                     Language language, const MillingProgress& progress) {
+                                     const std::vector<MillingJob>& jobs, const std::string& chosen,
+                                     Host& host, LengthUnit unit, Language language,
+                                     const MillingProgress& progress) {
   MillingRun run;
   for (const MillingJob& job : jobs) {
     MillingCommands commands = millingJobFile(board, options, job.pen, progress);

@@ -36,9 +36,9 @@ bool saveMillingText(const std::string& path, const std::string& text, Host& hos
 // Writes one file per job as `chosen`'s "_Pen<n>.plt", in job order, asking before replacing
 // an existing file (a refused file is skipped), then the job list when the options ask for it.
 MillingRun writeSeparateMillingFiles(const Board& board, const MillingOptions& options,
-                                     const std::vector<MillingJob>& jobs,
-                                     const std::string& chosen, Host& host, LengthUnit unit,
-                                     Language language, const MillingProgress& progress = {});
+                                     const std::vector<MillingJob>& jobs, const std::string& chosen,
+                                     Host& host, LengthUnit unit, Language language,
+                                     const MillingProgress& progress = {});
 
 // Asks before replacing an existing file; true when it may be written.
 bool mayReplaceMillingFile(const std::string& path, Host& host, Language language);

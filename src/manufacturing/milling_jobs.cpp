@@ -24,20 +24,24 @@ std::vector<MillingJob> millingJobs(const Board& board, const MillingOptions& o,
   std::size_t references = 0;
   for (const bool on : o.referenceHoles) references += on ? 1 : 0;
   if (references > 0) {
-    jobs.push_back({kPenReferenceHoles, counted(tr(texts::millReferenceHoles, language), references),
-                    "-"});
+    jobs.push_back(
+        {kPenReferenceHoles, counted(tr(texts::millReferenceHoles, language), references), "-"});
   }
   if (o.millC1 && !isolationObjects(board, kLayerC1, o).empty()) {
-    jobs.push_back({kPenIsolationC1, tr(texts::millIsolation, language), sideText(MillSide::Top, language)});
+    jobs.push_back(
+        {kPenIsolationC1, tr(texts::millIsolation, language), sideText(MillSide::Top, language)});
   }
   if (o.millC2 && !isolationObjects(board, kLayerC2, o).empty()) {
-    jobs.push_back({kPenIsolationC2, tr(texts::millIsolation, language), sideText(MillSide::Bottom, language)});
+    jobs.push_back({kPenIsolationC2, tr(texts::millIsolation, language),
+                    sideText(MillSide::Bottom, language)});
   }
   if (o.drill != MillSide::None && o.holes != HoleMethod::DrillPerDiameter) {
     const std::vector<const TObjekt*> holes = allMillingHoles(board, o.selectedOnly);
     if (!holes.empty()) {
-      const auto& text = o.holes == HoleMethod::Circles ? texts::millCircleDrillings : texts::millDrillings;
-      jobs.push_back({kPenDrillings, counted(tr(text, language), holes.size()), sideText(o.drill, language)});
+      const auto& text =
+          o.holes == HoleMethod::Circles ? texts::millCircleDrillings : texts::millDrillings;
+      jobs.push_back(
+          {kPenDrillings, counted(tr(text, language), holes.size()), sideText(o.drill, language)});
     }
   }
   if (o.outline != MillSide::None && !outlineObjects(board, o.selectedOnly).empty()) {

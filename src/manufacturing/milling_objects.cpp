@@ -14,8 +14,7 @@ bool passesMillSelection(const TObjekt& o, bool selectedOnly) {
 
 }  // namespace
 
-bool takesPartInMilling(const TObjekt& o, const BoardHeader& header, int layer,
-                        bool selectedOnly) {
+bool takesPartInMilling(const TObjekt& o, const BoardHeader& header, int layer, bool selectedOnly) {
   if (!conducts(o) || !passesMillSelection(o, selectedOnly)) return false;
   if (!isPresentOnLayer(o, layer, header.multilayer != 0)) return false;
   if (header.groundPlane[layer - 1] == 0) return true;
@@ -74,8 +73,8 @@ std::vector<const TObjekt*> outlineObjects(const Board& board, bool selectedOnly
 
 TRect millingExtent(const Board& board) {
   const TRect extent = objectListBounds(board.objects, {}, [](const TObjekt& o) {
-    const bool onSide = o.layer == kLayerC1 || o.layer == kLayerC2 || o.layer == kLayerO ||
-                        isPlatedThrough(o);
+    const bool onSide =
+        o.layer == kLayerC1 || o.layer == kLayerC2 || o.layer == kLayerO || isPlatedThrough(o);
     return onSide && o.cutout == 0 && !isPureHole(o) && !isMaskOnlyZone(o);
   });
   if (!isEmptyRect(extent)) return extent;

@@ -17,8 +17,8 @@
 #include "project/text_io_texts.h"
 #include "settings/recent_files.h"
 #include "ui/drill_dialog_texts.h"
-#include "ui/milling_dialog_texts.h"
 #include "ui/main_window.h"
+#include "ui/milling_dialog_texts.h"
 #include "ui/qt_text.h"
 
 namespace pravelo {

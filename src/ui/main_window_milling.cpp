@@ -108,8 +108,8 @@ void MainWindow::UmrissHPGLplt1Click() {
     remember(*path);
     MillingBusyCursor computing;
     MillingProgressWindow progress(this);
-    paths = writeSeparateMillingFiles(board, o, choice->jobs, *path, *host_, lengthUnit(),
-                                      language, progress.callback())
+    paths = writeSeparateMillingFiles(board, o, choice->jobs, *path, *host_, lengthUnit(), language,
+                                      progress.callback())
                 .paths;
   }
   millingWidth_ = o.width;

@@ -84,10 +84,12 @@ TUmrissDlg::TUmrissDlg(MillingSettings& stored, QWidget* parent)
       passes_(millNamed(new QSpinBox(this), "SE_Anzahl")),
       overlap_(millNamed(new QSpinBox(this), "SE_Overlap")),
       drill_(millCombo("CB_Bohrungen",
-                       {&texts::millNoOutput, &texts::millDrillTop, &texts::millDrillBottom}, this)),
+                       {&texts::millNoOutput, &texts::millDrillTop, &texts::millDrillBottom},
+                       this)),
       holesCircles_(
           millNamed(new QRadioButton(qtr(texts::millHolesCircles), this), "RB_Bohrungen_CI")),
-      holesSame_(millNamed(new QRadioButton(qtr(texts::millHolesSame), this), "RB_Bohrungen_Equal")),
+      holesSame_(
+          millNamed(new QRadioButton(qtr(texts::millHolesSame), this), "RB_Bohrungen_Equal")),
       holesSeparate_(
           millNamed(new QRadioButton(qtr(texts::millHolesSeparate), this), "RB_Bohrungen_Separat")),
       circleWidth_(millLength("SE_CI_Breite", 5, 0.01F, 2, this)),
@@ -107,7 +109,8 @@ TUmrissDlg::TUmrissDlg(MillingSettings& stored, QWidget* parent)
                                      "RB_Text_Outline_Markiert")),
       selectedTextSingleLine_(millNamed(new QRadioButton(qtr(texts::millTextSingleline), this),
                                         "RB_Text_Singleline_Markiert")),
-      selectedOnly_(millNamed(new QCheckBox(qtr(texts::millSelectedOnly), this), "CB_NurMarkierte")),
+      selectedOnly_(
+          millNamed(new QCheckBox(qtr(texts::millSelectedOnly), this), "CB_NurMarkierte")),
       minimumFeed_(
           millNamed(new QCheckBox(qtr(texts::millMinimumFeed), this), "CB_Bohrungen_Vorschub")),
       hpglUnit_(millCombo("CB_Skalierung", {&texts::millUnitMil, &texts::millUnitFortieth}, this)),
@@ -129,18 +132,17 @@ TUmrissDlg::TUmrissDlg(MillingSettings& stored, QWidget* parent)
   layerGrid->addWidget(millC2_, 1, 0);
   layerGrid->addWidget(mirrorC2_, 1, 1);
   layerGrid->addWidget(punchC2_, 1, 2);
-  layerGrid->addWidget(
-      millRow({new QLabel(qtr(texts::millWidth), this), width_, new QLabel(qtr(texts::millPasses), this),
-               passes_, new QLabel(qtr(texts::millOverlap), this), overlap_},
-              this),
-      2, 0, 1, 3);
+  layerGrid->addWidget(millRow({new QLabel(qtr(texts::millWidth), this), width_,
+                                new QLabel(qtr(texts::millPasses), this), passes_,
+                                new QLabel(qtr(texts::millOverlap), this), overlap_},
+                               this),
+                       2, 0, 1, 3);
 
   auto* drillLayout = new QVBoxLayout(drillGroup_);
   drillLayout->addWidget(noDrillings_);
   drillLayout->addWidget(drill_);
   drillLayout->addWidget(holesCircles_);
-  drillLayout->addWidget(
-      millRow({new QLabel(qtr(texts::millWidth), this), circleWidth_}, this));
+  drillLayout->addWidget(millRow({new QLabel(qtr(texts::millWidth), this), circleWidth_}, this));
   drillLayout->addWidget(holesSame_);
   drillLayout->addWidget(holesSeparate_);
   drillLayout->addWidget(minimumFeed_);
@@ -265,7 +267,7 @@ MillingOptions TUmrissDlg::readOptions() const {
   o.passes = passes_->value();
   o.overlap = overlap_->value();
   o.drill = static_cast<MillSide>(drill_->currentIndex());
-  o.holes = holesCircles_->isChecked()  ? HoleMethod::Circles
+  o.holes = holesCircles_->isChecked()    ? HoleMethod::Circles
             : holesSeparate_->isChecked() ? HoleMethod::DrillPerDiameter
                                           : HoleMethod::SameDrill;
   o.circleWidth = millUnits(circleWidth_);
@@ -327,8 +329,9 @@ void TUmrissDlg::showJobs(const std::vector<MillingJob>& jobs) {
   }
   jobs_->clear();
   for (const MillingJob& job : ordered) {
-    auto* item = new QTreeWidgetItem(jobs_, {QString::number(job.pen), QString::fromStdString(job.job),
-                                             QString::fromStdString(job.side)});
+    auto* item =
+        new QTreeWidgetItem(jobs_, {QString::number(job.pen), QString::fromStdString(job.job),
+                                    QString::fromStdString(job.side)});
     item->setData(0, Qt::UserRole, job.pen);
     item->setData(1, Qt::UserRole, QString::fromStdString(jobRowText(job)));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);

@@ -15,7 +15,7 @@ constexpr int kMillingEventInterval = 500;
 
 const Text& millingStageText(MillingStage stage) {
   static const Text* const kStages[kMillingStageCount] = {
-      &texts::millStageSegments, &texts::millStageVectors, &texts::millStageVectorList,
+      &texts::millStageSegments, &texts::millStageVectors,  &texts::millStageVectorList,
       &texts::millStageOutlines, &texts::millStageOptimize, &texts::millStageSort};
   return *kStages[static_cast<int>(stage)];
 }

@@ -46,11 +46,19 @@ class MillCommand : public ::testing::Test {
 
 // The same core function as the dialog: the command writes exactly its bytes.
 TEST_F(MillCommand, WritesWhatTheDialogWrites) {
-  const testing::CliRun run =
-      mill({"-o", output, "--layers", "c1,c2", "--width", "0.2", "--passes", "2", "--overlap",
-            "50", "--mirror-c2", "v", "--drill", "bottom", "--outline", "top", "--punch", "top",
-            "--units", "mil", "--reference", "1,5", "--distance", "2", "--jobs",
-            folder.file("jobs.txt")});
+  const testing::CliRun run = mill({"-o",          output,
+                                    "--layers",    "c1,c2",
+                                    "--width",     "0.2",
+                                    "--passes",    "2",
+                                    "--overlap",   "50",
+                                    "--mirror-c2", "v",
+                                    "--drill",     "bottom",
+                                    "--outline",   "top",
+                                    "--punch",     "top",
+                                    "--units",     "mil",
+                                    "--reference", "1,5",
+                                    "--distance",  "2",
+                                    "--jobs",      folder.file("jobs.txt")});
   ASSERT_EQ(run.status, 0) << run.err;
   // The ground plane of C2 is left out, which the user is told.
   EXPECT_NE(run.err.find("The automatic ground plane on the selected layer will be ignored."),
@@ -74,9 +82,8 @@ TEST_F(MillCommand, WritesWhatTheDialogWrites) {
 }
 
 TEST_F(MillCommand, SeparateFilesOnePerJob) {
-  const testing::CliRun run =
-      mill({"-o", output, "--layers", "c1", "--width", "0.3", "--drill", "top", "--holes",
-            "separate", "--separate"});
+  const testing::CliRun run = mill({"-o", output, "--layers", "c1", "--width", "0.3", "--drill",
+                                    "top", "--holes", "separate", "--separate"});
   ASSERT_EQ(run.status, 0) << run.err;
   for (const char* name : {"out_Pen2.plt", "out_Pen6.plt"}) {
     EXPECT_TRUE(std::filesystem::exists(folder.file(name))) << name;

@@ -157,7 +157,7 @@ TEST(HpglMillingTest, ReferenceHolesSitAroundTheExtentAndAreNeverMirrored) {
   o.referenceHoles.fill(true);
   o.referenceDistance = 20000;
   const std::vector<DPoint> places = referenceHolePositions(extent, o);
-  const std::vector<DPoint> expected{{80000, -80000},   {300000, -80000}, {520000, -80000},
+  const std::vector<DPoint> expected{{80000, -80000},   {300000, -80000},  {520000, -80000},
                                      {520000, -200000}, {520000, -320000}, {300000, -320000},
                                      {80000, -320000},  {80000, -200000}};
   EXPECT_EQ(places, expected);
@@ -256,9 +256,9 @@ TEST(HpglMillingTest, SeparateFilesHaveHeadersAndNoPenSelection) {
   const std::string chosen = folder.file("board.plt");
   const MillingRun run =
       writeSeparateMillingFiles(b.board, o, jobs, chosen, host, LengthUnit::Mm, Language::English);
-  EXPECT_EQ(run.written, (std::vector<std::string>{folder.file("board_Pen2.plt"),
-                                                   folder.file("board_Pen4.plt"),
-                                                   folder.file("board_joblist.txt")}));
+  EXPECT_EQ(run.written,
+            (std::vector<std::string>{folder.file("board_Pen2.plt"), folder.file("board_Pen4.plt"),
+                                      folder.file("board_joblist.txt")}));
   for (const char* name : {"board_Pen2.plt", "board_Pen4.plt"}) {
     const auto lines = linesOf(testing::fileBytes(folder.file(name)));
     ASSERT_GE(lines.size(), 3u);

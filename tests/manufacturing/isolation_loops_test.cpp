@@ -63,17 +63,17 @@ TEST(IsolationLoopsTest, ProgressNamesEveryStageOfEveryPass) {
 
 TEST(IsolationLoopsTest, FilterKeepsOnlyBoundariesBetweenCopperAndGap) {
   // Copper: a square frame 0..1000 with a gap 200..800 inside.
-  const std::vector<TPolygon32> copper{squareCopper(0, 0, 1000, 200),
-                                       squareCopper(0, 800, 1000, 1000),
-                                       squareCopper(0, 0, 200, 1000),
-                                       squareCopper(800, 0, 1000, 1000)};
+  const std::vector<TPolygon32> copper{
+      squareCopper(0, 0, 1000, 200), squareCopper(0, 800, 1000, 1000),
+      squareCopper(0, 0, 200, 1000), squareCopper(800, 0, 1000, 1000)};
   struct Case {
     const char* name;
     ContourList loops;
     std::size_t kept;
   };
   const Case cases[] = {
-      {"outer and inner boundary", {squareLoop(0, 0, 1000, 1000), squareLoop(200, 200, 800, 800)},
+      {"outer and inner boundary",
+       {squareLoop(0, 0, 1000, 1000), squareLoop(200, 200, 800, 800)},
        2},
       // Traced along the inside of the merged copper: both it and its container enclose copper.
       {"loop inside copper", {squareLoop(0, 0, 1000, 1000), squareLoop(20, 20, 180, 980)}, 1},

@@ -57,7 +57,8 @@ TEST(LoopOrderTest, TheIndexGivesTheLiteralOrderIncludingTies) {
     std::uniform_int_distribution<int> size(1, 6);
     ContourList loops(40 + round * 10);
     for (Contour& loop : loops) {
-      for (int n = size(random); n > 0; --n) loop.push_back({coordinate(random) * 2500, coordinate(random) * 2500});
+      for (int n = size(random); n > 0; --n)
+        loop.push_back({coordinate(random) * 2500, coordinate(random) * 2500});
     }
     const ContourList expected = literalOrder(loops, kPlainTransform);
     sortLoops(loops, kPlainTransform);

@@ -22,10 +22,9 @@ MillingOptions everythingChecked() {
 TEST(MillingDialogStateTest, AnEmptyBoardDisablesAndUnchecksEverything) {
   GerberBoard b;
   const MillingDialogState s = millingDialogState(b.board, everythingChecked());
-  EXPECT_FALSE(s.selectedOnlyEnabled || s.millC1Enabled || s.millC2Enabled ||
-               s.punchC1Enabled || s.drillingsAvailable || s.outlineAvailable || s.okEnabled);
-  EXPECT_FALSE(s.options.millC1 || s.options.millC2 || s.options.punchC1 ||
-               s.options.selectedOnly);
+  EXPECT_FALSE(s.selectedOnlyEnabled || s.millC1Enabled || s.millC2Enabled || s.punchC1Enabled ||
+               s.drillingsAvailable || s.outlineAvailable || s.okEnabled);
+  EXPECT_FALSE(s.options.millC1 || s.options.millC2 || s.options.punchC1 || s.options.selectedOnly);
 }
 
 TEST(MillingDialogStateTest, LayersAreMillableOnlyWithObjectsTakingPart) {

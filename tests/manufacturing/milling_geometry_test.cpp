@@ -173,9 +173,8 @@ TEST_F(MillingGeometryTest, TheFrameGetsAnInsideLoopAndCrossingTracksOne) {
   EXPECT_EQ(loops.size(), 7u);
   // A point in the gap between frame and pad lies inside the frame's outer and inner loops.
   const GeoPoint inFrameGap{520000, -750000};
-  EXPECT_EQ(std::ranges::count_if(loops, [&](const GeoPolygon& l) {
-              return insidePolygon(l, inFrameGap);
-            }),
+  EXPECT_EQ(std::ranges::count_if(
+                loops, [&](const GeoPolygon& l) { return insidePolygon(l, inFrameGap); }),
             2);
 }
 
@@ -206,8 +205,8 @@ TEST(MillingRoundCopperTest, NoPathEntersRoundPadsOrTracks) {
     }
   }
   for (const Disc& d : discs) {
-    EXPECT_EQ(std::ranges::count_if(loops,
-                                    [&](const GeoPolygon& l) { return insidePolygon(l, d.centre); }),
+    EXPECT_EQ(std::ranges::count_if(
+                  loops, [&](const GeoPolygon& l) { return insidePolygon(l, d.centre); }),
               2);
   }
 }

@@ -31,8 +31,8 @@ struct Hp2xxReport {
 
 Hp2xxReport runHp2xx(const testing::TempFolder& folder, const std::string& plt) {
   const std::string log = folder.file("hp2xx.log");
-  const std::string command = "hp2xx -m hpgl -f " + folder.file("out.hpgl") + " '" + plt +
-                              "' > " + log + " 2>&1 < /dev/null";
+  const std::string command = "hp2xx -m hpgl -f " + folder.file("out.hpgl") + " '" + plt + "' > " +
+                              log + " 2>&1 < /dev/null";
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
   Hp2xxReport r;
   r.log = testing::fileBytes(log);

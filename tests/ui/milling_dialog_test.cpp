@@ -1,3 +1,5 @@
+#include "ui/milling_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -16,7 +18,6 @@
 #include "support/scripted_host.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
-#include "ui/milling_dialog.h"
 #include "ui/milling_progress.h"
 #include "ui/pvb_spin_edit.h"
 #include "ui_test_support.h"
