@@ -74,8 +74,8 @@ std::string jobListText(const std::vector<MillingJob>& jobs, const MillingOption
   std::string text;
   const std::string unitName = unit == LengthUnit::Mm ? " mm)" : " mil)";
   for (const MillingJob& job : jobs) {
-    text += std::string(tr(texts::millPen, language)) + " " + std::to_string(job.pen) + "\t" +
-            job.side + "\t" + job.job;
+    // "Pen <n>" is part of the file layout and the same in every language.
+    text += "Pen " + std::to_string(job.pen) + "\t" + job.side + "\t" + job.job;
     const bool isolation = job.pen == kPenIsolationC1 || job.pen == kPenIsolationC2;
     const bool circles = job.pen == kPenDrillings && o.holes == HoleMethod::Circles;
     if (isolation || circles) {

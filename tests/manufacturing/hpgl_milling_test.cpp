@@ -305,11 +305,11 @@ TEST(HpglMillingTest, JobListIsUtf8WithCutterWidths) {
   o.circleWidth = 8000;
   const auto jobs = millingJobs(b.board, o, LengthUnit::Mm, Language::German);
   EXPECT_EQ(jobListText(jobs, o, LengthUnit::Mm, Language::German),
-            "Stift 3\tUnten\tIsolationsfräsen (Fräserbreite: 0.20 mm)\r\n"
-            "Stift 4\tUnten\tBohrungen mit Fräser (1) (Fräserbreite: 0.80 mm)\r\n");
+            "Pen 3\tUnten\tIsolationsfräsen (Fräserbreite: 0.20 mm)\r\n"
+            "Pen 4\tUnten\tBohrungen mit Fräser (1) (Fräserbreite: 0.80 mm)\r\n");
   const auto french = millingJobs(b.board, o, LengthUnit::Mil, Language::French);
-  EXPECT_EQ(jobListText(french, o, LengthUnit::Mil, Language::French).substr(0, 64),
-            "Plume 3\tDessous\tIsolation fraisage (Largeur fraisage: 7.9 mil)\r\n");
+  EXPECT_EQ(jobListText(french, o, LengthUnit::Mil, Language::French).substr(0, 62),
+            "Pen 3\tDessous\tIsolation fraisage (Largeur fraisage: 7.9 mil)\r\n");
 }
 
 }  // namespace
