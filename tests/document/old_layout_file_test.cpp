@@ -141,7 +141,8 @@ TEST(Version3LayoutFile, HeaderFieldsMoveToTheirPlacesAndCopperSidesSwap) {
   h.offsetX = {5, 6};
   h.offsetY = {-7, -8};
   h.tint = {255, 16711680};
-  const OldSection objects{{{.image = {.kind = 5, .layer = 1}}, {.image = {.kind = 5, .layer = 3}}}};
+  const OldSection objects{
+      {{.image = {.kind = 5, .layer = 1}}, {.image = {.kind = 5, .layer = 3}}}};
   const std::string bytes =
       testing::oldLayoutBytes(3, {{"Erste", h, objects}, {"Zweite", OldHeader{}, {}}}, 1);
   const LayoutContents read = parseLayout(bytes);
@@ -360,13 +361,14 @@ TEST(Version5LayoutFile, ReadLikeVersion6InOldUnitsWithoutRolesOrComponentData) 
 std::vector<std::string> oldLayoutFixtures() {
   const OldSection early{{{.image = {.kind = 6, .layer = 3}, .groups = {1}, .points = {{1, 2}}},
                           {.image = {.kind = 3, .layer = 2, .text = "Hi"}, .groups = {2}}}};
-  OldSection pairs{{{.image = {.kind = 2, .layer = 1, .variant = 1}, .partner = 1},
-                    {.image = {.kind = 2, .layer = 3, .variant = 1}, .partner = 0},
-                    {.image = {.kind = 8, .layer = 1}},
-                    {.image = {.kind = 6, .layer = 1, .autorouted = 1}, .points = {{0, 0}, {1, 1}}},
-                    {.image = {.kind = 7, .layer = 2},
-                     .text = "T",
-                     .children = {{.image = {.kind = 6, .layer = 2}, .points = {{0, 0}, {1, 1}}}}}}};
+  OldSection pairs{
+      {{.image = {.kind = 2, .layer = 1, .variant = 1}, .partner = 1},
+       {.image = {.kind = 2, .layer = 3, .variant = 1}, .partner = 0},
+       {.image = {.kind = 8, .layer = 1}},
+       {.image = {.kind = 6, .layer = 1, .autorouted = 1}, .points = {{0, 0}, {1, 1}}},
+       {.image = {.kind = 7, .layer = 2},
+        .text = "T",
+        .children = {{.image = {.kind = 6, .layer = 2}, .points = {{0, 0}, {1, 1}}}}}}};
   pairs.connections = {{2}, {}};
   OldSection v3 = pairs;
   v3.objects.pop_back();  // no stroke texts yet

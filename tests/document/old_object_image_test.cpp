@@ -153,11 +153,11 @@ TEST(OldObjectImage, UnusableLengthsBecomeZeroAndProductsStayInRange) {
     std::int32_t clearance;  // out of range: 0
     std::int32_t width;      // out of range: kept as stored
   };
-  const IntCase numbers[] = {{10000000, 1000000000, 10000000},
-                             {9999999, 999999900, 999999900},
-                             {-10000001, 0, -10000001},
-                             {std::numeric_limits<std::int32_t>::min(), 0,
-                              std::numeric_limits<std::int32_t>::min()}};
+  const IntCase numbers[] = {
+      {10000000, 1000000000, 10000000},
+      {9999999, 999999900, 999999900},
+      {-10000001, 0, -10000001},
+      {std::numeric_limits<std::int32_t>::min(), 0, std::numeric_limits<std::int32_t>::min()}};
   for (const IntCase& c : numbers) {
     const TObjekt o =
         convertedImage(3, {.kind = 6, .width = c.stored, .layer = 1, .clearance = c.stored});

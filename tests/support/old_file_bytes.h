@@ -42,7 +42,9 @@ struct OldBytes {
     bytes += s;
     return *this;
   }
-  OldBytes& versionWord(int version) { return put(0xFFAA3300u + static_cast<std::uint32_t>(version)); }
+  OldBytes& versionWord(int version) {
+    return put(0xFFAA3300u + static_cast<std::uint32_t>(version));
+  }
 };
 
 template <typename T>
@@ -212,12 +214,12 @@ inline std::string oldHeaderBytes(int version, const OldHeader& h) {
 // One object block of an old version: the image and what follows it in that version.
 struct OldObject {
   OldImage image;
-  std::string text;                    // version 4 and 5 (counted string)
-  std::string name;                    // version 5
-  std::vector<std::int32_t> groups;    // versions 2 to 5
+  std::string text;                             // version 4 and 5 (counted string)
+  std::string name;                             // version 5
+  std::vector<std::int32_t> groups;             // versions 2 to 5
   std::vector<std::pair<float, float>> points;  // zones and tracks (version 5: all point kinds)
-  std::vector<OldObject> children;     // texts of versions 4 and 5
-  std::int32_t partner = -1;           // through-hole pads of versions 3 and 4
+  std::vector<OldObject> children;              // texts of versions 4 and 5
+  std::int32_t partner = -1;                    // through-hole pads of versions 3 and 4
 };
 
 inline std::string oldObjectBytes(int version, const OldObject& o) {
@@ -242,8 +244,8 @@ inline std::string oldObjectBytes(int version, const OldObject& o) {
     for (std::int32_t g : o.groups) b.put(g);
   }
   const std::uint8_t kind = o.image.kind;
-  const bool hasPoints = version == 5 ? (kind == 2 || kind == 4 || kind == 6 || kind == 8)
-                                      : (kind == 4 || kind == 6);
+  const bool hasPoints =
+      version == 5 ? (kind == 2 || kind == 4 || kind == 6 || kind == 8) : (kind == 4 || kind == 6);
   if (hasPoints) {
     if (version <= 2) {
       b.put(static_cast<std::int16_t>(o.points.size()));
