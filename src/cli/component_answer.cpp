@@ -93,7 +93,9 @@ std::pair<ComponentField, Edit> editFor(const std::string& name, const std::stri
 
 ComponentDialogEnd ComponentAnswer::run(ComponentSession& session) const {
   for (const auto& step : steps) step(session);
-  if (end == ComponentDialogEnd::BreakUp && !session.confirmBreakUp()) {
+  // Without its button, or when the user thinks better of it, a break-up cancels.
+  if (end == ComponentDialogEnd::BreakUp &&
+      (!session.breakUpAllowed() || !session.confirmBreakUp())) {
     return ComponentDialogEnd::Cancel;
   }
   return end;

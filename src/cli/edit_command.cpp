@@ -424,7 +424,8 @@ void ScriptRun::command(const std::vector<std::string>& w) {
 }
 
 // The macro panel: `macro select FILE`, `side top|bottom`, `rotate`, `component 1|0`,
-// `vias 1|0`, `line 1|2 TEXT`, `drop X Y [ctrl]`, `save FILE`, `delete`, `rename PATH NAME`.
+// `vias 1|0`, `line 1|2 TEXT`, `drop X Y [ctrl]`, `save FILE`, `delete`, `rename PATH NAME`,
+// `edit` (the component dialog on the macro, answered by `answer component`).
 void ScriptRun::macro(const std::vector<std::string>& w) {
   need(w, 2);
   macroUsed_ = true;
@@ -464,6 +465,8 @@ void ScriptRun::macro(const std::vector<std::string>& w) {
     if (confirmMacroSave(editor_)) saveSelectionAsMacro(editor_, macros_, rest(2));
   } else if (what == "delete") {
     deletePanelMacro(editor_, macros_);
+  } else if (what == "edit") {
+    editMacroComponent(editor_, macros_);
   } else if (what == "rename") {
     need(w, 4);
     renameMacroNode(editor_, macros_, w[2], rest(3));

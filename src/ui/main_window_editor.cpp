@@ -51,7 +51,8 @@ QString keyStyle(bool held) {
 }  // namespace
 
 void MainWindow::createEditor() {
-  editorHost_ = std::make_unique<WindowEditor>(*host_, *view_);
+  editorHost_ =
+      std::make_unique<WindowEditor>(*host_, *view_, [this](int topic) { openHelp(topic); });
   editor_ = std::make_unique<Editor>(doc_, start_.settings, *editorHost_, *editorHost_);
   machine_ = std::make_unique<ToolMachine>(*editor_);
   view_->setMachine(*editor_, *machine_);
