@@ -13,6 +13,7 @@
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
 #include "cli/macro_command.h"
+#include "cli/mill_command.h"
 #include "cli/nets_command.h"
 #include "cli/outlines_command.h"
 #include "cli/render_command.h"
@@ -137,6 +138,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* drillCommand = addDrillCommand(app, drill, language);
   GerberRequest gerber;
   CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
+  MillRequest mill;
+  CLI::App* millCommand = addMillCommand(app, mill, language);
   MacroRequest macro;
   MacroCommands macroCommands;
   CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
@@ -148,7 +151,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* shapeCommand = addShapeCommand(app, shape, language);
   for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
                         editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
-                        macroCommand, routeCommand, footprintCommand, shapeCommand}) {
+                        millCommand, macroCommand, routeCommand, footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -190,6 +193,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (gerberCommand->parsed()) {
     const std::optional<Document> doc = load(gerber.file, err, language);
     return doc ? runGerber(*doc, gerber, out, err, language) : kExitBadInput;
+  }
+  if (millCommand->parsed()) {
+    const std::optional<Document> doc = load(mill.file, err, language);
+    return doc ? runMillCommand(*doc, mill, out, err, language) : kExitBadInput;
   }
   if (routeCommand->parsed()) {
     std::optional<Document> doc = load(route.file, err, language);

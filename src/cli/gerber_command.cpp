@@ -6,9 +6,9 @@
 #include <ostream>
 #include <sstream>
 
-#include "base/host.h"
 #include "base/units.h"
 #include "cli/cli.h"
+#include "cli/cli_host.h"
 #include "cli/cli_texts.h"
 #include "cli/gerber_texts.h"
 #include "cli/outlines_texts.h"
@@ -18,23 +18,6 @@
 
 namespace pravelo {
 namespace {
-
-// Messages go to the error stream; files are replaced without asking, as every command does.
-class CliHost final : public Host {
- public:
-  explicit CliHost(std::ostream& err) : err_(err) {}
-  void showMessage(const std::string& text, const std::string&, MessageIcon) override {
-    err_ << text << "\n";
-    failed = true;
-  }
-  Answer ask(const std::string&, const std::string&, Buttons, MessageIcon) override {
-    return Answer::Ok;
-  }
-  bool failed = false;
-
- private:
-  std::ostream& err_;
-};
 
 std::string upper(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

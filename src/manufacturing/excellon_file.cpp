@@ -7,7 +7,7 @@
 
 #include "base/units.h"
 #include "document/document_texts.h"
-#include "geometry/bounding_box.h"
+#include "manufacturing/milling_objects.h"
 
 namespace pravelo {
 namespace {
@@ -51,15 +51,6 @@ std::string unitLine(const ExcellonOptions& o) {
   if (o.m71) return metric(o.format) ? "M71" : "M72";
   // TZ keeps the trailing zeros, which is what a number without its leading zeros still has.
   return std::string(metric(o.format) ? "METRIC" : "INCH") + (o.deleteLeadingZeros ? ",TZ" : ",LZ");
-}
-
-// The extent the milling output mirrors about: copper, outline and plated-through pads.
-TRect millingExtent(const Board& board) {
-  return objectListBounds(board.objects, {}, [](const TObjekt& o) {
-    const bool onSide = o.layer == kLayerC1 || o.layer == kLayerC2 || o.layer == kLayerO ||
-                        (o.kind == kPad && o.via != 0);
-    return onSide && o.cutout == 0 && !isPureHole(o) && !isMaskOnlyZone(o);
-  });
 }
 
 }  // namespace

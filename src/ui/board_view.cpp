@@ -331,11 +331,37 @@ void BoardView::paintEvent(QPaintEvent* event) {
   if (box) drawBoxRows(painter, *box);
   drawOverlay(painter);
   drawDrcMarkers(painter);
+  drawMillingPaths(painter);
 }
 
 void BoardView::setDrcMarkers(std::vector<DrcFinding> markers) {
   drcMarkers_ = std::move(markers);
   viewport()->update();
+}
+
+void BoardView::setMillingPaths(std::vector<std::vector<IPoint>> paths, const Board* board,
+                                std::int32_t width, bool hairline) {
+  millingPaths_ = std::move(paths);
+  millingBoard_ = board;
+  millingWidth_ = width;
+  millingHairline_ = hairline;
+  viewport()->update();
+}
+
+void BoardView::drawMillingPaths(QPainter& painter) const {
+  if (millingPaths_.empty() || !hasBoard() || &board() != millingBoard_) return;
+  const ViewTransform v = viewOf(board().header);
+  const double width = millingHairline_ ? 0.0 : millingWidth_ * v.zoom;
+  painter.setPen(QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setBrush(Qt::NoBrush);
+  for (const auto& path : millingPaths_) {
+    QPolygonF polygon;
+    for (const IPoint& p : path) {
+      const DPoint s = worldToScreen(v, DPoint{static_cast<double>(p.x), static_cast<double>(p.y)});
+      polygon << QPointF(s.x, s.y);
+    }
+    painter.drawPolygon(polygon);
+  }
 }
 
 // Outlines where a finding has them, else its rectangle; a thin pen in the outline layer's

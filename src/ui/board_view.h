@@ -62,6 +62,12 @@ class BoardView : public QAbstractScrollArea {
 
   // The places of the chosen design-rule findings, hatched over the board.
   void setDrcMarkers(std::vector<DrcFinding> markers);
+  // Computed milling paths of `board`, drawn in white over it as wide as the cutter (`width`
+  // units) or as hairlines; shown only while that board is the active one.
+  void setMillingPaths(std::vector<std::vector<IPoint>> paths, const Board* board,
+                       std::int32_t width, bool hairline);
+  const std::vector<std::vector<IPoint>>& millingPaths() const { return millingPaths_; }
+  bool millingHairline() const { return millingHairline_; }
 
   PixelSize viewportSize() const;
   // The size of the virtual drawing surface.
@@ -112,6 +118,7 @@ class BoardView : public QAbstractScrollArea {
   bool forwardKey(QKeyEvent* event, bool down);
   void drawOverlay(QPainter& painter) const;
   void drawDrcMarkers(QPainter& painter) const;
+  void drawMillingPaths(QPainter& painter) const;
   // The picture is drawn anew or moved: the crosshair goes until the pointer moves again.
   void dropCrosshair();
   // The crosshair drawn over the snapshot of `picture`, with the rows of its coordinate box.
@@ -128,6 +135,10 @@ class BoardView : public QAbstractScrollArea {
   FrameCache picture_;
   OverlayFrame crosshair_;
   std::vector<DrcFinding> drcMarkers_;
+  std::vector<std::vector<IPoint>> millingPaths_;
+  const Board* millingBoard_ = nullptr;
+  std::int32_t millingWidth_ = 0;
+  bool millingHairline_ = false;
   WheelSteps wheel_;
   QTimer autoScrollTimer_;
   // The Test tool's 500 ms blink: every second tick draws the result dimmed.

@@ -28,6 +28,7 @@ class QMenu;
 class QSplashScreen;
 class QTabBar;
 class QTimer;
+class QToolBar;
 class QToolButton;
 
 namespace pravelo {
@@ -48,6 +49,7 @@ class TBohrInfoDlg;
 class TEigenschaftenDlg;
 class TLanguageDlg;
 class TLochDlg;
+class TUmrissDlg;
 class TNeuDlg;
 class TGerberDlg;
 class TProjectInfoDlg;
@@ -87,6 +89,7 @@ class MainWindow : public QMainWindow {
     Open openText;
     Save saveText;
     Save saveDrill;
+    Save saveHpgl;
   };
   void setFileChoosers(FileChoosers choosers);
 
@@ -134,6 +137,10 @@ class MainWindow : public QMainWindow {
   // The Excellon export and the drill list of the active board.
   void Bohrdaten1Click();
   void BohrungenAuflisten1Click();
+  // Isolation milling as HPGL files, and the overlay of the computed paths.
+  void UmrissHPGLplt1Click();
+  void SB_UmrisseEntfernenClick();
+  void SB_UmrissHaarlinieClick();
 
  protected:
   bool event(QEvent* event) override;
@@ -150,6 +157,9 @@ class MainWindow : public QMainWindow {
   void createCentralArea();
   void createDialogs();
   void createDrillDialogs();
+  void createMillingControls();
+  // Where the milling file dialog starts.
+  std::string millingFolder() const;
   void createFileCommands();
   void createViewControls();
   void createStatusControls();
@@ -243,6 +253,10 @@ class MainWindow : public QMainWindow {
   TRasterHotkeysDlg* rasterHotkeysDlg_ = nullptr;
   TLochDlg* lochDlg_ = nullptr;
   TBohrInfoDlg* bohrInfoDlg_ = nullptr;
+  TUmrissDlg* umrissDlg_ = nullptr;
+  QToolBar* millingPanel_ = nullptr;
+  QToolButton* hairlineButton_ = nullptr;
+  std::int32_t millingWidth_ = 0;  // the cutter of the shown paths
   FileChoosers choosers_;
   std::string textIoLastFolder_;  // where the last Text-IO file was chosen
   QTimer* autoSaveTimer_ = nullptr;

@@ -18,6 +18,7 @@
 #include "settings/recent_files.h"
 #include "ui/drill_dialog_texts.h"
 #include "ui/main_window.h"
+#include "ui/milling_dialog_texts.h"
 #include "ui/qt_text.h"
 
 namespace pravelo {
@@ -70,6 +71,9 @@ void MainWindow::createFileCommands() {
   };
   choosers_.saveDrill = [this](const std::string& folder, const std::string& preset) {
     return chooseSaveFile(this, folder, preset, texts::drillFileFilter, "drl");
+  };
+  choosers_.saveHpgl = [this](const std::string& folder, const std::string& preset) {
+    return chooseSaveFile(this, folder, preset, texts::millHpglFilter, "plt");
   };
   doc_.lastFolder = start_.settings.ordner.Layout_Last;
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);

@@ -15,6 +15,7 @@
 #include "cli/edit_texts.h"
 #include "cli/gerber_texts.h"
 #include "cli/macro_command_texts.h"
+#include "cli/mill_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
 #include "copper/drc_texts.h"
@@ -27,12 +28,14 @@
 #include "editing/tile_texts.h"
 #include "manufacturing/drill_texts.h"
 #include "manufacturing/gerber_texts.h"
+#include "manufacturing/milling_texts.h"
 #include "project/macro_texts.h"
 #include "ui/component_dialog_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/drill_dialog_texts.h"
 #include "ui/gerber_dialog_texts.h"
 #include "ui/macro_panel_texts.h"
+#include "ui/milling_dialog_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
 #include "ui/tile_dialog_texts.h"
@@ -77,6 +80,9 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_DRILL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_GERBER_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_MILLING_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_MILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_MILLING_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
