@@ -34,7 +34,8 @@ std::string_view trimmedLine(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) {
     s.remove_prefix(1);
   }
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+    s.remove_suffix(1);
   return s;
 }
 
@@ -62,8 +63,8 @@ std::vector<DrillLine> drillLines(std::string_view bytes) {
 // The number text after a letter: signs, digits and decimal separators.
 std::string_view numberText(std::string_view s) {
   std::size_t n = 0;
-  while (n < s.size() && (drillDigit(s[n]) || s[n] == '+' || s[n] == '-' || s[n] == '.' ||
-                          s[n] == ',')) {
+  while (n < s.size() &&
+         (drillDigit(s[n]) || s[n] == '+' || s[n] == '-' || s[n] == '.' || s[n] == ',')) {
     ++n;
   }
   return s.substr(0, n);
@@ -178,7 +179,9 @@ FPoint strokeMiddle(const TObjekt& t) {
 class Driller {
  public:
   Driller(ObjectList& objects, bool createVias)
-      : objects_(objects), createVias_(createVias), pads_(kDrillPadReach),
+      : objects_(objects),
+        createVias_(createVias),
+        pads_(kDrillPadReach),
         strokes_(kDrillStrokeReach) {
     for (std::size_t i = 0; i < objects.size(); ++i) {
       const TObjekt& o = *objects[i];
@@ -249,8 +252,8 @@ class Driller {
     strokes_.near(hit.at, [&](std::size_t i) {
       const TObjekt& t = *objects_[i];
       const FPoint m = strokeMiddle(t);
-      if (doomed_[i] || std::hypot(double(m.x) - hit.at.x, double(m.y) - hit.at.y) >=
-                            kDrillStrokeReach) {
+      if (doomed_[i] ||
+          std::hypot(double(m.x) - hit.at.x, double(m.y) - hit.at.y) >= kDrillStrokeReach) {
         return;
       }
       const bool horizontal = std::abs(double(t.points[1].y) - t.points[0].y) < kDrillStrokeReach;
@@ -292,8 +295,8 @@ std::vector<DrillHit> readExcellon(std::string_view bytes, const ExcellonReadSet
       loaded = *n != 0;
       if (loaded) {
         const bool defined = *n >= 1 && *n <= kDrillToolCount;
-        radius = static_cast<float>(
-            roundHalfEven((defined ? table[*n] : kDrillDefaultDiameter) / 2.0));
+        radius =
+            static_cast<float>(roundHalfEven((defined ? table[*n] : kDrillDefaultDiameter) / 2.0));
       }
       continue;
     }
@@ -343,7 +346,8 @@ SuppressionGuess detectZeroSuppression(std::string_view bytes) {
   if (!any([&](std::string_view v) { return v.size() != length; })) {
     return {ZeroSuppression::None, true};
   }
-  const bool startsWithZero = any([](std::string_view v) { return !v.empty() && v.front() == '0'; });
+  const bool startsWithZero =
+      any([](std::string_view v) { return !v.empty() && v.front() == '0'; });
   const bool endsWithZero = any([](std::string_view v) { return !v.empty() && v.back() == '0'; });
   if (!startsWithZero && endsWithZero) return {ZeroSuppression::Leading, true};
   if (!endsWithZero && startsWithZero) return {ZeroSuppression::Trailing, true};

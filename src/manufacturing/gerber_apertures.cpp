@@ -158,8 +158,8 @@ GerberApertures gerberApertures(const std::vector<GerberBlock>& blocks, const Ge
     const std::size_t comma = body.find(',');
     const std::string_view name = trimmedText(body.substr(0, comma));
     GerberAperture aperture;
-    const bool standard = name.size() == 1 && std::string_view("CROP").find(name[0]) !=
-                                                   std::string_view::npos;
+    const bool standard =
+        name.size() == 1 && std::string_view("CROP").find(name[0]) != std::string_view::npos;
     aperture.type = standard ? name[0] : 'M';
     const auto macro = standard ? macros.end() : macros.find(std::string(name));
     if (!standard && macro == macros.end()) continue;

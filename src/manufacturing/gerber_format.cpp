@@ -90,8 +90,8 @@ std::vector<GerberWord> gerberWords(std::string_view block) {
     const char c = block[i++];
     if (c < 'A' || c > 'Z') continue;
     const std::size_t start = i;
-    while (i < block.size() && (gerberIsDigit(block[i]) || block[i] == '+' || block[i] == '-' ||
-                                block[i] == '.')) {
+    while (i < block.size() &&
+           (gerberIsDigit(block[i]) || block[i] == '+' || block[i] == '-' || block[i] == '.')) {
       ++i;
     }
     words.push_back({c, block.substr(start, i - start)});
@@ -159,8 +159,8 @@ double gerberNumber(std::string_view value, int integerDigits, int decimalDigits
     // The digits fill the places from the left: the point follows the integer places, and the
     // missing places are trailing zeros.
     const int missing = integerDigits + decimalDigits - count;
-    if (missing > 0 &&
-        static_cast<double>(n) * std::pow(10.0, missing) > std::numeric_limits<std::int32_t>::max()) {
+    if (missing > 0 && static_cast<double>(n) * std::pow(10.0, missing) >
+                           std::numeric_limits<std::int32_t>::max()) {
       throw ImportError(texts::importNumberTooLarge, line);
     }
     magnitude = static_cast<double>(n) * std::pow(10.0, integerDigits - count);

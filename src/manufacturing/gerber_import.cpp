@@ -81,8 +81,7 @@ std::optional<ImportFailure> readGerberFile(const std::string& path, std::uint8_
 }
 
 std::optional<ImportFailure> readImport(const GerberImportRequest& request, ImportedData& data,
-                                        Language language,
-                                        const std::function<bool()>& cancelled) {
+                                        Language language, const std::function<bool()>& cancelled) {
   ImportedData read;
   for (int layer = 1; layer <= kLayerCount; ++layer) {
     const std::string& path = request.gerberFiles[layer];

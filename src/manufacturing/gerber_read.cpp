@@ -209,7 +209,8 @@ void GerberReader::read(const GerberBlock& block) {
   }
   if (c.selects) aperture_ = c.selects;
   if (c.d03 && dark_) {
-    if (const GerberAperture* a = currentAperture()) flashAperture(target_, *a, documentPoint(next));
+    if (const GerberAperture* a = currentAperture())
+      flashAperture(target_, *a, documentPoint(next));
   }
   current_ = next;
 }
@@ -310,8 +311,8 @@ void GerberReader::drawArc(DPoint to, const BlockCodes& c) {
   }
   checkImportRange(target_, r + w);
   TObjekt o = newObject();
-  initCircle(o, documentPoint(*centre), roundToInt32(r + w / 2),
-             target_.layer, roundToInt32(std::max(0.0, r - w / 2)));
+  initCircle(o, documentPoint(*centre), roundToInt32(r + w / 2), target_.layer,
+             roundToInt32(std::max(0.0, r - w / 2)));
   o.paramA = start;
   o.width = stop;
   o.clearance = kImportClearance;
@@ -325,7 +326,8 @@ ObjectList readGerber(std::string_view bytes, std::uint8_t layer, const GerberDe
   if (bytes.size() >= kGerberFileLimit) throw ImportError(texts::importFileTooLarge, 0);
   const std::vector<GerberBlock> blocks = gerberBlocks(bytes);
   const GerberFormat format = gerberFormat(blocks, defaults);
-  const long long budget = kGerberBaseWork + kGerberWorkPerByte * static_cast<long long>(bytes.size());
+  const long long budget =
+      kGerberBaseWork + kGerberWorkPerByte * static_cast<long long>(bytes.size());
   long long steps = 0;
   const GerberMacros macros = gerberMacros(blocks);
   const GerberApertures apertures = gerberApertures(blocks, macros, steps, budget);

@@ -21,7 +21,8 @@ constexpr int kMoireRingLimit = 100;
 constexpr int kPolygonVertexLimit = 200;
 
 TObjekt& addImportObject(const GerberTarget& target, TObjekt o) {
-  for (double v : {double(o.pos.x), double(o.pos.y), double(o.dim.x), double(o.dim.y), double(o.width)}) {
+  for (double v :
+       {double(o.pos.x), double(o.pos.y), double(o.dim.x), double(o.dim.y), double(o.width)}) {
     checkImportRange(target, v);
   }
   for (const FPoint& p : o.points) {

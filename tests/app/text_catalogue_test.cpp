@@ -14,6 +14,7 @@
 #include "cli/drill_texts.h"
 #include "cli/edit_texts.h"
 #include "cli/gerber_texts.h"
+#include "cli/import_gerber_texts.h"
 #include "cli/macro_command_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/render_texts.h"
@@ -26,6 +27,7 @@
 #include "editing/selector_texts.h"
 #include "editing/tile_texts.h"
 #include "manufacturing/drill_texts.h"
+#include "manufacturing/gerber_import_texts.h"
 #include "manufacturing/gerber_texts.h"
 #include "project/macro_texts.h"
 #include "ui/component_dialog_texts.h"
@@ -70,6 +72,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_COMPONENT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_EDIT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_GERBER_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_CLI_IMPORT_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
@@ -77,6 +80,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_DRILL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_GERBER_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_GERBER_IMPORT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)

@@ -90,8 +90,8 @@ TEST(ExcellonRead, ValidityUnitsAndSuppressionDetection) {
 
 TEST(ExcellonRead, DamagedNumbersNameTheLine) {
   ExcellonReadSettings settings;
-  for (const char* file : {"T1C1\nT1\nX\n", "T1C1\nT1\nX12345678901234567890Y0\n",
-                           "T1C1\nT1\nX1Y1\nX99999Y\n"}) {
+  for (const char* file :
+       {"T1C1\nT1\nX\n", "T1C1\nT1\nX12345678901234567890Y0\n", "T1C1\nT1\nX1Y1\nX99999Y\n"}) {
     SCOPED_TRACE(file);
     EXPECT_THROW(readExcellon(file, settings), ImportError);
   }

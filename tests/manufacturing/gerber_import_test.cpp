@@ -168,7 +168,8 @@ TEST(GerberImport, AnUnreadableFileStopsTheImportWithItsNameAndLine) {
   request.gerberFiles[kLayerC1] = folder.file("good.gbr");
   request.gerberFiles[kLayerC2] = folder.file("bad.gbr");
   writeFile(request.gerberFiles[kLayerC1], "%FSLAX34Y34*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\n");
-  writeFile(request.gerberFiles[kLayerC2], "%FSLAX34Y34*%\n%ADD10C,1*%\nD10*\nX1Y99999999999D03*\n");
+  writeFile(request.gerberFiles[kLayerC2],
+            "%FSLAX34Y34*%\n%ADD10C,1*%\nD10*\nX1Y99999999999D03*\n");
   ImportedData data;
   const auto failed = readImport(request, data, Language::English);
   ASSERT_TRUE(failed.has_value());

@@ -26,9 +26,9 @@ int countKind(const ObjectList& objects, int kind) {
 }
 
 TEST(GerberRead, InchLeadingZerosOmittedReadsShortNumbers) {
-  const ObjectList objects = readGerber(
-      "%FSLAX24Y24*%\n%MOIN*%\n%ADD10C,0.01*%\nD10*\nX0Y0D02*\nX15000Y-2500D01*\nM02*\n",
-      kLayerC1, {});
+  const ObjectList objects =
+      readGerber("%FSLAX24Y24*%\n%MOIN*%\n%ADD10C,0.01*%\nD10*\nX0Y0D02*\nX15000Y-2500D01*\nM02*\n",
+                 kLayerC1, {});
   ASSERT_EQ(objects.size(), 1u);
   EXPECT_EQ(objects[0]->kind, kTrack);
   EXPECT_FLOAT_EQ(objects[0]->points[1].x, 381000);
@@ -60,8 +60,8 @@ const NumberCase kNumberCases[] = {
 TEST(GerberRead, NumbersInEveryFormat) {
   for (const NumberCase& c : kNumberCases) {
     SCOPED_TRACE(std::string(c.format) + " X" + c.x);
-    const std::string file = std::string(c.format) + "\n%ADD10C,0.01*%\nD10*\nX0Y0D02*\nX" + c.x +
-                             "Y0D01*\nM02*\n";
+    const std::string file =
+        std::string(c.format) + "\n%ADD10C,0.01*%\nD10*\nX0Y0D02*\nX" + c.x + "Y0D01*\nM02*\n";
     const ObjectList objects = readGerber(file, kLayerC1, {});
     ASSERT_EQ(objects.size(), 1u);
     EXPECT_NEAR(objects[0]->points[1].x, c.expected, std::abs(c.expected) * 1e-6 + 0.01);
@@ -174,11 +174,12 @@ TEST(GerberRead, UndefinedAperturesAndClearPolarityCreateNothing) {
 }
 
 TEST(GerberRead, RegionsBecomeZonesWithTheirArcsAndSeveralContours) {
-  const ObjectList objects = readMm(
-      "", "G36*\nX0Y0D02*\nX100000Y0D01*\nX100000Y100000D01*\nX0Y0D01*\n"
-          "X200000Y0D02*\nX300000Y0D01*\nX300000Y100000D01*\nX200000Y0D01*\nG37*\n"
-          "G36*\nG75*\nX0Y0D02*\nG03X0Y0I50000J0D01*\nG37*\n"
-          "G36*\nX0Y0D02*\nX100Y0D01*\nG37*\n");
+  const ObjectList objects =
+      readMm("",
+             "G36*\nX0Y0D02*\nX100000Y0D01*\nX100000Y100000D01*\nX0Y0D01*\n"
+             "X200000Y0D02*\nX300000Y0D01*\nX300000Y100000D01*\nX200000Y0D01*\nG37*\n"
+             "G36*\nG75*\nX0Y0D02*\nG03X0Y0I50000J0D01*\nG37*\n"
+             "G36*\nX0Y0D02*\nX100Y0D01*\nG37*\n");
   ASSERT_EQ(objects.size(), 3u);  // the two-point region is dropped
   EXPECT_EQ(objects[0]->points.size(), 3u);
   EXPECT_EQ(objects[1]->points.size(), 3u);
@@ -246,8 +247,9 @@ TEST(GerberRead, MacroPrimitivesWithExpressions) {
       "5,1,6,0,0,2,0*7,0,0,1,0.5,0.1,0*%\n"
       "%AMMOIRE*6,0,0,10,0.5,0.5,1000,0.1,12,0*%\n"
       "%AMROT*21,1,2,1,0,0,90*%\n";
-  const ObjectList objects = readMm(macros + "%ADD10BOX,1X0.5*%\n%ADD11SHAPES,1*%\n"
-                                             "%ADD12MOIRE*%\n%ADD13ROT*%\n",
+  const ObjectList objects = readMm(macros +
+                                        "%ADD10BOX,1X0.5*%\n%ADD11SHAPES,1*%\n"
+                                        "%ADD12MOIRE*%\n%ADD13ROT*%\n",
                                     "D10*\nX0Y0D03*\nD11*\nX0Y0D03*\nD12*\nX0Y0D03*\n"
                                     "D13*\nX0Y0D03*\n");
   ASSERT_GE(objects.size(), 1u);
@@ -270,7 +272,8 @@ TEST(GerberRead, MacroPrimitivesWithExpressions) {
   EXPECT_EQ(objects[4]->points.size(), 3u);  // the closing point is dropped by the clean-up
   EXPECT_EQ(objects[5]->kind, kZone);
   EXPECT_EQ(objects[5]->points.size(), 6u);
-  // MOIRE: the ring count is capped and stops at radius 0: rings every 1 mm from a radius of 5 mm, and 2 crosshairs.
+  // MOIRE: the ring count is capped and stops at radius 0: rings every 1 mm from a radius of 5 mm,
+  // and 2 crosshairs.
   int rings = 0;
   int crosshairs = 0;
   std::size_t k = 6;
