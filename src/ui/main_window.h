@@ -50,6 +50,7 @@ class TLanguageDlg;
 class TLochDlg;
 class TNeuDlg;
 class TGerberDlg;
+class TGerberImport_Dlg;
 class TProjectInfoDlg;
 class TRasterDlg;
 class TRasterHotkeysDlg;
@@ -108,6 +109,7 @@ class MainWindow : public QMainWindow {
   void Platineeinsnachlinks1Click();
   void Projektinfo1Click();
   void Gerber274Xerzeugen1Click();
+  void GerberImportieren1Click();
   void Sprache1Click();
   void Hilfethemen1Click();
   void Beenden1Click();
@@ -150,6 +152,7 @@ class MainWindow : public QMainWindow {
   void createCentralArea();
   void createDialogs();
   void createDrillDialogs();
+  void createGerberImportDialog();
   void createFileCommands();
   void createViewControls();
   void createStatusControls();
@@ -238,6 +241,7 @@ class MainWindow : public QMainWindow {
   TNeuDlg* newBoardDlg_ = nullptr;
   TProjectInfoDlg* projectInfoDlg_ = nullptr;
   TGerberDlg* gerberDlg_ = nullptr;
+  TGerberImport_Dlg* gerberImportDlg_ = nullptr;
   TLanguageDlg* languageDlg_ = nullptr;
   TRasterDlg* rasterDlg_ = nullptr;
   TRasterHotkeysDlg* rasterHotkeysDlg_ = nullptr;

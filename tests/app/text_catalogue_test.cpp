@@ -34,6 +34,7 @@
 #include "ui/drc_panel_texts.h"
 #include "ui/drill_dialog_texts.h"
 #include "ui/gerber_dialog_texts.h"
+#include "ui/gerber_import_dialog_texts.h"
 #include "ui/macro_panel_texts.h"
 #include "ui/size_column_texts.h"
 #include "ui/text_dialog_texts.h"
@@ -86,6 +87,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRILL_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_GERBER_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_GERBER_IMPORT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)

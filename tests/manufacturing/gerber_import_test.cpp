@@ -6,11 +6,15 @@
 #include <string>
 
 #include "document/object_list.h"
+#include "document/undo_history.h"
 #include "geometry/translate.h"
 #include "manufacturing/excellon_file.h"
+#include "manufacturing/gerber_import_run.h"
 #include "manufacturing/gerber_layers.h"
 #include "manufacturing/gerber_read.h"
+#include "project/boards.h"
 #include "support/gerber_boards.h"
+#include "support/scripted_host.h"
 #include "support/temp_folder.h"
 #include "view/colour_scheme.h"
 #include "view/renderer.h"
@@ -194,6 +198,83 @@ TEST(GerberImport, InnerLayerDataSwitchesTheMultilayerOn) {
   ASSERT_EQ(board.objects.size(), 1u);
   EXPECT_EQ(board.objects[0]->layer, kLayerI2);
   EXPECT_EQ(board.header.width, 110000);
+}
+
+// The dialog's "Import...": the checks, the questions and the one undo step.
+class ImportRun : public ::testing::Test {
+ protected:
+  ImportRun() {
+    setLanguage(Language::English);
+    addDefaultBoard(doc, false);
+    request.gerberFiles[kLayerC1] = folder.file("top.gbr");
+    writeFile(request.gerberFiles[kLayerC1],
+              "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\n");
+    testing::GerberBoard existing;
+    existing.track({{0, 0}, {10000, 0}}, 2000);
+    activeBoard(doc).objects = std::move(existing.board.objects);
+  }
+  ~ImportRun() override { setLanguage(languageBefore); }
+  Language languageBefore = currentLanguage();
+  testing::TempFolder folder;
+  GerberImportRequest request;
+  Document doc;
+  testing::ScriptedHost host;
+};
+
+TEST_F(ImportRun, NewBoardTabLeavesTheOthersAlone) {
+  EXPECT_EQ(runGerberImport(doc, request, true, host, 10), ImportOutcome::Imported);
+  ASSERT_EQ(doc.boards.size(), 2u);
+  EXPECT_EQ(doc.activeBoard, 1);
+  EXPECT_EQ(activeBoard(doc).name, "XGerber");
+  EXPECT_EQ(activeBoard(doc).objects.size(), 1u);
+  EXPECT_EQ(doc.boards[0]->objects.size(), 1u);
+  EXPECT_TRUE(doc.modified);
+  EXPECT_TRUE(host.questions.empty());
+}
+
+TEST_F(ImportRun, CurrentBoardIsReplacedAsOneUndoStepAfterAsking) {
+  host.answers = {Answer::Cancel, Answer::Ok};
+  EXPECT_EQ(runGerberImport(doc, request, false, host, 10), ImportOutcome::Stopped);
+  EXPECT_EQ(activeBoard(doc).objects[0]->kind, kTrack);
+  EXPECT_EQ(runGerberImport(doc, request, false, host, 10), ImportOutcome::Imported);
+  ASSERT_EQ(doc.boards.size(), 1u);
+  ASSERT_EQ(activeBoard(doc).objects.size(), 1u);
+  EXPECT_EQ(activeBoard(doc).objects[0]->kind, kPad);
+  EXPECT_EQ(activeBoard(doc).header.width, 110000);
+  ASSERT_TRUE(undo(doc));
+  ASSERT_EQ(activeBoard(doc).objects.size(), 1u);
+  EXPECT_EQ(activeBoard(doc).objects[0]->kind, kTrack);
+  EXPECT_FALSE(undo(doc));
+}
+
+TEST_F(ImportRun, MissingDoubtfulAndUnreadableFiles) {
+  request.gerberFiles[kLayerC2] = folder.file("missing.gbr");
+  EXPECT_EQ(runGerberImport(doc, request, true, host, 10), ImportOutcome::KeepDialogOpen);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "This file does not exist.");
+  EXPECT_EQ(host.messages[0].title, "Gerber-Import");
+
+  // Without a format statement the user decides; the defaults then read the file.
+  writeFile(request.gerberFiles[kLayerC2], "%ADD10C,1*%\nD10*\nX1Y1D03*\n");
+  host.answers = {Answer::No};
+  EXPECT_EQ(runGerberImport(doc, request, true, host, 10), ImportOutcome::KeepDialogOpen);
+  ASSERT_EQ(host.questions.size(), 1u);
+  EXPECT_NE(host.questions[0].text.find("This file seems not to be a valid XGerber-file."),
+            std::string::npos);
+
+  request.drillFile = folder.file("holes.drl");
+  writeFile(request.drillFile, "M48\nINCH\n%\nT1\nX1Y1\n");
+  host.answers = {Answer::Yes, Answer::No};
+  EXPECT_EQ(runGerberImport(doc, request, true, host, 10), ImportOutcome::KeepDialogOpen);
+  EXPECT_NE(host.questions.back().text.find("valid Excellon-file"), std::string::npos);
+
+  // Read to its end, the drill file has a hit before any tool: it stops there, and a damaged
+  // Gerber file leaves the document as it was.
+  writeFile(request.gerberFiles[kLayerC2], "%FSLAX34Y34*%\nX+-Y0D02*\n");
+  host.answers = {Answer::Yes};
+  EXPECT_EQ(runGerberImport(doc, request, true, host, 10), ImportOutcome::KeepDialogOpen);
+  EXPECT_EQ(doc.boards.size(), 1u);
+  EXPECT_EQ(host.messages.back().text, "missing.gbr, line 2: A number is expected here.");
 }
 
 }  // namespace
