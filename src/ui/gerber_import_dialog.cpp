@@ -328,11 +328,11 @@ void TGerberImport_Dlg::redrawPreview() {
   Board board;
   board.header = newBoardHeader(1600000, 1000000);
   board.header.layerVisible.fill(1);
-  ImportedData data;
-  for (const ObjectList& slot : slots_) copyObjectList(objectPointers(slot), data.objects);
-  drillHits(data.objects, hits_, createVias_->isChecked());
-  data.innerLayers = true;
-  placeImport(board, std::move(data));
+  ImportedData shown;
+  for (const ObjectList& slot : slots_) copyObjectList(objectPointers(slot), shown.objects);
+  drillHits(shown.objects, hits_, createVias_->isChecked());
+  shown.innerLayers = true;
+  placeImport(board, std::move(shown));
   const int width = std::max(preview_->width(), kImportPreviewWidth);
   const int height = std::max(preview_->height(), kImportPreviewHeight);
   ViewTransform view;
