@@ -87,8 +87,8 @@ class GerberAgainstGerbv : public ::testing::Test {
     args.insert(args.end(), options.begin(), options.end());
     run(args);
     const std::string ours = folder.file("ours.png");
-    run({"render", rendered.empty() ? layout : rendered, "-o", ours, "--dpi",
-         std::to_string(kDpi), "--layers", layer, "--active-layer", layer});
+    run({"render", rendered.empty() ? layout : rendered, "-o", ours, "--dpi", std::to_string(kDpi),
+         "--layers", layer, "--active-layer", layer});
     const Coverage mine = readCoverage(ours);
     // The window in inches; half a pixel more keeps gerbv from rounding one pixel short.
     char window[64];

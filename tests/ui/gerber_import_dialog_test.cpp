@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <fstream>
 
+#include "support/scripted_host.h"
 #include "support/temp_folder.h"
 #include "ui/main_window.h"
 #include "ui_test_support.h"
@@ -67,6 +68,36 @@ TEST(GerberImportDialog, SlotsReadAsChosenAndImportRunsWithTheDialogsChoices) {
   answer = ImportOutcome::Imported;
   child<QPushButton>(dialog, "OKBtn")->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace pravelo
+
+namespace pravelo {
+namespace {
+
+TEST(GerberImportWindow, TheMenuEntryImportsIntoANewTab) {
+  testing::TempConfig config;
+  testing::ScriptedHost host;
+  MainWindow window(config.start(), &host);
+  testing::TempFolder folder;
+  const std::string top = folder.file("top.gbr");
+  writeDialogFile(top, "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\nX20000Y0D03*\n");
+  bool handled = false;
+  testing::onNextDialog<TGerberImport_Dlg>([&](TGerberImport_Dlg& dialog) {
+    dialog.setSlotFile(0, top);
+    child<QPushButton>(dialog, "OKBtn")->click();
+    handled = true;
+    if (dialog.isVisible()) child<QPushButton>(dialog, "CancelBtn")->click();
+  });
+  testing::trigger(window, "GerberImportieren1");
+  EXPECT_TRUE(handled);
+  const Document& doc = window.document();
+  ASSERT_EQ(doc.boards.size(), 2u);
+  EXPECT_EQ(doc.activeBoard, 1);
+  EXPECT_EQ(doc.boards[1]->name, "XGerber");
+  EXPECT_EQ(doc.boards[1]->objects.size(), 2u);
+  EXPECT_EQ(testing::tabCaptions(window).size(), 2);
 }
 
 }  // namespace
