@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <ostream>
 
-#include "base/file_io.h"
 #include "base/windows1252.h"
 #include "cli/cli.h"
 #include "cli/import_gerber_texts.h"
@@ -46,11 +45,11 @@ bool readDigits(const std::string& format, int& integer, int& decimal) {
 // What the drill file says of itself, and the options where it says nothing.
 void readDrillSettings(const ImportGerberRequest& r, ExcellonReadSettings& settings,
                        std::ostream& err, Language language) {
-  const std::optional<std::string> bytes = readWholeFile(r.drill);
-  if (!bytes) return;  // the import itself reports the file
+  // A missing or unreadable file is reported by the import itself.
+  const std::string bytes = importFileStart(r.drill, kExcellonFileLimit);
   const bool statesInch =
-      bytes->find("INCH") != std::string::npos || bytes->find("M72") != std::string::npos;
-  settings.inch = excellonIsMetric(*bytes) ? false : statesInch || !r.mm;
+      bytes.find("INCH") != std::string::npos || bytes.find("M72") != std::string::npos;
+  settings.inch = excellonIsMetric(bytes) ? false : statesInch || !r.mm;
   if (!r.zeros.empty()) {
     static const std::pair<const char*, ZeroSuppression> kZeros[] = {
         {"none", ZeroSuppression::None},
@@ -62,7 +61,7 @@ void readDrillSettings(const ImportGerberRequest& r, ExcellonReadSettings& setti
     }
     return;
   }
-  const SuppressionGuess guess = detectZeroSuppression(*bytes);
+  const SuppressionGuess guess = detectZeroSuppression(bytes);
   settings.suppression = guess.suppression;
   if (!guess.decided) err << tr(texts::cliImportNoSuppression, language) << "\n";
 }

@@ -66,6 +66,12 @@ std::int32_t boardSide(std::int64_t dataSide) {
 
 }  // namespace
 
+std::string importFileStart(const std::string& path, std::size_t limit) {
+  InputFile file(path);
+  if (file.status() != InputFile::Status::Open) return {};
+  return file.read(std::min<std::uint64_t>(file.remaining(), limit)).value_or("");
+}
+
 std::optional<ImportFailure> readGerberFile(const std::string& path, std::uint8_t layer,
                                             const GerberDefaults& defaults, ObjectList& objects,
                                             Language language) {

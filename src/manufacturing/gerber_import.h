@@ -36,6 +36,10 @@ struct ImportFailure {
   std::string message;
 };
 
+// The first bytes of a file, at most `limit`, so that looking into a file never reads more than a
+// reader would accept; empty when it cannot be read.
+std::string importFileStart(const std::string& path, std::size_t limit);
+
 // One Gerber file read from disk onto `layer`; the failure names the file.
 std::optional<ImportFailure> readGerberFile(const std::string& path, std::uint8_t layer,
                                             const GerberDefaults& defaults, ObjectList& objects,

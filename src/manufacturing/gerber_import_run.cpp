@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "base/file_io.h"
 #include "document/object_list.h"
 #include "document/undo_history.h"
 #include "manufacturing/gerber_import_texts.h"
@@ -11,13 +10,6 @@
 
 namespace pravelo {
 namespace {
-
-// The beginning of a file, enough to tell what it is; the readers check the sizes themselves.
-std::string importHead(const std::string& path, std::size_t limit) {
-  InputFile file(path);
-  if (file.status() != InputFile::Status::Open) return {};
-  return file.read(std::min<std::uint64_t>(file.remaining(), limit)).value_or("");
-}
 
 bool doubtfulFileAccepted(const std::string& path, const Text& doubt, Host& host) {
   const std::string question = path + "\n\n" + tr(doubt) + "\n" + tr(texts::importContinueAnyway);
@@ -33,10 +25,10 @@ bool fileAccepted(const std::string& path, bool drill, Host& host) {
     return false;
   }
   if (drill) {
-    const std::string head = importHead(path, kExcellonFileLimit);
+    const std::string head = importFileStart(path, kExcellonFileLimit);
     return isValidExcellon(head) || doubtfulFileAccepted(path, texts::importNotExcellon, host);
   }
-  const std::string head = importHead(path, kGerberFileLimit);
+  const std::string head = importFileStart(path, kGerberFileLimit);
   return hasGerberFormatStatement(head) || doubtfulFileAccepted(path, texts::importNotGerber, host);
 }
 

@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "base/file_io.h"
 #include "document/object_list.h"
 #include "manufacturing/gerber_import_texts.h"
 #include "manufacturing/gerber_read.h"
@@ -249,10 +248,9 @@ void TGerberImport_Dlg::readSlot(int slot) {
 void TGerberImport_Dlg::readDrillSlot() {
   hits_.clear();
   const std::string path = importFieldText(files_[kDrillSlot]);
-  const std::optional<std::string> bytes = path.empty() ? std::nullopt : readWholeFile(path);
-  if (bytes && bytes->size() < kExcellonFileLimit) {
+  if (!path.empty()) {
     try {
-      hits_ = readExcellon(*bytes, drillSettings());
+      hits_ = readExcellon(importFileStart(path, kExcellonFileLimit), drillSettings());
     } catch (const ImportError&) {
       hits_.clear();
     }
@@ -275,15 +273,17 @@ void TGerberImport_Dlg::showFormatExample() {
 }
 
 void TGerberImport_Dlg::detectUnit() {
-  const std::optional<std::string> bytes = readWholeFile(importFieldText(files_[kDrillSlot]));
-  if (!bytes) return;
-  (excellonIsMetric(*bytes) ? mm_ : inch_)->setChecked(true);
+  const std::string bytes =
+      importFileStart(importFieldText(files_[kDrillSlot]), kExcellonFileLimit);
+  if (bytes.empty()) return;
+  (excellonIsMetric(bytes) ? mm_ : inch_)->setChecked(true);
 }
 
 void TGerberImport_Dlg::detectSuppression(bool silent) {
-  const std::optional<std::string> bytes = readWholeFile(importFieldText(files_[kDrillSlot]));
-  if (!bytes) return;
-  const SuppressionGuess guess = detectZeroSuppression(*bytes);
+  const std::string bytes =
+      importFileStart(importFieldText(files_[kDrillSlot]), kExcellonFileLimit);
+  if (bytes.empty()) return;
+  const SuppressionGuess guess = detectZeroSuppression(bytes);
   suppression_->setCurrentIndex(static_cast<int>(guess.suppression));
   if (!guess.decided && !silent) {
     QMessageBox::information(this, qtr(texts::importCaption), qtr(texts::importNoSuppression));
