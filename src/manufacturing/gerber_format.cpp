@@ -66,8 +66,10 @@ GerberFormat gerberFormat(const std::vector<GerberBlock>& blocks, const GerberDe
       readFormatStatement(block, format);
       formatSeen = true;
     }
-    if (!unitSeen && contains(block.text, "%MO")) {
-      format.inch = !contains(block.text, "MM");
+    // Older files put several statements into one extended block: "%FSLAX24Y24*MOIN*%".
+    if (!unitSeen && block.text.front() == '%' &&
+        (contains(block.text, "MOMM") || contains(block.text, "MOIN"))) {
+      format.inch = contains(block.text, "MOIN");
       unitSeen = true;
     }
     if (block.text.front() != '%') {

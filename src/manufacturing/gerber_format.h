@@ -24,7 +24,7 @@ struct GerberDefaults {
   bool inch = true;
 };
 
-// Reads the format from the first "%FS" statement and the units from the first "%MO" statement
+// Reads the format from the first "%FS" statement and the units from the first "MO" statement
 // (without one, "G71" anywhere means millimetres and "G70" inches). A format statement with
 // missing or impossible digits, or one asking for incremental coordinates, throws ImportError.
 GerberFormat gerberFormat(const std::vector<GerberBlock>& blocks, const GerberDefaults& defaults);

@@ -54,6 +54,7 @@ const NumberCase kNumberCases[] = {
   {"%FSLAX33Y33*%\nG71*", "-1500", -15000},        // no %MO: G71 means millimetres
   {"%FSLAX33Y33*%", "1500", 381000},               // no unit at all: inches
   {"%FSLAX46Y46*%\n%MOMM*%", "12.5", 125000},      // a written point is read as it stands
+  {"%FSLAX33Y33*MOMM*%", "1500", 15000},           // several statements in one block
 };
 // clang-format on
 
