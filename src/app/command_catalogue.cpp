@@ -20,7 +20,6 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 // Shrinks as the later parts of the editor land.
 constexpr CommandId kNotYetBuilt[] = {
     CommandId::TB_BauteileClick,
-    CommandId::GerberImportieren1Click,
     CommandId::SB_PrintClick,
     CommandId::Druckereinrichten1Click,
     CommandId::N1Click,

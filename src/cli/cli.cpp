@@ -10,6 +10,7 @@
 #include "cli/edit_command.h"
 #include "cli/generator_commands.h"
 #include "cli/gerber_command.h"
+#include "cli/import_gerber_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
 #include "cli/macro_command.h"
@@ -140,6 +141,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
   MillRequest mill;
   CLI::App* millCommand = addMillCommand(app, mill, language);
+  ImportGerberRequest importGerber;
+  CLI::App* importGerberCommand = addImportGerberCommand(app, importGerber, language);
   MacroRequest macro;
   MacroCommands macroCommands;
   CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
@@ -151,7 +154,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* shapeCommand = addShapeCommand(app, shape, language);
   for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
                         editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
-                        millCommand, macroCommand, routeCommand, footprintCommand, shapeCommand}) {
+                        millCommand, importGerberCommand, macroCommand, routeCommand,
+                        footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -198,6 +202,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::optional<Document> doc = load(mill.file, err, language);
     return doc ? runMillCommand(*doc, mill, out, err, language) : kExitBadInput;
   }
+  if (importGerberCommand->parsed()) return runImportGerber(importGerber, out, err, language);
   if (routeCommand->parsed()) {
     std::optional<Document> doc = load(route.file, err, language);
     return doc ? runRouteCommand(*doc, route, out, err, language) : kExitBadInput;

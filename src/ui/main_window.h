@@ -52,6 +52,7 @@ class TLochDlg;
 class TUmrissDlg;
 class TNeuDlg;
 class TGerberDlg;
+class TGerberImport_Dlg;
 class TProjectInfoDlg;
 class TRasterDlg;
 class TRasterHotkeysDlg;
@@ -111,6 +112,7 @@ class MainWindow : public QMainWindow {
   void Platineeinsnachlinks1Click();
   void Projektinfo1Click();
   void Gerber274Xerzeugen1Click();
+  void GerberImportieren1Click();
   void Sprache1Click();
   void Hilfethemen1Click();
   void Beenden1Click();
@@ -160,6 +162,7 @@ class MainWindow : public QMainWindow {
   void createMillingControls();
   // Where the milling file dialog starts.
   std::string millingFolder() const;
+  void createGerberImportDialog();
   void createFileCommands();
   void createViewControls();
   void createStatusControls();
@@ -248,6 +251,7 @@ class MainWindow : public QMainWindow {
   TNeuDlg* newBoardDlg_ = nullptr;
   TProjectInfoDlg* projectInfoDlg_ = nullptr;
   TGerberDlg* gerberDlg_ = nullptr;
+  TGerberImport_Dlg* gerberImportDlg_ = nullptr;
   TLanguageDlg* languageDlg_ = nullptr;
   TRasterDlg* rasterDlg_ = nullptr;
   TRasterHotkeysDlg* rasterHotkeysDlg_ = nullptr;

@@ -38,6 +38,7 @@ constexpr WindowCommand kWindowCommands[] = {
     {CommandId::Projektinfo1Click, &MainWindow::Projektinfo1Click},
     {CommandId::Gerber274Xerzeugen1Click, &MainWindow::Gerber274Xerzeugen1Click},
     {CommandId::UmrissHPGLplt1Click, &MainWindow::UmrissHPGLplt1Click},
+    {CommandId::GerberImportieren1Click, &MainWindow::GerberImportieren1Click},
     {CommandId::Beenden1Click, &MainWindow::Beenden1Click},
     {CommandId::NeuePlatine1Click, &MainWindow::NeuePlatine1Click},
     {CommandId::Platinennachladen1Click, &MainWindow::Platinennachladen1Click},

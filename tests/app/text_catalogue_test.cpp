@@ -14,6 +14,7 @@
 #include "cli/drill_texts.h"
 #include "cli/edit_texts.h"
 #include "cli/gerber_texts.h"
+#include "cli/import_gerber_texts.h"
 #include "cli/macro_command_texts.h"
 #include "cli/mill_texts.h"
 #include "cli/outlines_texts.h"
@@ -27,6 +28,7 @@
 #include "editing/selector_texts.h"
 #include "editing/tile_texts.h"
 #include "manufacturing/drill_texts.h"
+#include "manufacturing/gerber_import_texts.h"
 #include "manufacturing/gerber_texts.h"
 #include "manufacturing/milling_texts.h"
 #include "project/macro_texts.h"
@@ -34,6 +36,7 @@
 #include "ui/drc_panel_texts.h"
 #include "ui/drill_dialog_texts.h"
 #include "ui/gerber_dialog_texts.h"
+#include "ui/gerber_import_dialog_texts.h"
 #include "ui/macro_panel_texts.h"
 #include "ui/milling_dialog_texts.h"
 #include "ui/size_column_texts.h"
@@ -73,6 +76,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_COMPONENT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_EDIT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_GERBER_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_CLI_IMPORT_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_CLI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_OUTLINES_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_RENDER_TEXTS(PRAVELO_LIST_TEXT)
@@ -83,11 +87,13 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_MILLING_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MILLING_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_GERBER_IMPORT_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_PANEL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRILL_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_GERBER_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_GERBER_IMPORT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_UI_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SIZE_COLUMN_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)

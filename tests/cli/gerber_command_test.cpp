@@ -11,6 +11,8 @@
 #include "cli/cli.h"
 #include "document/layout_file.h"
 #include "geometry/point.h"
+#include "project/layout_load.h"
+#include "support/file_bytes.h"
 #include "support/gerber_boards.h"
 #include "support/temp_folder.h"
 
@@ -85,8 +87,8 @@ class GerberAgainstGerbv : public ::testing::Test {
     args.insert(args.end(), options.begin(), options.end());
     run(args);
     const std::string ours = folder.file("ours.png");
-    run({"render", layout, "-o", ours, "--dpi", std::to_string(kDpi), "--layers", layer,
-         "--active-layer", layer});
+    run({"render", rendered.empty() ? layout : rendered, "-o", ours, "--dpi", std::to_string(kDpi),
+         "--layers", layer, "--active-layer", layer});
     const Coverage mine = readCoverage(ours);
     // The window in inches; half a pixel more keeps gerbv from rounding one pixel short.
     char window[64];
@@ -157,6 +159,7 @@ class GerberAgainstGerbv : public ::testing::Test {
 
   testing::TempFolder folder;
   std::string layout = folder.file("board.pvb6");
+  std::string rendered;  // the layout drawn for the comparison, when not `layout`
   BoardHeader board;
   std::vector<std::tuple<double, double, double>> holes;
 };
@@ -164,6 +167,31 @@ class GerberAgainstGerbv : public ::testing::Test {
 TEST_F(GerberAgainstGerbv, EveryKindAndShapeOfCopper) {
   save(testing::everyKindBoard());
   EXPECT_EQ(mismatches("C1", {"--cam-origin", "off"}), 0);
+}
+
+// The file read back by the import and drawn by the editor is what gerbv sees in the file.
+TEST_F(GerberAgainstGerbv, ImportedCopperIsWhatGerbvSeesInTheFile) {
+  save(testing::everyKindBoard());
+  run({"gerber", layout, "-o", folder.path().string(), "--layers", "C1", "--cam-origin", "off"});
+  rendered = folder.file("imported.pvb6");
+  run({"import-gerber", "-o", rendered, "C1=" + gerberFile("C1")});
+  Document imported;
+  installLayout(imported, readLayout(testing::fileBytes(rendered)));
+  const Board& back = *imported.boards.at(0);
+  // The first round pad of the source, (20000, -25000), lies at y + height in the file.
+  const DPoint inFile{20000, -25000.0 + board.height};
+  DPoint moved{};
+  for (const auto& o : back.objects) {
+    if (o->kind == kPad && o->variant == kPadCircular) {
+      moved = {o->pos.x - inFile.x, o->pos.y - inFile.y};
+      break;
+    }
+  }
+  // The imported board has no drill holes, and neither has the file.
+  holes.clear();
+  EXPECT_EQ(mismatches("C1", {"--cam-origin", "off"}, false,
+                       {-moved.x, -double(back.header.height) - moved.y}),
+            0);
 }
 
 TEST_F(GerberAgainstGerbv, MirroredCopperIsTheEditorsPictureTurnedOver) {

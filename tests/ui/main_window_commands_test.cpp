@@ -38,11 +38,12 @@ TEST_F(MainWindowCommandsTest, ControlsOfUnbuiltCommandsAreLeftOut) {
     auto* a = window->findChild<QAction*>(c.name);
     EXPECT_EQ(a != nullptr, isBuilt(c.command)) << c.name;
   }
-  // The Import submenu shows the Text-IO import alone while the Gerber import is not built.
+  // The Import submenu holds the Gerber import and the Text-IO import, in the table's order.
   auto* import = window->findChild<QMenu*>("Importieren1");
   ASSERT_NE(import, nullptr);
-  ASSERT_EQ(import->actions().size(), 1);
-  EXPECT_EQ(import->actions()[0]->objectName(), "Import_TextIO");
+  ASSERT_EQ(import->actions().size(), 2);
+  EXPECT_EQ(import->actions()[0]->objectName(), "GerberImportieren1");
+  EXPECT_EQ(import->actions()[1]->objectName(), "Import_TextIO");
 }
 
 // Left-out entries leave no separator at the start or end of a menu, nor two in a row.
