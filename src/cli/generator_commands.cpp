@@ -20,7 +20,7 @@ CLI::App* addGeneratorCommand(CLI::App& app, const char* name, const Text& help,
   command->fallthrough();
   command->add_option("TYPE", request.type, tr(typeHelp, language))->required();
   command->add_option("FIELDS", request.fields, tr(texts::cliFieldsHelp, language));
-  command->add_option("-o,--output", request.output, tr(texts::cliMacroOutputHelp, language))
+  command->add_option("-o,--output", request.output, tr(texts::cliGeneratorOutputHelp, language))
       ->required();
   command->add_option("--layer", request.layer, tr(texts::cliGeneratorLayerHelp, language))
       ->check(CLI::Range(1, kLayerCount));

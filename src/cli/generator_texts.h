@@ -10,7 +10,7 @@
   X(cliShapeHelp, "Erzeugt eine Spezialform als Makrodatei", "Write a special form as a macro file", "Écrit une forme spéciale dans un fichier macro") \
   X(cliShapeTypeHelp, "Art: polygon, spiral oder frame", "Type: polygon, spiral or frame", "Type : polygon, spiral ou frame") \
   X(cliFieldsHelp, "Felder als Name=Wert, Längen in mm", "Fields as name=value, lengths in mm", "Champs sous la forme nom=valeur, longueurs en mm") \
-  X(cliMacroOutputHelp, "Die zu schreibende Makrodatei (.pvm)", "The macro file to write (.pvm)", "Le fichier macro à écrire (.pvm)") \
+  X(cliGeneratorOutputHelp, "Die zu schreibende Makrodatei (.pvm)", "The macro file to write (.pvm)", "Le fichier macro à écrire (.pvm)") \
   X(cliGeneratorLayerHelp, "Lage der Objekte, 1 bis 7 (Vorgabe 1)", "Layer of the objects, 1 to 7 (default 1)", "Couche des objets, 1 à 7 (par défaut 1)") \
   X(cliGeneratorClearanceHelp, "Abstand zur Massefläche in mm für Vieleck und Spirale (Vorgabe 0.4)", "Clearance towards the ground plane in mm for polygon and spiral (default 0.4)", "Isolation envers le plan de masse en mm pour polygone et spirale (par défaut 0.4)") \
   X(cliCouldNotWriteMacro, "Die Makrodatei kann nicht geschrieben werden: ", "The macro file can not be written: ", "Impossible d'écrire le fichier macro : ") \

@@ -8,6 +8,7 @@
 
 #include "base/units.h"
 #include "geometry/angles.h"
+#include "geometry/arc.h"
 
 namespace pravelo {
 namespace {

@@ -206,7 +206,7 @@ QWidget* TEigenschaftenDlg::createTextPage() {
   QFormLayout* form = nullptr;
   QWidget* w = page("Text", form);
   form->addRow(textField(Property::TextContent, "E_Text", 255));
-  form->addRow(qtr(texts::textHeightLabel),
+  form->addRow(qtr(texts::propertiesTextHeightLabel),
                length(Property::TextHeight, "SE_Hoehe", kMinTextHeightMm, kMaxTextHeightMm, 2));
   auto* thickness = new QWidget;
   choice(Property::TextThickness, thickness, {"RB_Duenn", "RB_Normal", "RB_Fett"},

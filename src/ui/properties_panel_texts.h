@@ -27,7 +27,7 @@
   X(hatchFromOutline, "Umriss", "Outline", "Contour") \
   X(hatchSelfDefined, "Selbst definiert", "Self-defined", "Définie") \
   X(onlySoldermask, "Nur Lötstopp", "Only soldermask", "Vernis épargne seulement") \
-  X(textHeightLabel, "Texthöhe:", "Text height:", "Hauteur du texte :") \
+  X(propertiesTextHeightLabel, "Texthöhe:", "Text height:", "Hauteur du texte :") \
   X(textThicknessLabel, "Strichstärke:", "text-thickness:", "Épaisseur du trait :") \
   X(styleLabel, "Stil", "Style", "Style") \
   X(styleNarrow, "Schmal", "Narrow", "Étroit") \
