@@ -19,7 +19,7 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 
 // Shrinks as the later parts of the editor land.
 constexpr CommandId kNotYetBuilt[] = {
-    CommandId::TB_BauteileClick,         CommandId::UmrissHPGLplt1Click,
+    CommandId::UmrissHPGLplt1Click,
     CommandId::GerberImportieren1Click,  CommandId::SB_PrintClick,
     CommandId::Druckereinrichten1Click,  CommandId::N1Click,
     CommandId::GIFExport1Click,          CommandId::JPGjpg1Click,

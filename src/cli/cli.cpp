@@ -15,6 +15,7 @@
 #include "cli/macro_command.h"
 #include "cli/nets_command.h"
 #include "cli/outlines_command.h"
+#include "cli/parts_command.h"
 #include "cli/render_command.h"
 #include "cli/route_command.h"
 #include "cli/textio_command.h"
@@ -135,6 +136,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* drillCommand = addDrillCommand(app, drill, language);
   GerberRequest gerber;
   CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
+  PartsRequest parts;
+  CLI::App* partsCommand = addPartsCommand(app, parts, language);
   MacroRequest macro;
   MacroCommands macroCommands;
   CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
@@ -146,7 +149,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* shapeCommand = addShapeCommand(app, shape, language);
   for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
                         editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
-                        macroCommand, routeCommand, footprintCommand, shapeCommand}) {
+                        partsCommand, macroCommand, routeCommand, footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -188,6 +191,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (gerberCommand->parsed()) {
     const std::optional<Document> doc = load(gerber.file, err, language);
     return doc ? runGerber(*doc, gerber, out, err, language) : kExitBadInput;
+  }
+  if (partsCommand->parsed()) {
+    const std::optional<Document> doc = load(parts.file, err, language);
+    return doc ? runPartsCommand(*doc, parts, out, err, language) : kExitBadInput;
   }
   if (routeCommand->parsed()) {
     std::optional<Document> doc = load(route.file, err, language);

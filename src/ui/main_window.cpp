@@ -157,6 +157,7 @@ void MainWindow::showActiveBoard() {
   navigator_->showActiveBoard(doc_, scheme_, renderOptions_);
   layers_->showLayers(activeBoard(doc_).header);
   selector_->showBoard(&activeBoard(doc_), lengthUnit());
+  componentList_->showBoard(&activeBoard(doc_));
   selectionChanged();
   showEditorState();
 }

@@ -37,6 +37,8 @@ class BoardView;
 class LayerBar;
 class SizeColumn;
 class TSelector;
+class TBTList;
+class TBT_ExportDlg;
 class TMakroPanel;
 class TDRC_Dlg;
 class TAutoRouter;
@@ -87,6 +89,7 @@ class MainWindow : public QMainWindow {
     Open openText;
     Save saveText;
     Save saveDrill;
+    Save saveParts;
   };
   void setFileChoosers(FileChoosers choosers);
 
@@ -126,6 +129,8 @@ class MainWindow : public QMainWindow {
   void SB_GummibandMouseDown();
   void TB_SelectorClick();
   void TB_DRCClick();
+  // The component list panel and its export.
+  void TB_BauteileClick();
   // The macro panel and "Save as macro...".
   void TB_MakroClick();
   void Makrospeichern1Click();
@@ -185,6 +190,8 @@ class MainWindow : public QMainWindow {
   void createDrawingModes(QToolBar* column);
   void createSizeColumn();
   void createSelector();
+  void createComponentList();
+  void exportComponentData();
   void createDrcPanel();
   void createAutorouterPanel();
   void showAutorouter();
@@ -253,6 +260,8 @@ class MainWindow : public QMainWindow {
   QActionGroup* toolButtons_ = nullptr;
   SizeColumn* sizeColumn_ = nullptr;
   TSelector* selector_ = nullptr;
+  TBTList* componentList_ = nullptr;
+  TBT_ExportDlg* componentExportDlg_ = nullptr;
   TMakroPanel* macroPanel_ = nullptr;
   MacroPanel macroState_;
   TDRC_Dlg* drc_ = nullptr;

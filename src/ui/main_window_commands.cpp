@@ -51,6 +51,7 @@ constexpr WindowCommand kWindowCommands[] = {
     {CommandId::R_HotkeysClick, &MainWindow::R_HotkeysClick},
     {CommandId::TB_SelectorClick, &MainWindow::TB_SelectorClick},
     {CommandId::TB_DRCClick, &MainWindow::TB_DRCClick},
+    {CommandId::TB_BauteileClick, &MainWindow::TB_BauteileClick},
     {CommandId::TB_MakroClick, &MainWindow::TB_MakroClick},
     {CommandId::Makrospeichern1Click, &MainWindow::Makrospeichern1Click},
     {CommandId::Eigenschaften1Click, &MainWindow::Eigenschaften1Click},

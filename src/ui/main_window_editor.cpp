@@ -67,6 +67,7 @@ void MainWindow::createEditor() {
   createToolColumn();
   createSizeColumn();
   createSelector();
+  createComponentList();
   createDrcPanel();
   createAutorouterPanel();
   createPropertiesPanel();
@@ -422,6 +423,7 @@ void MainWindow::changeProperty(Property field, const PropertyInput& input) {
 // The selector lists objects by their index, so its list must never outlive a change.
 void MainWindow::objectsChanged() {
   if (selector_->isVisible()) selector_->refresh();
+  if (componentList_->isVisible()) componentList_->refresh();
   selectionChanged();
 }
 

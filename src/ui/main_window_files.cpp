@@ -17,6 +17,7 @@
 #include "project/text_io_texts.h"
 #include "settings/recent_files.h"
 #include "ui/drill_dialog_texts.h"
+#include "ui/component_list_texts.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 
@@ -70,6 +71,9 @@ void MainWindow::createFileCommands() {
   };
   choosers_.saveDrill = [this](const std::string& folder, const std::string& preset) {
     return chooseSaveFile(this, folder, preset, texts::drillFileFilter, "drl");
+  };
+  choosers_.saveParts = [this](const std::string& folder, const std::string& preset) {
+    return chooseSaveFile(this, folder, preset, texts::componentFileFilter, "txt");
   };
   doc_.lastFolder = start_.settings.ordner.Layout_Last;
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);

@@ -16,6 +16,7 @@
 #include "cli/gerber_texts.h"
 #include "cli/macro_command_texts.h"
 #include "cli/outlines_texts.h"
+#include "cli/parts_texts.h"
 #include "cli/render_texts.h"
 #include "copper/drc_texts.h"
 #include "document/document_texts.h"
@@ -29,6 +30,7 @@
 #include "manufacturing/gerber_texts.h"
 #include "project/macro_texts.h"
 #include "ui/component_dialog_texts.h"
+#include "ui/component_list_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/drill_dialog_texts.h"
 #include "ui/gerber_dialog_texts.h"
@@ -76,6 +78,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_DRC_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRILL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_PARTS_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
@@ -87,6 +90,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TILE_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMPONENT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_COMPONENT_LIST_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMMANDS(PRAVELO_LIST_COMMAND)
     PRAVELO_CONTROLS(PRAVELO_LIST_CONTROL)
   };
