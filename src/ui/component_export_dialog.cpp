@@ -72,7 +72,7 @@ TBT_ExportDlg::TBT_ExportDlg(ComponentExportSettings& settings, QWidget* parent)
     QCheckBox* box = exportCheckBox(c.name, c.caption, on);
     columns_.push_back(box);
     columnGrid->addWidget(box, (code - 1) % 4, (code - 1) / 4);
-    connect(box, &QCheckBox::toggled, this, [this, code](bool on) { columnSwitched(code, on); });
+    connect(box, &QCheckBox::toggled, this, [this, code](bool checked) { columnSwitched(code, checked); });
   }
   for (const int code : stored.columns) {
     auto* item = new QListWidgetItem(qtr(kExportColumns[code - 1].caption));

@@ -39,7 +39,7 @@
   X(shapeTrackWidth, "Leiterbahnbreite:", "Track width:", "Largeur de piste :") \
   X(shapeTurns, "Umdrehungen:", "Turns:", "Tours :") \
   X(shapeRound, "&Rund", "&Round", "&Rond") \
-  X(shapeSquare, "&Quadratisch", "&Square", "&Carré") \
+  X(shapeSpiralSquare, "&Quadratisch", "&Square", "&Carré") \
   X(shapeDiameter, "Durchmesser: %1", "Diameter: %1", "Diamètre : %1") \
   X(shapeColumns, "Spalten:", "Columns:", "Colonnes :") \
   X(shapeRows, "Zeilen:", "Rows:", "Lignes :") \

@@ -30,6 +30,7 @@
 #include "ui/project_info_dialog.h"
 #include "ui/qt_host.h"
 #include "ui/qt_text.h"
+#include "ui/component_list_panel.h"
 #include "ui/selector_panel.h"
 #include "ui/title_picture.h"
 #include "ui/window_editor.h"

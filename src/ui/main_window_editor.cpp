@@ -25,6 +25,7 @@
 #include "ui/main_window.h"
 #include "ui/properties_panel.h"
 #include "ui/qt_text.h"
+#include "ui/component_list_panel.h"
 #include "ui/selector_panel.h"
 #include "ui/size_column.h"
 #include "ui/tool_icons.h"

@@ -98,7 +98,7 @@ class TVielEckDlg : public QDialog {
     turns_->setDecimals(2);
     roundSpiral_ = new QRadioButton(qtr(texts::shapeRound), spiral);
     roundSpiral_->setObjectName("RB_Rund");
-    squareSpiral_ = new QRadioButton(qtr(texts::shapeSquare), spiral);
+    squareSpiral_ = new QRadioButton(qtr(texts::shapeSpiralSquare), spiral);
     squareSpiral_->setObjectName("RB_Quadratisch");
     diameter_ = new QLabel(spiral);
     diameter_->setObjectName("L_Spirale_DM");
