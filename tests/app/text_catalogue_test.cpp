@@ -8,6 +8,7 @@
 #include "app/app_texts.h"
 #include "app/command_table.h"
 #include "app/menu_table.h"
+#include "app/options_texts.h"
 #include "base/text.h"
 #include "cli/cli_texts.h"
 #include "cli/drc_command_texts.h"
@@ -63,6 +64,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_MACRO_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MACRO_PANEL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_OPTIONS_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SELECTOR_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_PROPERTIES_TEXTS(PRAVELO_LIST_TEXT)
