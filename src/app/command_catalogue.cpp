@@ -24,8 +24,6 @@ constexpr CommandId kNotYetBuilt[] = {
     CommandId::Druckereinrichten1Click,  CommandId::N1Click,
     CommandId::GIFExport1Click,          CommandId::JPGjpg1Click,
     CommandId::EMFExport1Click,          CommandId::Vorlage1Click,
-    CommandId::Grundeinstellungen1Click, CommandId::Arbeitsverzeichnisse1Click,
-    CommandId::Autospeichern1Click,
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/command_catalogue.h"
+#include "app/options_values.h"
 #include "app/startup.h"
 #include "base/host.h"
 #include "document/document.h"
@@ -38,6 +39,7 @@ class LayerBar;
 class SizeColumn;
 class TSelector;
 class TBTList;
+class TOptionsDlg;
 class TBT_ExportDlg;
 class TMakroPanel;
 class TDRC_Dlg;
@@ -131,6 +133,10 @@ class MainWindow : public QMainWindow {
   void TB_DRCClick();
   // The component list panel and its export.
   void TB_BauteileClick();
+  // The general settings, opened on the page of the menu item.
+  void Grundeinstellungen1Click();
+  void Arbeitsverzeichnisse1Click();
+  void Autospeichern1Click();
   // The macro panel and "Save as macro...".
   void TB_MakroClick();
   void Makrospeichern1Click();
@@ -155,6 +161,7 @@ class MainWindow : public QMainWindow {
   void createCentralArea();
   void createDialogs();
   void createDrillDialogs();
+  void createOptionsDialog();
   void createFileCommands();
   void createViewControls();
   void createStatusControls();
@@ -198,6 +205,12 @@ class MainWindow : public QMainWindow {
   void routeAllClick();
   void createPropertiesPanel();
   void createMacroPanel();
+  // The macro tree of the library folder in the settings.
+  void showMacroLibrary();
+  // The general settings on `page`; OK applies what changed.
+  void openOptions(OptionsPage page);
+  // The colour scheme the window draws with.
+  void showScheme(const ColourScheme& scheme);
   // Writes a modified macro back and keeps the selected macro for the settings.
   void storeMacroPanel();
   // The properties panel shows the selection (or the board) anew, when it is shown.
@@ -262,6 +275,7 @@ class MainWindow : public QMainWindow {
   TSelector* selector_ = nullptr;
   TBTList* componentList_ = nullptr;
   TBT_ExportDlg* componentExportDlg_ = nullptr;
+  TOptionsDlg* optionsDlg_ = nullptr;
   TMakroPanel* macroPanel_ = nullptr;
   MacroPanel macroState_;
   TDRC_Dlg* drc_ = nullptr;
