@@ -14,6 +14,7 @@
 #include "cli/layout_json.h"
 #include "cli/macro_command.h"
 #include "cli/nets_command.h"
+#include "cli/options_command.h"
 #include "cli/outlines_command.h"
 #include "cli/parts_command.h"
 #include "cli/render_command.h"
@@ -138,6 +139,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
   PartsRequest parts;
   CLI::App* partsCommand = addPartsCommand(app, parts, language);
+  OptionsRequest options;
+  CLI::App* optionsCommand = addOptionsCommand(app, options, language);
   MacroRequest macro;
   MacroCommands macroCommands;
   CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
@@ -149,7 +152,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* shapeCommand = addShapeCommand(app, shape, language);
   for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
                         editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
-                        partsCommand, macroCommand, routeCommand, footprintCommand, shapeCommand}) {
+                        partsCommand, optionsCommand, macroCommand, routeCommand, footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -192,6 +195,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::optional<Document> doc = load(gerber.file, err, language);
     return doc ? runGerber(*doc, gerber, out, err, language) : kExitBadInput;
   }
+  if (optionsCommand->parsed()) return runOptionsCommand(options, out, err, language);
   if (partsCommand->parsed()) {
     const std::optional<Document> doc = load(parts.file, err, language);
     return doc ? runPartsCommand(*doc, parts, out, err, language) : kExitBadInput;

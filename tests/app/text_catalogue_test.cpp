@@ -16,6 +16,7 @@
 #include "cli/edit_texts.h"
 #include "cli/gerber_texts.h"
 #include "cli/macro_command_texts.h"
+#include "cli/options_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/parts_texts.h"
 #include "cli/render_texts.h"
@@ -81,6 +82,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_DRILL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_PARTS_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_OPTIONS_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRC_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_UI_TEXTS(PRAVELO_LIST_TEXT)
