@@ -48,8 +48,9 @@ Board componentBoard(int count) {
     }
     TObjekt silk = newObject();
     initTrack(silk, 2000, kLayerS1);
-    for (const FPoint p : {FPoint{at.x - 10000, at.y - 12000}, FPoint{at.x + 50000, at.y - 12000},
-                           FPoint{at.x + 50000, at.y + 12000}, FPoint{at.x - 10000, at.y + 12000}}) {
+    for (const FPoint p :
+         {FPoint{at.x - 10000, at.y - 12000}, FPoint{at.x + 50000, at.y - 12000},
+          FPoint{at.x + 50000, at.y + 12000}, FPoint{at.x - 10000, at.y + 12000}}) {
       addPoint(silk, p);
     }
     silk.componentId = static_cast<std::int16_t>(k);

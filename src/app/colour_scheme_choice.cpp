@@ -66,7 +66,8 @@ bool ColourSchemeChoice::save(Host& host) {
 std::array<Rgb, kCustomColours> readCustomColours(const std::filesystem::path& settingsFolder) {
   std::array<Rgb, kCustomColours> colours;
   colours.fill({255, 255, 255});
-  const std::optional<std::string> bytes = readWholeFile((settingsFolder / kCustomColourFile).string());
+  const std::optional<std::string> bytes =
+      readWholeFile((settingsFolder / kCustomColourFile).string());
   if (!bytes || bytes->size() != 4 * kCustomColours) return colours;
   for (int i = 0; i < kCustomColours; ++i) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes->data()) + 4 * i;

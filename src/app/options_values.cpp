@@ -13,10 +13,10 @@ constexpr int kMillisecondsPerMinute = 60000;
 
 // The modes in the order of their letters in the hotkey string.
 const Text* const kHotkeyModes[kToolHotkeys] = {
-    &texts::modeZoom,        &texts::modeTrack,     &texts::modePad,       &texts::modeSmdPad,
-    &texts::modeCircle,      &texts::modeRectangle, &texts::modeZone,      &texts::modeSpecial,
-    &texts::modeText,        &texts::modeConnections, &texts::modeAutoroute, &texts::modeTest,
-    &texts::modeMeasure,     &texts::modePhotoView, &texts::modeSolderMask,
+    &texts::modeZoom,    &texts::modeTrack,       &texts::modePad,        &texts::modeSmdPad,
+    &texts::modeCircle,  &texts::modeRectangle,   &texts::modeZone,       &texts::modeSpecial,
+    &texts::modeText,    &texts::modeConnections, &texts::modeAutoroute,  &texts::modeTest,
+    &texts::modeMeasure, &texts::modePhotoView,   &texts::modeSolderMask,
 };
 
 char upperLetter(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
@@ -44,7 +44,9 @@ void storeAutoSaveMinutes(OptionenSettings& o, int minutes) {
   o.AutoSaveTime = std::clamp(minutes, 1, 60) * kMillisecondsPerMinute;
 }
 
-const Text& hotkeyModeName(int index) { return *kHotkeyModes[std::clamp(index, 0, kToolHotkeys - 1)]; }
+const Text& hotkeyModeName(int index) {
+  return *kHotkeyModes[std::clamp(index, 0, kToolHotkeys - 1)];
+}
 
 std::optional<std::string> setToolHotkey(std::string& hotkeys, int index, char letter,
                                          Language language) {

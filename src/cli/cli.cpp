@@ -150,9 +150,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* footprintCommand = addFootprintCommand(app, footprint, language);
   GeneratorRequest shape;
   CLI::App* shapeCommand = addShapeCommand(app, shape, language);
-  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
-                        editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
-                        partsCommand, optionsCommand, macroCommand, routeCommand, footprintCommand, shapeCommand}) {
+  for (CLI::App* sub :
+       {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand, editCommand,
+        textIoCommand, drcCommand, drillCommand, gerberCommand, partsCommand, optionsCommand,
+        macroCommand, routeCommand, footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }

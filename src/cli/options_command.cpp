@@ -41,16 +41,24 @@ const std::pair<const char*, bool OptionenSettings::*> kOptionSwitches[] = {
 };
 
 const std::pair<const char*, std::string FolderSettings::*> kOptionFolders[] = {
-    {"folder.layout", &FolderSettings::Layout},   {"folder.gerber", &FolderSettings::Gerber},
-    {"folder.bitmap", &FolderSettings::Bitmap},   {"folder.template", &FolderSettings::Vorlage},
+    {"folder.layout", &FolderSettings::Layout}, {"folder.gerber", &FolderSettings::Gerber},
+    {"folder.bitmap", &FolderSettings::Bitmap}, {"folder.template", &FolderSettings::Vorlage},
     {"folder.hpgl", &FolderSettings::PLT},
 };
 
 const std::pair<const char*, int> kOptionColourSlots[] = {
-    {"background", kSlotBackground}, {"c1", kLayerC1},         {"s1", kLayerS1},
-    {"c2", kLayerC2},                {"s2", kLayerS2},         {"i1", kLayerI1},
-    {"i2", kLayerI2},                {"o", kLayerO},           {"connections", kSlotRubberBand},
-    {"via", kSlotVia},               {"gridlines", kSlotLineGrid}, {"griddots", kSlotDotGrid},
+    {"background", kSlotBackground},
+    {"c1", kLayerC1},
+    {"s1", kLayerS1},
+    {"c2", kLayerC2},
+    {"s2", kLayerS2},
+    {"i1", kLayerI1},
+    {"i2", kLayerI2},
+    {"o", kLayerO},
+    {"connections", kSlotRubberBand},
+    {"via", kSlotVia},
+    {"gridlines", kSlotLineGrid},
+    {"griddots", kSlotDotGrid},
 };
 
 // Messages about the scheme's file go to the error stream; leaving an edited scheme for another
@@ -147,8 +155,8 @@ void applyOption(const std::string& name, const std::string& value, AppSettings&
       throw BadTextAnswer(fillIn(texts::cliOptionsBadValue, language, {name, "A-Z, none", value}));
     }
     o.Hotkeys = toolHotkeys(o);
-    if (const auto refused =
-            setToolHotkey(o.Hotkeys, toolInfo(*tool).hotkeyIndex, none ? '_' : value[0], language)) {
+    if (const auto refused = setToolHotkey(o.Hotkeys, toolInfo(*tool).hotkeyIndex,
+                                           none ? '_' : value[0], language)) {
       throw BadTextAnswer(*refused);
     }
   } else {
@@ -188,8 +196,8 @@ int runOptionsCommand(const OptionsRequest& request, std::ostream&, std::ostream
       if (equals == std::string::npos) {
         throw BadTextAnswer(fillIn(texts::cliOptionsNeedsEquals, language, {word}));
       }
-      applyOption(word.substr(0, equals), word.substr(equals + 1), settings, schemes, host,
-                  folders, language);
+      applyOption(word.substr(0, equals), word.substr(equals + 1), settings, schemes, host, folders,
+                  language);
     }
   } catch (const BadTextAnswer& bad) {
     err << bad.what() << "\n";

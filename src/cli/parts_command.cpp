@@ -32,8 +32,8 @@ char separatorNamed(const std::string& name) {
   return '\t';
 }
 
-CLI::Option* addSwitch(CLI::App* command, const char* name, std::string& value,
-                       const Text& help, Language language) {
+CLI::Option* addSwitch(CLI::App* command, const char* name, std::string& value, const Text& help,
+                       Language language) {
   return command->add_option(name, value, tr(help, language))->check(CLI::IsMember({"on", "off"}));
 }
 

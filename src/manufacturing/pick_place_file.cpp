@@ -105,8 +105,8 @@ PickPlaceOptions pickPlaceOptions(const ComponentExportSettings& stored, bool ca
   PickPlaceOptions o;
   o.columns.clear();
   for (const int code : stored.columns) {
-    if (code >= 1 && code <= kPickPlaceColumnCount && std::ranges::find(o.columns, code) ==
-                                                          o.columns.end()) {
+    if (code >= 1 && code <= kPickPlaceColumnCount &&
+        std::ranges::find(o.columns, code) == o.columns.end()) {
       o.columns.push_back(code);
     }
   }

@@ -65,8 +65,7 @@ std::string pickPlaceCoordinate(double units, const PickPlaceOptions& options);
 
 // The lines of the rows that pass the filters, in the chosen columns; no line ends.
 std::vector<std::string> pickPlaceLines(const std::vector<PickPlaceRow>& rows,
-                                        const BoardHeader& header,
-                                        const PickPlaceOptions& options);
+                                        const BoardHeader& header, const PickPlaceOptions& options);
 
 // The whole file, UTF-8, lines ended by CR LF: the header naming the layout and the date, the
 // column titles, then the lines.

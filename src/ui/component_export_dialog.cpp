@@ -33,10 +33,14 @@ struct ExportColumn {
 };
 
 const ExportColumn kExportColumns[kPickPlaceColumnCount] = {
-    {"CB_Nummer", texts::componentExportNumber},     {"CB_Bezeichner", texts::componentExportId},
-    {"CB_Wert", texts::componentExportValue},        {"CB_Layer", texts::componentExportLayer},
-    {"CB_Position", texts::componentExportPosition}, {"CB_Rotation", texts::componentExportRotation},
-    {"CB_Package", texts::componentExportPackage},   {"CB_Kommentar", texts::componentExportComment},
+    {"CB_Nummer", texts::componentExportNumber},
+    {"CB_Bezeichner", texts::componentExportId},
+    {"CB_Wert", texts::componentExportValue},
+    {"CB_Layer", texts::componentExportLayer},
+    {"CB_Position", texts::componentExportPosition},
+    {"CB_Rotation", texts::componentExportRotation},
+    {"CB_Package", texts::componentExportPackage},
+    {"CB_Kommentar", texts::componentExportComment},
 };
 
 QCheckBox* exportCheckBox(const char* name, const Text& caption, bool checked) {
@@ -72,7 +76,8 @@ TBT_ExportDlg::TBT_ExportDlg(ComponentExportSettings& settings, QWidget* parent)
     QCheckBox* box = exportCheckBox(c.name, c.caption, on);
     columns_.push_back(box);
     columnGrid->addWidget(box, (code - 1) % 4, (code - 1) / 4);
-    connect(box, &QCheckBox::toggled, this, [this, code](bool checked) { columnSwitched(code, checked); });
+    connect(box, &QCheckBox::toggled, this,
+            [this, code](bool checked) { columnSwitched(code, checked); });
   }
   for (const int code : stored.columns) {
     auto* item = new QListWidgetItem(qtr(kExportColumns[code - 1].caption));
@@ -93,8 +98,8 @@ TBT_ExportDlg::TBT_ExportDlg(ComponentExportSettings& settings, QWidget* parent)
   decimals_->setObjectName("SE_NK");
   decimals_->setRange(0, kMaxPickPlaceDecimals);
   decimals_->setValue(stored.decimals);
-  stripZeros_ = exportCheckBox("CB_NullenEntfernen", texts::componentExportStripZeros,
-                               stored.stripZeros);
+  stripZeros_ =
+      exportCheckBox("CB_NullenEntfernen", texts::componentExportStripZeros, stored.stripZeros);
   topText_ = new QLineEdit(QString::fromStdString(stored.topText));
   topText_->setObjectName("E_LayerTop");
   bottomText_ = new QLineEdit(QString::fromStdString(stored.bottomText));
@@ -105,8 +110,8 @@ TBT_ExportDlg::TBT_ExportDlg(ComponentExportSettings& settings, QWidget* parent)
   throughHole_ = exportCheckBox("CB_TH", texts::componentExportThroughHole, stored.throughHole);
   top_ = exportCheckBox("CB_Top", texts::componentExportFilterTop, stored.top);
   bottom_ = exportCheckBox("CB_Bottom", texts::componentExportFilterBottom, stored.bottom);
-  pickPlaceOnly_ = exportCheckBox("CB_PickPlaceData", texts::componentExportPickPlaceOnly,
-                                  stored.pickPlaceOnly);
+  pickPlaceOnly_ =
+      exportCheckBox("CB_PickPlaceData", texts::componentExportPickPlaceOnly, stored.pickPlaceOnly);
   preview_ = new QPlainTextEdit;
   preview_->setObjectName("M_Vorschau");
   preview_->setReadOnly(true);
@@ -116,8 +121,8 @@ TBT_ExportDlg::TBT_ExportDlg(ComponentExportSettings& settings, QWidget* parent)
   for (QRadioButton* b : {comma_, semicolon_, tab_}) {
     connect(b, &QRadioButton::toggled, this, &TBT_ExportDlg::rebuild);
   }
-  for (QCheckBox* b : {stripZeros_, rotationPrefix_, smd_, throughHole_, top_, bottom_,
-                       pickPlaceOnly_}) {
+  for (QCheckBox* b :
+       {stripZeros_, rotationPrefix_, smd_, throughHole_, top_, bottom_, pickPlaceOnly_}) {
     connect(b, &QCheckBox::toggled, this, &TBT_ExportDlg::rebuild);
   }
   connect(unit_, &QComboBox::currentIndexChanged, this, &TBT_ExportDlg::rebuild);

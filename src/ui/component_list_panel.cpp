@@ -16,8 +16,15 @@
 namespace pravelo {
 namespace {
 
-enum ListColumn { kNumberColumn, kNameColumn, kValueColumn, kLayerColumn, kRotationColumn,
-                  kPackageColumn, kCommentColumn };
+enum ListColumn {
+  kNumberColumn,
+  kNameColumn,
+  kValueColumn,
+  kLayerColumn,
+  kRotationColumn,
+  kPackageColumn,
+  kCommentColumn
+};
 
 constexpr int kMinListWidth = 120;
 constexpr int kListComponentRole = Qt::UserRole;
@@ -51,11 +58,11 @@ TBTList::TBTList(std::array<int, kColumns>& widths, QWidget* parent)
       table_(new QTableWidget(0, kColumns)) {
   setObjectName("TBTList");
   table_->setObjectName("SG_Bauteile");
-  table_->setHorizontalHeaderLabels(
-      {qtr(texts::componentListNumber), qtr(texts::componentListName),
-       qtr(texts::componentListValue), qtr(texts::componentListLayer),
-       qtr(texts::componentListRotation), qtr(texts::componentListPackage),
-       qtr(texts::componentListComment)});
+  table_->setHorizontalHeaderLabels({qtr(texts::componentListNumber), qtr(texts::componentListName),
+                                     qtr(texts::componentListValue), qtr(texts::componentListLayer),
+                                     qtr(texts::componentListRotation),
+                                     qtr(texts::componentListPackage),
+                                     qtr(texts::componentListComment)});
   table_->verticalHeader()->hide();
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);

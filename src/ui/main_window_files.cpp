@@ -16,8 +16,8 @@
 #include "project/text_io_commands.h"
 #include "project/text_io_texts.h"
 #include "settings/recent_files.h"
-#include "ui/drill_dialog_texts.h"
 #include "ui/component_list_texts.h"
+#include "ui/drill_dialog_texts.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 

@@ -21,10 +21,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/options_texts.h"
 #include "document/document_texts.h"
 #include "editing/crosshair_overlay.h"
 #include "editing/crosshair_texts.h"
-#include "app/options_texts.h"
 #include "ui/dialog_buttons.h"
 #include "ui/options_dialog_texts.h"
 #include "ui/qt_text.h"
@@ -165,8 +165,7 @@ class CrosshairPreview : public QWidget {
       painter.setPen(optionsColour(row.colour));
       const QRect line(box.x + 4, row.top, box.width - 4, box.rowHeight + 2);
       painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(row.text.label));
-      painter.drawText(line, Qt::AlignRight | Qt::AlignTop,
-                       QString::fromStdString(row.text.value));
+      painter.drawText(line, Qt::AlignRight | Qt::AlignTop, QString::fromStdString(row.text.value));
     }
   }
 
@@ -213,9 +212,9 @@ TOptionsDlg::TOptionsDlg(AppFolders folders, Host& host, QWidget* parent)
   tree_->setMaximumWidth(200);
   pages_ = new QStackedWidget;
   const Text* captions[kOptionsPages] = {
-      &texts::optionsPageGeneral, &texts::optionsPageColours,  &texts::optionsPageFolders,
-      &texts::optionsPageMacroFolder, &texts::optionsPageUndo, &texts::optionsPageImax,
-      &texts::optionsPageHotkeys, &texts::optionsPageCrosshair, &texts::optionsPageAutoSave};
+      &texts::optionsPageGeneral,     &texts::optionsPageColours,   &texts::optionsPageFolders,
+      &texts::optionsPageMacroFolder, &texts::optionsPageUndo,      &texts::optionsPageImax,
+      &texts::optionsPageHotkeys,     &texts::optionsPageCrosshair, &texts::optionsPageAutoSave};
   for (const Text* caption : captions) tree_->addTopLevelItem(new QTreeWidgetItem({qtr(*caption)}));
   for (QWidget* page : {generalPage(), coloursPage(), foldersPage(), macroFolderPage(), undoPage(),
                         imaxPage(), hotkeysPage(), crosshairPage(), autoSavePage()}) {

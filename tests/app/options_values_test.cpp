@@ -113,6 +113,8 @@ TEST_F(ColourSchemeChoiceTest, CustomColoursRoundTrip) {
   ASSERT_TRUE(writeCustomColours(folder.path(), colours));
   EXPECT_EQ(testing::fileBytes(folder.path() / "COLORS.DAT").size(), 64u);
   EXPECT_EQ(readCustomColours(folder.path()), colours);
+  testing::writeBytes((folder.path() / "COLORS.DAT").string(), std::string(63, '\x7f'));
+  EXPECT_EQ(readCustomColours(folder.path())[5], (Rgb{255, 255, 255})) << "a damaged file";
 }
 
 }  // namespace

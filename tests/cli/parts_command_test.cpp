@@ -88,9 +88,10 @@ TEST_F(PartsCommand, TopSideSmdPartsInMilGoToStandardOutput) {
   const testing::CliRun run = testing::runCliCommand(
       "parts", {layout, "--unit", "mil", "--columns", "id,position,rotation", "--decimals", "1"});
   ASSERT_EQ(run.status, kExitOk) << run.err;
-  EXPECT_TRUE(run.out.ends_with("* Name\tPos-X\tPos-Y\tRot\r\n*\r\n"
-                                "C2\t1181.1\t1181.1\t0\r\n"
-                                "C10\t393.7\t2755.9\t270\r\n"))
+  EXPECT_TRUE(
+      run.out.ends_with("* Name\tPos-X\tPos-Y\tRot\r\n*\r\n"
+                        "C2\t1181.1\t1181.1\t0\r\n"
+                        "C10\t393.7\t2755.9\t270\r\n"))
       << run.out;
 }
 

@@ -12,7 +12,6 @@
 namespace pravelo::testing {
 namespace {
 
-
 class ComponentCommandTest : public EditorTest {
  protected:
   // Answers the next component dialog by changing fields one after the other, then ending.

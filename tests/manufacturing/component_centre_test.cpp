@@ -23,7 +23,7 @@ std::vector<const TObjekt*> members(const Board& board, int component) {
 TEST(ComponentCentre, TheReferenceChoosesTheLayers) {
   ComponentBoard b;
   b.smd(1, {0, 0});
-  b.smd(1, {100000, 0});                   // copper centre (50000, 0)
+  b.smd(1, {100000, 0});                  // copper centre (50000, 0)
   b.silk(1, {0, 60000}, {40000, 60000});  // silkscreen centre (20000, 60000)
   b.label(1, kComponentIdText, "R1");     // texts never count
   ComponentData data;

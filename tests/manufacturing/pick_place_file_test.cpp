@@ -86,10 +86,8 @@ TEST_F(PickPlaceFileTest, Filters) {
     std::vector<std::string> names;
   };
   const FilterCase cases[] = {
-      {true, false, true, true, false, {"R1", "R2"}},
-      {false, true, true, true, false, {"J1"}},
-      {true, true, false, true, false, {"J1"}},
-      {true, true, true, true, true, {"R1"}},
+      {true, false, true, true, false, {"R1", "R2"}}, {false, true, true, true, false, {"J1"}},
+      {true, true, false, true, false, {"J1"}},       {true, true, true, true, true, {"R1"}},
       {false, false, true, true, false, {}},
   };
   options.columns = {2};
@@ -108,15 +106,14 @@ TEST_F(PickPlaceFileTest, ColumnOrderRunningNumbersAndRotationPrefix) {
   options.separator = ';';
   options.rotationPrefix = true;
   options.throughHole = true;
-  EXPECT_EQ(lines(options), (std::vector<std::string>{"R---;---;1;", "R90;0805;2;",
-                                                      "R---;---;3;"}))
+  EXPECT_EQ(lines(options), (std::vector<std::string>{"R---;---;1;", "R90;0805;2;", "R---;---;3;"}))
       << "J1 comes first";
 }
 
 TEST_F(PickPlaceFileTest, FieldsHoldingTheSeparatorAreQuotedAndTextsAreUtf8) {
   TObjekt* id = b.board.objects[2].get();
   ASSERT_EQ(id->text, "R1");
-  id->text = "C1,\"A\"";  // sorts first
+  id->text = "C1,\"A\"";               // sorts first
   id->component.comment = "100\xB5H";  // Windows-1252 micro sign
   options.separator = ',';
   options.columns = {2, 8};
@@ -151,8 +148,8 @@ TEST_F(PickPlaceFileTest, TheBoardStaysByteIdentical) {
   doc.boards.push_back(std::make_unique<Board>(std::move(b.board)));
   doc.activeBoard = 0;
   const std::string before = writeLayout(doc);
-  EXPECT_FALSE(pickPlaceLines(pickPlaceRows(*doc.boards[0]), doc.boards[0]->header, options)
-                   .empty());
+  EXPECT_FALSE(
+      pickPlaceLines(pickPlaceRows(*doc.boards[0]), doc.boards[0]->header, options).empty());
   EXPECT_EQ(writeLayout(doc), before);
 }
 

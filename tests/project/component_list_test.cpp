@@ -157,8 +157,8 @@ TEST(ComponentList, FieldsWithAndWithoutPickPlaceData) {
 }
 
 TEST(ComponentList, RotationTextHasOneDecimalAtMost) {
-  const std::pair<double, const char*> cases[] = {
-      {0, "0"}, {90, "90"}, {12.5, "12.5"}, {359.94, "359.9"}, {100.0, "100"}, {0.04, "0"}};
+  const std::pair<double, const char*> cases[] = {{0, "0"},          {90, "90"},     {12.5, "12.5"},
+                                                  {359.94, "359.9"}, {100.0, "100"}, {0.04, "0"}};
   for (const auto& [degrees, text] : cases) EXPECT_EQ(placeRotationText(degrees), text) << degrees;
 }
 

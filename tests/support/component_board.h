@@ -18,8 +18,8 @@ struct ComponentBoard {
     board.header = newBoardHeader(width, height);
   }
 
-  TObjekt* smd(int component, FPoint at, std::uint8_t layer = kLayerC1,
-               std::int32_t sizeX = 10000, std::int32_t sizeY = 20000) {
+  TObjekt* smd(int component, FPoint at, std::uint8_t layer = kLayerC1, std::int32_t sizeX = 10000,
+               std::int32_t sizeY = 20000) {
     TObjekt p = newObject();
     initSmdPad(p, at, sizeX, layer, sizeY);
     p.componentId = static_cast<std::int16_t>(component);

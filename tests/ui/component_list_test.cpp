@@ -113,8 +113,9 @@ TEST_F(ComponentListWindow, ARowSelectsItsComponentAndCellsRenameLabels) {
 TEST_F(ComponentListWindow, TheExportDialogPreviewsAndWritesTheFile) {
   testing::onNextDialog<TBT_ExportDlg>([](TBT_ExportDlg& dialog) {
     auto* preview = child<QPlainTextEdit>(dialog, "M_Vorschau");
-    EXPECT_EQ(preview->toPlainText(), "1\tR2\t2k2\tTop\t---\t---\t---\n"
-                                      "2\tR10\t1k\tTop\t15.00\t70.00\t90");
+    EXPECT_EQ(preview->toPlainText(),
+              "1\tR2\t2k2\tTop\t---\t---\t---\n"
+              "2\tR10\t1k\tTop\t15.00\t70.00\t90");
     child<QCheckBox>(dialog, "CB_Nummer")->setChecked(false);
     child<QCheckBox>(dialog, "CB_Package")->setChecked(true);
     EXPECT_EQ(child<QListWidget>(dialog, "LB1")->count(), 6);
@@ -135,8 +136,9 @@ TEST_F(ComponentListWindow, TheExportDialogPreviewsAndWritesTheFile) {
   EXPECT_EQ(kept.separator, ';');
   EXPECT_TRUE(kept.mil);
   const std::string written = readWholeFile(exported).value();
-  EXPECT_TRUE(written.ends_with("* Name;Value;Layer;Pos-X;Pos-Y;Rot;Package\r\n*\r\n"
-                                "R10;1k;Top;590.55;2755.91;90;0805\r\n"))
+  EXPECT_TRUE(
+      written.ends_with("* Name;Value;Layer;Pos-X;Pos-Y;Rot;Package\r\n*\r\n"
+                        "R10;1k;Top;590.55;2755.91;90;0805\r\n"))
       << written;
   EXPECT_FALSE(window->document().modified);
 }
