@@ -84,7 +84,10 @@ TBT_ExportDlg::TBT_ExportDlg(ComponentExportSettings& settings, QWidget* parent)
     item->setData(kExportCodeRole, code);
     order_->addItem(item);
   }
+  // A drop inside the list moves the row, or removes and inserts it, as the style decides.
   connect(order_->model(), &QAbstractItemModel::rowsMoved, this, &TBT_ExportDlg::rebuild);
+  connect(order_->model(), &QAbstractItemModel::rowsInserted, this, &TBT_ExportDlg::rebuild);
+  connect(order_->model(), &QAbstractItemModel::rowsRemoved, this, &TBT_ExportDlg::rebuild);
 
   comma_ = exportRadio("RB_Komma", texts::componentExportComma, stored.separator == ',');
   semicolon_ =

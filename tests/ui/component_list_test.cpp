@@ -124,6 +124,11 @@ TEST_F(ComponentListWindow, TheExportDialogPreviewsAndWritesTheFile) {
     child<QCheckBox>(dialog, "CB_PickPlaceData")->setChecked(true);
     child<QRadioButton>(dialog, "RB_Semikolon")->setChecked(true);
     EXPECT_EQ(preview->toPlainText(), "R10;1k;Top;590.55;2755.91;90;0805");
+    auto* order = child<QListWidget>(dialog, "LB1");
+    order->model()->moveRow({}, 0, {}, 3);  // as a drag of "ID" below "Layer"
+    EXPECT_EQ(preview->toPlainText().toStdString(), "1k;Top;R10;590.55;2755.91;90;0805");
+    order->model()->moveRow({}, 2, {}, 0);
+    EXPECT_EQ(preview->toPlainText(), "R10;1k;Top;590.55;2755.91;90;0805");
     child<QCheckBox>(dialog, "CB_SMD")->setChecked(false);
     EXPECT_EQ(preview->toPlainText(), "") << "nothing through-hole is asked for";
     child<QCheckBox>(dialog, "CB_SMD")->setChecked(true);
