@@ -19,7 +19,6 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 
 // Shrinks as the later parts of the editor land.
 constexpr CommandId kNotYetBuilt[] = {
-    CommandId::TB_BauteileClick,
     CommandId::SB_PrintClick,
     CommandId::Druckereinrichten1Click,
     CommandId::N1Click,
@@ -27,9 +26,6 @@ constexpr CommandId kNotYetBuilt[] = {
     CommandId::JPGjpg1Click,
     CommandId::EMFExport1Click,
     CommandId::Vorlage1Click,
-    CommandId::Grundeinstellungen1Click,
-    CommandId::Arbeitsverzeichnisse1Click,
-    CommandId::Autospeichern1Click,
 };
 
 }  // namespace

@@ -16,7 +16,9 @@
 #include "cli/macro_command.h"
 #include "cli/mill_command.h"
 #include "cli/nets_command.h"
+#include "cli/options_command.h"
 #include "cli/outlines_command.h"
+#include "cli/parts_command.h"
 #include "cli/render_command.h"
 #include "cli/route_command.h"
 #include "cli/textio_command.h"
@@ -143,6 +145,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* millCommand = addMillCommand(app, mill, language);
   ImportGerberRequest importGerber;
   CLI::App* importGerberCommand = addImportGerberCommand(app, importGerber, language);
+  PartsRequest parts;
+  CLI::App* partsCommand = addPartsCommand(app, parts, language);
+  OptionsRequest options;
+  CLI::App* optionsCommand = addOptionsCommand(app, options, language);
   MacroRequest macro;
   MacroCommands macroCommands;
   CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
@@ -154,8 +160,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* shapeCommand = addShapeCommand(app, shape, language);
   for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
                         editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
-                        millCommand, importGerberCommand, macroCommand, routeCommand,
-                        footprintCommand, shapeCommand}) {
+                        millCommand, importGerberCommand, partsCommand, optionsCommand,
+                        macroCommand, routeCommand, footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -203,6 +209,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return doc ? runMillCommand(*doc, mill, out, err, language) : kExitBadInput;
   }
   if (importGerberCommand->parsed()) return runImportGerber(importGerber, out, err, language);
+  if (optionsCommand->parsed()) return runOptionsCommand(options, out, err, language);
+  if (partsCommand->parsed()) {
+    const std::optional<Document> doc = load(parts.file, err, language);
+    return doc ? runPartsCommand(*doc, parts, out, err, language) : kExitBadInput;
+  }
   if (routeCommand->parsed()) {
     std::optional<Document> doc = load(route.file, err, language);
     return doc ? runRouteCommand(*doc, route, out, err, language) : kExitBadInput;

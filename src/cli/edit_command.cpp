@@ -20,6 +20,8 @@
 #include "cli/text_answer.h"
 #include "cli/tile_answer.h"
 #include "document/document_texts.h"
+#include "editing/component_command.h"
+#include "editing/component_list_commands.h"
 #include "editing/crosshair_overlay.h"
 #include "editing/generator_commands.h"
 #include "editing/ground_plane_controls.h"
@@ -124,11 +126,17 @@ std::optional<SizeField> sizeFieldNamed(const std::string& name) {
   return std::nullopt;
 }
 
+// The words from `from` on, joined with one blank.
+std::string wordsFrom(const std::vector<std::string>& words, std::size_t from) {
+  std::string text;
+  for (std::size_t i = from; i < words.size(); ++i) text += (i > from ? " " : "") + words[i];
+  return text;
+}
+
 // The entry of an `answer value …` line: the words after `value` joined with one blank; double
 // quotes around them keep blanks at the ends.
 std::string valueOf(const std::vector<std::string>& words) {
-  std::string value;
-  for (std::size_t i = 2; i < words.size(); ++i) value += (i > 2 ? " " : "") + words[i];
+  std::string value = wordsFrom(words, 2);
   if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
     value = value.substr(1, value.size() - 2);
   }
@@ -159,6 +167,7 @@ class ScriptRun {
   void command(const std::vector<std::string>& words);
   void macro(const std::vector<std::string>& words);
   void generatorAnswer(const std::vector<std::string>& words);
+  void componentList(const std::vector<std::string>& words);
 
   ScriptedWindow host_;
   MacroPanel macros_;
@@ -254,6 +263,8 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     host_.valueAnswers.push_back(valueOf(w));
   } else if (verb == "macro") {
     macro(w);
+  } else if (verb == "parts") {
+    componentList(w);
   } else if (verb == "rectangle") {
     need(w, 2);
     if (w[1] != "track" && w[1] != "zone") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};
@@ -434,11 +445,7 @@ void ScriptRun::macro(const std::vector<std::string>& w) {
   macroUsed_ = true;
   const std::size_t shown = host_.messages.size();
   const std::string& what = w[1];
-  auto rest = [&](std::size_t from) {
-    std::string text;
-    for (std::size_t i = from; i < w.size(); ++i) text += (i > from ? " " : "") + w[i];
-    return text;
-  };
+  auto rest = [&](std::size_t from) { return wordsFrom(w, from); };
   if (what == "select") {
     need(w, 3);
     if (const auto problem = selectMacroFile(macros_, rest(2), currentLanguage())) {
@@ -477,6 +484,29 @@ void ScriptRun::macro(const std::vector<std::string>& w) {
     throw BadLine{fillIn(texts::scriptUnknownWord, {what})};
   }
   macroMessage_ = host_.messages.size() > shown ? host_.messages.back() : "";
+}
+
+// The component list panel, rows counted from 1 as it shows them: `parts select ROW`,
+// `parts name ROW TEXT`, `parts value ROW TEXT` (in-place edits), `parts open ROW` (a double
+// click: the component dialog, answered by `answer component` lines).
+void ScriptRun::componentList(const std::vector<std::string>& w) {
+  need(w, 3);
+  const std::vector<ComponentListEntry> list = pravelo::componentList(editor_.board().objects);
+  const int row = whole(w[2]);
+  if (row < 1 || row > static_cast<int>(list.size())) {
+    throw BadLine{fillIn(texts::scriptNoSuchListRow, {w[2]})};
+  }
+  const int component = list[static_cast<std::size_t>(row - 1)].component;
+  if (w[1] == "select") {
+    selectListedComponent(editor_, component);
+  } else if (w[1] == "name" || w[1] == "value") {
+    const auto cell = w[1] == "name" ? ComponentListCell::Name : ComponentListCell::Value;
+    editComponentListCell(editor_, component, cell, utf8ToWindows1252(wordsFrom(w, 3)));
+  } else if (w[1] == "open") {
+    editComponentCommand(editor_, component);
+  } else {
+    throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};
+  }
 }
 
 nlohmann::json ScriptRun::trace(int line) const {

@@ -24,6 +24,7 @@
   X(scriptPadShape, "die Lötaugenform ist 1 bis 9", "pad shape is 1 to 9", "la forme de pastille va de 1 à 9") \
   X(scriptUnknownSizeField, "unbekanntes Größenfeld: %1", "unknown size field: %1", "champ de dimension inconnu : %1") \
   X(scriptNoSuchBoard, "diese Platine gibt es nicht: %1", "there is no such board: %1", "cette carte n'existe pas : %1") \
+  X(scriptNoSuchListRow, "diese Zeile hat die Bauteilliste nicht: %1", "the component list has no such row: %1", "la liste des composants n'a pas cette ligne : %1") \
   X(scriptUnknownProperty, "unbekanntes Eigenschaftsfeld: %1", "unknown property field: %1", "champ de propriété inconnu : %1") \
   X(scriptUnknownControl, "kein Menüpunkt und keine Schaltfläche: %1", "no menu item or button: %1", "ni élément de menu ni bouton : %1") \
   X(scriptCommandNotBuilt, "dieser Befehl ist noch nicht gebaut: %1", "this command is not built yet: %1", "cette commande n'est pas encore réalisée : %1") \

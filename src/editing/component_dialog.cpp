@@ -139,7 +139,7 @@ void ComponentSession::change(ComponentField field, const ComponentFields& now) 
 void ComponentSession::applyLabels() {
   TObjekt* id = label(kComponentIdText);
   TObjekt* value = label(kComponentValueText);
-  const bool wasAligned = id && value && labelsAtAutomaticPositions(*id, *value, box_);
+  const bool wasAligned = id && value && box_ && labelsAtAutomaticPositions(*id, *value, *box_);
   std::optional<TRect> area;
   const auto cover = [&area](const TObjekt& o) {
     area = area ? unite(*area, objectBounds(o)) : objectBounds(o);
@@ -177,7 +177,8 @@ void ComponentSession::applyLabels() {
   id = apply(id, kComponentIdText);
   value = apply(value, kComponentValueText);
   // Aligned labels stay aligned when their height or layer changes.
-  if (created || wasAligned) placeLabelsAutomatically(*id, *value, box_);
+  // A component of labels alone has nothing to place them beside: they stay where they are.
+  if ((created || wasAligned) && box_) placeLabelsAutomatically(*id, *value, *box_);
   cover(*id);
   cover(*value);
   repaint_.repaintWorld(*area);
@@ -187,9 +188,9 @@ void ComponentSession::alignLabels() {
   if (several_) tinted_.insert(ComponentField::Align);
   TObjekt* id = label(kComponentIdText);
   TObjekt* value = label(kComponentValueText);
-  if (!id || !value) return;
+  if (!id || !value || !box_) return;
   const TRect before = unite(objectBounds(*id), objectBounds(*value));
-  placeLabelsAutomatically(*id, *value, box_);
+  placeLabelsAutomatically(*id, *value, *box_);
   repaint_.repaintWorld(unite(before, unite(objectBounds(*id), objectBounds(*value))));
 }
 
@@ -284,7 +285,7 @@ void ComponentSession::copyTintedFields(int component) {
   buildTextStrokes(value, false);
   if (tint(ComponentField::Align)) {
     const std::vector<const TObjekt*> box(members.begin(), members.end());
-    placeLabelsAutomatically(id, value, componentBox(box));
+    if (const auto around = componentBox(box)) placeLabelsAutomatically(id, value, *around);
   }
 }
 

@@ -113,7 +113,7 @@ class ComponentSession {
   Host& host_;
   RepaintSink& repaint_;
   ComponentFields fields_;
-  TRect box_;  // the members other than the labels
+  std::optional<TRect> box_;  // the members other than the labels; none without such members
   bool several_ = false;
   bool breakUpAllowed_ = true;
   std::set<ComponentField> tinted_;

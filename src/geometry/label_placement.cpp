@@ -29,14 +29,12 @@ bool near(float coordinate, float anchor) {
 
 }  // namespace
 
-TRect componentBox(std::span<const TObjekt* const> members) {
-  TRect box;
-  bool first = true;
+std::optional<TRect> componentBox(std::span<const TObjekt* const> members) {
+  std::optional<TRect> box;
   for (const TObjekt* o : members) {
     if (isLabel(*o)) continue;
     const TRect b = objectBounds(*o);
-    box = first ? b : unite(box, b);
-    first = false;
+    box = box ? unite(*box, b) : b;
   }
   return box;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 
 #include "document/object.h"
@@ -14,8 +15,9 @@ struct LabelAnchors {
   friend bool operator==(const LabelAnchors&, const LabelAnchors&) = default;
 };
 
-// The union of the bounds of a component's members other than its ID and value labels.
-TRect componentBox(std::span<const TObjekt* const> members);
+// The union of the bounds of a component's members other than its ID and value labels; none for
+// a component of labels alone, which has nothing to place them beside.
+std::optional<TRect> componentBox(std::span<const TObjekt* const> members);
 
 // The anchors for labels of the given heights (units) and layers beside the box: a component
 // wider than tall gets the value label just above its top edge and the ID label above that,

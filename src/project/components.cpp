@@ -57,7 +57,7 @@ int makeComponent(ObjectList& objects, TObjekt id, TObjekt value) {
   const std::vector<const TObjekt*> box(members.begin(), members.end());
   TObjekt& newId = *objects[objects.size() - 2];
   TObjekt& newValue = *objects.back();
-  placeLabelsAutomatically(newId, newValue, componentBox(box));
+  if (const auto around = componentBox(box)) placeLabelsAutomatically(newId, newValue, *around);
   return number;
 }
 

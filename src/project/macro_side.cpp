@@ -55,9 +55,11 @@ std::optional<ComponentLabels> labelsOf(const ObjectList& macro, int component) 
   const std::vector<TObjekt*> members = componentMembers(macro, component);
   TObjekt* id = componentLabel(members, kComponentIdText);
   TObjekt* value = componentLabel(members, kComponentValueText);
-  if (!id || !value) return std::nullopt;
-  const std::vector<const TObjekt*> box(members.begin(), members.end());
-  return ComponentLabels{id, value, componentBox(box)};
+  const std::vector<const TObjekt*> others(members.begin(), members.end());
+  const std::optional<TRect> box = componentBox(others);
+  // Labels alone have nothing to stand beside.
+  if (!id || !value || !box) return std::nullopt;
+  return ComponentLabels{id, value, *box};
 }
 
 // The components whose labels stand at their automatic places, to be placed again after a turn.

@@ -23,6 +23,7 @@
 #include "project/new_board.h"
 #include "ui/board_navigator.h"
 #include "ui/board_view.h"
+#include "ui/component_list_panel.h"
 #include "ui/drc_panel.h"
 #include "ui/gerber_dialog.h"
 #include "ui/layer_bar.h"
@@ -157,6 +158,7 @@ void MainWindow::showActiveBoard() {
   navigator_->showActiveBoard(doc_, scheme_, renderOptions_);
   layers_->showLayers(activeBoard(doc_).header);
   selector_->showBoard(&activeBoard(doc_), lengthUnit());
+  componentList_->showBoard(&activeBoard(doc_));
   selectionChanged();
   showEditorState();
 }

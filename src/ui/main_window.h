@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/command_catalogue.h"
+#include "app/options_values.h"
 #include "app/startup.h"
 #include "base/host.h"
 #include "document/document.h"
@@ -38,6 +39,9 @@ class BoardView;
 class LayerBar;
 class SizeColumn;
 class TSelector;
+class TBTList;
+class TOptionsDlg;
+class TBT_ExportDlg;
 class TMakroPanel;
 class TDRC_Dlg;
 class TAutoRouter;
@@ -91,6 +95,7 @@ class MainWindow : public QMainWindow {
     Save saveText;
     Save saveDrill;
     Save saveHpgl;
+    Save saveParts;
   };
   void setFileChoosers(FileChoosers choosers);
 
@@ -131,6 +136,12 @@ class MainWindow : public QMainWindow {
   void SB_GummibandMouseDown();
   void TB_SelectorClick();
   void TB_DRCClick();
+  // The component list panel and its export.
+  void TB_BauteileClick();
+  // The general settings, opened on the page of the menu item.
+  void Grundeinstellungen1Click();
+  void Arbeitsverzeichnisse1Click();
+  void Autospeichern1Click();
   // The macro panel and "Save as macro...".
   void TB_MakroClick();
   void Makrospeichern1Click();
@@ -163,6 +174,7 @@ class MainWindow : public QMainWindow {
   // Where the milling file dialog starts.
   std::string millingFolder() const;
   void createGerberImportDialog();
+  void createOptionsDialog();
   void createFileCommands();
   void createViewControls();
   void createStatusControls();
@@ -198,12 +210,20 @@ class MainWindow : public QMainWindow {
   void createDrawingModes(QToolBar* column);
   void createSizeColumn();
   void createSelector();
+  void createComponentList();
+  void exportComponentData();
   void createDrcPanel();
   void createAutorouterPanel();
   void showAutorouter();
   void routeAllClick();
   void createPropertiesPanel();
   void createMacroPanel();
+  // The macro tree of the library folder in the settings.
+  void showMacroLibrary();
+  // The general settings on `page`; OK applies what changed.
+  void openOptions(OptionsPage page);
+  // The colour scheme the window draws with.
+  void showScheme(const ColourScheme& scheme);
   // Writes a modified macro back and keeps the selected macro for the settings.
   void storeMacroPanel();
   // The properties panel shows the selection (or the board) anew, when it is shown.
@@ -271,6 +291,9 @@ class MainWindow : public QMainWindow {
   QActionGroup* toolButtons_ = nullptr;
   SizeColumn* sizeColumn_ = nullptr;
   TSelector* selector_ = nullptr;
+  TBTList* componentList_ = nullptr;
+  TBT_ExportDlg* componentExportDlg_ = nullptr;
+  TOptionsDlg* optionsDlg_ = nullptr;
   TMakroPanel* macroPanel_ = nullptr;
   MacroPanel macroState_;
   TDRC_Dlg* drc_ = nullptr;

@@ -22,6 +22,7 @@
 #include "editing/ground_plane_controls.h"
 #include "editing/tool_machine.h"
 #include "ui/board_view.h"
+#include "ui/component_list_panel.h"
 #include "ui/main_window.h"
 #include "ui/properties_panel.h"
 #include "ui/qt_text.h"
@@ -68,6 +69,7 @@ void MainWindow::createEditor() {
   createToolColumn();
   createSizeColumn();
   createSelector();
+  createComponentList();
   createDrcPanel();
   createAutorouterPanel();
   createPropertiesPanel();
@@ -421,6 +423,7 @@ void MainWindow::changeProperty(Property field, const PropertyInput& input) {
 // The selector lists objects by their index, so its list must never outlive a change.
 void MainWindow::objectsChanged() {
   if (selector_->isVisible()) selector_->refresh();
+  if (componentList_->isVisible()) componentList_->refresh();
   selectionChanged();
 }
 

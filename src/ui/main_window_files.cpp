@@ -16,6 +16,7 @@
 #include "project/text_io_commands.h"
 #include "project/text_io_texts.h"
 #include "settings/recent_files.h"
+#include "ui/component_list_texts.h"
 #include "ui/drill_dialog_texts.h"
 #include "ui/main_window.h"
 #include "ui/milling_dialog_texts.h"
@@ -74,6 +75,9 @@ void MainWindow::createFileCommands() {
   };
   choosers_.saveHpgl = [this](const std::string& folder, const std::string& preset) {
     return chooseSaveFile(this, folder, preset, texts::millHpglFilter, "plt");
+  };
+  choosers_.saveParts = [this](const std::string& folder, const std::string& preset) {
+    return chooseSaveFile(this, folder, preset, texts::componentFileFilter, "txt");
   };
   doc_.lastFolder = start_.settings.ordner.Layout_Last;
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);

@@ -104,10 +104,15 @@ void MainWindow::createMacroPanel() {
           showEditorState();
         }
       }));
-  const std::filesystem::path root = macroRoot(start_.settings.ordner, start_.folders);
-  installBundledLibrary(start_.folders.program / "Makros", root);
+  installBundledLibrary(start_.folders.program / "Makros",
+                        macroRoot(start_.settings.ordner, start_.folders));
   macroPanel_->setScheme(scheme_);
-  macroPanel_->showLibrary(root, start_.settings.ordner.MakroOrdner);
+  showMacroLibrary();
+}
+
+void MainWindow::showMacroLibrary() {
+  macroPanel_->showLibrary(macroRoot(start_.settings.ordner, start_.folders),
+                           start_.settings.ordner.MakroOrdner);
 }
 
 void MainWindow::storeMacroPanel() {

@@ -41,6 +41,7 @@ void MainWindow::createDialogs() {
   createDrillDialogs();
   createMillingControls();
   createGerberImportDialog();
+  createOptionsDialog();
 }
 
 void MainWindow::start(const std::string& commandLine) {

@@ -8,6 +8,7 @@
 #include "app/app_texts.h"
 #include "app/command_table.h"
 #include "app/menu_table.h"
+#include "app/options_texts.h"
 #include "base/text.h"
 #include "cli/cli_texts.h"
 #include "cli/drc_command_texts.h"
@@ -17,7 +18,9 @@
 #include "cli/import_gerber_texts.h"
 #include "cli/macro_command_texts.h"
 #include "cli/mill_texts.h"
+#include "cli/options_texts.h"
 #include "cli/outlines_texts.h"
+#include "cli/parts_texts.h"
 #include "cli/render_texts.h"
 #include "copper/drc_texts.h"
 #include "document/document_texts.h"
@@ -33,6 +36,7 @@
 #include "manufacturing/milling_texts.h"
 #include "project/macro_texts.h"
 #include "ui/component_dialog_texts.h"
+#include "ui/component_list_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/drill_dialog_texts.h"
 #include "ui/gerber_dialog_texts.h"
@@ -67,6 +71,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_MACRO_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MACRO_PANEL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_APP_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_OPTIONS_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_VIEW_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_SELECTOR_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_PROPERTIES_TEXTS(PRAVELO_LIST_TEXT)
@@ -83,6 +88,8 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_DRC_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRILL_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_DRILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_PARTS_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_OPTIONS_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_GERBER_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MILLING_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_MILL_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
@@ -99,6 +106,7 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_TEXT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_TILE_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMPONENT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_COMPONENT_LIST_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMMANDS(PRAVELO_LIST_COMMAND)
     PRAVELO_CONTROLS(PRAVELO_LIST_CONTROL)
   };

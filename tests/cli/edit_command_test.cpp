@@ -286,6 +286,31 @@ TEST_F(CliEdit, ScriptsBreakAComponentUp) {
   }
 }
 
+TEST_F(CliEdit, TheComponentListSelectsEditsAndOpensRows) {
+  const std::string script = std::string(kMakeComponent) +
+                             "command Allesmarkieren1\n"  // all selected, then only the row
+                             "parts select 1\n"
+                             "parts name 1 R\xC3\xA9 7\n"
+                             "parts value 1 4k7\n"
+                             "answer component package=SOT23 ok\n"
+                             "parts open 1\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  const Document doc = result();
+  const ObjectList& objects = doc.boards[0]->objects;
+  ASSERT_EQ(objects.size(), 4u);
+  EXPECT_EQ(objects[2]->text, "R\xE9 7") << "kept in Windows-1252";
+  EXPECT_EQ(objects[3]->text, "4k7");
+  EXPECT_EQ(objects[2]->component.package, "SOT23");
+  std::istringstream lines(stdOut.str());
+  std::string line, last;
+  while (std::getline(lines, line)) last = line;
+  EXPECT_EQ(nlohmann::json::parse(last)["undo"], 6) << "each edit and the dialog one step";
+
+  for (const char* bad : {"parts select 2\n", "parts select 0\n", "parts rename 1 X\n"}) {
+    EXPECT_EQ(edit(std::string(kMakeComponent) + bad), kExitUsage) << bad;
+  }
+}
+
 TEST_F(CliEdit, BadComponentAnswersStopTheScript) {
   // clang-format off
   const std::pair<const char*, const char*> cases[] = {

@@ -12,7 +12,6 @@
 namespace pravelo::testing {
 namespace {
 
-
 class ComponentCommandTest : public EditorTest {
  protected:
   // Answers the next component dialog by changing fields one after the other, then ending.
@@ -55,7 +54,7 @@ class ComponentCommandTest : public EditorTest {
     const auto m = members(k);
     const std::vector<const TObjekt*> box(m.begin(), m.end());
     return labelsAtAutomaticPositions(*label(k, kComponentIdText), *label(k, kComponentValueText),
-                                      componentBox(box));
+                                      *componentBox(box));
   }
   // The context menu opened over a point far from every object.
   void contextAtNothing() { editor.contextPoint = {900 * kMm, -700 * kMm}; }
@@ -228,6 +227,35 @@ TEST_F(ComponentCommandTest, DoubleClickOnAMemberOpensTheDialog) {
   machine.doubleClick({screen(20 * kMm, -40 * kMm), MouseButton::Left, {}});
   EXPECT_EQ(label(k, kComponentIdText)->text, "R7");
   EXPECT_EQ(board().undoStack.size(), 2u);
+}
+
+TEST_F(ComponentCommandTest, LabelsOfAComponentWithoutOtherMembersStayPut) {
+  const auto labelAt = [this](float y, TextRole role) {
+    TObjekt t = newObject();
+    initText(t, {30 * kMm, y}, "R1", 0, 0, kLayerS1, 1, 1, 13000, 0);
+    t.variant = role;
+    t.componentId = 4;
+    t.optA = 1;
+    return add(board(), std::move(t));
+  };
+  TObjekt* id = labelAt(-20 * kMm, kComponentIdText);
+  TObjekt* value = labelAt(-25 * kMm, kComponentValueText);
+  const FPoint idAt = id->pos, valueAt = value->pos;
+  answer({height(2.0), [](ComponentSession& s) { s.alignLabels(); }});
+  EXPECT_TRUE(editComponentCommand(editor, 4));
+  EXPECT_FLOAT_EQ(id->dim.x, 20000);
+  EXPECT_EQ(id->pos, idAt) << "nothing to place the labels beside";
+  EXPECT_EQ(value->pos, valueAt);
+}
+
+TEST_F(ComponentCommandTest, AHeightOfZeroOrLessBecomesTheSmallest) {
+  const int k = component(20 * kMm, "R1");
+  for (const double mm : {0.0, -1.5}) {
+    answer({height(2.0), height(mm)});
+    editComponentCommand(editor, k);
+    EXPECT_FLOAT_EQ(label(k, kComponentIdText)->dim.x, 1000) << mm;
+    EXPECT_FLOAT_EQ(label(k, kComponentValueText)->dim.x, 1000) << mm;
+  }
 }
 
 }  // namespace

@@ -101,6 +101,8 @@ TEST(LabelPlacement, ComponentBoxLeavesTheLabelsOut) {
   EXPECT_EQ(componentBox(members), (TRect{-20, -15020, 20020, -4980}));
   const std::vector<const TObjekt*> withPlain = {&pad, &id, &value, &plain};
   EXPECT_NE(componentBox(withPlain), componentBox(members));
+  const std::vector<const TObjekt*> labelsAlone = {&id, &value};
+  EXPECT_FALSE(componentBox(labelsAlone)) << "nothing to place labels beside";
 }
 
 }  // namespace

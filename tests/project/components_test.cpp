@@ -64,7 +64,7 @@ TEST_F(ComponentsTest, MakingBindsTheSelectionWithTwoPlacedLabels) {
   EXPECT_EQ(value->text, "7400");
   EXPECT_TRUE(id->selected && value->selected);
   const std::vector<const TObjekt*> box(members.begin(), members.end());
-  EXPECT_TRUE(labelsAtAutomaticPositions(*id, *value, componentBox(box)));
+  EXPECT_TRUE(labelsAtAutomaticPositions(*id, *value, *componentBox(box)));
   EXPECT_FALSE(id->children.empty());
 }
 

@@ -222,14 +222,14 @@ TEST(MacroSide, AlignedLabelsFollowTheTurnHandPlacedOnesTurnWithThePart) {
     TObjekt& value = *m[4];
     const std::vector<const TObjekt*> members = {m[0].get(), m[1].get(), m[2].get()};
     if (aligned) {
-      placeLabelsAutomatically(id, value, componentBox(members));
+      placeLabelsAutomatically(id, value, *componentBox(members));
     } else {
       translateObject(id, 0, 60000);
     }
     rotateMacro(m, true, true);
     const std::vector<const TObjekt*> turned = {m[0].get(), m[1].get(), m[2].get()};
     // The part now stands upright: automatic labels go to its right.
-    EXPECT_EQ(labelsAtAutomaticPositions(id, value, componentBox(turned)), aligned) << aligned;
+    EXPECT_EQ(labelsAtAutomaticPositions(id, value, *componentBox(turned)), aligned) << aligned;
   }
 }
 
