@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "editing/editor.h"
 #include "manufacturing/gerber_import_run.h"
 #include "manufacturing/gerber_import_texts.h"
 #include "ui/gerber_import_dialog.h"
