@@ -10,6 +10,7 @@
 #include "cli/edit_command.h"
 #include "cli/generator_commands.h"
 #include "cli/gerber_command.h"
+#include "cli/image_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
 #include "cli/macro_command.h"
@@ -135,6 +136,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* drillCommand = addDrillCommand(app, drill, language);
   GerberRequest gerber;
   CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
+  ImageRequest image;
+  CLI::App* imageCommand = addImageCommand(app, image, language);
   MacroRequest macro;
   MacroCommands macroCommands;
   CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
@@ -146,7 +149,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* shapeCommand = addShapeCommand(app, shape, language);
   for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
                         editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
-                        macroCommand, routeCommand, footprintCommand, shapeCommand}) {
+                        imageCommand, macroCommand, routeCommand, footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -188,6 +191,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (gerberCommand->parsed()) {
     const std::optional<Document> doc = load(gerber.file, err, language);
     return doc ? runGerber(*doc, gerber, out, err, language) : kExitBadInput;
+  }
+  if (imageCommand->parsed()) {
+    const std::optional<Document> doc = load(image.file, err, language);
+    return doc ? runImageCommand(*doc, image, err, language) : kExitBadInput;
   }
   if (routeCommand->parsed()) {
     std::optional<Document> doc = load(route.file, err, language);
