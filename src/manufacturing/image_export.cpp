@@ -29,13 +29,6 @@ std::size_t imageStride(std::int64_t width, bool colour) {
   return static_cast<std::size_t>(colour ? width * 3 : (width + 7) / 8);
 }
 
-std::int64_t physicalMemory() {
-  const long pages = sysconf(_SC_PHYS_PAGES);
-  const long pageSize = sysconf(_SC_PAGE_SIZE);
-  if (pages <= 0 || pageSize <= 0) return INT64_MAX;
-  return static_cast<std::int64_t>(pages) * pageSize;
-}
-
 // The display settings that belong to the picture; everything the tools add stays off.
 RenderOptions pictureOptions(const RenderOptions& display, const ImageChoice& choice) {
   RenderOptions o;
@@ -98,6 +91,13 @@ std::string formatName(ImageFormat format) {
 
 }  // namespace
 
+std::int64_t physicalMemoryBytes() {
+  const long pages = sysconf(_SC_PHYS_PAGES);
+  const long pageSize = sysconf(_SC_PAGE_SIZE);
+  if (pages <= 0 || pageSize <= 0) return INT64_MAX;
+  return static_cast<std::int64_t>(pages) * pageSize;
+}
+
 ImagePixels imagePixels(const BoardHeader& header, int step) {
   const double dpi = imageDpi(step);
   return {roundHalfEven(dpi * header.width / kImageUnitsPerInch),
@@ -110,7 +110,8 @@ std::int64_t imageMemoryKb(ImagePixels pixels, bool colour) {
   return colour ? kilopixels * 3 : kilopixels / 8;
 }
 
-std::string imageSizeProblem(ImageFormat format, ImagePixels pixels, bool colour) {
+std::string imageSizeProblem(ImageFormat format, ImagePixels pixels, bool colour,
+                             std::int64_t memory) {
   if (!isRasterFormat(format)) return {};
   const std::string w = std::to_string(pixels.width);
   const std::string h = std::to_string(pixels.height);
@@ -129,7 +130,7 @@ std::string imageSizeProblem(ImageFormat format, ImagePixels pixels, bool colour
   }
   // The picture, one drawing tile, and the encoded file beside it.
   const double tileBytes = 4.0 * kImageTileSide * kImageTileSide;
-  if (side > INT32_MAX || 2 * rasterBytes + tileBytes > static_cast<double>(physicalMemory())) {
+  if (side > INT32_MAX || 2 * rasterBytes + tileBytes > static_cast<double>(memory)) {
     return fillIn(texts::imageOutOfMemory, {w, h});
   }
   return {};
@@ -168,7 +169,7 @@ ImageFile imageFile(const Board& board, const ColourScheme& scheme, const Render
     return file;
   }
   const ImagePixels pixels = imagePixels(board.header, choice.step);
-  file.problem = imageSizeProblem(choice.format, pixels, choice.colour);
+  file.problem = imageSizeProblem(choice.format, pixels, choice.colour, physicalMemoryBytes());
   if (!file.problem.empty()) return file;
   try {
     const ImageRaster raster = renderImageRaster(board, scheme, display, choice);

@@ -42,9 +42,13 @@ ImagePixels imagePixels(const BoardHeader& header, int step);
 // The dialog's memory figure in kB: a colour pixel takes three bytes, a black-and-white one a bit.
 std::int64_t imageMemoryKb(ImagePixels pixels, bool colour);
 
+// The computer's memory in bytes.
+std::int64_t physicalMemoryBytes();
+
 // Why a picture of this size cannot be made in the format (each side's limit, the BMP file's
-// 4 GB, the memory the computer has); empty when it can.
-std::string imageSizeProblem(ImageFormat format, ImagePixels pixels, bool colour);
+// 4 GB, `memory` bytes for the picture and its file); empty when it can.
+std::string imageSizeProblem(ImageFormat format, ImagePixels pixels, bool colour,
+                             std::int64_t memory);
 
 // A picture for the raster encoders, rows top to bottom: colour rows hold R, G, B bytes;
 // black-and-white rows hold one bit a pixel, the leftmost in the highest bit, 1 for black.
