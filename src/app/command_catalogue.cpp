@@ -21,9 +21,7 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 constexpr CommandId kNotYetBuilt[] = {
     CommandId::TB_BauteileClick,         CommandId::UmrissHPGLplt1Click,
     CommandId::GerberImportieren1Click,  CommandId::SB_PrintClick,
-    CommandId::Druckereinrichten1Click,  CommandId::N1Click,
-    CommandId::GIFExport1Click,          CommandId::JPGjpg1Click,
-    CommandId::EMFExport1Click,          CommandId::Vorlage1Click,
+    CommandId::Druckereinrichten1Click,  CommandId::Vorlage1Click,
     CommandId::Grundeinstellungen1Click, CommandId::Arbeitsverzeichnisse1Click,
     CommandId::Autospeichern1Click,
 };

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <new>
 #include <stdexcept>
 
@@ -73,23 +74,53 @@ void copyTile(const Frame& tile, int left, int top, ImageRaster& raster) {
   }
 }
 
-std::string formatName(ImageFormat format) {
+}  // namespace
+
+const char* imageFileSuffix(ImageFormat format) {
   switch (format) {
     case ImageFormat::Gif:
-      return "GIF";
+      return "gif";
     case ImageFormat::Jpeg:
-      return "JPEG";
+      return "jpg";
     case ImageFormat::Emf:
-      return "EMF";
+      return "emf";
     case ImageFormat::Svg:
-      return "SVG";
+      return "svg";
     case ImageFormat::Bitmap:
       break;
   }
-  return "BMP";
+  return "bmp";
 }
 
-}  // namespace
+const Text& imageFileFilter(ImageFormat format) {
+  switch (format) {
+    case ImageFormat::Gif:
+      return texts::imageFileFilterGif;
+    case ImageFormat::Jpeg:
+      return texts::imageFileFilterJpeg;
+    case ImageFormat::Emf:
+      return texts::imageFileFilterEmf;
+    case ImageFormat::Svg:
+      return texts::imageFileFilterSvg;
+    case ImageFormat::Bitmap:
+      break;
+  }
+  return texts::imageFileFilterBitmap;
+}
+
+ImageFigures imageFigures(const BoardHeader& header, int step, bool colour) {
+  const auto mm = [](std::int32_t units) {
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, units / 10000.0, std::chars_format::fixed, 1);
+    return std::string(buffer, end.ptr);
+  };
+  const ImagePixels pixels = imagePixels(header, step);
+  return {mm(header.width) + " mm x " + mm(header.height) + " mm",
+          std::to_string(pixels.width) + " x " + std::to_string(pixels.height),
+          std::to_string(imageDpi(step)) + " dpi",
+          std::to_string(imageMemoryKb(pixels, colour)) + " kB"};
+}
 
 std::int64_t physicalMemoryBytes() {
   const long pages = sysconf(_SC_PHYS_PAGES);
@@ -190,7 +221,7 @@ ImageFile imageFile(const Board& board, const ColourScheme& scheme, const Render
                           {std::to_string(pixels.width), std::to_string(pixels.height)});
   } catch (const std::runtime_error& error) {
     file.bytes.clear();
-    file.problem = formatName(choice.format) + ": " + error.what();
+    file.problem = error.what();
   }
   return file;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "document/document.h"
 #include "view/colour_scheme.h"
 #include "view/render_options.h"
@@ -31,6 +32,10 @@ inline bool isRasterFormat(ImageFormat format) {
   return format == ImageFormat::Bitmap || format == ImageFormat::Gif || format == ImageFormat::Jpeg;
 }
 
+// The file-name ending of a format, without the dot, and the file chooser's filter.
+const char* imageFileSuffix(ImageFormat format);
+const Text& imageFileFilter(ImageFormat format);
+
 struct ImagePixels {
   std::int64_t width = 0;
   std::int64_t height = 0;
@@ -41,6 +46,16 @@ struct ImagePixels {
 ImagePixels imagePixels(const BoardHeader& header, int step);
 // The dialog's memory figure in kB: a colour pixel takes three bytes, a black-and-white one a bit.
 std::int64_t imageMemoryKb(ImagePixels pixels, bool colour);
+
+// The four figures the export dialog shows: "160.0 mm x 100.0 mm", "3780 x 2362", "600 dpi",
+// "26157 kB".
+struct ImageFigures {
+  std::string size;
+  std::string pixels;
+  std::string resolution;
+  std::string memory;
+};
+ImageFigures imageFigures(const BoardHeader& header, int step, bool colour);
 
 // The computer's memory in bytes.
 std::int64_t physicalMemoryBytes();

@@ -17,6 +17,7 @@
 #include "editing/size_fields.h"
 #include "geometry/length_text.h"
 #include "geometry/point.h"
+#include "manufacturing/image_export.h"
 #include "project/macro_panel.h"
 #include "project/open_commands.h"
 #include "view/colour_scheme.h"
@@ -39,6 +40,7 @@ class SizeColumn;
 class TSelector;
 class TMakroPanel;
 class TDRC_Dlg;
+class TExportDlg;
 class TAutoRouter;
 class RouteInputGuard;
 class ToolMachine;
@@ -87,6 +89,9 @@ class MainWindow : public QMainWindow {
     Open openText;
     Save saveText;
     Save saveDrill;
+    std::function<std::optional<std::string>(const std::string& folder,
+                                             const std::string& presetName, ImageFormat format)>
+        saveImage;
   };
   void setFileChoosers(FileChoosers choosers);
 
@@ -134,6 +139,12 @@ class MainWindow : public QMainWindow {
   // The Excellon export and the drill list of the active board.
   void Bohrdaten1Click();
   void BohrungenAuflisten1Click();
+  // The picture export of the active board.
+  void N1Click();
+  void GIFExport1Click();
+  void JPGjpg1Click();
+  void EMFExport1Click();
+  void SVGExport1Click();
 
  protected:
   bool event(QEvent* event) override;
@@ -150,6 +161,8 @@ class MainWindow : public QMainWindow {
   void createCentralArea();
   void createDialogs();
   void createDrillDialogs();
+  void createImageDialogs();
+  void exportImage(ImageFormat format);
   void createFileCommands();
   void createViewControls();
   void createStatusControls();
@@ -243,6 +256,7 @@ class MainWindow : public QMainWindow {
   TRasterHotkeysDlg* rasterHotkeysDlg_ = nullptr;
   TLochDlg* lochDlg_ = nullptr;
   TBohrInfoDlg* bohrInfoDlg_ = nullptr;
+  TExportDlg* exportDlg_ = nullptr;
   FileChoosers choosers_;
   std::string textIoLastFolder_;  // where the last Text-IO file was chosen
   QTimer* autoSaveTimer_ = nullptr;

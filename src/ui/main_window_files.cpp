@@ -71,6 +71,10 @@ void MainWindow::createFileCommands() {
   choosers_.saveDrill = [this](const std::string& folder, const std::string& preset) {
     return chooseSaveFile(this, folder, preset, texts::drillFileFilter, "drl");
   };
+  choosers_.saveImage = [this](const std::string& folder, const std::string& preset,
+                               ImageFormat format) {
+    return chooseSaveFile(this, folder, preset, imageFileFilter(format), imageFileSuffix(format));
+  };
   doc_.lastFolder = start_.settings.ordner.Layout_Last;
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
 

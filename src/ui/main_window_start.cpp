@@ -39,6 +39,7 @@ void MainWindow::createDialogs() {
   connect(projectInfoDlg_, &TProjectInfoDlg::helpRequested, this, &MainWindow::openHelp);
   connect(newBoardDlg_, &TNeuDlg::helpRequested, this, &MainWindow::openHelp);
   createDrillDialogs();
+  createImageDialogs();
 }
 
 void MainWindow::start(const std::string& commandLine) {

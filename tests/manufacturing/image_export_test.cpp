@@ -68,6 +68,11 @@ TEST(ImageExportSize, PixelsAndMemoryFollowTheResolutionStep) {
     EXPECT_EQ(imagePixels(header, c.step), c.pixels);
     EXPECT_EQ(imageMemoryKb(c.pixels, c.colour), c.kb);
   }
+  const ImageFigures figures = imageFigures(header, 6, true);
+  EXPECT_EQ(figures.size, "160.0 mm x 100.0 mm");
+  EXPECT_EQ(figures.pixels, "3780 x 2362");
+  EXPECT_EQ(figures.resolution, "600 dpi");
+  EXPECT_EQ(figures.memory, "26157 kB");
   EXPECT_GT(imageMemoryKb({3780, 2362}, true), kLargeBitmapKb);
   EXPECT_LT(imageMemoryKb({3780, 2362}, false), kLargeBitmapKb);
 }
