@@ -16,6 +16,7 @@
 #include "cli/macro_command.h"
 #include "cli/nets_command.h"
 #include "cli/outlines_command.h"
+#include "cli/print_command.h"
 #include "cli/render_command.h"
 #include "cli/route_command.h"
 #include "cli/textio_command.h"
@@ -138,6 +139,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* gerberCommand = addGerberCommand(app, gerber, language);
   ImageRequest image;
   CLI::App* imageCommand = addImageCommand(app, image, language);
+  PrintRequest print;
+  CLI::App* printCommand = addPrintCommand(app, print, language);
   MacroRequest macro;
   MacroCommands macroCommands;
   CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
@@ -147,9 +150,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* footprintCommand = addFootprintCommand(app, footprint, language);
   GeneratorRequest shape;
   CLI::App* shapeCommand = addShapeCommand(app, shape, language);
-  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
-                        editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
-                        imageCommand, macroCommand, routeCommand, footprintCommand, shapeCommand}) {
+  for (CLI::App* sub :
+       {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand, editCommand,
+        textIoCommand, drcCommand, drillCommand, gerberCommand, imageCommand, printCommand,
+        macroCommand, routeCommand, footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -191,6 +195,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (gerberCommand->parsed()) {
     const std::optional<Document> doc = load(gerber.file, err, language);
     return doc ? runGerber(*doc, gerber, out, err, language) : kExitBadInput;
+  }
+  if (printCommand->parsed()) {
+    const std::optional<Document> doc = load(print.file, err, language);
+    return doc ? runPrintCommand(*doc, print, err, language) : kExitBadInput;
   }
   if (imageCommand->parsed()) {
     const std::optional<Document> doc = load(image.file, err, language);

@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
 #include "cli/image_command_texts.h"
+#include "cli/outlines_texts.h"
 #include "project/save_problem.h"
 #include "view/colour_scheme.h"
 

@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "geometry/arc.h"
-#include "view/drawing_surface.h"
+#include "manufacturing/vector_surface.h"
 #include "view/ground_plane_painter.h"
 #include "view/layer_order.h"
 #include "view/object_painter.h"
@@ -13,108 +13,8 @@
 namespace pravelo {
 namespace {
 
-// Curves become chords that stray at most this far from them: 1 micrometre.
-constexpr double kVectorChordError = 10;
 // The rim of a bare hole: 0.1 mm.
 constexpr double kVectorRimWidth = 1000;
-
-int vectorArcSegments(double radius, double sweepRadians) {
-  if (radius <= kVectorChordError) return 8;
-  const double step = 2 * std::acos(1 - kVectorChordError / radius);
-  return std::clamp(static_cast<int>(std::ceil(sweepRadians / step)), 8, 720);
-}
-
-std::vector<DPoint> vectorArcPoints(DPoint centre, double radius, double startRadians,
-                                    double sweepRadians) {
-  const int segments = vectorArcSegments(radius, sweepRadians);
-  std::vector<DPoint> points;
-  points.reserve(segments + 1);
-  for (int i = 0; i <= segments; ++i) {
-    const double a = startRadians + sweepRadians * i / segments;
-    points.push_back({centre.x + radius * std::cos(a), centre.y + radius * std::sin(a)});
-  }
-  return points;
-}
-
-std::vector<DPoint> vectorDisc(DPoint centre, double radius) {
-  std::vector<DPoint> points = vectorArcPoints(centre, radius, 0, 2 * std::numbers::pi);
-  points.pop_back();
-  return points;
-}
-
-// Records shapes in the colour of their polarity.
-class VectorSurface final : public DrawingSurface {
- public:
-  explicit VectorSurface(std::vector<VectorShape>& shapes) : shapes_(shapes) {}
-
-  void setColours(Rgb dark, Rgb clear) {
-    dark_ = dark;
-    clear_ = clear;
-  }
-
-  void setPolarity(Polarity polarity) override { polarity_ = polarity; }
-
-  void fillPolygon(std::vector<DPoint> outline) override {
-    if (outline.size() >= 3) shapes_.push_back({colour(), std::move(outline)});
-  }
-
-  void strokePolyline(std::vector<DPoint> points, double width, EndCap start, EndCap end,
-                      bool closed) override {
-    if (points.empty()) return;
-    if (start != end) {
-      // Neither format caps the two ends of a line differently: cut both, round one by a dot.
-      const DPoint round = start == EndCap::Round ? points.front() : points.back();
-      shapes_.push_back({colour(), std::move(points), width, false, closed});
-      dot(round, width);
-      return;
-    }
-    shapes_.push_back({colour(), std::move(points), width, start == EndCap::Round, closed});
-  }
-
-  void dot(DPoint centre, double width) override { fillPolygon(vectorDisc(centre, width / 2)); }
-
-  void roundPad(DPoint centre, double radius, double /*hole*/) override {
-    fillPolygon(vectorDisc(centre, radius));
-  }
-
-  void rectanglePad(DPoint /*centre*/, double /*sizeX*/, double /*sizeY*/,
-                    std::vector<DPoint> corners) override {
-    fillPolygon(std::move(corners));
-  }
-
-  void arc(const ArcShape& a) override {
-    const DPoint centre{a.centre.x, a.centre.y};
-    const double width = ringWidth(a.outer, a.inner) + 2.0 * a.growth;
-    const double middle = centreLineRadius(a.outer, a.inner);
-    const bool full = isFullCircle(a.start, a.stop);
-    const double start = degreesToRadians(toDegrees(a.start));
-    const double sweep =
-        full ? 2 * std::numbers::pi : degreesToRadians(toDegrees(arcSpan(a.start, a.stop)));
-    if (a.filled) {
-      const double radius = a.outer + a.growth;
-      if (full) {
-        fillPolygon(vectorDisc(centre, radius));
-        return;
-      }
-      // The segment up to the chord and a bar of the ring width along it, as on the screen.
-      fillPolygon(vectorArcPoints(centre, radius, start, sweep));
-      const std::vector<DPoint> ends = vectorArcPoints(centre, middle, start, sweep);
-      strokePolyline({ends.back(), ends.front()}, width, EndCap::Round, EndCap::Round, false);
-      return;
-    }
-    std::vector<DPoint> points = vectorArcPoints(centre, middle, start, sweep);
-    if (full) points.pop_back();
-    shapes_.push_back({colour(), std::move(points), width, true, full});
-  }
-
- private:
-  Rgb colour() const { return polarity_ == Polarity::Dark ? dark_ : clear_; }
-
-  std::vector<VectorShape>& shapes_;
-  Rgb dark_;
-  Rgb clear_;
-  Polarity polarity_ = Polarity::Dark;
-};
 
 // The colours of one picture: the scheme's, or black ink on white paper.
 struct VectorColours {
