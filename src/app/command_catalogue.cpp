@@ -20,8 +20,7 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 // Shrinks as the later parts of the editor land.
 constexpr CommandId kNotYetBuilt[] = {
     CommandId::TB_BauteileClick,         CommandId::UmrissHPGLplt1Click,
-    CommandId::GerberImportieren1Click,  CommandId::SB_PrintClick,
-    CommandId::Druckereinrichten1Click,  CommandId::Vorlage1Click,
+    CommandId::GerberImportieren1Click,  CommandId::Vorlage1Click,
     CommandId::Grundeinstellungen1Click, CommandId::Arbeitsverzeichnisse1Click,
     CommandId::Autospeichern1Click,
 };

@@ -313,6 +313,21 @@ void applyPrintSettings(const PrintSettings& s, PrintOptions& o) {
   o.drillTextHeight = s.BP_Height;
 }
 
+std::array<bool, 10> printableLayers(const Board& board) {
+  std::array<bool, 10> present{};
+  for (const auto& o : board.objects) {
+    if (o->layer < kLayerC1 || o->layer > kLayerO) continue;
+    const bool inner = o->layer == kLayerI1 || o->layer == kLayerI2;
+    if (!inner || board.header.multilayer) present[o->layer - 1] = true;
+    if (o->solderMask && o->layer == kLayerC1) present[kPrintMask1Slot] = true;
+    if (o->solderMask && o->layer == kLayerC2) present[kPrintMask2Slot] = true;
+    if (o->kind == kPad && o->dim.y > 0 && (isCopperLayer(o->layer) || o->layer == kLayerO)) {
+      present[kPrintDrillPlanSlot] = true;
+    }
+  }
+  return present;
+}
+
 double printTextWidthEm(const std::string& text) {
   // Helvetica: figures 556/1000 em, the point and the blank 278.
   double width = 0;

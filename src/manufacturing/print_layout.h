@@ -52,6 +52,11 @@ struct PrintOptions {
 // The print colours and mask settings kept in the settings' "Drucken" section.
 void applyPrintSettings(const PrintSettings& stored, PrintOptions& options);
 
+// Which boxes of the print dialog the board allows: the seven layers (an object on the layer;
+// I1 and I2 only with inner layers), solder mask 1 and 2 (an object with a mask opening on C1 or
+// C2) and the drill plan (a through-hole pad with a hole on a copper or the outline layer).
+std::array<bool, 10> printableLayers(const Board& board);
+
 // The correction factors the calibration accepts.
 inline bool validPrintFactor(double f) { return f >= 0.8 && f <= 1.2; }
 

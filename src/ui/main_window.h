@@ -41,6 +41,7 @@ class TSelector;
 class TMakroPanel;
 class TDRC_Dlg;
 class TExportDlg;
+class TPrint_Dlg;
 class TAutoRouter;
 class RouteInputGuard;
 class ToolMachine;
@@ -145,6 +146,9 @@ class MainWindow : public QMainWindow {
   void JPGjpg1Click();
   void EMFExport1Click();
   void SVGExport1Click();
+  // Printing the active board and the printer setup.
+  void SB_PrintClick();
+  void Druckereinrichten1Click();
 
  protected:
   bool event(QEvent* event) override;
@@ -162,6 +166,7 @@ class MainWindow : public QMainWindow {
   void createDialogs();
   void createDrillDialogs();
   void createImageDialogs();
+  void createPrintDialog();
   void exportImage(ImageFormat format);
   void createFileCommands();
   void createViewControls();
@@ -257,6 +262,7 @@ class MainWindow : public QMainWindow {
   TLochDlg* lochDlg_ = nullptr;
   TBohrInfoDlg* bohrInfoDlg_ = nullptr;
   TExportDlg* exportDlg_ = nullptr;
+  TPrint_Dlg* printDlg_ = nullptr;
   FileChoosers choosers_;
   std::string textIoLastFolder_;  // where the last Text-IO file was chosen
   QTimer* autoSaveTimer_ = nullptr;

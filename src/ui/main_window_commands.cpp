@@ -65,6 +65,8 @@ constexpr WindowCommand kWindowCommands[] = {
     {CommandId::JPGjpg1Click, &MainWindow::JPGjpg1Click},
     {CommandId::EMFExport1Click, &MainWindow::EMFExport1Click},
     {CommandId::SVGExport1Click, &MainWindow::SVGExport1Click},
+    {CommandId::SB_PrintClick, &MainWindow::SB_PrintClick},
+    {CommandId::Druckereinrichten1Click, &MainWindow::Druckereinrichten1Click},
 };
 
 // Tool-bar pictures from the style until the program has pictures of its own.

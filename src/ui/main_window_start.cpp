@@ -40,6 +40,7 @@ void MainWindow::createDialogs() {
   connect(newBoardDlg_, &TNeuDlg::helpRequested, this, &MainWindow::openHelp);
   createDrillDialogs();
   createImageDialogs();
+  createPrintDialog();
 }
 
 void MainWindow::start(const std::string& commandLine) {

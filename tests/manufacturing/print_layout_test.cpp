@@ -200,6 +200,20 @@ TEST(PrintLayout, StoredSettingsGiveColoursAndTheOthersMaskOffsetOfTheOptionsDia
   EXPECT_EQ(o.maskOffsetOthers, 1000) << "0.10 mm";
 }
 
+TEST(PrintLayout, TheBoardDecidesWhichLayersCanBePrinted) {
+  Board board = printBoard();
+  testing::add(board, testing::strokeTrack(0, 0, 10000, 0, kLayerS1));
+  testing::add(board, testing::strokeTrack(0, 0, 10000, 0, kLayerI1));
+  TObjekt pad = newObject();
+  initPad(pad, {200000, -200000}, kLayerC1, kPadCircular, 4000, 9000);
+  testing::add(board, pad);
+  const std::array<bool, 10> expected{true, true, false, false, false, false, false,
+                                      true, false, true};
+  EXPECT_EQ(printableLayers(board), expected);
+  board.header.multilayer = 1;
+  EXPECT_TRUE(printableLayers(board)[kLayerI1 - 1]);
+}
+
 TEST(PdfFile, CrossReferencesPointAtTheirObjects) {
   PrintOptions o = printTestOptions();
   o.outline = true;
