@@ -329,9 +329,9 @@ std::array<bool, 10> printableLayers(const Board& board) {
 }
 
 double printTextWidthEm(const std::string& text) {
-  // Helvetica: figures 556/1000 em, the point and the blank 278.
   double width = 0;
-  for (char c : text) width += (c >= '0' && c <= '9') ? 0.556 : 0.278;
+  // Figures 556/1000 em; the point, the colon and the blank 278; other characters as figures.
+  for (char c : text) width += (c == '.' || c == ':' || c == ' ') ? 0.278 : 0.556;
   return width;
 }
 
@@ -356,6 +356,64 @@ PrintPage composePrintPage(const Board& board, const PrintOptions& o) {
     }
   }
   return page;
+}
+
+}  // namespace pravelo
+
+namespace pravelo {
+
+DPoint centredPrintOffset(const Board& board, const PrintOptions& options) {
+  PrintOptions at = options;
+  at.offsetXMm = 0;
+  at.offsetYMm = 0;
+  const bool whole = options.outline || options.targets || isDualArrangement(options.arrangement);
+  double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
+  for (const PrintItem& item : composePrintPage(board, at).items) {
+    const bool counts =
+        whole ? item.kind == PrintItem::Kind::ClipBegin : item.kind == PrintItem::Kind::Shape;
+    if (!counts) continue;
+    const double grow = item.shape.width / 2;
+    for (const DPoint& p : item.shape.points) {
+      left = std::min(left, p.x - grow);
+      right = std::max(right, p.x + grow);
+      top = std::min(top, p.y - grow);
+      bottom = std::max(bottom, p.y + grow);
+    }
+  }
+  if (left > right) return {options.offsetXMm, options.offsetYMm};
+  return {(options.pageWidthMm - (right - left)) / 2 - left,
+          (options.pageHeightMm - (bottom - top)) / 2 - top};
+}
+
+void addPrintInfoLine(PrintPage& page, const std::string& title, double scale,
+                      const std::string& dateTime) {
+  const double height = page.heightMm / 60;
+  const double top = page.heightMm - height;
+  const double pen = height * 0.05;
+  const double w = page.widthMm;
+  const double inset = pen / 2;
+  page.items.push_back({PrintItem::Kind::Shape,
+                        {kPrintBlack,
+                         {{inset, top + inset},
+                          {w - inset, top + inset},
+                          {w - inset, page.heightMm - inset},
+                          {inset, page.heightMm - inset}},
+                         pen,
+                         false,
+                         true}});
+  const double textHeight = height * 0.8;
+  const double base = page.heightMm - (height - textHeight * 0.75) / 2;
+  PrintItem left;
+  left.kind = PrintItem::Kind::Text;
+  left.shape.colour = kPrintBlack;
+  left.text = title + " - " + std::to_string(static_cast<int>(std::lround(100 * scale))) + " %";
+  left.at = {height / 2, base};
+  left.height = textHeight;
+  page.items.push_back(left);
+  PrintItem right = left;
+  right.text = dateTime;
+  right.at = {w - height / 2 - printTextWidthEm(dateTime) * textHeight, base};
+  page.items.push_back(right);
 }
 
 }  // namespace pravelo

@@ -84,4 +84,14 @@ double printTextWidthEm(const std::string& text);
 // The composition of the page: every tile, with one or two images of the board each.
 PrintPage composePrintPage(const Board& board, const PrintOptions& options);
 
+// "Center": the sheet offset that centres the print on the sheet. The whole tiled area counts
+// when the board outline or the targets are printed or two images are arranged; otherwise what
+// the checked layers draw.
+DPoint centredPrintOffset(const Board& board, const PrintOptions& options);
+
+// The info line along the bottom of the sheet: a frame 1/60 of the sheet's height, the title
+// with the scale in percent at the left and `dateTime` at the right.
+void addPrintInfoLine(PrintPage& page, const std::string& title, double scale,
+                      const std::string& dateTime);
+
 }  // namespace pravelo

@@ -1,12 +1,16 @@
 #include "ui/print_dialog.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -121,7 +125,9 @@ TPrint_Dlg::TPrint_Dlg(Host& host, const AppSettings& settings, QWidget* parent)
   outline_ = printBox(texts::printOutline, "Rahmen", optionGroup);
   negative_ = printBox(texts::printNegative, "CB_Negativ", optionGroup);
   blackWhite_ = printBox(texts::printBlackWhite, "CB_SW", optionGroup);
-  for (QCheckBox* box : {mirror_, targets_, outline_, negative_, blackWhite_}) {
+  infoLine_ = printBox(texts::printInfoLine, "CB_Infozeile", optionGroup);
+  infoLine_->setChecked(settings.print.Infozeile);
+  for (QCheckBox* box : {mirror_, targets_, outline_, negative_, blackWhite_, infoLine_}) {
     optionLayout->addWidget(box);
   }
 
@@ -152,6 +158,12 @@ TPrint_Dlg::TPrint_Dlg(Host& host, const AppSettings& settings, QWidget* parent)
   calibrate->setObjectName("KorrekturBtn");
   auto* tiles = new QPushButton(qtr(texts::printTiles), this);
   tiles->setObjectName("KachelBtn");
+  auto* options = new QPushButton(qtr(texts::printOptionsButton), this);
+  options->setObjectName("B_Options");
+  auto* centreButton = new QPushButton(qtr(texts::printCentre), this);
+  centreButton->setObjectName("B_Zentrieren");
+  auto* clipboard = new QPushButton(qtr(texts::printClipboard), this);
+  clipboard->setObjectName("B_Clipboard");
   auto* printButton = new QPushButton(qtr(texts::printPrint), this);
   printButton->setObjectName("B_Print");
   auto* cancel = new QPushButton(qtr(texts::printCancel), this);
@@ -182,6 +194,9 @@ TPrint_Dlg::TPrint_Dlg(Host& host, const AppSettings& settings, QWidget* parent)
   connect(scale_, &QSlider::valueChanged, this, &TPrint_Dlg::refresh);
   connect(calibrate, &QPushButton::clicked, this, &TPrint_Dlg::calibrate);
   connect(tiles, &QPushButton::clicked, this, &TPrint_Dlg::chooseTiles);
+  connect(options, &QPushButton::clicked, this, &TPrint_Dlg::chooseOptions);
+  connect(centreButton, &QPushButton::clicked, this, &TPrint_Dlg::centre);
+  connect(clipboard, &QPushButton::clicked, this, &TPrint_Dlg::copyToClipboard);
   connect(printButton, &QPushButton::clicked, this, &TPrint_Dlg::print);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -272,8 +287,116 @@ void TPrint_Dlg::print() {
   }
   const double dotsPerMm = printer_->resolution() / 25.4;
   painter.scale(dotsPerMm, dotsPerMm);
-  paintPrintPage(painter, composePrintPage(*board_, options_));
+  PrintPage page = composePrintPage(*board_, options_);
+  if (infoLine_->isChecked()) {
+    addPrintInfoLine(page, title_, options_.scale,
+                     QDateTime::currentDateTime().toString("dd.MM.yyyy hh:mm").toStdString());
+  }
+  paintPrintPage(painter, page);
   painter.end();
+}
+
+void TPrint_Dlg::centre() {
+  const DPoint offset = centredPrintOffset(*board_, options_);
+  options_.offsetXMm = offset.x;
+  options_.offsetYMm = offset.y;
+  refresh();
+}
+
+// The composition without the sheet at 300 dots per inch, covering the images of every tile.
+void TPrint_Dlg::copyToClipboard() {
+  constexpr double kClipboardDotsPerMm = 300 / 25.4;
+  PrintOptions at = options_;
+  at.offsetXMm = 0;
+  at.offsetYMm = 0;
+  const PrintPage page = composePrintPage(*board_, at);
+  double right = 0;
+  double bottom = 0;
+  for (const PrintItem& item : page.items) {
+    if (item.kind != PrintItem::Kind::ClipBegin) continue;
+    for (const DPoint& p : item.shape.points) {
+      right = std::max(right, p.x);
+      bottom = std::max(bottom, p.y);
+    }
+  }
+  QImage image(std::max(1, static_cast<int>(std::lround(right * kClipboardDotsPerMm))),
+               std::max(1, static_cast<int>(std::lround(bottom * kClipboardDotsPerMm))),
+               QImage::Format_RGB888);
+  image.setDotsPerMeterX(static_cast<int>(std::lround(kClipboardDotsPerMm * 1000)));
+  image.setDotsPerMeterY(image.dotsPerMeterX());
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.scale(kClipboardDotsPerMm, kClipboardDotsPerMm);
+  paintPrintPage(painter, page);
+  painter.end();
+  QGuiApplication::clipboard()->setImage(image);
+  host_.showMessage(pravelo::tr(texts::printCopied), pravelo::tr(texts::productName),
+                    MessageIcon::Information);
+}
+
+// Mask offsets and the drill plan's text height, in millimetres.
+void TPrint_Dlg::chooseOptions() {
+  QDialog dialog(this);
+  dialog.setObjectName("TPrintOptionsDlg");
+  dialog.setWindowTitle(qtr(texts::printOptionsCaption));
+  const auto field = [&](const char* name, double low, double high, double step, int decimals,
+                         double value) {
+    auto* spin = new QDoubleSpinBox(&dialog);
+    spin->setObjectName(name);
+    spin->setLocale(QLocale::c());
+    spin->setRange(low, high);
+    spin->setSingleStep(step);
+    spin->setDecimals(decimals);
+    spin->setValue(value);
+    return spin;
+  };
+  auto* pads = printBox(texts::printMaskPads, "CB_Pads", &dialog);
+  auto* smd = printBox(texts::printMaskSmd, "CB_SMD", &dialog);
+  auto* others = printBox(texts::printMaskOthers, "CB_Sonstige", &dialog);
+  pads->setChecked(options_.maskPads);
+  smd->setChecked(options_.maskSmdPads);
+  others->setChecked(options_.maskOthers);
+  auto* padOffset = field("SE_Pads", 0.01, 9.99, 0.01, 2, options_.maskOffsetPads / 10000.0);
+  auto* smdOffset = field("SE_SMD", -9.99, 9.99, 0.01, 2, options_.maskOffsetSmdPads / 10000.0);
+  auto* otherOffset =
+      field("SE_Sonstige", 0.01, 9.99, 0.01, 2, options_.maskOffsetOthers / 10000.0);
+  auto* textHeight = field("SE_Texthoehe", 0.1, 9.9, 0.1, 1, options_.drillTextHeight / 10000.0);
+  for (auto [box, spin] :
+       {std::pair{pads, padOffset}, std::pair{smd, smdOffset}, std::pair{others, otherOffset}}) {
+    spin->setEnabled(box->isChecked());
+    connect(box, &QCheckBox::toggled, spin, &QWidget::setEnabled);
+  }
+  auto* mask = new QGroupBox(qtr(texts::printMaskGroup), &dialog);
+  auto* maskLayout = new QGridLayout(mask);
+  maskLayout->addWidget(new QLabel(qtr(texts::printOffset), mask), 0, 1);
+  maskLayout->addWidget(pads, 1, 0);
+  maskLayout->addWidget(padOffset, 1, 1);
+  maskLayout->addWidget(smd, 2, 0);
+  maskLayout->addWidget(smdOffset, 2, 1);
+  maskLayout->addWidget(others, 3, 0);
+  maskLayout->addWidget(otherOffset, 3, 1);
+  auto* drill = new QGroupBox(qtr(texts::printDrillGroup), &dialog);
+  auto* drillLayout = new QFormLayout(drill);
+  drillLayout->addRow(qtr(texts::printTextHeight), textHeight);
+  auto* buttons = dialogButtons(&dialog);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(mask);
+  layout->addWidget(drill);
+  layout->addWidget(buttons);
+  if (dialog.exec() == QDialog::Accepted) {
+    const auto units = [](QDoubleSpinBox* spin) {
+      return static_cast<int>(std::lround(spin->value() * 10000));
+    };
+    options_.maskPads = pads->isChecked();
+    options_.maskSmdPads = smd->isChecked();
+    options_.maskOthers = others->isChecked();
+    options_.maskOffsetPads = units(padOffset);
+    options_.maskOffsetSmdPads = units(smdOffset);
+    options_.maskOffsetOthers = units(otherOffset);
+    options_.drillTextHeight = units(textHeight);
+  }
+  refresh();
 }
 
 void TPrint_Dlg::setupPrinter() {

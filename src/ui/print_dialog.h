@@ -63,6 +63,9 @@ class TPrint_Dlg : public QDialog {
   void refresh();
   void calibrate();
   void chooseTiles();
+  void chooseOptions();
+  void centre();
+  void copyToClipboard();
 
   Host& host_;
   const AppSettings& settings_;
@@ -84,6 +87,7 @@ class TPrint_Dlg : public QDialog {
   QCheckBox* outline_;
   QCheckBox* negative_;
   QCheckBox* blackWhite_;
+  QCheckBox* infoLine_;
   QRadioButton* trueScale_;
   QRadioButton* freeScale_;
   QSlider* scale_;

@@ -39,6 +39,19 @@
   X(printTilesX, "Anzahl X:", "Number X:", "Nombre X :") \
   X(printTilesY, "Anzahl Y:", "Number Y:", "Nombre Y :") \
   X(printTileSpacing, "Abstand [mm]:", "Spacing [mm]:", "Espacement [mm] :") \
+  X(printInfoLine, "Infozeile", "Info line", "Ligne d'information") \
+  X(printCentre, "Zentrieren", "Center", "Centrer") \
+  X(printClipboard, "Zwischenablage", "Clipboard", "Presse-papiers") \
+  X(printOptionsButton, "Optionen...", "Options...", "Options...") \
+  X(printCopied, "Die Bitmap der Vorschau wurde in die Zwischenablage kopiert.", "The bitmap of the preview has been copied to the clipboard.", "L'image de l'aperçu a été copiée dans le presse-papiers.") \
+  X(printOptionsCaption, "Optionen", "Options", "Options") \
+  X(printMaskGroup, "Lötstopp", "Soldermask", "Masque de soudure") \
+  X(printOffset, "Offset:", "Offset:", "Décalage :") \
+  X(printMaskPads, "Pads", "Pads", "Pastilles") \
+  X(printMaskSmd, "SMD-Pads", "SMD-Pads", "Pastilles CMS") \
+  X(printMaskOthers, "Sonstige", "Others", "Autres") \
+  X(printDrillGroup, "Bohrungen", "Drillings", "Perçages") \
+  X(printTextHeight, "Texthöhe:", "Textheight:", "Hauteur du texte :") \
   X(printNoPrinter, "Es gibt weder einen Drucker noch eine PDF-Ausgabe.", "There is neither a printer nor a PDF output.", "Il n'y a ni imprimante ni sortie PDF.")
 // clang-format on
 

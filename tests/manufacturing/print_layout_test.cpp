@@ -207,11 +207,37 @@ TEST(PrintLayout, TheBoardDecidesWhichLayersCanBePrinted) {
   TObjekt pad = newObject();
   initPad(pad, {200000, -200000}, kLayerC1, kPadCircular, 4000, 9000);
   testing::add(board, pad);
-  const std::array<bool, 10> expected{true, true, false, false, false, false, false,
-                                      true, false, true};
+  const std::array<bool, 10> expected{true,  true,  false, false, false,
+                                      false, false, true,  false, true};
   EXPECT_EQ(printableLayers(board), expected);
   board.header.multilayer = 1;
   EXPECT_TRUE(printableLayers(board)[kLayerI1 - 1]);
+}
+
+TEST(PrintLayout, CentreUsesTheWholeAreaWithAnOutlineElseWhatIsDrawn) {
+  Board board = printBoard();
+  testing::add(board, testing::strokeTrack(100000, -300000, 300000, -300000, kLayerC1));
+  board.objects.back()->width = 20000;  // 2 mm: the track covers 9 .. 31 mm, 29 .. 31 mm
+  PrintOptions o = printTestOptions();
+  const DPoint drawn = centredPrintOffset(board, o);
+  EXPECT_NEAR(drawn.x, (210 - 22) / 2.0 - 9, 1e-6);
+  EXPECT_NEAR(drawn.y, (297 - 2) / 2.0 - 29, 1e-6);
+  o.outline = true;
+  o.tilesX = 2;
+  const DPoint whole = centredPrintOffset(board, o);
+  EXPECT_NEAR(whole.x, (210 - 200) / 2.0, 1e-6);
+  EXPECT_NEAR(whole.y, (297 - 60) / 2.0, 1e-6);
+}
+
+TEST(PrintLayout, InfoLineShowsTitleScaleAndDateAtTheBottom) {
+  PrintPage page;
+  addPrintInfoLine(page, "board.pvb6 [Main]", 0.1, "10.12.2026 14:41");
+  ASSERT_EQ(page.items.size(), 3u);
+  EXPECT_EQ(page.items[1].text, "board.pvb6 [Main] - 10 %");
+  EXPECT_EQ(page.items[2].text, "10.12.2026 14:41");
+  EXPECT_NEAR(boxOf(page.items[0].shape.points).top,
+              297 - 297 / 60.0 + page.items[0].shape.width / 2, 1e-9);
+  EXPECT_LT(page.items[2].at.x + printTextWidthEm("10.12.2026 14:41") * page.items[2].height, 210);
 }
 
 TEST(PdfFile, CrossReferencesPointAtTheirObjects) {

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -113,10 +116,24 @@ TEST_F(PrintCommands, TheBoardEnablesItsLayersAndCalibrationRefusesFactorsOutOfR
   EXPECT_EQ(dialog->options().arrangement, PrintArrangement::BelowEachOther);
 }
 
+TEST_F(PrintCommands, ClipboardGetsA300DpiPictureOfTheBoard) {
+  testing::onNextDialog<TPrint_Dlg>([](TPrint_Dlg& d) {
+    child<QPushButton>(d, "B_Clipboard")->click();
+    d.reject();
+  });
+  testing::trigger(*window, "TB_Print");
+  const QImage image = QGuiApplication::clipboard()->image();
+  EXPECT_EQ(image.width(), 1181);  // 100 mm at 300 dpi
+  EXPECT_EQ(image.height(), 709);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Die Bitmap der Vorschau wurde in die Zwischenablage kopiert.");
+}
+
 // The printout through Qt's PDF printer measures what it should when poppler reads it back.
 TEST_F(PrintCommands, PrintsToPdfAtTrueScaleAndLeavesTheDocumentAlone) {
   testing::onNextDialog<TPrint_Dlg>([](TPrint_Dlg& d) {
     child<QCheckBox>(d, "Rahmen")->setChecked(true);
+    child<QCheckBox>(d, "CB_Infozeile")->setChecked(false);
     child<QPushButton>(d, "B_Print")->click();
     d.reject();
   });
@@ -147,6 +164,17 @@ TEST_F(PrintCommands, PrintsToPdfAtTrueScaleAndLeavesTheDocumentAlone) {
     }
   }
   EXPECT_NEAR(right - left, 1000, 3);
+
+  // With the info line, the title and the scale are on the page.
+  testing::onNextDialog<TPrint_Dlg>([](TPrint_Dlg& d) {
+    child<QCheckBox>(d, "CB_Infozeile")->setChecked(true);
+    child<QPushButton>(d, "B_Print")->click();
+    d.reject();
+  });
+  testing::trigger(*window, "Drucken1");
+  if (std::system("command -v pdftotext > /dev/null 2>&1") != 0) return;
+  EXPECT_NE(printTestTool("pdftotext '" + pdf + "' -").find("board.pvb6 [Main] - 100 %"),
+            std::string::npos);
 }
 
 }  // namespace
