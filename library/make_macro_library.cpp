@@ -234,6 +234,110 @@ void chips(Library& lib) {
   }
 }
 
+// SIP: one row on 2.54 mm, the body drawn round the row (resistor networks and the like).
+void singleInLine(Library& lib) {
+  for (int pins = 3; pins <= 12; ++pins) {
+    Part sip;
+    for (int i = 0; i < pins; ++i)
+      sip.pad(i * 2.54, 0, 0.8, 1.6, i == 0 ? kPadSquare : kPadOctagon);
+    const double right = (pins - 1) * 2.54 + 1.27;
+    sip.box(-1.27, 1.25, right, -1.25);
+    sip.line({{1.27, 1.25}, {1.27, -1.25}});  // pin 1 marked by a partition
+    const std::string package = "SIP-" + std::to_string(pins);
+    sip.labels("RN?", "SIP", package.c_str(), 1.25, -1.25, -1.27);
+    lib.write(sip, "ICs/SIP", "SIP" + std::to_string(pins),
+              "Single in-line, " + std::to_string(pins) + " pins", "Pitch 2.54 mm, drill 0.8 mm");
+  }
+}
+
+// Shrink small outlines on 0.65 mm: TSSOP (JEDEC MO-153, body 4.4 mm) and SSOP (MO-150, body
+// 5.3 mm), IPC nominal pads.
+void shrinkSmallOutline(Library& lib) {
+  struct Family {
+    const char* name;
+    double body;
+    double centres;  // pad centre to pad centre across
+    double padH;
+    std::vector<int> pins;
+  };
+  const Family families[] = {{"TSSOP", 4.4, 5.85, 1.45, {8, 14, 16, 20, 24, 28}},
+                             {"SSOP", 5.3, 7.2, 1.75, {16, 20, 24, 28}}};
+  for (const Family& f : families) {
+    for (int pins : f.pins) {
+      const int half = pins / 2;
+      Part ic;
+      for (int i = 0; i < half; ++i) ic.smd(i * 0.65, 0, 0.45, f.padH);
+      for (int i = half - 1; i >= 0; --i) ic.smd(i * 0.65, f.centres, 0.45, f.padH);
+      const double left = -0.7;
+      const double right = (half - 1) * 0.65 + 0.7;
+      const double inner = (f.centres - f.body) / 2;
+      ic.box(left, f.centres - inner, right, inner);
+      ic.circle(0, inner + 0.5, 0.2);
+      const std::string package = std::string(f.name) + "-" + std::to_string(pins);
+      ic.labels("IC?", "IC", package.c_str(), f.centres + f.padH / 2 + 0.3, -f.padH / 2 - 0.3,
+                left);
+      lib.write(ic, std::string("ICs/") + f.name, package,
+                "Shrink small outline, " + std::to_string(pins) + " pins",
+                "Pitch 0.65 mm, body " + fixed(f.body, 1) + " mm");
+    }
+  }
+}
+
+// Diodes in two-pad SMD packages: IPC nominal pads (width across the gap, height) and centres.
+void smdDiodes(Library& lib) {
+  struct Package {
+    const char* name;
+    double padW;
+    double padH;
+    double centres;
+  };
+  const Package packages[] = {{"SOD-323", 0.6, 0.5, 2.5},
+                              {"SOD-123", 1.0, 1.2, 3.4},
+                              {"SMA", 1.5, 1.7, 4.3},
+                              {"SMB", 2.2, 2.3, 4.6}};
+  for (const Package& pkg : packages) {
+    Part d;
+    d.smd(0, 0, pkg.padW, pkg.padH);  // the cathode
+    d.smd(pkg.centres, 0, pkg.padW, pkg.padH);
+    const double edge = pkg.padH / 2 + 0.25;
+    const double inner = pkg.padW / 2 + 0.15;
+    d.line({{inner, edge}, {pkg.centres - inner, edge}});
+    d.line({{inner, -edge}, {pkg.centres - inner, -edge}});
+    d.line({{inner + 0.2, edge}, {inner + 0.2, -edge}});  // the cathode band
+    d.labels("D?", "D", pkg.name, edge, -edge, -pkg.padW / 2);
+    lib.write(d, "Diodes", pkg.name, std::string("SMD diode ") + pkg.name + ", cathode left",
+              "Pads " + fixed(pkg.padW, 2) + " x " + fixed(pkg.padH, 2) + " mm");
+  }
+}
+
+// Screw terminal blocks: the two common pitches, the body reaching 4 mm behind the row.
+void screwTerminals(Library& lib) {
+  struct Pitch {
+    double pitch;
+    double drill;
+    double pad;
+    double depth;
+  };
+  for (const Pitch& p : {Pitch{5.0, 1.3, 2.6, 8.0}, Pitch{3.5, 1.1, 2.2, 7.0}}) {
+    for (int poles = 2; poles <= 6; ++poles) {
+      Part t;
+      for (int i = 0; i < poles; ++i) {
+        t.pad(i * p.pitch, 0, p.drill, p.pad, i == 0 ? kPadSquare : kPadCircular);
+      }
+      const double left = -p.pitch / 2;
+      const double right = (poles - 0.5) * p.pitch;
+      t.box(left, p.depth - 4.0, right, -4.0);
+      t.line({{left, -2.6}, {right, -2.6}});  // the wire entry side
+      const std::string name = std::to_string(poles) + "-pole " + fixed(p.pitch, 1) + " mm";
+      t.labels("X?", "Terminal",
+               ("TERMINAL-" + std::to_string(poles) + "P-" + fixed(p.pitch, 1)).c_str(),
+               p.depth - 4.0, -4.0, left);
+      lib.write(t, "Connectors/Screw terminals", "Terminal " + name, "Screw terminal " + name,
+                "Drill " + fixed(p.drill, 1) + " mm, wires enter at the bottom");
+    }
+  }
+}
+
 void transistors(Library& lib) {
   Part to92;  // TO-92 with its leads bent to 2.54 mm
   for (int i = 0; i < 3; ++i) to92.pad(i * 2.54, 0, 0.8, 1.5, i == 0 ? kPadSquare : kPadCircular);
@@ -256,6 +360,20 @@ void transistors(Library& lib) {
   sot23.box(-0.5, 1.8, 2.4, 0.4);
   sot23.labels("Q?", "SOT23", "SOT-23", 2.8, -0.6, -0.5);
   lib.write(sot23, "Transistors", "SOT-23", "SOT-23", "Pitch 0.95 mm");
+  Part to126;  // TO-126 standing, leads 2.28 mm
+  for (int i = 0; i < 3; ++i) to126.pad(i * 2.28, 0, 1.0, 1.8, i == 0 ? kPadSquare : kPadOctagon);
+  to126.box(-1.72, 1.6, 6.28, -1.6);
+  to126.line({{-1.72, 0.9}, {6.28, 0.9}});  // the metal back
+  to126.labels("Q?", "BD139", "TO-126", 1.6, -1.6, -1.72);
+  lib.write(to126, "Transistors", "TO-126", "TO-126 standing, leads 2.28 mm",
+            "Metal back at the top");
+
+  Part sot223;  // SOT-223: three leads on 2.3 mm and the tab across, IPC nominal pads
+  for (int i = 0; i < 3; ++i) sot223.smd(i * 2.3, 0, 1.0, 2.0);
+  sot223.smd(2.3, 6.3, 3.3, 2.0);
+  sot223.box(-1.0, 4.9, 5.6, 1.4);
+  sot223.labels("Q?", "SOT223", "SOT-223", 7.6, -1.3, -1.0);
+  lib.write(sot223, "Transistors", "SOT-223", "SOT-223", "Pitch 2.3 mm, tab opposite pin 2");
 }
 
 }  // namespace
@@ -271,9 +389,13 @@ int main(int argc, char** argv) {
   pravelo::axialParts(lib);
   pravelo::radialCapacitors(lib);
   pravelo::dualInLine(lib);
+  pravelo::singleInLine(lib);
   pravelo::smallOutline(lib);
+  pravelo::shrinkSmallOutline(lib);
   pravelo::pinHeaders(lib);
   pravelo::chips(lib);
+  pravelo::smdDiodes(lib);
+  pravelo::screwTerminals(lib);
   pravelo::transistors(lib);
   return lib.ok ? 0 : 1;
 }

@@ -45,8 +45,16 @@ int answerWhole(const std::string& name, const std::string& value, int low, int 
 }
 
 bool answerFlag(const std::string& name, const std::string& value) {
-  if (value != "1" && value != "0") throw BadTextAnswer(fillIn(texts::answerFlag, {name, value}));
-  return value == "1";
+  if (value == "1" || value == "yes") return true;
+  if (value == "0" || value == "no") return false;
+  throw BadTextAnswer(fillIn(texts::answerFlag, {name, value}));
+}
+
+int answerChoice(const std::string& name, const std::string& value, const char* const (&words)[3]) {
+  for (int i = 0; i < 3; ++i) {
+    if (value == words[i] || value == std::to_string(i)) return i;
+  }
+  throw BadTextAnswer(fillIn(texts::answerOneOfThree, {name, words[0], words[1], words[2], value}));
 }
 
 }  // namespace pravelo

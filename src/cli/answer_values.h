@@ -1,13 +1,18 @@
 #pragma once
 
+#include <limits>
 #include <string>
 
 namespace pravelo {
 
 // Values of `name=value` words in edit-script answers; each throws BadTextAnswer naming the field
 // when the value does not fit.
-double answerNumber(const std::string& name, const std::string& value, double low, double high);
+double answerNumber(const std::string& name, const std::string& value,
+                    double low = std::numeric_limits<double>::lowest(),
+                    double high = std::numeric_limits<double>::max());
 int answerWhole(const std::string& name, const std::string& value, int low, int high);
-bool answerFlag(const std::string& name, const std::string& value);  // "1" or "0"
+bool answerFlag(const std::string& name, const std::string& value);  // "1"/"yes" or "0"/"no"
+// One of three words, or its number 0 to 2.
+int answerChoice(const std::string& name, const std::string& value, const char* const (&words)[3]);
 
 }  // namespace pravelo

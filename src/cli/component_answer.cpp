@@ -1,9 +1,5 @@
 #include "cli/component_answer.h"
 
-#include <cmath>
-#include <locale>
-#include <sstream>
-
 #include "base/windows1252.h"
 #include "cli/answer_values.h"
 #include "cli/edit_texts.h"
@@ -14,13 +10,6 @@ namespace pravelo {
 namespace {
 
 using Edit = std::function<void(ComponentFields&)>;
-
-int choice(const std::string& name, const std::string& value, const char* const (&words)[3]) {
-  for (int i = 0; i < 3; ++i) {
-    if (value == words[i] || value == std::to_string(i)) return i;
-  }
-  throw BadTextAnswer(fillIn(texts::answerOneOfThree, {name, words[0], words[1], words[2], value}));
-}
 
 int layer(const std::string& name, const std::string& value) {
   static const std::pair<const char*, int> kLayers[] = {
@@ -62,11 +51,11 @@ std::pair<ComponentField, Edit> editFor(const std::string& name, const std::stri
     return {F::Height, [mm](ComponentFields& f) { f.heightMm = mm; }};
   }
   if (name == "style") {
-    const int s = choice(name, value, {"narrow", "normal", "wide"});
+    const int s = answerChoice(name, value, {"narrow", "normal", "wide"});
     return {F::Style, [s](ComponentFields& f) { f.style = s; }};
   }
   if (name == "thickness") {
-    const int t = choice(name, value, {"thin", "normal", "bold"});
+    const int t = answerChoice(name, value, {"thin", "normal", "bold"});
     return {F::Thickness, [t](ComponentFields& f) { f.thickness = t; }};
   }
   if (name == "pickplace") {
@@ -83,7 +72,7 @@ std::pair<ComponentField, Edit> editFor(const std::string& name, const std::stri
     return {F::OffsetY, [mm](ComponentFields& f) { f.offsetYMm = mm; }};
   }
   if (name == "centre") {
-    const int c = choice(name, value, {"copper", "silkscreen", "both"});
+    const int c = answerChoice(name, value, {"copper", "silkscreen", "both"});
     return {F::CentreMode, [c](ComponentFields& f) { f.centreMode = c; }};
   }
   throw BadTextAnswer(fillIn(texts::answerUnknownComponentField, {name}));
@@ -93,7 +82,9 @@ std::pair<ComponentField, Edit> editFor(const std::string& name, const std::stri
 
 ComponentDialogEnd ComponentAnswer::run(ComponentSession& session) const {
   for (const auto& step : steps) step(session);
-  if (end == ComponentDialogEnd::BreakUp && !session.confirmBreakUp()) {
+  // Without its button, or when the user thinks better of it, a break-up cancels.
+  if (end == ComponentDialogEnd::BreakUp &&
+      (!session.breakUpAllowed() || !session.confirmBreakUp())) {
     return ComponentDialogEnd::Cancel;
   }
   return end;

@@ -22,6 +22,7 @@
 #include "document/document_texts.h"
 #include "editing/crosshair_overlay.h"
 #include "editing/generator_commands.h"
+#include "editing/ground_plane_controls.h"
 #include "editing/macro_commands.h"
 #include "editing/node_commands.h"
 #include "editing/properties.h"
@@ -260,7 +261,9 @@ void ScriptRun::run(const std::vector<std::string>& w) {
   } else if (verb == "cutout") {
     need(w, 3);
     if (w[1] != "zone" && w[1] != "rect") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};
-    (w[1] == "zone" ? editor_.drawing.cutoutZone : editor_.drawing.cutoutRect) = whole(w[2]) != 0;
+    if (!setCutoutMode(editor_, machine_, w[1] == "zone", whole(w[2]) != 0)) {
+      throw BadLine{fillIn(texts::scriptCommandNotAvailable, {w[0] + " " + w[1]})};
+    }
   } else if (verb == "answer" && isTextAnswer(w)) {
     try {
       host_.textAnswers.push_back([answer = parseTextAnswer(w)](const TextDialogValues& shown) {
@@ -424,7 +427,8 @@ void ScriptRun::command(const std::vector<std::string>& w) {
 }
 
 // The macro panel: `macro select FILE`, `side top|bottom`, `rotate`, `component 1|0`,
-// `vias 1|0`, `line 1|2 TEXT`, `drop X Y [ctrl]`, `save FILE`, `delete`, `rename PATH NAME`.
+// `vias 1|0`, `line 1|2 TEXT`, `drop X Y [ctrl]`, `save FILE`, `delete`, `rename PATH NAME`,
+// `edit` (the component dialog on the macro, answered by `answer component`).
 void ScriptRun::macro(const std::vector<std::string>& w) {
   need(w, 2);
   macroUsed_ = true;
@@ -464,6 +468,8 @@ void ScriptRun::macro(const std::vector<std::string>& w) {
     if (confirmMacroSave(editor_)) saveSelectionAsMacro(editor_, macros_, rest(2));
   } else if (what == "delete") {
     deletePanelMacro(editor_, macros_);
+  } else if (what == "edit") {
+    editMacroComponent(editor_, macros_);
   } else if (what == "rename") {
     need(w, 4);
     renameMacroNode(editor_, macros_, w[2], rest(3));

@@ -99,7 +99,8 @@ std::optional<std::vector<bool>> chosenObjects(const std::string& text, std::siz
   return chosen;
 }
 
-int writeMacroLayoutOut(Document& doc, const std::string& path, std::ostream& err, Language language) {
+int writeMacroLayoutOut(Document& doc, const std::string& path, std::ostream& err,
+                        Language language) {
   std::error_code error;
   if (!writeDocumentFile(doc, path, &error)) {
     err << couldNotSaveMessage(path, error, language) << "\n";

@@ -84,6 +84,9 @@ class ComponentSession {
 
   const ComponentFields& fields() const { return fields_; }
   bool severalComponents() const { return several_; }
+  // A macro's component is edited without the break-up button.
+  void withoutBreakUp() { breakUpAllowed_ = false; }
+  bool breakUpAllowed() const { return breakUpAllowed_; }
   // Whether the user changed the field while several components are selected; such fields are
   // tinted and carried over to the others on OK.
   bool tinted(ComponentField field) const { return tinted_.contains(field); }
@@ -112,6 +115,7 @@ class ComponentSession {
   ComponentFields fields_;
   TRect box_;  // the members other than the labels
   bool several_ = false;
+  bool breakUpAllowed_ = true;
   std::set<ComponentField> tinted_;
 };
 

@@ -27,6 +27,13 @@ void toggleGroundPlaneCommand(Editor& editor, ToolMachine& machine) {
   editor.repaint.repaintAll();
 }
 
+bool setCutoutMode(Editor& editor, ToolMachine& machine, bool zone, bool down) {
+  if (down && !activePlaneOn(editor.board().header)) return false;
+  (zone ? editor.drawing.cutoutZone : editor.drawing.cutoutRect) = down;
+  if (down) machine.chooseTool(zone ? ToolId::Zone : ToolId::Rectangle);
+  return true;
+}
+
 void followGroundPlane(Editor& editor, ToolMachine& machine) {
   DrawingModes& modes = editor.drawing;
   if (activePlaneOn(editor.board().header) || !(modes.cutoutZone || modes.cutoutRect)) return;

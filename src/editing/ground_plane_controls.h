@@ -25,6 +25,10 @@ bool activePlaneOn(const BoardHeader& header);
 // Flips the plane of the active copper layer as one undo step; nothing on other layers.
 void toggleGroundPlaneCommand(Editor& editor, ToolMachine& machine);
 
+// A cut-out button (zone or rectangle) going down or up. Down chooses the tool that draws with
+// it; a button goes down only while the active layer's plane is on (false otherwise).
+bool setCutoutMode(Editor& editor, ToolMachine& machine, bool zone, bool down);
+
 // The cut-out buttons are down only while the active layer's plane is on: when it is not, both
 // are released, and a zone or rectangle tool that drew cut-outs hands over to the Edit tool.
 // Called after anything that may change the plane or the active layer.

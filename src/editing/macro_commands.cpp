@@ -1,11 +1,16 @@
 #include "editing/macro_commands.h"
 
 #include <algorithm>
+#include <set>
 #include <system_error>
 
 #include "document/document_texts.h"
+#include "editing/component_command.h"
+#include "editing/component_dialog.h"
 #include "editing/macro_drop.h"
 #include "editing/pointer_point.h"
+#include "project/clipboard.h"
+#include "project/components.h"
 #include "project/macro_anchor.h"
 #include "project/macro_file.h"
 #include "project/macro_texts.h"
@@ -71,6 +76,48 @@ bool renameMacroNode(Editor& editor, MacroPanel& panel, const std::filesystem::p
     return false;
   }
   if (panel.file == path) panel.file = path.parent_path() / (newName + path.extension().string());
+  return true;
+}
+
+bool editMacroComponent(Editor& editor, MacroPanel& panel) {
+  if (panel.macro.empty()) return false;
+  std::set<int> components;
+  for (const auto& o : panel.macro) {
+    if (o->componentId != 0) components.insert(o->componentId);
+  }
+  const std::string title = tr(texts::productName);
+  if (components.size() > 1) {
+    editor.host.showMessage(tr(texts::macroSeveralComponents), title, MessageIcon::Information);
+    return false;
+  }
+  setMacroAsComponent(panel, true);
+  for (auto& o : panel.macro) o->selected = 1;
+  ObjectList before;
+  copySelection(panel.macro, before);
+  int component = components.empty() ? 0 : *components.begin();
+  if (component == 0) {
+    const ComponentFields& kept = editor.componentFields;
+    component = makeComponent(panel.macro, newComponentLabel(kept, kept.idLayer, true),
+                              newComponentLabel(kept, kept.valueLayer, true));
+  }
+  for (auto& o : panel.macro) o->selected = 0;
+  ComponentSession session(panel.macro, component, editor.componentFields, editor.host,
+                           editor.repaint);
+  session.withoutBreakUp();
+  // Applying the fields once makes the labels the component still lacks.
+  session.change(ComponentField::Id, session.fields());
+  const ComponentDialogEnd end = editor.host.showComponentDialog(session);
+  editor.componentFields = session.fields();
+  if (end != ComponentDialogEnd::Ok) {
+    panel.macro = std::move(before);
+    return false;
+  }
+  session.finish(end);
+  panel.modified = true;
+  if (!writeBackMacro(panel)) {
+    editor.host.showMessage(tr(texts::macroCannotSave), title, MessageIcon::Warning);
+    return false;
+  }
   return true;
 }
 

@@ -31,4 +31,10 @@ bool deletePanelMacro(Editor& editor, MacroPanel& panel);
 bool renameMacroNode(Editor& editor, MacroPanel& panel, const std::filesystem::path& path,
                      const std::string& newName);
 
+// Double click on the preview or a macro node: the component dialog, without its break-up, on
+// the macro's one component (the whole macro becomes one when it has none), its missing labels
+// made first; "as component" goes on. OK writes the macro file back, Cancel leaves the macro as
+// it was. A macro of several components is refused with a message. True when the file changed.
+bool editMacroComponent(Editor& editor, MacroPanel& panel);
+
 }  // namespace pravelo

@@ -198,6 +198,7 @@ void NodeDrag::move(Editor& editor, const PointerEvent& e) {
     }
   }
   const TRect before = objectBounds(object_);
+  DPoint at = pointer;
   if (object_.kind == kCircle) {
     moveCircleHandle(editor, e, pointer);
   } else if (segment_) {
@@ -210,10 +211,28 @@ void NodeDrag::move(Editor& editor, const PointerEvent& e) {
     const auto i = static_cast<std::size_t>(handle_ - kMidpointHandle);
     object_.points[i] = toFPoint(plus(toDPoint(segmentStart_[0]), d));
     object_.points[(i + 1) % n] = toFPoint(plus(toDPoint(segmentStart_[1]), d));
+    at = plus(toDPoint(start_), d);
   } else {
-    object_.points[static_cast<std::size_t>(vertex_)] = toFPoint(vertexTarget(editor, e, pointer));
+    at = vertexTarget(editor, e, pointer);
+    object_.points[static_cast<std::size_t>(vertex_)] = toFPoint(at);
   }
   editor.repaint.repaintWorld(unite(before, objectBounds(object_)));
+  showOverlay(editor, at);
+}
+
+void NodeDrag::showOverlay(Editor& editor, DPoint at) const {
+  CrosshairOverlay& overlay = editor.crosshair;
+  overlay.showDelta = true;
+  if (object_.kind == kCircle) {
+    overlay.arcRows = true;
+    overlay.arcStart = object_.paramA / 1000.0;
+    overlay.arcStop = object_.width / 1000.0;
+    overlay.arcDiameter = static_cast<double>(object_.dim.x) + object_.dim.y;
+  } else {
+    overlay.reference = toDPoint(start_);
+  }
+  showAt(overlay, at);
+  editor.repaint.overlayChanged();
 }
 
 ToolResult NodeDrag::release(Editor& editor) {

@@ -26,6 +26,9 @@ class NodeDrag {
 
   void move(Editor& editor, const PointerEvent& e);
   ToolResult release(Editor& editor);
+  // The crosshair at `at`: the distance from the handle's start, or for a circle its angles and
+  // diameter.
+  void showOverlay(Editor& editor, DPoint at) const;
   const TObjekt& object() const { return object_; }
 
  private:

@@ -2,9 +2,11 @@
 
 #include <optional>
 
+#include "geometry/label_placement.h"
 #include "geometry/mirror.h"
 #include "geometry/rotate.h"
 #include "geometry/translate.h"
+#include "project/components.h"
 #include "project/macro_anchor.h"
 
 namespace pravelo {
@@ -43,6 +45,34 @@ void moveAnchorToOrigin(ObjectList& macro) {
   for (auto& o : macro) translateObject(*o, -anchor.x, -anchor.y);
 }
 
+struct ComponentLabels {
+  TObjekt* id;
+  TObjekt* value;
+  TRect box;
+};
+
+std::optional<ComponentLabels> labelsOf(const ObjectList& macro, int component) {
+  const std::vector<TObjekt*> members = componentMembers(macro, component);
+  TObjekt* id = componentLabel(members, kComponentIdText);
+  TObjekt* value = componentLabel(members, kComponentValueText);
+  if (!id || !value) return std::nullopt;
+  const std::vector<const TObjekt*> box(members.begin(), members.end());
+  return ComponentLabels{id, value, componentBox(box)};
+}
+
+// The components whose labels stand at their automatic places, to be placed again after a turn.
+std::vector<int> componentsWithAlignedLabels(const ObjectList& macro) {
+  std::vector<int> aligned;
+  for (const auto& o : macro) {
+    if (!isIdText(*o) || o->componentId == 0) continue;
+    const auto labels = labelsOf(macro, o->componentId);
+    if (labels && labelsAtAutomaticPositions(*labels->id, *labels->value, labels->box)) {
+      aligned.push_back(o->componentId);
+    }
+  }
+  return aligned;
+}
+
 }  // namespace
 
 bool isTopSideMacro(const ObjectList& macro) {
@@ -65,12 +95,17 @@ void flipMacro(ObjectList& macro) {
 }
 
 void rotateMacro(ObjectList& macro, bool readableLabels, bool topSide) {
+  const std::vector<int> aligned = componentsWithAlignedLabels(macro);
   for (auto& o : macro) {
     rotateObject(*o, {0, 0}, 90);
     if (readableLabels) turnLabelReadable(*o);
     if (isIdText(*o)) rotatePlacement(o->component, 90, topSide);
   }
   moveAnchorToOrigin(macro);
+  for (int component : aligned) {
+    const auto labels = labelsOf(macro, component);
+    placeLabelsAutomatically(*labels->id, *labels->value, labels->box);
+  }
 }
 
 void showMacroLabels(ObjectList& macro, bool show) {

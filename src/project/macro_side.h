@@ -15,7 +15,8 @@ void flipMacro(ObjectList& macro);
 
 // Turns the macro a quarter clockwise about the anchor, which is found again and moved back to
 // (0, 0). With `readableLabels` ID and value texts left upside down get a half turn more; the
-// pick-and-place rotation follows on the side `topSide` names.
+// pick-and-place rotation follows on the side `topSide` names. Labels that stood at their
+// automatic places beside their component are placed there again.
 void rotateMacro(ObjectList& macro, bool readableLabels, bool topSide);
 
 // Shows the ID and value texts as a component macro, hides them otherwise.

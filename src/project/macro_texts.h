@@ -13,7 +13,8 @@
   X(macroDeleteAsk, "Möchten Sie die Datei %1 wirklich löschen?", "Delete file %1 ?", "Voulez-vous vraiment supprimer le fichier %1 ?") \
   X(macroSaveWholeAsk, "Keine Objekte markiert.\nGanzes Layout als Makro speichern?", "No objects selected.\nSave whole layout as macro?", "Aucun objet sélectionné.\nEnregistrer tout le layout comme macro ?") \
   X(macroCannotSave, "Das Makro kann nicht gespeichert werden.", "The macro can not be saved.", "La macro ne peut pas être enregistrée.") \
-  X(macroNoElements, "Es sind keine Elemente auf der Platine.", "There are no elements on the board.", "Il n'y a aucun élément sur la carte.")
+  X(macroNoElements, "Es sind keine Elemente auf der Platine.", "There are no elements on the board.", "Il n'y a aucun élément sur la carte.") \
+  X(macroSeveralComponents, "Das Makro besteht aus mehr als 1 Bauteil.\nEine getrennte Bearbeitung der Bauteile ist nicht möglich.", "The macro consists of more than 1 component.\nA separate editing of the components is not possible.", "La macro se compose de plus d'un composant.\nLes composants ne peuvent pas être modifiés séparément.")
 // clang-format on
 
 namespace pravelo::texts {

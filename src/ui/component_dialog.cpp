@@ -120,6 +120,7 @@ TBezWertDlg::TBezWertDlg(ComponentSession& session, const ColourScheme& scheme, 
   pickPlace_->setObjectName("P_PickPlace");
   usePickPlace_->setObjectName("CB_PickPlace");
   for (QPushButton* b : {align_, breakUp_, expand_}) b->setAutoDefault(false);
+  breakUp_->setVisible(session_.breakUpAllowed());
 
   auto* labels = new QFormLayout;
   auto* idRow = new QHBoxLayout;

@@ -45,7 +45,7 @@ QSpinBox* footprintCountField(const char* name, QWidget* parent) {
 // The footprint wizard: every change refreshes the pattern in the clipboard and the preview.
 class TBTWizardDlg : public QDialog {
  public:
-  TBTWizardDlg(FootprintDialog& dialog, QWidget* parent)
+  TBTWizardDlg(FootprintDialog& dialog, const HelpOpener& openHelp, QWidget* parent)
       : QDialog(parent),
         dialog_(dialog),
         type_(new QComboBox(this)),
@@ -109,9 +109,11 @@ class TBTWizardDlg : public QDialog {
     body->addWidget(preview_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
-    QDialogButtonBox* buttons = dialogButtons(this);
+    QDialogButtonBox* buttons = dialogButtons(this, true);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [openHelp] { openHelp(kFootprintHelpTopic); });
 
     fill(dialog.values);
     connect(type_, &QComboBox::currentIndexChanged, this, &TBTWizardDlg::refresh);
@@ -207,8 +209,8 @@ class TBTWizardDlg : public QDialog {
 
 }  // namespace
 
-bool runFootprintDialog(QWidget* parent, FootprintDialog& dialog) {
-  TBTWizardDlg window(dialog, parent);
+bool runFootprintDialog(QWidget* parent, FootprintDialog& dialog, const HelpOpener& openHelp) {
+  TBTWizardDlg window(dialog, openHelp, parent);
   return window.exec() == QDialog::Accepted;
 }
 

@@ -43,6 +43,18 @@ QToolButton* macroButton(const char* name, const QString& caption, const Text& h
   return button;
 }
 
+// The library tree: macro nodes drag onto the board like the preview.
+class MacroTree : public QTreeWidget {
+ protected:
+  QStringList mimeTypes() const override { return {kMacroMimeType}; }
+  QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override {
+    if (items.isEmpty()) return nullptr;
+    auto* mime = new QMimeData;
+    mime->setData(kMacroMimeType, items.first()->data(0, kMacroPathRole).toString().toUtf8());
+    return mime;
+  }
+};
+
 void addMacroNodes(const std::vector<MacroNode>& nodes, QTreeWidgetItem* parent,
                    QTreeWidget* tree) {
   for (const MacroNode& node : nodes) {
@@ -50,6 +62,7 @@ void addMacroNodes(const std::vector<MacroNode>& nodes, QTreeWidgetItem* parent,
     item->setText(0, QString::fromStdString(node.name));
     item->setData(0, kMacroPathRole, QString::fromStdString(node.path.string()));
     item->setFlags(item->flags() | Qt::ItemIsEditable);
+    if (!isMacroFileName(node.path)) item->setFlags(item->flags() & ~Qt::ItemIsDragEnabled);
     addMacroNodes(node.children, item, tree);
   }
 }
@@ -71,8 +84,9 @@ TMakroPanel::TMakroPanel(MacroPanel& state, Host& host, QWidget* parent)
   column->setContentsMargins(2, 2, 2, 2);
   column->setSpacing(1);
 
-  tree_ = new QTreeWidget;
+  tree_ = new MacroTree;
   tree_->setObjectName("TV_Makros");
+  tree_->setDragDropMode(QAbstractItemView::DragOnly);
   tree_->setHeaderHidden(true);
   tree_->setMinimumHeight(32);
   tree_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -114,6 +128,11 @@ TMakroPanel::TMakroPanel(MacroPanel& state, Host& host, QWidget* parent)
 
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* item) { nodeChosen(item); });
+  connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    if (isMacroFileName(item->data(0, kMacroPathRole).toString().toStdString())) {
+      emit editRequested();
+    }
+  });
   connect(tree_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
     if (filling_) return;
     emit renameRequested(item->data(0, kMacroPathRole).toString(), item->text(0));
@@ -214,6 +233,10 @@ bool TMakroPanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched == preview_) {
     if (event->type() == QEvent::MouseButtonPress) {
       startDrag();
+      return true;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick) {
+      if (!state_.macro.empty()) emit editRequested();
       return true;
     }
     if (event->type() == QEvent::Resize) showPreview();

@@ -39,6 +39,8 @@ class TMakroPanel : public QDockWidget {
   void saveRequested();
   void deleteRequested();
   void renameRequested(QString path, QString name);
+  // A double click on the preview or a macro node: edit the macro's component.
+  void editRequested();
   void helpLine(QString text);
 
  protected:

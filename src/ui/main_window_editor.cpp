@@ -51,7 +51,8 @@ QString keyStyle(bool held) {
 }  // namespace
 
 void MainWindow::createEditor() {
-  editorHost_ = std::make_unique<WindowEditor>(*host_, *view_);
+  editorHost_ =
+      std::make_unique<WindowEditor>(*host_, *view_, [this](int topic) { openHelp(topic); });
   editor_ = std::make_unique<Editor>(doc_, start_.settings, *editorHost_, *editorHost_);
   machine_ = std::make_unique<ToolMachine>(*editor_);
   view_->setMachine(*editor_, *machine_);
@@ -222,11 +223,11 @@ void MainWindow::createDrawingModes(QToolBar* column) {
     const Text& caption;
     const Text& hint;
     bool DrawingModes::*flag;
-    ToolId tool;
+    bool zone;
   } cutouts[] = {{"SB_Sperrflaeche_Polygon", texts::cutoutZoneCaption, texts::cutoutZoneHint,
-                  &DrawingModes::cutoutZone, ToolId::Zone},
+                  &DrawingModes::cutoutZone, true},
                  {"SB_Sperrflaeche_Rect", texts::cutoutRectCaption, texts::cutoutRectHint,
-                  &DrawingModes::cutoutRect, ToolId::Rectangle}};
+                  &DrawingModes::cutoutRect, false}};
   for (const auto& c : cutouts) {
     QAction* button = column->addAction(qtr(c.caption));
     button->setObjectName(c.name);
@@ -234,10 +235,8 @@ void MainWindow::createDrawingModes(QToolBar* column) {
     button->setChecked(modes.*c.flag);
     button->setToolTip(qtr(c.hint));
     button->setStatusTip(qtr(c.hint));
-    connect(button, &QAction::toggled, this, [this, flag = c.flag, tool = c.tool](bool down) {
-      editor_->drawing.*flag = down;
-      if (!down) return;
-      machine_->chooseTool(tool);
+    connect(button, &QAction::toggled, this, [this, zone = c.zone](bool down) {
+      if (!setCutoutMode(*editor_, *machine_, zone, down) || !down) return;
       objectsChanged();
       showEditorState();
       view_->setFocus();

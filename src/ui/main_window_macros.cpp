@@ -84,6 +84,10 @@ void MainWindow::createMacroPanel() {
   connect(macroPanel_, &TMakroPanel::deleteRequested, this, [this] {
     if (deletePanelMacro(*editor_, macroState_)) macroPanel_->refresh();
   });
+  connect(macroPanel_, &TMakroPanel::editRequested, this, [this] {
+    editMacroComponent(*editor_, macroState_);
+    macroPanel_->refresh();
+  });
   connect(macroPanel_, &TMakroPanel::renameRequested, this,
           [this](const QString& path, const QString& name) {
             renameMacroNode(*editor_, macroState_, path.toStdString(), name.toStdString());

@@ -51,7 +51,7 @@ QComboBox* shapeList(const char* name, std::initializer_list<QString> items, QWi
 // redraws the preview.
 class TVielEckDlg : public QDialog {
  public:
-  TVielEckDlg(ShapeDialog& dialog, Host& host, QWidget* parent)
+  TVielEckDlg(ShapeDialog& dialog, Host& host, const HelpOpener& openHelp, QWidget* parent)
       : QDialog(parent), dialog_(dialog), host_(host) {
     setObjectName("TVielEckDlg");
     setWindowTitle(qtr(texts::shapeCaption));
@@ -155,8 +155,10 @@ class TVielEckDlg : public QDialog {
     body->addWidget(preview_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
-    QDialogButtonBox* buttons = dialogButtons(this);
+    QDialogButtonBox* buttons = dialogButtons(this, true);
     layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [openHelp] { openHelp(kShapeHelpTopic); });
     // OK is refused while the shape does not fit the board.
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
       dialog_.values = values();
@@ -284,8 +286,8 @@ class TVielEckDlg : public QDialog {
 
 }  // namespace
 
-bool runShapeDialog(QWidget* parent, ShapeDialog& dialog, Host& host) {
-  TVielEckDlg window(dialog, host, parent);
+bool runShapeDialog(QWidget* parent, ShapeDialog& dialog, Host& host, const HelpOpener& openHelp) {
+  TVielEckDlg window(dialog, host, openHelp, parent);
   return window.exec() == QDialog::Accepted;
 }
 

@@ -60,11 +60,11 @@ std::optional<TileValues> WindowEditor::showTileDialog(const TileDialog& dialog)
 }
 
 bool WindowEditor::showFootprintDialog(FootprintDialog& dialog) {
-  return runFootprintDialog(view_.window(), dialog);
+  return runFootprintDialog(view_.window(), dialog, openHelp_);
 }
 
 bool WindowEditor::showShapeDialog(ShapeDialog& dialog) {
-  return runShapeDialog(view_.window(), dialog, *this);
+  return runShapeDialog(view_.window(), dialog, *this, openHelp_);
 }
 
 ComponentDialogEnd WindowEditor::showComponentDialog(ComponentSession& session) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "editing/editor_host.h"
 #include "editing/repaint_sink.h"
 
@@ -11,7 +13,8 @@ class BoardView;
 // repaints and cursors to the drawing area.
 class WindowEditor : public EditorHost, public RepaintSink {
  public:
-  WindowEditor(Host& host, BoardView& view) : host_(host), view_(view) {}
+  WindowEditor(Host& host, BoardView& view, std::function<void(int topic)> openHelp)
+      : host_(host), view_(view), openHelp_(std::move(openHelp)) {}
 
   void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   Answer ask(const std::string& text, const std::string& title, Buttons buttons,
@@ -36,6 +39,7 @@ class WindowEditor : public EditorHost, public RepaintSink {
  private:
   Host& host_;
   BoardView& view_;
+  std::function<void(int topic)> openHelp_;
 };
 
 }  // namespace pravelo

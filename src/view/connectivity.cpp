@@ -4,6 +4,7 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "copper/copper_layers.h"
 #include "copper/object_outline.h"
 #include "copper/polygon_predicates.h"
 #include "geometry/angles.h"
@@ -12,10 +13,6 @@
 
 namespace pravelo {
 namespace {
-
-bool isPlatedThrough(const TObjekt& o) {
-  return o.kind == kPad && o.via != 0 && isCopperLayer(o.layer);
-}
 
 bool onAnyCopperLayer(const TObjekt& o, bool multilayer) {
   return std::any_of(kCopperLayers.begin(), kCopperLayers.end(),
@@ -57,13 +54,6 @@ std::optional<FPoint> planeReferencePoint(const TObjekt& o) {
     default:
       return std::nullopt;
   }
-}
-
-bool shareLayer(const TObjekt& a, const TObjekt& b) {
-  if (a.layer == b.layer) return true;
-  if (isPlatedThrough(a)) return isCopperLayer(b.layer);
-  if (isPlatedThrough(b)) return isCopperLayer(a.layer);
-  return false;
 }
 
 // Objects by the grid cells their bounds cover, so that a flood compares an object only with
@@ -222,7 +212,7 @@ void Connectivity::forEachTouching(int p, Wanted wanted, Visit visit) {
           stamp_[q] = stampValue_;
           if (!wanted(q)) continue;
           const TObjekt& Q = *board_.objects[q];
-          if (!shareLayer(P, Q) || !intersects(box, bounds(q))) continue;
+          if (!shareCopperLayer(P, Q) || !intersects(box, bounds(q))) continue;
           for (int layer : kCopperLayers) {
             if (isPresentOnLayer(P, layer, multilayer_) &&
                 isPresentOnLayer(Q, layer, multilayer_) && touches(p, q, layer)) {

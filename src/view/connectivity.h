@@ -20,10 +20,6 @@ inline constexpr std::array<int, 4> kCopperLayers{kLayerC1, kLayerC2, kLayerI1, 
 // circle's centre line at its start angle, a text's first stroke point.
 std::optional<FPoint> planeReferencePoint(const TObjekt& o);
 
-// Two objects may touch only on a layer both are on: same own layer, or a plated-through pad
-// with any copper.
-bool shareLayer(const TObjekt& a, const TObjekt& b);
-
 // Which copper of one board is joined to which, through contact, plated-through pads and the
 // automatic ground planes. Outlines and plane regions are built on first use and kept while this
 // object lives, so the board must not change meanwhile. The objects themselves are never

@@ -147,6 +147,7 @@ TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
       {"answer menu cut\n", ":1: "},
       {"rectangle round\n", ":1: "},
       {"cutout track 1\n", ":1: "},
+      {"cutout zone 1\n", ":1: "},  // no ground plane on the active layer
   };
   // clang-format on
   for (const auto& [script, where] : cases) {
@@ -361,6 +362,7 @@ TEST_F(CliEdit, RectangleModeAndCutOutButtons) {
       "drag 100000 -100000 300000 -200000 ctrl shift\n"
       "rectangle track\n"
       "drag 400000 -100000 500000 -200000 ctrl shift\n"
+      "command SB_AutoMasse\n"
       "cutout rect 1\n"
       "drag 600000 -100000 700000 -200000 ctrl shift\n";
   ASSERT_EQ(edit(script), kExitOk) << stdErr.str();

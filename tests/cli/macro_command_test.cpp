@@ -185,5 +185,61 @@ TEST_F(CliMacro, EditScriptsWorkThePanel) {
   EXPECT_EQ(doc.boards[0]->objects[3]->text, "R7");
 }
 
+// Double click on the macro: the component dialog edits the file's component, makes one of a
+// plain macro, refuses a macro of two, and Cancel leaves the file as it was.
+TEST_F(CliMacro, EditingTheMacrosComponentWritesTheFileBack) {
+  ObjectList plain = partMacro();
+  plain.resize(3);
+  for (auto& o : plain) o->componentId = 0;
+  ObjectList two = partMacro();
+  for (auto& o : partMacro()) {
+    o->componentId = 2;
+    o->pos.y -= 50000;
+    two.push_back(std::move(o));
+  }
+  struct Case {
+    const char* what;
+    ObjectList objects;
+    const char* answer;
+    std::string id;  // the file's ID label afterwards; empty: the file is unchanged
+    const char* message;
+  };
+  Case cases[] = {
+      {"one component", partMacro(), "id=U9 value=LM358 ok", "U9", ""},
+      {"cancelled", partMacro(), "id=U9 cancel", "", ""},
+      {"break-up has no button", partMacro(), "id=U9 disintegrate", "", ""},
+      {"plain objects", std::move(plain), "id=X1 ok", "X1", ""},
+      {"two components", std::move(two), "id=U9 ok", "",
+       "The macro consists of more than 1 component.\nA separate editing of the components is not "
+       "possible."},
+  };
+  for (Case& c : cases) {
+    ASSERT_TRUE(saveMacro(macro, c.objects, "Line 1", "Line 2"));
+    const std::string before = fileBytes(macro);
+    const std::string script = folder.file("e.txt");
+    testing::writeBytes(
+        script, "macro select " + macro + "\nanswer component " + c.answer + "\nmacro edit\n");
+    ASSERT_EQ(cli({"edit", layout, out, "--script", script, "--trace"}), kExitOk)
+        << c.what << stdErr.str();
+    const nlohmann::json last = nlohmann::json::parse(
+        stdOut.str().substr(stdOut.str().rfind('\n', stdOut.str().size() - 2) + 1));
+    EXPECT_EQ(last["macro"]["message"], c.message) << c.what;
+    if (c.id.empty()) {
+      EXPECT_EQ(fileBytes(macro), before) << c.what;
+      continue;
+    }
+    const MacroContents written = parseMacro(fileBytes(macro));
+    EXPECT_EQ(written.line1, "Line 1") << c.what;
+    int ids = 0;
+    for (const auto& o : written.objects) {
+      if (o->kind != kText || o->variant != kComponentIdText) continue;
+      ++ids;
+      EXPECT_EQ(o->text, c.id) << c.what;
+      EXPECT_NE(o->componentId, 0) << c.what;
+    }
+    EXPECT_EQ(ids, 1) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace pravelo

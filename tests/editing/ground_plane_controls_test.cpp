@@ -99,6 +99,16 @@ TEST_F(GroundPlaneToggleTest, ALayerWithoutAPlaneReleasesTheCutoutButtons) {
   EXPECT_EQ(machine.tool(), ToolId::Edit);
 }
 
+TEST_F(GroundPlaneToggleTest, CutoutButtonsGoDownOnlyOverAPlane) {
+  EXPECT_FALSE(setCutoutMode(editor, machine, true, true));
+  EXPECT_FALSE(editor.drawing.cutoutZone);
+  EXPECT_EQ(machine.tool(), ToolId::Edit);
+  toggleGroundPlaneCommand(editor, machine);
+  EXPECT_TRUE(setCutoutMode(editor, machine, true, true));
+  EXPECT_TRUE(editor.drawing.cutoutZone);
+  EXPECT_EQ(machine.tool(), ToolId::Zone);
+}
+
 TEST_F(GroundPlaneToggleTest, APlainZoneToolIsKeptWhenTheButtonsGoUp) {
   toggleGroundPlaneCommand(editor, machine);
   editor.drawing.cutoutRect = true;

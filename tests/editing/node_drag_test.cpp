@@ -129,6 +129,37 @@ TEST_F(NodeDragTest, ArcHandlesTurnIn15DegreeStepsOrFineWithCtrl) {
   EXPECT_EQ(handleAngle(centre, towards(-20), false).value, 345000);
 }
 
+// Dragging a node measures from where it was; an arc handle shows the angles and diameter.
+TEST_F(NodeDragTest, TheCrosshairShowsTheDragFromTheHandle) {
+  const CrosshairOverlay& o = editor.crosshair;
+  TObjekt* t = track({{kFixtureGrid, -kFixtureGrid}, {5 * kFixtureGrid, -kFixtureGrid}});
+  const DPoint node{kFixtureGrid, -kFixtureGrid};
+  const DPoint to{3 * kFixtureGrid, -4 * kFixtureGrid};
+  machine.press({screen(node.x, node.y), MouseButton::Left, {}});
+  machine.move({screen(to.x, to.y), MouseButton::Left, {}});
+  EXPECT_EQ(o.reference, node);
+  EXPECT_EQ(o.lastPoint, to);
+  EXPECT_TRUE(o.showDelta);
+  EXPECT_FALSE(o.showRefLine);
+  EXPECT_FALSE(o.arcRows);
+  machine.release({screen(to.x, to.y), MouseButton::Left, {}});
+  EXPECT_FALSE(o.showDelta);
+  t->selected = 0;
+
+  TObjekt* c = arc(0, 90000);
+  setWidth(2000);
+  const DPoint startHandle{c->pos.x + 4 * kFixtureGrid, c->pos.y};
+  const DPoint up{c->pos.x, c->pos.y + 4 * kFixtureGrid};
+  machine.press({screen(startHandle.x, startHandle.y), MouseButton::Left, {}});
+  machine.move({screen(up.x - 100, up.y), MouseButton::Left, {}});
+  EXPECT_TRUE(o.arcRows);
+  EXPECT_DOUBLE_EQ(o.arcStart, 90);
+  EXPECT_DOUBLE_EQ(o.arcStop, 90);
+  EXPECT_DOUBLE_EQ(o.arcDiameter, 8 * kFixtureGrid);
+  machine.release({screen(up.x, up.y), MouseButton::Left, {}});
+  EXPECT_FALSE(o.arcRows);
+}
+
 TEST_F(NodeDragTest, AltRadiusDragNeverGivesANegativeInnerRadius) {
   TObjekt* c = arc(0, 90000);
   setWidth(static_cast<int>(6 * kFixtureGrid));

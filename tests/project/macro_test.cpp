@@ -9,7 +9,9 @@
 #include "base/windows1252.h"
 #include "document/file_format_error.h"
 #include "document/object_list.h"
+#include "geometry/label_placement.h"
 #include "geometry/stroke_font.h"
+#include "geometry/translate.h"
 #include "project/macro_anchor.h"
 #include "project/macro_file.h"
 #include "project/macro_names.h"
@@ -36,7 +38,7 @@ TObjekt* macroSmd(ObjectList& list, float x, float y, std::uint8_t layer = kLaye
 }
 
 TObjekt* macroTrack(ObjectList& list, std::initializer_list<FPoint> points,
-                  std::uint8_t layer = kLayerS1) {
+                    std::uint8_t layer = kLayerS1) {
   TObjekt t = newObject();
   initTrack(t, 2000, layer);
   for (FPoint p : points) addPoint(t, p);
@@ -210,6 +212,24 @@ TEST(MacroSide, RotatingTurnsThePlacementTheWayTheSideCounts) {
     id->component.placeRotation = 0;
     rotateMacro(m, true, top);
     EXPECT_EQ(id->component.placeRotation, top ? 270 : 90);
+  }
+}
+
+TEST(MacroSide, AlignedLabelsFollowTheTurnHandPlacedOnesTurnWithThePart) {
+  for (bool aligned : {true, false}) {
+    ObjectList m = macroResistor();
+    TObjekt& id = *m[3];
+    TObjekt& value = *m[4];
+    const std::vector<const TObjekt*> members = {m[0].get(), m[1].get(), m[2].get()};
+    if (aligned) {
+      placeLabelsAutomatically(id, value, componentBox(members));
+    } else {
+      translateObject(id, 0, 60000);
+    }
+    rotateMacro(m, true, true);
+    const std::vector<const TObjekt*> turned = {m[0].get(), m[1].get(), m[2].get()};
+    // The part now stands upright: automatic labels go to its right.
+    EXPECT_EQ(labelsAtAutomaticPositions(id, value, componentBox(turned)), aligned) << aligned;
   }
 }
 

@@ -113,5 +113,12 @@ TEST_F(ComponentDialogTest, DisintegrateEndsTheDialogOnlyAfterItsQuestion) {
   EXPECT_EQ(host.messages.size(), 2u);
 }
 
+TEST_F(ComponentDialogTest, AMacrosComponentHasNoDisintegrateButton) {
+  ComponentSession session(objects, 3, {}, host, host);
+  session.withoutBreakUp();
+  TBezWertDlg window(session, scheme, false);
+  EXPECT_TRUE(child<QPushButton>(window, "B_Aufloesen")->isHidden());
+}
+
 }  // namespace
 }  // namespace pravelo

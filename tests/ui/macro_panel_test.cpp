@@ -76,5 +76,20 @@ TEST_F(MacroPanelTest, TheSideButtonFlipsTheMacroAndTheBoxHidesTheLabels) {
   EXPECT_FALSE(state.asComponent);
 }
 
+// Macro nodes drag like the preview and a double click asks to edit the macro's component;
+// folders do neither.
+TEST_F(MacroPanelTest, MacroNodesDragAndDoubleClickFoldersDoNot) {
+  int editRequests = 0;
+  QObject::connect(&panel, &TMakroPanel::editRequested, [&] { ++editRequests; });
+  QTreeWidgetItem* chips = tree()->topLevelItem(1);
+  QTreeWidgetItem* part = chips->child(0);
+  EXPECT_FALSE(chips->flags() & Qt::ItemIsDragEnabled);
+  EXPECT_TRUE(part->flags() & Qt::ItemIsDragEnabled);
+  emit tree()->itemDoubleClicked(chips, 0);
+  EXPECT_EQ(editRequests, 0);
+  emit tree()->itemDoubleClicked(part, 0);
+  EXPECT_EQ(editRequests, 1);
+}
+
 }  // namespace
 }  // namespace pravelo

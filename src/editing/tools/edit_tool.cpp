@@ -124,6 +124,7 @@ ToolResult EditTool::press(Editor& editor, const PointerEvent& e) {
     const int handle = nodeHandleAt(*o, world, v.zoom);
     if (handle >= 0) {
       node_.emplace(*o, handle, world, e.modifiers.alt);
+      node_->showOverlay(editor, world);
       mode_ = Mode::Node;
       return ToolResult::Nothing;
     }
