@@ -84,7 +84,7 @@ void PrintPreview::paintEvent(QPaintEvent*) {
   paintPrintPage(painter, page_);
 }
 
-TPrint_Dlg::TPrint_Dlg(Host& host, const AppSettings& settings, QWidget* parent)
+TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, QWidget* parent)
     : QDialog(parent),
       host_(host),
       settings_(settings),
@@ -210,7 +210,17 @@ void TPrint_Dlg::execute(const Board& board, const std::string& title) {
                                                    : printer_->printerName());
   showBoard();
   exec();
+  storeSettings();
   board_ = nullptr;
+}
+
+void TPrint_Dlg::storeSettings() {
+  PrintSettings& stored = settings_.print;
+  stored.LS_LA = options_.maskOffsetPads;
+  stored.LS_SMD = options_.maskOffsetSmdPads;
+  stored.LS_Sonstige = options_.maskOffsetOthers;
+  stored.BP_Height = options_.drillTextHeight;
+  stored.Infozeile = infoLine_->isChecked();
 }
 
 // Boxes of what the board lacks are off and disabled; a layout other than the last one printed

@@ -40,7 +40,7 @@ class TPrint_Dlg : public QDialog {
   Q_OBJECT
 
  public:
-  TPrint_Dlg(Host& host, const AppSettings& settings, QWidget* parent = nullptr);
+  TPrint_Dlg(Host& host, AppSettings& settings, QWidget* parent = nullptr);
   ~TPrint_Dlg() override;
 
   // Where the page goes: the platform's print dialog (printer or PDF file) by default; false
@@ -59,6 +59,8 @@ class TPrint_Dlg : public QDialog {
 
  private:
   void showBoard();
+  // The mask offsets, the drill plan's text height and the info line go back to the settings.
+  void storeSettings();
   void readControls();
   void refresh();
   void calibrate();
@@ -68,7 +70,7 @@ class TPrint_Dlg : public QDialog {
   void copyToClipboard();
 
   Host& host_;
-  const AppSettings& settings_;
+  AppSettings& settings_;
   const Board* board_ = nullptr;
   std::string title_;
   std::string lastTitle_;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDoubleSpinBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -114,6 +115,22 @@ TEST_F(PrintCommands, TheBoardEnablesItsLayersAndCalibrationRefusesFactorsOutOfR
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, "Bitte Werte von 0,8 bis 1,2 eingeben");
   EXPECT_EQ(dialog->options().arrangement, PrintArrangement::BelowEachOther);
+}
+
+TEST_F(PrintCommands, MaskOffsetsAndTheInfoLineAreKeptForTheSettingsFile) {
+  testing::onNextDialog<TPrint_Dlg>([](TPrint_Dlg& d) {
+    onNamedDialog("TPrintOptionsDlg", [](QDialog& options) {
+      EXPECT_DOUBLE_EQ(child<QDoubleSpinBox>(options, "SE_Sonstige")->value(), 0.1);
+      child<QDoubleSpinBox>(options, "SE_Pads")->setValue(0.25);
+      child<QPushButton>(options, "B_OK")->click();
+    });
+    child<QPushButton>(d, "B_Options")->click();
+    child<QCheckBox>(d, "CB_Infozeile")->setChecked(false);
+    d.reject();
+  });
+  testing::trigger(*window, "TB_Print");
+  EXPECT_EQ(window->settings().print.LS_LA, 2500);
+  EXPECT_FALSE(window->settings().print.Infozeile);
 }
 
 TEST_F(PrintCommands, ClipboardGetsA300DpiPictureOfTheBoard) {
