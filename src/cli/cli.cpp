@@ -66,6 +66,8 @@ std::optional<Document> load(const std::string& path, std::ostream& err, Languag
     err << loaded.message << "\n";
     return std::nullopt;
   }
+  // The note on exchanged copper sides goes beside the output, never into it.
+  if (!loaded.notice.empty()) err << loaded.notice << "\n";
   Document doc;
   installLayout(doc, std::move(loaded.contents));
   doc.fileName = path;

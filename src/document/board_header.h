@@ -37,6 +37,10 @@ inline constexpr double kMaxZoom = 2.0;
 inline constexpr double kMinGridSpacing = 10;
 inline constexpr double kMaxGridSpacing = 100000;
 
+// The largest board side accepted from a file: 10 m, so that the drawing surface at the highest
+// zoom still fits the 32-bit scroll ranges of the toolkit.
+inline constexpr std::int32_t kMaxBoardSide = 100000000;
+
 inline constexpr std::size_t kBoardHeaderSize = 499;
 inline constexpr std::size_t kTemplateNameMax = 200;
 

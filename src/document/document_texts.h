@@ -22,7 +22,9 @@
   X(newerVersionCannotOpen, "Ihre Version von Pravelo-Board kann diese Datei nicht öffnen.", "Your version of Pravelo-Board is not able to open this file.", "Votre version de Pravelo-Board ne peut pas ouvrir ce fichier.") \
   X(notALayoutFile, " ist keine Pravelo-Board-Datei.", " is not a Pravelo-Board file.", " n'est pas un fichier Pravelo-Board.") \
   X(notAnOrdinaryFile, " ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe.", " is not an ordinary file but a folder, a device or a pipe.", " n'est pas un fichier ordinaire mais un dossier, un périphérique ou un tube.") \
-  X(olderVersion, "%1 wurde im älteren Dateiformat Version %2 gespeichert, das diese Version noch nicht lesen kann.", "%1 was saved in the older file format version %2, which this version cannot read yet.", "%1 a été enregistré dans l'ancien format de fichier version %2, que cette version ne sait pas encore lire.") \
+  X(olderLayout, "Dieses Layout wurde mit einer älteren Version erstellt.", "This layout was create with an older version.", "Ce layout a été créé avec une version antérieure.") \
+  X(copperLayersExchanged, "Die Elemente auf den Kupferlayer K1 und K2 werden automatisch getauscht,", "The elements on the copper-layer C1 and C2 will be exchanged,", "Les éléments des couches cuivre C1 et C2 seront échangés,") \
+  X(newLayerStructure, "da sich die Layer-Struktur geändert hat.", "because of the new layer-structure.", "en raison de la nouvelle structure des couches.") \
   X(newExtension, "Die Datei wird mit der neuen Dateiendung %1 gespeichert.", "The file will be saved with the new file extension %1.", "Le fichier sera enregistré avec la nouvelle extension %1.") \
   X(keepOriginalQuestion, "Möchten Sie die alte Originaldatei beibehalten?", "Do you want to keep the older original file?", "Voulez-vous conserver l'ancien fichier original ?") \
   X(couldNotDelete, "Die Datei %1 konnte nicht gelöscht werden.", "Could not delete file %1.", "Impossible de supprimer le fichier %1.") \
@@ -69,6 +71,9 @@
   X(fieldConnectionCount, "Anzahl der Verbindungen", "connection count", "nombre de connexions") \
   X(fieldConnection, "Verbindung", "connection", "connexion") \
   X(fieldRouteEnd, "Leiterbahnende des Autorouters", "autorouted track end", "extrémité de piste autoroutée") \
+  X(fieldBoardSize, "Platinengröße", "board size", "taille de la carte") \
+  X(fieldPartner, "Partnerpad", "partner pad", "pastille partenaire") \
+  X(fieldOrigin, "Nullpunkt", "origin", "origine") \
   X(fieldActiveBoard, "aktive Platine", "active board", "carte active") \
   X(fieldProjectInfo, "Projektinformation", "project information", "informations du projet") \
   X(fieldProjectComment, "Projektkommentar", "project comment", "commentaire du projet")

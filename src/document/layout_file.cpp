@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "document/byte_io.h"
 #include "document/document_texts.h"
 #include "document/layout_version.h"
 #include "document/object_image.h"
 #include "document/object_section.h"
+#include "document/old_board_header.h"
+#include "document/old_object_image.h"
+#include "document/old_object_section.h"
+#include "document/stored_fields.h"
 
 namespace pravelo {
 namespace {
@@ -18,7 +22,6 @@ static_assert(sizeof(FPoint) == 8, "vertices are stored as two packed floats");
 
 // The smallest number of bytes each counted item occupies, so that a count can be checked
 // against the rest of the file before anything is allocated for it.
-constexpr std::size_t kMinBoardBlock = kBoardNameMax + 1 + kBoardHeaderSize + 4;
 constexpr std::size_t kMinObjectBlock = kObjectImageSize + 3 * 4;  // text, name, group count
 constexpr std::size_t kMinChildBlock = kObjectImageSize + 4;       // vertex count
 constexpr std::size_t kIndexSize = 4;
@@ -28,50 +31,27 @@ constexpr std::size_t kVertexSize = sizeof(FPoint);
 // ---------------------------------------------------------------------------------------------
 // Reading
 
-// A count of `itemSize`-byte items; a mask-only zone stores one more than it has (`surplus`).
-std::size_t readCount(ByteReader& in, const Text& field, std::size_t itemSize,
-                      std::int32_t surplus = 0) {
+// Version 5 differs from version 6 only in its images and vertices (old units) and in what it
+// lacks: component data and the mask-only switch.
+void readImage(ByteReader& in, int version, const Text& field, TObjekt& o) {
   const std::size_t at = in.offset();
-  const auto stored = in.get<std::int32_t>(field);
-  if (stored < 0) throw FileFormatError(texts::problemNegativeCount, field, at);
-  if (stored < surplus) throw FileFormatError(texts::problemCountTooSmall, field, at);
-  const auto count = static_cast<std::uint64_t>(stored - surplus);
-  if (count * itemSize > in.remaining()) {
-    throw FileFormatError(texts::problemCountTooLarge, field, at);
+  const auto* image =
+      reinterpret_cast<const std::uint8_t*>(in.getBytes(kObjectImageSize, field).data());
+  if (version == kLayoutVersion) {
+    readObjectImage(image, o);
+    o.selected = 0;
+  } else {
+    readOldObjectImage(image, version, at, o);
   }
-  return static_cast<std::size_t>(count);
 }
 
-// An int32 length and that many bytes; a length of 0 or less is an empty string.
-std::string readCountedString(ByteReader& in, const Text& field, std::size_t max) {
-  const std::size_t at = in.offset();
-  const auto n = in.get<std::int32_t>(field);
-  if (n <= 0) return {};
-  if (static_cast<std::size_t>(n) > max) {
-    throw FileFormatError(texts::problemStringTooLong, field, at);
-  }
-  return std::string(in.getBytes(static_cast<std::size_t>(n), field));
-}
-
-// A length byte and a field of `capacity` bytes.
-std::string readShortString(ByteReader& in, std::size_t capacity, const Text& field) {
-  const std::size_t at = in.offset();
-  const std::string_view bytes = in.getBytes(capacity + 1, field);
-  const std::size_t n = static_cast<std::uint8_t>(bytes[0]);
-  if (n > capacity) throw FileFormatError(texts::problemStringTooLong, field, at);
-  return std::string(bytes.substr(1, n));
-}
-
-void readImage(ByteReader& in, const Text& field, TObjekt& o) {
-  const std::string_view image = in.getBytes(kObjectImageSize, field);
-  readObjectImage(reinterpret_cast<const std::uint8_t*>(image.data()), o);
-  o.selected = 0;
-}
-
-void readVertices(ByteReader& in, std::size_t count, std::vector<FPoint>& points) {
+void readVertices(ByteReader& in, int version, std::size_t count, std::vector<FPoint>& points) {
   const std::string_view bytes = in.getBytes(count * kVertexSize, texts::fieldPoint);
   points.resize(count);
   if (count > 0) std::memcpy(points.data(), bytes.data(), bytes.size());
+  if (version != kLayoutVersion) {
+    for (FPoint& p : points) p = {oldLength(p.x), oldLength(p.y)};
+  }
 }
 
 void readGroups(ByteReader& in, TObjekt& o) {
@@ -81,13 +61,13 @@ void readGroups(ByteReader& in, TObjekt& o) {
   if (count > 0) std::memcpy(o.groups.data(), bytes.data(), bytes.size());
 }
 
-void readChildren(ByteReader& in, TObjekt& o) {
+void readChildren(ByteReader& in, int version, TObjekt& o) {
   const std::size_t count = readCount(in, texts::fieldChildCount, kMinChildBlock);
   o.children.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
     TObjekt child = newObject();
-    readImage(in, texts::fieldChild, child);
-    readVertices(in, readCount(in, texts::fieldPointCount, kVertexSize), child.points);
+    readImage(in, version, texts::fieldChild, child);
+    readVertices(in, version, readCount(in, texts::fieldPointCount, kVertexSize), child.points);
     o.children.push_back(std::move(child));
   }
 }
@@ -102,58 +82,41 @@ void readComponentData(ByteReader& in, ComponentData& c) {
   c.usePickPlace = in.get<std::uint8_t>(texts::fieldComponentData);
 }
 
-std::unique_ptr<TObjekt> readObject(ByteReader& in) {
+std::unique_ptr<TObjekt> readObject(ByteReader& in, int version) {
   auto o = std::make_unique<TObjekt>(newObject());
-  readImage(in, texts::fieldObject, *o);
+  readImage(in, version, texts::fieldObject, *o);
   o->text = readCountedString(in, texts::fieldText, kCountedStringMax);
   o->name = readCountedString(in, texts::fieldName, kCountedStringMax);
   readGroups(in, *o);
   o->closed = 1;
   if (hasPointList(o->kind)) {
     const std::int32_t surplus = isMaskOnlyZone(*o) ? 1 : 0;
-    readVertices(in, readCount(in, texts::fieldPointCount, kVertexSize, surplus), o->points);
+    readVertices(in, version, readCount(in, texts::fieldPointCount, kVertexSize, surplus),
+                 o->points);
   }
-  if (o->kind == kText) readChildren(in, *o);
+  if (o->kind == kText) readChildren(in, version, *o);
+  // Version 5 texts had no roles yet, so they carry no component data either.
+  if (version != kLayoutVersion) applyOldObjectDefaults(*o, version);
   // The file's own rule: any text with bit 0 of its role carries component data.
   if (o->kind == kText && (o->variant & 1) != 0) readComponentData(in, o->component);
   return o;
 }
 
-// Partner lists of the pads. An index outside the list, at the pad itself, at an object that
-// is not a pad, or repeated, is skipped; a partner missing the way back gets it, so that the
-// lists end up symmetric.
+// Partner lists of the pads, made symmetric.
 void readConnections(ByteReader& in, ObjectList& objects) {
   const std::size_t n = objects.size();
   std::vector<std::vector<std::uint32_t>> partners(n);
-  std::vector<std::int64_t> listedBy(n, -1);  // the last pad whose list named the object
   for (std::size_t i = 0; i < n; ++i) {
     if (!isPadKind(objects[i]->kind)) continue;
     const std::size_t count = readCount(in, texts::fieldConnectionCount, kIndexSize);
     for (std::size_t k = 0; k < count; ++k) {
       const auto index = in.get<std::int32_t>(texts::fieldConnection);
-      if (index < 0 || static_cast<std::size_t>(index) >= n) continue;
-      const auto j = static_cast<std::size_t>(index);
-      if (j == i || !isPadKind(objects[j]->kind) || listedBy[j] == static_cast<std::int64_t>(i)) {
-        continue;
+      if (index >= 0 && static_cast<std::size_t>(index) < n) {
+        partners[i].push_back(static_cast<std::uint32_t>(index));
       }
-      listedBy[j] = static_cast<std::int64_t>(i);
-      partners[i].push_back(static_cast<std::uint32_t>(j));
     }
   }
-  auto edge = [](std::uint64_t a, std::uint64_t b) { return a << 32 | b; };
-  std::unordered_set<std::uint64_t> edges;
-  for (std::size_t i = 0; i < n; ++i) {
-    for (std::uint32_t j : partners[i]) edges.insert(edge(i, j));
-  }
-  for (std::size_t i = 0; i < n; ++i) {
-    for (std::uint32_t j : partners[i]) {
-      if (edges.insert(edge(j, i)).second) partners[j].push_back(static_cast<std::uint32_t>(i));
-    }
-  }
-  for (std::size_t i = 0; i < n; ++i) {
-    objects[i]->connections.reserve(partners[i].size());
-    for (std::uint32_t j : partners[i]) objects[i]->connections.push_back(objects[j].get());
-  }
+  linkConnections(objects, partners);
 }
 
 // Route ends of autorouted tracks; an end that is not a pad of this board stays empty.
@@ -170,23 +133,68 @@ void readRouteEnds(ByteReader& in, ObjectList& objects) {
   }
 }
 
-void readHeader(ByteReader& in, BoardHeader& header) {
-  const std::size_t at = in.offset();
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(
-      in.getBytes(kBoardHeaderSize, texts::fieldBoardHeader).data());
-  for (std::size_t offset : {std::size_t{56}, std::size_t{257}}) {
-    if (bytes[offset] > kTemplateNameMax) {
-      throw FileFormatError(texts::problemStringTooLong, texts::fieldTemplateName, at + offset);
-    }
-  }
-  readBoardHeader(bytes, header);
+// Versions 0 to 3 kept the two copper sides the other way round.
+void exchangeCopperSides(Board& board) {
+  exchangeCopperLayers(board.objects);
+  std::swap(board.header.groundPlane[kLayerC1 - 1], board.header.groundPlane[kLayerC2 - 1]);
 }
 
-std::unique_ptr<Board> readBoard(ByteReader& in) {
+// Version 1 components become groups: one new group number per component number in use, in
+// the order of the numbers.
+void turnComponentsIntoGroups(ObjectList& objects) {
+  std::map<std::int16_t, std::vector<TObjekt*>> components;
+  std::int32_t lastGroup = 0;
+  for (auto& o : objects) {
+    for (std::int32_t g : o->groups) lastGroup = std::max(lastGroup, g);
+    if (o->componentId != 0) components[o->componentId].push_back(o.get());
+    o->componentId = 0;
+  }
+  for (auto& [number, members] : components) {
+    ++lastGroup;
+    for (TObjekt* o : members) pushGroup(*o, lastGroup);
+  }
+}
+
+void readHeader(ByteReader& in, int version, BoardHeader& header) {
+  const std::size_t at = in.offset();
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(
+      in.getBytes(oldBoardHeaderSize(version), texts::fieldBoardHeader).data());
+  if (version == kLayoutVersion) {
+    for (std::size_t offset : {std::size_t{56}, std::size_t{257}}) {
+      if (bytes[offset] > kTemplateNameMax) {
+        throw FileFormatError(texts::problemStringTooLong, texts::fieldTemplateName, at + offset);
+      }
+    }
+    readBoardHeader(bytes, header);
+  } else {
+    readOldBoardHeader(bytes, version, at, header);
+  }
+}
+
+// Versions 3 to 6 keep boards in blocks of name, header and object section.
+std::unique_ptr<Board> readBoard(ByteReader& in, int version) {
   auto board = std::make_unique<Board>();
   board->name = readShortString(in, kBoardNameMax, texts::fieldBoardName);
-  readHeader(in, board->header);
-  readObjectSection(in, board->objects);
+  readHeader(in, version, board->header);
+  if (version >= 5) {
+    readObjectSection(in, board->objects, version);
+  } else {
+    readOldObjectSection(in, version, board->objects);
+  }
+  if (version <= 3) exchangeCopperSides(*board);
+  return board;
+}
+
+// Versions 0 to 2 hold one board without name or header: its size, then its objects.
+std::unique_ptr<Board> readEarlyBoard(ByteReader& in, int version, const std::string& name) {
+  auto board = std::make_unique<Board>();
+  board->name = name;
+  const auto width = in.get<std::int32_t>(texts::fieldBoardSize);
+  const auto height = in.get<std::int32_t>(texts::fieldBoardSize);
+  board->header = newBoardHeader(oldBoardSide(width), oldBoardSide(height));
+  readOldObjectSection(in, version, board->objects);
+  exchangeCopperSides(*board);
+  if (version == 1) turnComponentsIntoGroups(board->objects);
   return board;
 }
 
@@ -254,10 +262,10 @@ void writeBoard(ByteWriter& out, const Board& board) {
 
 }  // namespace
 
-void readObjectSection(ByteReader& in, ObjectList& objects) {
+void readObjectSection(ByteReader& in, ObjectList& objects, int version) {
   const std::size_t count = readCount(in, texts::fieldObjectCount, kMinObjectBlock);
   objects.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) objects.push_back(readObject(in));
+  for (std::size_t i = 0; i < count; ++i) objects.push_back(readObject(in, version));
   readConnections(in, objects);
   readRouteEnds(in, objects);
 }
@@ -292,23 +300,40 @@ void writeObjectSection(ByteWriter& out, const ObjectList& objects) {
   }
 }
 
-LayoutContents parseLayout(std::string_view bytes) {
+LayoutContents parseLayout(std::string_view bytes, Language language) {
   ByteReader in(bytes);
-  if (in.get<std::uint32_t>(texts::fieldVersion) != kLayoutVersionBase + kLayoutVersion) {
+  const std::int64_t version =
+      static_cast<std::int64_t>(in.get<std::uint32_t>(texts::fieldVersion)) - kLayoutVersionBase;
+  if (version < 0 || version > kLayoutVersion) {
     throw FileFormatError(texts::problemUnsupportedVersion, texts::fieldVersion, 0);
+  }
+  LayoutContents contents;
+  contents.formatVersion = static_cast<int>(version);
+  if (version <= 2) {
+    contents.boards.push_back(
+        readEarlyBoard(in, contents.formatVersion, tr(texts::defaultBoardName, language)));
+    return contents;
   }
   const std::size_t countAt = in.offset();
   const auto boardCount = in.get<std::int32_t>(texts::fieldBoardCount);
   if (boardCount < 1)
     throw FileFormatError(texts::problemNoBoards, texts::fieldBoardCount, countAt);
-  if (static_cast<std::uint64_t>(boardCount) * kMinBoardBlock > in.remaining()) {
+  const std::size_t minBoardBlock =
+      kBoardNameMax + 1 + oldBoardHeaderSize(contents.formatVersion) + 4;
+  if (static_cast<std::uint64_t>(boardCount) * minBoardBlock > in.remaining()) {
     throw FileFormatError(texts::problemCountTooLarge, texts::fieldBoardCount, countAt);
   }
-  LayoutContents contents;
   contents.boards.reserve(static_cast<std::size_t>(boardCount));
-  for (std::int32_t b = 0; b < boardCount; ++b) contents.boards.push_back(readBoard(in));
+  for (std::int32_t b = 0; b < boardCount; ++b) {
+    contents.boards.push_back(readBoard(in, contents.formatVersion));
+  }
 
   contents.activeBoard = in.get<std::int32_t>(texts::fieldActiveBoard);
+  if (version == 3) {
+    // Version 3 stored one origin for all boards after them; each board keeps its header's.
+    in.getBytes(8, texts::fieldOrigin);
+    return contents;
+  }
   contents.project.title = readShortString(in, kProjectStringMax, texts::fieldProjectInfo);
   contents.project.author = readShortString(in, kProjectStringMax, texts::fieldProjectInfo);
   contents.project.company = readShortString(in, kProjectStringMax, texts::fieldProjectInfo);

@@ -21,7 +21,6 @@ VersionCheck checkLayoutVersion(const std::string& path, std::string_view fileSt
     check.verdict = VersionVerdict::Current;
   } else if (d >= 0 && d < kLayoutVersion) {
     check.verdict = VersionVerdict::Older;
-    check.message = fillIn(texts::olderVersion, language, {quotedName, std::to_string(d)});
   } else if (d > kLayoutVersion && d < 12) {
     check.verdict = VersionVerdict::Newer;
     check.message = fillIn(texts::newerVersion, language, {quotedName, std::to_string(d)}) + "\n" +

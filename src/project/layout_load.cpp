@@ -14,10 +14,16 @@
 
 namespace pravelo {
 
-LayoutContents readLayout(std::string_view bytes) {
-  LayoutContents contents = parseLayout(bytes);
+LayoutContents readLayout(std::string_view bytes, Language language) {
+  LayoutContents contents = parseLayout(bytes, language);
   for (auto& board : contents.boards) repairLoadedBoard(*board);
   return contents;
+}
+
+std::string copperExchangeNotice(int formatVersion, Language language) {
+  if (formatVersion > 3) return {};
+  return std::string(tr(texts::olderLayout, language)) + "\n\n" +
+         tr(texts::copperLayersExchanged, language) + "\n" + tr(texts::newLayerStructure, language);
 }
 
 void installLayout(Document& doc, LayoutContents contents) {
@@ -66,10 +72,11 @@ LoadedLayout loadLayoutFile(const std::string& path, Language language) {
   if (!rest) return fail(LoadFailure::Unreadable, couldNotRead);
   *bytes += *rest;
   try {
-    result.contents = readLayout(*bytes);
+    result.contents = readLayout(*bytes, language);
   } catch (const FileFormatError& e) {
     return fail(LoadFailure::Damaged, couldNotRead + "\n" + e.report(language));
   }
+  result.notice = copperExchangeNotice(result.contents.formatVersion, language);
   return result;
 }
 

@@ -10,6 +10,7 @@
 #include "document/file_format_error.h"
 #include "document/layout_version.h"
 #include "document/object_section.h"
+#include "document/old_object_section.h"
 #include "project/load_repairs.h"
 #include "project/macro_texts.h"
 
@@ -26,6 +27,22 @@ std::string readMacroLine(ByteReader& in) {
   return std::string(bytes.substr(1, n));
 }
 
+// Macros before version 5 numbered their layers differently: 5 was the bottom copper and 6 the
+// top silkscreen.
+void renumberOldMacroLayers(ObjectList& objects) {
+  auto renumber = [](TObjekt& o) {
+    if (o.layer == kLayerI1) {
+      o.layer = kLayerC2;
+    } else if (o.layer == kLayerI2) {
+      o.layer = kLayerS1;
+    }
+  };
+  for (auto& o : objects) {
+    renumber(*o);
+    for (TObjekt& child : o->children) renumber(child);
+  }
+}
+
 void writeMacroLine(ByteWriter& out, const std::string& line) {
   const std::size_t n = std::min(line.size(), kMacroLineMax);
   out.put(static_cast<std::uint8_t>(n));
@@ -37,13 +54,23 @@ void writeMacroLine(ByteWriter& out, const std::string& line) {
 
 MacroContents parseMacro(std::string_view bytes) {
   ByteReader in(bytes);
-  if (in.get<std::uint32_t>(texts::fieldVersion) != kLayoutVersionBase + kLayoutVersion) {
+  const std::int64_t version =
+      static_cast<std::int64_t>(in.get<std::uint32_t>(texts::fieldVersion)) - kLayoutVersionBase;
+  if (version < 0 || version > kLayoutVersion) {
     throw FileFormatError(texts::problemUnsupportedVersion, texts::fieldVersion, 0);
   }
   MacroContents macro;
-  readObjectSection(in, macro.objects);
-  macro.line1 = readMacroLine(in);
-  macro.line2 = readMacroLine(in);
+  if (version >= 5) {
+    readObjectSection(in, macro.objects, static_cast<int>(version));
+  } else {
+    readOldObjectSection(in, static_cast<int>(version), macro.objects);
+    renumberOldMacroLayers(macro.objects);
+  }
+  // Description lines came with version 4.
+  if (version >= 4) {
+    macro.line1 = readMacroLine(in);
+    macro.line2 = readMacroLine(in);
+  }
   return macro;
 }
 

@@ -21,8 +21,9 @@ struct MacroContents {
   std::string line2;
 };
 
-// Parses a version-6 macro file; versions 0 to 5 are refused for now. Throws FileFormatError,
-// before allocating anything a count claims beyond what the file can hold.
+// Parses a macro file of any version 0 to 6, converting older versions to today's model; files
+// before version 4 have no description lines. Throws FileFormatError, before allocating anything
+// a count claims beyond what the file can hold.
 MacroContents parseMacro(std::string_view bytes);
 
 // Parses and applies the repairs every freshly read board gets.

@@ -101,8 +101,9 @@ bool MainWindow::saveDocumentCommand() {
 }
 
 void MainWindow::openLayout(const std::string& path, OpenedFrom from) {
-  openLayoutFile(doc_, *host_, start_.settings.recentFiles, path, from,
-                 [this] { return saveDocumentCommand(); });
+  const OpenOutcome outcome = openLayoutFile(doc_, *host_, start_.settings.recentFiles, path, from,
+                                             [this] { return saveDocumentCommand(); });
+  if (outcome.fitView) zoomToFitBoard();
   showDocument();
 }
 
@@ -112,7 +113,10 @@ void MainWindow::SB_LoadClick() {
 
 void MainWindow::Platinennachladen1Click() {
   const auto path = choosers_.open(layoutFolder());
-  if (path && importBoardsFromFile(doc_, *host_, *path)) showDocument();
+  if (!path) return;
+  const OpenOutcome outcome = importBoardsFromFile(doc_, *host_, *path);
+  if (outcome.fitView) zoomToFitBoard();
+  if (outcome) showDocument();
 }
 
 void MainWindow::SB_SaveClick() { saveDocumentCommand(); }

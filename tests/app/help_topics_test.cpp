@@ -21,7 +21,7 @@ const fs::path kHelp = fs::path(PRAVELO_SOURCE_DIR) / "help";
 const std::set<std::string> kContentsOnlyPages = {
     "editing.html",    "transforms.html", "measure.html",     "drawing.html",
     "properties.html", "text-io.html",    "connections.html", "drc.html",
-    "components.html", "drill.html",      "macros.html"};
+    "components.html", "drill.html",      "macros.html",      "files.html"};
 
 // Every topic has a page in every language, each page belongs to a topic or is reached from the
 // contents only, and the contents page links every page.

@@ -8,6 +8,7 @@
 #include "cli/layout_json.h"
 #include "document/layout_file.h"
 #include "project/layout_load.h"
+#include "support/old_file_bytes.h"
 #include "support/sample_layout.h"
 #include "support/temp_folder.h"
 
@@ -63,6 +64,37 @@ TEST_F(Cli, ResaveRepairs) {
   testing::writeBytes(damaged, writeLayout(doc));
   EXPECT_EQ(run({"resave", damaged, folder.file("out.pvb6")}), kExitOk);
   EXPECT_TRUE(parseLayout(fileBytes(folder.file("out.pvb6"))).boards[1]->objects.empty());
+}
+
+TEST_F(Cli, OldFilesAreReadAndResavedAsVersion6) {
+  using testing::OldSection;
+  const OldSection section{{{.image = {.kind = 5, .x2 = 10, .layer = 1}},
+                            {.image = {.kind = 6, .width = 2, .layer = 3},
+                             .points = {{0, 0}, {10, 20}}}}};
+  struct Case {
+    std::string bytes;
+    std::string notice;
+  };
+  const Case cases[] = {
+      {testing::oldLayoutBytes(3, {{"B", {}, section}}, 0),
+       "This layout was create with an older version.\n\nThe elements on the copper-layer C1 and "
+       "C2 will be exchanged,\nbecause of the new layer-structure.\n"},
+      {testing::oldLayoutBytes(5, {{"B", {}, section}}, 0), ""},
+  };
+  for (const Case& c : cases) {
+    const std::string old = folder.file("old.pvb");
+    testing::writeBytes(old, c.bytes);
+    EXPECT_EQ(run({"info", "--json", old}), kExitOk);
+    EXPECT_EQ(err.str(), c.notice);
+    Document doc;
+    installLayout(doc, readLayout(c.bytes, Language::English));
+    EXPECT_EQ(out.str(), layoutJson(doc).dump() + "\n");
+
+    const std::string resaved = folder.file("old.pvb6");
+    EXPECT_EQ(run({"resave", old, resaved}), kExitOk);
+    EXPECT_EQ(fileBytes(resaved), writeLayout(doc));
+    EXPECT_EQ(parseLayout(fileBytes(resaved)).formatVersion, 6);
+  }
 }
 
 TEST_F(Cli, RejectedInputIsReportedAndNothingIsWritten) {

@@ -123,7 +123,7 @@ TEST_F(LoadLayoutFile, ReportsWhyAFileCannotBeRead) {
     {"missing.pvb6", LoadFailure::NotFound, "File not found!"},
     {"folder.pvb6", LoadFailure::NotAFile, "\"folder.pvb6\" is not an ordinary file but a folder, a device or a pipe."},
     {"newer.pvb6", LoadFailure::Version, "\"newer.pvb6\" was created with a newer version of Pravelo-Board (Version 9).\nYour version of Pravelo-Board is not able to open this file."},
-    {"old.pvb", LoadFailure::Version, "\"old.pvb\" was saved in the older file format version 4, which this version cannot read yet."},
+    {"old.pvb", LoadFailure::Damaged, "The file \"old.pvb\" could not be read.\nThe file is damaged: it ends too early (board count) at byte 4."},
     {"damaged.pvb6", LoadFailure::Damaged, "The file \"damaged.pvb6\" could not be read.\nThe file is damaged: the count exceeds the rest of the file (object count) at byte 538."},
   };
   // clang-format on

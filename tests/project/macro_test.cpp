@@ -95,10 +95,10 @@ TEST(MacroFile, DamagedFilesAreRefusedBeforeAllocating) {
   hugeCount.replace(4, 4, "\xff\xff\xff\x7f", 4);  // object count
   std::string longLine = good;
   longLine[good.size() - 2 * (kMacroLineMax + 1)] = static_cast<char>(kMacroLineMax + 1);
-  std::string older = good;
-  older[0] = 0x05;  // version 5: not read yet
+  std::string newer = good;
+  newer[0] = 0x07;
   for (const std::string& bad :
-       {hugeCount, longLine, older, good.substr(0, good.size() - 1), std::string("\x06")}) {
+       {hugeCount, longLine, newer, good.substr(0, good.size() - 1), std::string("\x06")}) {
     EXPECT_THROW(parseMacro(bad), FileFormatError);
   }
 }

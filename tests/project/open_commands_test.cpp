@@ -29,7 +29,7 @@ class OpenCommands : public ::testing::Test {
     recent = {"/a.pvb6"};
   }
 
-  bool open(const std::string& path, OpenedFrom from = OpenedFrom::Dialog) {
+  OpenOutcome open(const std::string& path, OpenedFrom from = OpenedFrom::Dialog) {
     return openLayoutFile(doc, host, recent, path, from, [&] {
       ++saves;
       return saveSucceeds;

@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "project/boards.h"
 #include "project/save_commands.h"
+#include "support/old_file_bytes.h"
 #include "support/scripted_host.h"
 #include "support/temp_folder.h"
 #include "ui/main_window.h"
@@ -100,6 +101,27 @@ TEST_F(FilesTest, AMissingOrForeignFileArgumentIsIgnoredSilently) {
     EXPECT_EQ(tabCaptions(*window), QStringList{"Platine 1 "});
   }
   EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(FilesTest, AnOldFileOpensWithTheCopperNoteFittedIntoTheView) {
+  const testing::OldSection section{
+      {{.image = {.kind = 5, .x1 = 100, .y1 = -100, .x2 = 50, .layer = 1}}}};
+  const std::string path = (folder() / "alt.pvb").string();
+  testing::writeBytes(path, testing::earlyLayoutBytes(2, 5000, 3000, section));
+  auto window = startWindow();
+  openChoices.push_back(path);
+  trigger(*window, "ffnen1");
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Warning);
+  EXPECT_NE(host.messages[0].text.find("Kupferlayer K1 und K2"), std::string::npos);
+  const Board& board = activeBoard(window->document());
+  EXPECT_EQ(board.objects.at(0)->layer, kLayerC2);
+  // The file stored no view: the board was fitted, so fitting it again changes nothing.
+  const double opened = board.header.zoom;
+  EXPECT_NE(opened, newBoardHeader(500000, 300000).zoom);
+  trigger(*window, "Zoomalles1");
+  EXPECT_EQ(activeBoard(window->document()).header.zoom, opened);
+  EXPECT_EQ(window->windowTitle(), QString::fromStdString("Pravelo-Board 6.0 - [" + path + "]"));
 }
 
 TEST_F(FilesTest, RecentFilesSurviveARestartAndAFifthPushesOutTheOldest) {
