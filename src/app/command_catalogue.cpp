@@ -19,12 +19,6 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 
 // Shrinks as the later parts of the editor land.
 constexpr CommandId kNotYetBuilt[] = {
-    CommandId::SB_PrintClick,
-    CommandId::Druckereinrichten1Click,
-    CommandId::N1Click,
-    CommandId::GIFExport1Click,
-    CommandId::JPGjpg1Click,
-    CommandId::EMFExport1Click,
     CommandId::Vorlage1Click,
 };
 

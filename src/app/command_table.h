@@ -204,6 +204,8 @@
     "Enregistrer la carte comme image JPG", "") \
   X(EMFExport1Click, "Die Platine als EMF-Bild speichern", "Save the board as an EMF picture", \
     "Enregistrer la carte comme image EMF", "") \
+  X(SVGExport1Click, "Die Platine als SVG-Vektorgrafik speichern", "Save the board as an SVG vector picture", \
+    "Enregistrer la carte comme image vectorielle SVG", "") \
   X(Vorlage1Click, "Ein eingescanntes Bild als Vorlage hinter das Layout legen", \
     "Put a scanned picture behind the layout as a template", \
     "Placer une image numérisée derrière le layout comme modèle", "") \
@@ -373,6 +375,7 @@
   X(GIFExport1, GIFExport1Click, "GIF (*.gif)...", "GIF (*.gif)...", "GIF (*.gif)...") \
   X(JPGjpg1, JPGjpg1Click, "JPG (*.jpg)...", "JPG (*.jpg)...", "JPG (*.jpg)...") \
   X(EMFExport1, EMFExport1Click, "EMF (*.emf)...", "EMF (*.emf)...", "EMF (*.emf)...") \
+  X(SVGExport1, SVGExport1Click, "SVG (*.svg)...", "SVG (*.svg)...", "SVG (*.svg)...") \
   X(Vorlage1, Vorlage1Click, "&Scan-Vorlage...", "&Scanned copy...", "&Copie numérisée...") \
   X(TB_Vorlage, Vorlage1Click, "Vorlage", "Template", "Modèle") \
   X(Grundeinstellungen1, Grundeinstellungen1Click, "Grundeinstellungen...", "General settings...", \

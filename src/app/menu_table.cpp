@@ -38,6 +38,7 @@ constexpr MenuEntry kExport[] = {
     item(C::GIFExport1),
     item(C::JPGjpg1),
     item(C::EMFExport1),
+    item(C::SVGExport1),
 };
 
 constexpr MenuEntry kEdit[] = {

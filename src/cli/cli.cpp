@@ -11,6 +11,7 @@
 #include "cli/generator_commands.h"
 #include "cli/gerber_command.h"
 #include "cli/import_gerber_command.h"
+#include "cli/image_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
 #include "cli/macro_command.h"
@@ -19,6 +20,7 @@
 #include "cli/options_command.h"
 #include "cli/outlines_command.h"
 #include "cli/parts_command.h"
+#include "cli/print_command.h"
 #include "cli/render_command.h"
 #include "cli/route_command.h"
 #include "cli/textio_command.h"
@@ -149,6 +151,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* partsCommand = addPartsCommand(app, parts, language);
   OptionsRequest options;
   CLI::App* optionsCommand = addOptionsCommand(app, options, language);
+  ImageRequest image;
+  CLI::App* imageCommand = addImageCommand(app, image, language);
+  PrintRequest print;
+  CLI::App* printCommand = addPrintCommand(app, print, language);
   MacroRequest macro;
   MacroCommands macroCommands;
   CLI::App* macroCommand = addMacroCommand(app, macro, macroCommands, language);
@@ -161,7 +167,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
                         editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
                         millCommand, importGerberCommand, partsCommand, optionsCommand,
-                        macroCommand, routeCommand, footprintCommand, shapeCommand}) {
+                        imageCommand, printCommand, macroCommand, routeCommand, footprintCommand,
+                        shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }
@@ -213,6 +220,13 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (partsCommand->parsed()) {
     const std::optional<Document> doc = load(parts.file, err, language);
     return doc ? runPartsCommand(*doc, parts, out, err, language) : kExitBadInput;
+  if (printCommand->parsed()) {
+    const std::optional<Document> doc = load(print.file, err, language);
+    return doc ? runPrintCommand(*doc, print, err, language) : kExitBadInput;
+  }
+  if (imageCommand->parsed()) {
+    const std::optional<Document> doc = load(image.file, err, language);
+    return doc ? runImageCommand(*doc, image, err, language) : kExitBadInput;
   }
   if (routeCommand->parsed()) {
     std::optional<Document> doc = load(route.file, err, language);

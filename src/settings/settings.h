@@ -238,7 +238,7 @@ struct PrintSettings {  // section "Drucken"; colours 65536 * blue + 256 * green
   int BP = 0;
   int LS_LA = 3000;
   int LS_SMD = 1000;
-  int LS_Sonstige = 100;
+  int LS_Sonstige = 1000;  // 0.10 mm, what the print options dialog offers
   int BP_Height = 10000;
   bool Gitter = true;
   bool Infozeile = true;

@@ -18,6 +18,7 @@
 #include "editing/size_fields.h"
 #include "geometry/length_text.h"
 #include "geometry/point.h"
+#include "manufacturing/image_export.h"
 #include "project/macro_panel.h"
 #include "project/open_commands.h"
 #include "view/colour_scheme.h"
@@ -44,6 +45,8 @@ class TOptionsDlg;
 class TBT_ExportDlg;
 class TMakroPanel;
 class TDRC_Dlg;
+class TExportDlg;
+class TPrint_Dlg;
 class TAutoRouter;
 class RouteInputGuard;
 class ToolMachine;
@@ -96,6 +99,9 @@ class MainWindow : public QMainWindow {
     Save saveDrill;
     Save saveHpgl;
     Save saveParts;
+    std::function<std::optional<std::string>(const std::string& folder,
+                                             const std::string& presetName, ImageFormat format)>
+        saveImage;
   };
   void setFileChoosers(FileChoosers choosers);
 
@@ -154,6 +160,15 @@ class MainWindow : public QMainWindow {
   void UmrissHPGLplt1Click();
   void SB_UmrisseEntfernenClick();
   void SB_UmrissHaarlinieClick();
+  // The picture export of the active board.
+  void N1Click();
+  void GIFExport1Click();
+  void JPGjpg1Click();
+  void EMFExport1Click();
+  void SVGExport1Click();
+  // Printing the active board and the printer setup.
+  void SB_PrintClick();
+  void Druckereinrichten1Click();
 
  protected:
   bool event(QEvent* event) override;
@@ -175,6 +190,9 @@ class MainWindow : public QMainWindow {
   std::string millingFolder() const;
   void createGerberImportDialog();
   void createOptionsDialog();
+  void createImageDialogs();
+  void createPrintDialog();
+  void exportImage(ImageFormat format);
   void createFileCommands();
   void createViewControls();
   void createStatusControls();
@@ -281,6 +299,8 @@ class MainWindow : public QMainWindow {
   QToolBar* millingPanel_ = nullptr;
   QToolButton* hairlineButton_ = nullptr;
   std::int32_t millingWidth_ = 0;  // the cutter of the shown paths
+  TExportDlg* exportDlg_ = nullptr;
+  TPrint_Dlg* printDlg_ = nullptr;
   FileChoosers choosers_;
   std::string textIoLastFolder_;  // where the last Text-IO file was chosen
   QTimer* autoSaveTimer_ = nullptr;

@@ -66,6 +66,13 @@ constexpr WindowCommand kWindowCommands[] = {
     {CommandId::Import_TextIOClick, &MainWindow::Import_TextIOClick},
     {CommandId::Bohrdaten1Click, &MainWindow::Bohrdaten1Click},
     {CommandId::BohrungenAuflisten1Click, &MainWindow::BohrungenAuflisten1Click},
+    {CommandId::N1Click, &MainWindow::N1Click},
+    {CommandId::GIFExport1Click, &MainWindow::GIFExport1Click},
+    {CommandId::JPGjpg1Click, &MainWindow::JPGjpg1Click},
+    {CommandId::EMFExport1Click, &MainWindow::EMFExport1Click},
+    {CommandId::SVGExport1Click, &MainWindow::SVGExport1Click},
+    {CommandId::SB_PrintClick, &MainWindow::SB_PrintClick},
+    {CommandId::Druckereinrichten1Click, &MainWindow::Druckereinrichten1Click},
 };
 
 // Tool-bar pictures from the style until the program has pictures of its own.

@@ -79,6 +79,10 @@ void MainWindow::createFileCommands() {
   choosers_.saveParts = [this](const std::string& folder, const std::string& preset) {
     return chooseSaveFile(this, folder, preset, texts::componentFileFilter, "txt");
   };
+  choosers_.saveImage = [this](const std::string& folder, const std::string& preset,
+                               ImageFormat format) {
+    return chooseSaveFile(this, folder, preset, imageFileFilter(format), imageFileSuffix(format));
+  };
   doc_.lastFolder = start_.settings.ordner.Layout_Last;
   connect(fileMenu_, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
 

@@ -42,6 +42,8 @@ void MainWindow::createDialogs() {
   createMillingControls();
   createGerberImportDialog();
   createOptionsDialog();
+  createImageDialogs();
+  createPrintDialog();
 }
 
 void MainWindow::start(const std::string& commandLine) {

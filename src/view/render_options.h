@@ -21,6 +21,9 @@ struct RenderOptions {
   bool showAllLayers = false;    // every layer counts as visible (photo view)
   bool allWhite = false;         // every object white (print and export masks)
   bool clipToView = true;        // skip objects outside the frame; off for previews and exports
+  // A picture of the board itself (image export, photo view): selected objects look like the
+  // others, and no handles, group markers or rubber bands are drawn.
+  bool finishedBoard = false;
   bool showGrid = true;
   bool dotGrid = false;
   int gridMarking = 4;

@@ -98,13 +98,15 @@ struct FrameContext {
     return state == 1;
   }
 
+  bool shownSelected(const TObjekt& o) const { return o.selected && !options.finishedBoard; }
+
   bool maskOpeningStandsOut(const TObjekt& o) const {
     return options.solderMaskMode && (o.solderMask != 0 || isMaskOnlyZone(o));
   }
 
   Rgb colourOf(const TObjekt& o) const {
     if (options.allWhite) return kWhite;
-    if (o.selected) return highlight;
+    if (shownSelected(o)) return highlight;
     if (maskOpeningStandsOut(o)) return scheme.layer(kLayerO);
     if (isVia(o) && !options.showAllLayers) return scheme.colours[kSlotVia];
     return scheme.layer(o.layer);
@@ -146,8 +148,8 @@ void drawEachLayer(FrameContext& f, Pick drawn) {
   }
 }
 
-bool drawnInLayerPass(const TObjekt& o) {
-  return o.drawable && !o.selected && !o.cutout && !isHiddenLabel(o);
+bool drawnInLayerPass(const FrameContext& f, const TObjekt& o) {
+  return o.drawable && !f.shownSelected(o) && !o.cutout && !isHiddenLabel(o);
 }
 
 // Step 1: the board area, in the active layer's ground-plane colour when its plane is on.
@@ -240,7 +242,7 @@ void drawLayerPasses(FrameContext& f) {
   const auto& objects = f.board.objects;
   auto visible = [&](std::size_t i) {
     const TObjekt& o = *objects[i];
-    return drawnInLayerPass(o) && objectVisible(o, f.header, f.options.showAllLayers) &&
+    return drawnInLayerPass(f, o) && objectVisible(o, f.header, f.options.showAllLayers) &&
            f.inView(i);
   };
   auto pass = [&](int layer) {
@@ -285,7 +287,7 @@ void drawCircleConstruction(FrameContext& f, const TObjekt& circle) {
 // Selecting an object does not show it where it would be hidden unselected (a hidden layer, a
 // cut-out off its active layer or with the plane off).
 bool drawnSelected(const FrameContext& f, const TObjekt& o) {
-  return o.selected && o.drawable && !isHiddenLabel(o) &&
+  return f.shownSelected(o) && o.drawable && !isHiddenLabel(o) &&
          objectVisible(o, f.header, f.options.showAllLayers);
 }
 
@@ -308,7 +310,7 @@ void drawMaskOpenings(FrameContext& f) {
   const auto& objects = f.board.objects;
   drawEachLayer(f, [&](std::size_t i) {
     const TObjekt& o = *objects[i];
-    return o.drawable && !o.selected && f.maskOpeningStandsOut(o) &&
+    return o.drawable && !f.shownSelected(o) && f.maskOpeningStandsOut(o) &&
            objectVisible(o, f.header, f.options.showAllLayers) && f.inView(i);
   });
 }
@@ -348,13 +350,13 @@ void drawDrillHoles(FrameContext& f) {
     }
     if (radius <= 0) continue;
     drawHole(f.canvas, c, radius, hole,
-             pureHole       ? f.invertedBackground
-             : pad.selected ? f.highlight
-                            : hole);
+             pureHole               ? f.invertedBackground
+             : f.shownSelected(pad) ? f.highlight
+                                    : hole);
     if (!pureHole || f.options.showAllLayers) continue;
     const double d = (radius - 1) / 1.6 - 2;
     if (d <= 0) continue;
-    const Paint cross{pad.selected ? f.highlight : f.scheme.layer(pad.layer)};
+    const Paint cross{f.shownSelected(pad) ? f.highlight : f.scheme.layer(pad.layer)};
     f.canvas.line({c.x - d, c.y - d}, {c.x + d, c.y + d}, 1, cross);
     f.canvas.line({c.x - d, c.y + d}, {c.x + d, c.y - d}, 1, cross);
   }
@@ -371,7 +373,7 @@ void drawHandle(FrameContext& f, DPoint at, double radius, bool dragged) {
 
 // Step 12: the handles of the one selected track, zone or circle.
 void drawNodeHandles(FrameContext& f) {
-  if (f.options.testMode || f.options.solderMaskMode) return;
+  if (f.options.testMode || f.options.solderMaskMode || f.options.finishedBoard) return;
   const TObjekt* selected = nullptr;
   for (const auto& o : f.board.objects) {
     if (!o->selected) continue;
@@ -413,6 +415,7 @@ void drawGroupMarkers(FrameContext& f) {
     bool first = true;
     bool drawable = true;
   };
+  if (f.options.finishedBoard) return;
   std::map<std::int32_t, GroupExtent> groups;
   for (const auto& o : f.board.objects) {
     if (o->groups.empty()) continue;
@@ -442,6 +445,7 @@ FPoint connectionPoint(const TObjekt& pad) {
 // anti-aliased lines drawn in another order or direction differ in a few edge pixels, and the
 // picture must not depend on where the pads were allocated.
 void drawRubberBands(FrameContext& f) {
+  if (f.options.finishedBoard) return;
   const double width = f.canvas.antiAliased() ? 1.5 : 1;
   std::unordered_map<const TObjekt*, std::size_t> place;
   for (std::size_t i = 0; i < f.board.objects.size(); ++i) {

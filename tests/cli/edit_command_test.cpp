@@ -142,7 +142,7 @@ TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
       {"key f99\n", ":1: "},
       {"size width 1\n", ":1: "},
       {"command Frobnicate1\n", "no menu item or button: Frobnicate1"},
-      {"command Drucken1\n", "not built yet: Drucken1"},
+      {"command Vorlage1\n", "not built yet: Vorlage1"},
       {"command TB_Save\n", "not available in scripts: TB_Save"},
       {"answer menu cut\n", ":1: "},
       {"rectangle round\n", ":1: "},
