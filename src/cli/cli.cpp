@@ -220,6 +220,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (partsCommand->parsed()) {
     const std::optional<Document> doc = load(parts.file, err, language);
     return doc ? runPartsCommand(*doc, parts, out, err, language) : kExitBadInput;
+  }
   if (printCommand->parsed()) {
     const std::optional<Document> doc = load(print.file, err, language);
     return doc ? runPrintCommand(*doc, print, err, language) : kExitBadInput;
