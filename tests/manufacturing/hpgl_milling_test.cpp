@@ -36,7 +36,7 @@ MillingOptions drillingOptions() {
   return o;
 }
 
-std::vector<std::string> linesOf(const std::string& text) { return readHpgl(text).lines; }
+std::vector<std::string> hpglLinesOf(const std::string& text) { return readHpgl(text).lines; }
 
 TEST(HpglMillingTest, HoleCoordinatesFollowUnitOriginAndFeed) {
   struct Case {
@@ -63,7 +63,7 @@ TEST(HpglMillingTest, HoleCoordinatesFollowUnitOriginAndFeed) {
     o.unit = c.unit;
     o.camOrigin = c.camOrigin;
     o.minimumFeed = c.feed;
-    const std::vector<std::string> lines = linesOf(millingFile(b.board, o, {kPenDrillings}).text);
+    const std::vector<std::string> lines = hpglLinesOf(millingFile(b.board, o, {kPenDrillings}).text);
     std::vector<std::string> expected{"IN;", "PT0;", "PU;", "SP4;"};
     expected.insert(expected.end(), c.hole.begin(), c.hole.end());
     EXPECT_EQ(lines, expected) << c.name;
@@ -78,7 +78,7 @@ TEST(HpglMillingTest, CircleHolesSkipHolesNoLargerThanTheCutter) {
   MillingOptions o = drillingOptions();
   o.holes = HoleMethod::Circles;
   o.circleWidth = 10000;
-  const std::vector<std::string> lines = linesOf(millingFile(b.board, o, {kPenDrillings}).text);
+  const std::vector<std::string> lines = hpglLinesOf(millingFile(b.board, o, {kPenDrillings}).text);
   // Radius 0.6 mm less half the cutter leaves 0.1 mm = 4 plotter units; no pen commands.
   EXPECT_EQ(lines, (std::vector<std::string>{"IN;", "PT0;", "PU;", "SP4;", "PA360,40;", "CI4;"}));
 }
@@ -215,7 +215,7 @@ TEST(HpglMillingTest, AJobWithoutObjectsWritesOnlyItsPen) {
   MillingOptions o;
   o.millC2 = true;
   o.width = 2000;
-  EXPECT_EQ(linesOf(millingFile(b.board, o, {kPenIsolationC2}).text),
+  EXPECT_EQ(hpglLinesOf(millingFile(b.board, o, {kPenIsolationC2}).text),
             (std::vector<std::string>{"IN;", "PT0;", "PU;", "SP3;"}));
 }
 
@@ -260,7 +260,7 @@ TEST(HpglMillingTest, SeparateFilesHaveHeadersAndNoPenSelection) {
             (std::vector<std::string>{folder.file("board_Pen2.plt"), folder.file("board_Pen4.plt"),
                                       folder.file("board_joblist.txt")}));
   for (const char* name : {"board_Pen2.plt", "board_Pen4.plt"}) {
-    const auto lines = linesOf(testing::fileBytes(folder.file(name)));
+    const auto lines = hpglLinesOf(testing::fileBytes(folder.file(name)));
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 3),
               (std::vector<std::string>{"IN;", "PT0;", "PU;"}));
