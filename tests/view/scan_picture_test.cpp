@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "manufacturing/jpeg_file.h"
+#include "support/file_bytes.h"
 
 namespace pravelo {
 namespace {
@@ -121,6 +123,31 @@ TEST(ScanPictureTest, ResolutionFieldFallsBackAndClamps) {
   const std::pair<int, int> cases[] = {{0, 300},   {20, 300},    {21, 21},     {-5, 300},
                                        {600, 600}, {2400, 2400}, {5000, 2400}, {6001, 300}};
   for (const auto& [read, field] : cases) EXPECT_EQ(scanResolutionField(read), field) << read;
+}
+
+// The kept fuzzing inputs: each is read or refused, and the whole ones give their resolution.
+TEST(ScanPictureTest, FuzzSeedsReadOrAreRefused) {
+  const std::filesystem::path corpus = std::filesystem::path(PRAVELO_SOURCE_DIR) / "fuzz/corpus";
+  for (const auto& entry : std::filesystem::directory_iterator(corpus / "bmp_scan")) {
+    const std::string bytes = testing::fileBytes(entry.path());
+    readBmpScan(bytes);
+    scanResolutionField(bmpScanResolution(bytes));
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(corpus / "jpeg_scan")) {
+    const std::string bytes = testing::fileBytes(entry.path());
+    readJpegScan(bytes);
+    scanResolutionField(jfifScanResolution(bytes));
+  }
+  const std::string mono = testing::fileBytes(corpus / "bmp_scan/mono-300dpi.bmp");
+  ASSERT_TRUE(readBmpScan(mono));
+  EXPECT_EQ(readBmpScan(mono)->width, 17);
+  EXPECT_EQ(bmpScanResolution(mono), 300);
+  EXPECT_TRUE(readBmpScan(testing::fileBytes(corpus / "bmp_scan/grey-8bit.bmp")));
+  EXPECT_TRUE(readBmpScan(testing::fileBytes(corpus / "bmp_scan/rgb-24bit.bmp")));
+  const std::string perCm = testing::fileBytes(corpus / "jpeg_scan/gradient-per-cm.jpg");
+  EXPECT_TRUE(readJpegScan(perCm));
+  EXPECT_EQ(jfifScanResolution(perCm), 300);
+  EXPECT_FALSE(readJpegScan(testing::fileBytes(corpus / "jpeg_scan/cut-short.jpg")));
 }
 
 }  // namespace
