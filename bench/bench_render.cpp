@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "synthetic_board.h"
+#include "view/photo_view.h"
 #include "view/renderer.h"
 #include "view/zoom.h"
 
@@ -54,6 +55,21 @@ void BM_RenderTransparent(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RenderTransparent)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The photo view of the whole board with X-ray, from the top (0) and mirrored from below (1);
+// compare with BM_RenderFullBoard/0: it should take at most one and a half times as long.
+void BM_PhotoView(benchmark::State& state) {
+  const Board board = syntheticBoard(10000);
+  PhotoOptions options;
+  options.side = state.range(0) ? PhotoSide::Bottom : PhotoSide::Top;
+  const ViewTransform view = photoViewTransform(fitView(), board.header, options.side);
+  Frame frame(kWidth, kHeight);
+  for (auto _ : state) {
+    renderPhotoView(board, view, options, frame);
+    benchmark::DoNotOptimize(frame.pixels.data());
+  }
+}
+BENCHMARK(BM_PhotoView)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // One frame of dragging 200 objects over the saved picture.
 void BM_DragPreview(benchmark::State& state) {

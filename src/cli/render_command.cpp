@@ -19,6 +19,7 @@
 #include "project/save_problem.h"
 #include "settings/app_folders.h"
 #include "view/colour_scheme.h"
+#include "view/photo_view.h"
 #include "view/renderer.h"
 
 namespace pravelo {
@@ -115,6 +116,14 @@ ColourScheme schemeNumbered(int number) {
   return loadScheme(settings, number);
 }
 
+RenderOptions layerOptions(const RenderRequest& request) {
+  RenderOptions options;
+  options.transparent = request.transparent;
+  options.showGrid = request.grid;
+  options.showOrigin = request.origin;
+  return options;
+}
+
 }  // namespace
 
 std::optional<int> layerNamed(const std::string& name) {
@@ -149,6 +158,10 @@ CLI::App* addRenderCommand(CLI::App& app, RenderRequest& request, Language langu
       ->check(CLI::Range(0, 3));
   command->add_flag("--grid", request.grid, tr(texts::cliGridHelp, language));
   command->add_flag("--origin", request.origin, tr(texts::cliOriginHelp, language));
+  CLI::Option* photo =
+      command->add_option("--photo", request.photo, tr(texts::cliPhotoHelp, language))
+          ->check(CLI::IsMember({"top", "bottom"}));
+  command->add_flag("--xray", request.xRay, tr(texts::cliXRayHelp, language))->needs(photo);
   return command;
 }
 
@@ -173,13 +186,17 @@ int runRender(Document& doc, const RenderRequest& request, std::ostream& err, La
     err << tr(texts::cliPictureTooLarge, language) << "\n";
     return kExitUsage;
   }
-  RenderOptions options;
-  options.transparent = request.transparent;
-  options.showGrid = request.grid;
-  options.showOrigin = request.origin;
   const ViewTransform view{size->zoom, 0, 0};
   Frame frame = blankFrame(size->width, size->height);
-  renderBoard(board, view, schemeNumbered(request.scheme), options, frame);
+  if (!request.photo.empty()) {
+    // Silkscreen and colours as the photo view starts without saved settings.
+    PhotoOptions photo;
+    photo.side = request.photo == "bottom" ? PhotoSide::Bottom : PhotoSide::Top;
+    photo.xRay = request.xRay;
+    renderPhotoView(board, photoViewTransform(view, board.header, photo.side), photo, frame);
+  } else {
+    renderBoard(board, view, schemeNumbered(request.scheme), layerOptions(request), frame);
+  }
   std::error_code error;
   if (!writePngFile(request.output, frame, &error)) {
     err << couldNotSaveMessage(request.output, error, language) << "\n";

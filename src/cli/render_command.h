@@ -12,7 +12,8 @@
 namespace pravelo {
 
 // `pravelo-cli render FILE -o OUT.png [--board N] [--dpi D | --size WxH] [--layers C1,S1,...]
-// [--active-layer L] [--transparent] [--scheme N] [--grid] [--origin]`.
+// [--active-layer L] [--transparent] [--scheme N] [--grid] [--origin] [--photo top|bottom
+// [--xray]]`.
 struct RenderRequest {
   std::string file;
   std::string output;
@@ -25,6 +26,8 @@ struct RenderRequest {
   int scheme = 0;
   bool grid = false;
   bool origin = false;
+  std::string photo;  // "top" or "bottom"; empty for the layer colours
+  bool xRay = false;
 };
 
 CLI::App* addRenderCommand(CLI::App& app, RenderRequest& request, Language language);

@@ -15,6 +15,8 @@
   X(cliSchemeHelp, "Farbschema: 0 Standard, 1 bis 3 die Benutzerschemata", "Colour scheme: 0 standard, 1 to 3 the user schemes", "Jeu de couleurs : 0 standard, 1 à 3 les jeux utilisateur") \
   X(cliGridHelp, "Das Raster zeichnen", "Draw the grid", "Dessiner la grille") \
   X(cliOriginHelp, "Den Nullpunkt zeichnen", "Draw the origin marker", "Dessiner le point d'origine") \
+  X(cliPhotoHelp, "Fotoansicht der Seite top oder bottom (unten gespiegelt) statt der Lagenfarben", "Photo view of side top or bottom (bottom mirrored) instead of the layer colours", "Vue photo de la face top ou bottom (bottom en miroir) au lieu des couleurs des couches") \
+  X(cliXRayHelp, "In der Fotoansicht die andere Seite durchscheinen lassen", "In the photo view let the other side shine through", "Dans la vue photo, laisser transparaître l'autre face") \
   X(cliUnknownLayer, "Unbekannte Lage: ", "Unknown layer: ", "Couche inconnue : ") \
   X(cliBadSize, "Die Größe muss als BxH in Pixeln angegeben werden, nicht ", "The size must be given as WxH in pixels, not ", "La taille doit être donnée sous la forme LxH en pixels, et non ") \
   X(cliPictureTooLarge, "Das Bild wäre zu groß (höchstens 32767 Pixel je Seite und 100 Millionen Pixel).", "The picture would be too large (at most 32767 pixels a side and 100 million pixels).", "L'image serait trop grande (au plus 32767 pixels par côté et 100 millions de pixels).")

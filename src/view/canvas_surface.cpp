@@ -9,6 +9,17 @@ namespace {
 
 LineCap lineCap(EndCap cap) { return cap == EndCap::Round ? LineCap::Round : LineCap::Butt; }
 
+// Seen mirrored in x, an angle t points to 180 - t and the anticlockwise arc from start to stop
+// becomes the one from (180 - stop) to (180 - start): same sweep, other end first. Only swapping
+// the two ends would draw the complementary sweep.
+ArcShape mirroredArc(ArcShape a) {
+  const MilliDeg start = normalised({kFullCircleMilliDeg / 2 - a.stop.value});
+  const MilliDeg stop = normalised({kFullCircleMilliDeg / 2 - a.start.value});
+  a.start = start;
+  a.stop = stop;
+  return a;
+}
+
 }  // namespace
 
 std::vector<DPoint>& CanvasSurface::toScreen(std::vector<DPoint>& points) const {
@@ -43,7 +54,9 @@ void CanvasSurface::rectanglePad(DPoint /*centre*/, double /*sizeX*/, double /*s
   canvas_.fillPolygon(toScreen(corners), paint());
 }
 
-void CanvasSurface::arc(const ArcShape& a) {
+void CanvasSurface::arc(const ArcShape& shape) {
+  // The centre and chord points go through the mirrored view; the angles must follow.
+  const ArcShape a = view_.mirrored ? mirroredArc(shape) : shape;
   const DPoint centre = worldToScreen(view_, a.centre);
   const bool full = isFullCircle(a.start, a.stop);
   const double sweep = toDegrees(arcSpan(a.start, a.stop));
@@ -58,9 +71,9 @@ void CanvasSurface::arc(const ArcShape& a) {
     // chord and a bar of the ring width along it, not a pie slice reaching the centre.
     const double middle = centreLineRadius(a.outer, a.inner);
     canvas_.fillChordSegment(centre, radius, toDegrees(a.start), sweep,
-                             worldToScreen(view_, pointOnArc(a.centre, middle, a.stop)),
-                             worldToScreen(view_, pointOnArc(a.centre, middle, a.start)), width,
-                             paint());
+                             worldToScreen(view_, pointOnArc(shape.centre, middle, shape.stop)),
+                             worldToScreen(view_, pointOnArc(shape.centre, middle, shape.start)),
+                             width, paint());
     return;
   }
   const double middle = toPixels(centreLineRadius(a.outer, a.inner));

@@ -12,6 +12,7 @@
 #include "support/sample_layout.h"
 #include "support/temp_folder.h"
 #include "view/colour_scheme.h"
+#include "view/photo_view.h"
 #include "view/renderer.h"
 
 namespace pravelo {
@@ -104,6 +105,31 @@ TEST_F(RenderCommand, BadRequestsWriteNothing) {
   EXPECT_EQ(run({"render", input, "-o", output, "--dpi", "100", "--size", "9x9"}), kExitUsage);
   EXPECT_EQ(run({"render", input, "-o", output, "--board", "3"}), kExitUsage);
   EXPECT_EQ(run({"render", folder.file("missing.pvb6"), "-o", output}), kExitBadInput);
+  EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+TEST_F(RenderCommand, PhotoViewOfEitherSide) {
+  PhotoOptions photo;
+  const PhotoPalette palette = photoPalette(photo);
+  ASSERT_EQ(run({"render", input, "-o", output, "--dpi", "100", "--photo", "top"}), kExitOk)
+      << err.str();
+  Picture p = readPng(output);
+  EXPECT_EQ(p.at(50, 12), palette.copper);
+  EXPECT_EQ(p.at(50, 37), palette.silkscreen);
+  EXPECT_EQ(p.at(50, 25), palette.material);
+  // From below the top side shows through only with X-ray.
+  ASSERT_EQ(run({"render", input, "-o", output, "--dpi", "100", "--photo", "bottom"}), kExitOk);
+  EXPECT_EQ(readPng(output).at(50, 12), palette.material);
+  ASSERT_EQ(run({"render", input, "-o", output, "--dpi", "100", "--photo", "bottom", "--xray"}),
+            kExitOk);
+  p = readPng(output);
+  EXPECT_EQ(p.at(50, 12), palette.shadow);
+  EXPECT_EQ(p.at(50, 37), palette.shadow);
+}
+
+TEST_F(RenderCommand, PhotoOptionsAreChecked) {
+  EXPECT_EQ(run({"render", input, "-o", output, "--photo", "left"}), kExitUsage);
+  EXPECT_EQ(run({"render", input, "-o", output, "--xray"}), kExitUsage);
   EXPECT_FALSE(std::filesystem::exists(output));
 }
 
