@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
+
 namespace pravelo {
+
+struct ScanPicture;
 
 // Colour of drill holes ("BohrlochFarbe").
 enum class DrillHoleColour { Background = 0, White = 1, Black = 2 };
@@ -30,6 +34,9 @@ struct RenderOptions {
   bool showOrigin = true;
   int draggedHandle = -1;        // node being dragged, -1 for none
   bool wholeObjectDrag = false;  // every handle drawn as dragged
+  // The loaded scans of side 1 and 2 shown behind the board; previews and the photo view leave
+  // them empty.
+  std::array<const ScanPicture*, 2> templatePictures{};
 };
 
 }  // namespace pravelo

@@ -12,6 +12,7 @@
 #include "geometry/bounding_box.h"
 #include "geometry/layer_presence.h"
 #include "geometry/pad_geometry.h"
+#include "view/background_template.h"
 #include "view/canvas.h"
 #include "view/canvas_surface.h"
 #include "view/grid_lines.h"
@@ -189,6 +190,16 @@ void drawGroundPlanes(FrameContext& f) {
     paintGroundPlane(planeCanvas, f.view, f.board, layer, f.scheme, style);
     mergeExceptColour(f.canvas.frame(), plane, f.background);
   }
+}
+
+// Step 3: the scanned copy of the active side, only where no ground plane covers the board.
+void drawTemplate(FrameContext& f) {
+  const int layer = f.header.activeLayer;
+  const int side = templateSideOfLayer(layer);
+  if (side == 0 || f.header.groundPlane[layer - 1] || !f.header.templateShown[side - 1]) return;
+  const ScanPicture* picture = f.options.templatePictures[side - 1];
+  if (picture == nullptr || picture->width == 0) return;
+  drawBackgroundTemplate(f.canvas.frame(), *picture, f.header, side, f.view, f.background);
 }
 
 void drawGrid(FrameContext& f) {
@@ -489,6 +500,7 @@ void renderBoard(const Board& board, const ViewTransform& view, const ColourSche
   FrameContext f(board, view, scheme, options, canvas);
   fillBoardArea(f);
   drawGroundPlanes(f);
+  drawTemplate(f);
   drawGrid(f);
   drawLayerPasses(f);
   drawSelection(f);

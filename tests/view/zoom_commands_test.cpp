@@ -7,7 +7,7 @@
 namespace pravelo {
 namespace {
 
-class ZoomCommandsTest : public testing::Test {
+class ZoomCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     board.header = newBoardHeader(1600000, 1000000);

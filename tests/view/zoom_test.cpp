@@ -29,7 +29,7 @@ TEST(Zoom, EveryZoomIsRoundedToFiveDecimalsAndClamped) {
 
 // A 160 x 100 mm board in an 800 x 600 viewport, scrolled so that (800000, -500000) is in the
 // middle.
-class ZoomTest : public testing::Test {
+class ZoomTest : public ::testing::Test {
  protected:
   const ViewFrame frame{{800, 600}, 1600000, 1000000};
   const ViewTransform view{0.001, 400, 200};

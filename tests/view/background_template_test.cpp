@@ -1,0 +1,132 @@
+// Scanned copies behind the board: loading with the folder fallback, the mapping onto the view,
+// and which side the renderer draws.
+
+#include "view/background_template.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "manufacturing/jpeg_file.h"
+#include "support/temp_folder.h"
+#include "view/colour_scheme.h"
+#include "view/renderer.h"
+
+namespace pravelo {
+namespace {
+
+// 600 dpi at 1 pixel per 0.1 mm: 600 / 25.4 image pixels per millimetre drawn on 10 pixels.
+constexpr double kTemplateTestZoom = 0.001;
+
+std::string templateTestJpeg() {
+  ImageRaster raster;
+  raster.width = 4;
+  raster.height = 4;
+  raster.dpi = 0;
+  raster.stride = 12;
+  raster.data.assign(48, 128);
+  return jpegFileBytes(raster, 90);
+}
+
+TEST(BackgroundTemplateTest, MapsOffsetAndResolutionOntoTheView) {
+  const ViewTransform view{kTemplateTestZoom, 0, 0};
+  const TemplateMapping m = templateMapping(view, 800, 600, 600, 100, 50, 5000, 5000);
+  EXPECT_EQ(m.left, 0);
+  EXPECT_EQ(m.top, 0);
+  EXPECT_DOUBLE_EQ(m.screenLeft, 100);  // 10 mm right of the board's corner
+  EXPECT_DOUBLE_EQ(m.screenTop, 50);    // 5 mm below it
+  EXPECT_NEAR(m.width / m.screenWidth, 600 / 25.4 / 10, 1e-9);
+  EXPECT_EQ(m.width, static_cast<int>(std::lround(800 * 600 / 254.0)) + 2);
+
+  // Scrolled into the picture, only the part behind the frame is taken, within the picture.
+  const TemplateMapping scrolled =
+      templateMapping({kTemplateTestZoom, 1100, 0}, 800, 600, 600, 100, 50, 100, 100);
+  EXPECT_EQ(scrolled.left, static_cast<int>(std::lround(1000 * 600 / 254.0)) - 1);
+  EXPECT_EQ(scrolled.width, 100);
+}
+
+TEST(BackgroundTemplateTest, ActiveLayerChoosesTheSide) {
+  const std::pair<int, int> cases[] = {{kLayerC1, 1}, {kLayerS1, 1}, {kLayerC2, 2},
+                                       {kLayerS2, 2}, {5, 0},        {kLayerO, 0}};
+  for (const auto& [layer, side] : cases) EXPECT_EQ(templateSideOfLayer(layer), side) << layer;
+}
+
+TEST(BackgroundTemplateTest, LoadsJpegWithoutDensityAt300Dpi) {
+  testing::TempFolder folder;
+  testing::writeBytes(folder.file("scan.jpg"), templateTestJpeg());
+  // The encoder writes density 0 when asked for none, which counts as no resolution.
+  const TemplateLoad load = loadBackgroundTemplate(folder.file("scan.jpg"), "");
+  ASSERT_TRUE(load.loaded) << load.message;
+  EXPECT_EQ(load.loaded->dpi, 300);
+  EXPECT_EQ(load.loaded->picture.width, 4);
+}
+
+TEST(BackgroundTemplateTest, FindsAMovedFileBesideTheLayout) {
+  testing::TempFolder folder;
+  testing::writeBytes(folder.file("scan.jpg"), templateTestJpeg());
+  const TemplateLoad load =
+      loadBackgroundTemplate("/nowhere/old/scan.jpg", folder.file("board.lay6"));
+  ASSERT_TRUE(load.loaded) << load.message;
+  EXPECT_EQ(load.loaded->fileName, folder.file("scan.jpg"));
+}
+
+TEST(BackgroundTemplateTest, RefusesWithAMessage) {
+  setLanguage(Language::English);
+  testing::TempFolder folder;
+  testing::writeBytes(folder.file("broken.bmp"), "BM not really");
+  const std::string longName = "/tmp/" + std::string(200, 'a') + ".bmp";
+  struct Case {
+    std::string name;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"/nowhere/scan.bmp", "Can not find the scanned-copy-bitmap: /nowhere/scan.bmp"},
+      {folder.file("broken.bmp"),
+       "Error loading scanned-copy-bitmap: " + folder.file("broken.bmp")},
+      {longName, "The name of the scanned-copy-bitmap is longer than 200 characters: " + longName},
+  };
+  for (const Case& c : cases) {
+    const TemplateLoad load = loadBackgroundTemplate(c.name, folder.file("board.lay6"));
+    EXPECT_FALSE(load.loaded);
+    EXPECT_EQ(load.message, c.message);
+  }
+}
+
+TEST(BackgroundTemplateTest, RendererDrawsTheActiveSideOnlyWithoutPlane) {
+  ScanPicture black;
+  black.width = 50;
+  black.height = 50;
+  black.monochrome = true;
+  black.rgb.assign(50 * 50 * 3, 0);
+  Board board;
+  board.header.width = 1000000;
+  board.header.height = 1000000;
+  board.header.templateShown = {1, 0};
+  const ColourScheme scheme = standardScheme();
+  RenderOptions options;
+  options.showGrid = false;
+  options.showOrigin = false;
+  options.templatePictures = {&black, &black};
+  const ViewTransform view{kTemplateTestZoom, 0, 0};
+  const Rgb tint{0, 255, 0};
+
+  struct Case {
+    int activeLayer;
+    bool plane;
+    bool drawn;
+  };
+  const Case cases[] = {
+      {kLayerC1, false, true}, {kLayerS1, false, true}, {kLayerC2, false, false},
+      {kLayerO, false, false}, {kLayerC1, true, false},
+  };
+  for (const Case& c : cases) {
+    board.header.activeLayer = c.activeLayer;
+    board.header.groundPlane[kLayerC1 - 1] = c.plane;
+    const Frame frame = renderBoard(board, view, scheme, options, 40, 40);
+    EXPECT_EQ(frame.at(10, 10) == tint, c.drawn) << c.activeLayer << c.plane;
+  }
+}
+
+}  // namespace
+}  // namespace pravelo
