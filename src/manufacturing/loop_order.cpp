@@ -143,7 +143,7 @@ void sortLoops(ContourList& loops, const HpglTransform& transform) {
   ordered.reserve(loops.size());
   for (std::size_t p = 0; p < loops.size(); ++p) {
     Contour& loop = loops[at[p]];
-    std::ranges::rotate(loop, loop.begin() + startNode[at[p]]);
+    std::rotate(loop.begin(), loop.begin() + startNode[at[p]], loop.end());
     ordered.push_back(std::move(loop));
   }
   loops = std::move(ordered);
