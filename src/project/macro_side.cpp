@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "geometry/label_placement.h"
+#include "geometry/layer_change.h"
 #include "geometry/mirror.h"
 #include "geometry/rotate.h"
 #include "geometry/translate.h"
@@ -24,19 +25,8 @@ std::optional<int> onlyLayerOf(const ObjectList& macro, int a, int b) {
   return onA ? a : b;
 }
 
-std::uint8_t otherSideLayer(std::uint8_t layer) {
-  switch (layer) {
-    case kLayerC1:
-      return kLayerC2;
-    case kLayerC2:
-      return kLayerC1;
-    case kLayerS1:
-      return kLayerS2;
-    case kLayerS2:
-      return kLayerS1;
-    default:
-      return layer;
-  }
+std::uint8_t otherSide(std::uint8_t layer) {
+  return static_cast<std::uint8_t>(otherSideLayer(layer));
 }
 
 void moveAnchorToOrigin(ObjectList& macro) {
@@ -89,8 +79,8 @@ bool isTopSideMacro(const ObjectList& macro) {
 void flipMacro(ObjectList& macro) {
   for (auto& o : macro) {
     mirrorObject(*o, MirrorAxis::Horizontal, 0);
-    o->layer = otherSideLayer(o->layer);
-    for (TObjekt& stroke : o->children) stroke.layer = otherSideLayer(stroke.layer);
+    o->layer = otherSide(o->layer);
+    for (TObjekt& stroke : o->children) stroke.layer = otherSide(stroke.layer);
     if (isIdText(*o)) o->component.placeOffset.x = -o->component.placeOffset.x;
   }
   moveAnchorToOrigin(macro);

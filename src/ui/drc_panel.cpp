@@ -17,6 +17,7 @@
 #include "ui/drc_panel_texts.h"
 #include "ui/pvb_spin_edit.h"
 #include "ui/qt_text.h"
+#include "ui/run_input.h"
 #include "view/design_rule_check.h"
 
 namespace pravelo {
@@ -42,19 +43,7 @@ class EscapeWatch : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    switch (event->type()) {
-      case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) pressed = true;
-        return true;
-      case QEvent::KeyRelease:
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::Wheel:
-        return true;
-      default:
-        return QObject::eventFilter(watched, event);
-    }
+    return holdInputDuringRun(*event, pressed) || QObject::eventFilter(watched, event);
   }
 };
 

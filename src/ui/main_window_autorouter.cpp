@@ -11,6 +11,7 @@
 #include "ui/autorouter_panel.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
+#include "ui/run_input.h"
 #include "view/autoroute_texts.h"
 
 namespace pravelo {
@@ -20,21 +21,8 @@ namespace pravelo {
 class RouteInputGuard : public QObject {
  public:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (!armed) return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-      case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) escape = true;
-        return true;
-      case QEvent::KeyRelease:
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::MouseMove:
-      case QEvent::Wheel:
-        return true;
-      default:
-        return QObject::eventFilter(watched, event);
-    }
+    if (armed && holdInputDuringRun(*event, escape, true)) return true;
+    return QObject::eventFilter(watched, event);
   }
   // Lets the window breathe at most every 50 ms; true once Escape was pressed.
   bool poll() {

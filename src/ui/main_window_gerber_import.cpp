@@ -12,6 +12,7 @@
 #include "ui/gerber_import_dialog.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
+#include "ui/run_input.h"
 
 namespace pravelo {
 namespace {
@@ -36,19 +37,7 @@ class ImportProgress : public QObject {
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    switch (event->type()) {
-      case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) escape_ = true;
-        return true;
-      case QEvent::KeyRelease:
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::Wheel:
-        return true;
-      default:
-        return QObject::eventFilter(watched, event);
-    }
+    return holdInputDuringRun(*event, escape_) || QObject::eventFilter(watched, event);
   }
   // Asked now and then by the track join: the window breathes, and Escape is seen.
   bool cancelled() {
