@@ -9,6 +9,7 @@
 
 #include "project/save_commands.h"
 #include "support/cli_run.h"
+#include "support/external_tool.h"
 #include "support/file_bytes.h"
 #include "support/sample_layout.h"
 #include "support/temp_folder.h"
@@ -31,19 +32,8 @@ Document imageDocument() {
   return doc;
 }
 
-bool hasTool(const char* name) {
-  return std::system((std::string("command -v ") + name + " > /dev/null 2>&1").c_str()) == 0;
-}
-
-// The standard output and the exit status of a shell command.
-std::pair<std::string, int> runTool(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return {"", -1};
-  std::array<char, 512> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe)) out += buffer.data();
-  return {out, pclose(pipe)};
-}
+using testing::hasExternalTool;
+using testing::runExternalTool;
 
 class ImageCommand : public ::testing::Test {
  protected:
@@ -98,7 +88,8 @@ TEST_F(ImageCommand, RefusesUnknownEndingsAndStepsAndMissingBoards) {
 // Independent readers find the size, resolution and depth we meant: 50 x 30 mm at 600 dpi is
 // 1181 x 709 pixels.
 TEST_F(ImageCommand, IdentifyAndFileReadSizeResolutionAndDepthOfTheRasters) {
-  if (!hasTool("identify") || !hasTool("file")) GTEST_SKIP() << "ImageMagick or file is missing";
+  if (!hasExternalTool("identify") || !hasExternalTool("file"))
+    GTEST_SKIP() << "ImageMagick or file is missing";
   struct Case {
     const char* name;
     std::vector<std::string> options;
@@ -119,10 +110,10 @@ TEST_F(ImageCommand, IdentifyAndFileReadSizeResolutionAndDepthOfTheRasters) {
     ASSERT_EQ(image(c.name, c.options).status, kExitOk);
     const std::string file = "'" + folder.file(c.name) + "'";
     const auto [identified, status] =
-        runTool("identify -format '%wx%h %[fx:round(resolution.x*100)/100] %U' " + file);
+        runExternalTool("identify -format '%wx%h %[fx:round(resolution.x*100)/100] %U' " + file);
     EXPECT_EQ(status, 0) << identified;
     EXPECT_EQ(identified, c.identified);
-    const auto [told, fileStatus] = runTool("file " + file);
+    const auto [told, fileStatus] = runExternalTool("file " + file);
     EXPECT_NE(told.find(c.depth), std::string::npos) << told;
   }
 }
@@ -142,15 +133,16 @@ TEST_F(ImageCommand, VectorPicturesConvertWithoutErrors) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    if (!hasTool(c.tool)) continue;
+    if (!hasExternalTool(c.tool)) continue;
     ASSERT_EQ(image(c.name).status, kExitOk);
-    const auto [out, status] = runTool(c.command);
+    const auto [out, status] = runExternalTool(c.command);
     EXPECT_EQ(status, 0) << out;
     EXPECT_EQ(out, "");
   }
-  if (hasTool("rsvg-convert") && hasTool("identify")) {
+  if (hasExternalTool("rsvg-convert") && hasExternalTool("identify")) {
     // 50 mm at 254 dpi.
-    const auto [out, status] = runTool("identify -format '%w' '" + folder.file("b.png") + "'");
+    const auto [out, status] =
+        runExternalTool("identify -format '%w' '" + folder.file("b.png") + "'");
     EXPECT_EQ(out, "500");
   }
 }

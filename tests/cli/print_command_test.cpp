@@ -10,6 +10,7 @@
 #include "manufacturing/pdf_file.h"
 #include "project/save_commands.h"
 #include "support/cli_run.h"
+#include "support/external_tool.h"
 #include "support/file_bytes.h"
 #include "support/sample_layout.h"
 #include "support/temp_folder.h"
@@ -17,18 +18,10 @@
 namespace pravelo {
 namespace {
 
-bool hasPrintTool(const char* name) {
-  return std::system((std::string("command -v ") + name + " > /dev/null 2>&1").c_str()) == 0;
-}
+using testing::hasExternalTool;
 
 std::string printToolOutput(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return out;
-  std::array<char, 512> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe)) out += buffer.data();
-  pclose(pipe);
-  return out;
+  return testing::runExternalTool(command).first;
 }
 
 // The dark columns and rows of a binary PGM ("P5", 8 bits): leftmost, rightmost, top, bottom.
@@ -121,7 +114,7 @@ TEST_F(PrintCommand, RefusesWhatTheDialogsRefuse) {
 // Poppler, an independent PDF reader, draws the page at 254 dpi (10 pixels a millimetre): the
 // 100 mm x 60 mm outline must measure that, and 110 mm with the horizontal factor 1.1.
 TEST_F(PrintCommand, PopplerMeasuresTheTrueSizeAndTheCalibratedOne) {
-  if (!hasPrintTool("pdftoppm") || !hasPrintTool("pdfinfo")) {
+  if (!hasExternalTool("pdftoppm") || !hasExternalTool("pdfinfo")) {
     GTEST_SKIP() << "poppler-utils are not installed";
   }
   struct Case {

@@ -11,6 +11,7 @@
 #include "base/units.h"
 #include "manufacturing/drill_board.h"
 #include "manufacturing/excellon_file.h"
+#include "support/external_tool.h"
 #include "support/temp_folder.h"
 
 namespace pravelo {
@@ -52,8 +53,6 @@ std::vector<Flash> flashesOf(const std::string& gerber) {
   return flashes;
 }
 
-bool hasGerbv() { return std::system("command -v gerbv > /dev/null 2>&1") == 0; }
-
 struct FormatCase {
   ExcellonFormat format;
   bool deleteLeadingZeros;
@@ -64,7 +63,7 @@ struct FormatCase {
 class ExcellonReadByGerbv : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(ExcellonReadByGerbv, HolesAreWhereGerbvFindsThem) {
-  if (!hasGerbv()) GTEST_SKIP() << "gerbv is not installed";
+  if (!testing::hasExternalTool("gerbv")) GTEST_SKIP() << "gerbv is not installed";
   const FormatCase& c = GetParam();
   DrillBoard b(2000000, 1500000);
   b.board.header.originX = 300000;  // holes left of and below the origin get negative numbers

@@ -10,6 +10,7 @@
 #include "hpgl_reader.h"
 #include "manufacturing/hpgl_milling.h"
 #include "manufacturing/milling_export.h"
+#include "support/external_tool.h"
 #include "support/file_bytes.h"
 #include "support/gerber_boards.h"
 #include "support/scripted_host.h"
@@ -17,8 +18,6 @@
 
 namespace pravelo {
 namespace {
-
-bool hasHp2xx() { return std::system("command -v hp2xx > /dev/null 2>&1") == 0; }
 
 struct Hp2xxReport {
   int ignored = -1;
@@ -94,7 +93,7 @@ testing::GerberBoard twoSidedBoard() {
 }
 
 TEST(MillingReadByHp2xx, OneFileWithEveryJobIsReadWithoutIgnoredCommands) {
-  if (!hasHp2xx()) GTEST_SKIP() << "hp2xx is not installed";
+  if (!testing::hasExternalTool("hp2xx")) GTEST_SKIP() << "hp2xx is not installed";
   const testing::TempFolder folder;
   const testing::GerberBoard b = twoSidedBoard();
   for (const HpglUnit unit : {HpglUnit::Fortieth, HpglUnit::Mil}) {
@@ -110,7 +109,7 @@ TEST(MillingReadByHp2xx, OneFileWithEveryJobIsReadWithoutIgnoredCommands) {
 }
 
 TEST(MillingReadByHp2xx, CircleHolesAndSeparateDrillFilesAreKnown) {
-  if (!hasHp2xx()) GTEST_SKIP() << "hp2xx is not installed";
+  if (!testing::hasExternalTool("hp2xx")) GTEST_SKIP() << "hp2xx is not installed";
   const testing::TempFolder folder;
   const testing::GerberBoard b = twoSidedBoard();
   MillingOptions o = everyJob();

@@ -18,6 +18,7 @@
 #include <cstdlib>
 
 #include "project/save_commands.h"
+#include "support/external_tool.h"
 #include "support/file_bytes.h"
 #include "support/sample_layout.h"
 #include "support/scripted_host.h"
@@ -44,13 +45,7 @@ void onNamedDialog(const char* name, std::function<void(QDialog&)> handle) {
 }
 
 std::string printTestTool(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return out;
-  std::array<char, 512> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe)) out += buffer.data();
-  pclose(pipe);
-  return out;
+  return testing::runExternalTool(command).first;
 }
 
 class PrintCommands : public ::testing::Test {
@@ -158,7 +153,7 @@ TEST_F(PrintCommands, PrintsToPdfAtTrueScaleAndLeavesTheDocumentAlone) {
   ASSERT_EQ(testing::fileBytes(pdf).substr(0, 5), "%PDF-");
   EXPECT_EQ(testing::fileBytes(layout), before);
   EXPECT_FALSE(window->document().modified);
-  if (std::system("command -v pdftoppm > /dev/null 2>&1") != 0) return;
+  if (!testing::hasExternalTool("pdftoppm")) return;
   const std::string pgm = (config.root() / "page.pgm").string();
   printTestTool("pdftoppm -r 254 -gray -aa no -aaVector no '" + pdf + "' > '" + pgm + "'");
   // The board's outline: its rightmost dark column minus its leftmost one.
@@ -189,7 +184,7 @@ TEST_F(PrintCommands, PrintsToPdfAtTrueScaleAndLeavesTheDocumentAlone) {
     d.reject();
   });
   testing::trigger(*window, "Drucken1");
-  if (std::system("command -v pdftotext > /dev/null 2>&1") != 0) return;
+  if (!testing::hasExternalTool("pdftotext")) return;
   EXPECT_NE(printTestTool("pdftotext '" + pdf + "' -").find("board.pvb6 [Main] - 100 %"),
             std::string::npos);
 }
