@@ -1,6 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
+
+#include "view/photo_options.h"
 
 namespace pravelo {
 
@@ -37,6 +40,9 @@ struct RenderOptions {
   // The loaded scans of side 1 and 2 shown behind the board; previews and the photo view leave
   // them empty.
   std::array<const ScanPicture*, 2> templatePictures{};
+  // The photo view of one side in place of the layer colours; the view transform must then be
+  // the side's (mirrored for the bottom). The colour scheme is not used.
+  std::optional<PhotoOptions> photo;
 };
 
 }  // namespace pravelo
