@@ -30,11 +30,18 @@ void showAnew(Editor& editor, Change change) {
 }  // namespace
 
 PhotoOptions photoOptionsOf(const PhotoViewSettings& stored, PhotoSide side) {
-  return {side, stored.Best, stored.XRay, stored.PL_Color, stored.LS_Color};
+  return {.side = side,
+          .silkscreen = stored.Best,
+          .xRay = stored.XRay,
+          .boardColour = stored.PL_Color,
+          .finish = stored.LS_Color};
 }
 
 PhotoViewSettings photoViewSettingsOf(const PhotoOptions& options) {
-  return {options.silkscreen, options.xRay, options.finish, options.boardColour};
+  return {.Best = options.silkscreen,
+          .XRay = options.xRay,
+          .LS_Color = options.finish,
+          .PL_Color = options.boardColour};
 }
 
 void openPhotoView(Editor& editor) {
