@@ -253,7 +253,11 @@ void insertIntersections(ContourList& contours) {
 
 UnionGraph buildUnionGraph(const ContourList& contours) {
   UnionGraph graph;
+  std::size_t total = 0;
+  for (const Contour& c : contours) total += c.size();
+  graph.nodes.reserve(total);
   std::vector<int> next;
+  next.reserve(total);
   for (const Contour& c : contours) {
     const int offset = static_cast<int>(graph.nodes.size());
     const int n = static_cast<int>(c.size());
@@ -266,28 +270,38 @@ UnionGraph buildUnionGraph(const ContourList& contours) {
     }
   }
   // Nodes at the same place, found by sorting: within a place they stay in index order.
-  std::vector<int> byPlace(graph.nodes.size());
-  for (std::size_t i = 0; i < byPlace.size(); ++i) byPlace[i] = static_cast<int>(i);
-  std::sort(byPlace.begin(), byPlace.end(), [&](int a, int b) {
-    const IPoint pa = graph.nodes[a].p;
-    const IPoint pb = graph.nodes[b].p;
-    return std::tie(pa.x, pa.y, a) < std::tie(pb.x, pb.y, b);
+  struct Placed {
+    IPoint p;
+    int node;
+  };
+  std::vector<Placed> byPlace;
+  byPlace.reserve(total);
+  for (std::size_t i = 0; i < total; ++i)
+    byPlace.push_back({graph.nodes[i].p, static_cast<int>(i)});
+  std::sort(byPlace.begin(), byPlace.end(), [](const Placed& a, const Placed& b) {
+    return std::tie(a.p.x, a.p.y, a.node) < std::tie(b.p.x, b.p.y, b.node);
   });
+  graph.successors.reserve(total);
   for (std::size_t first = 0; first < byPlace.size();) {
     std::size_t last = first + 1;
-    while (last < byPlace.size() && graph.nodes[byPlace[last]].p == graph.nodes[byPlace[first]].p) {
-      ++last;
-    }
+    while (last < byPlace.size() && byPlace[last].p == byPlace[first].p) ++last;
     for (std::size_t k = first; k < last; ++k) {
-      UnionNode& node = graph.nodes[byPlace[k]];
-      node.successors.push_back(next[byPlace[k]]);
+      UnionNode& node = graph.nodes[byPlace[k].node];
+      node.firstSuccessor = static_cast<int>(graph.successors.size());
+      node.successorCount = static_cast<int>(last - first);
+      graph.successors.push_back(next[byPlace[k].node]);
       for (std::size_t m = first; m < last; ++m) {
-        if (m != k) node.successors.push_back(next[byPlace[m]]);
+        if (m != k) graph.successors.push_back(next[byPlace[m].node]);
       }
     }
     first = last;
   }
   return graph;
+}
+
+std::span<const int> successorsOf(const UnionGraph& graph, int node) {
+  const UnionNode& n = graph.nodes[node];
+  return {graph.successors.data() + n.firstSuccessor, static_cast<std::size_t>(n.successorCount)};
 }
 
 std::optional<Contour> traceLoop(UnionGraph& graph, int start) {
@@ -304,15 +318,19 @@ std::optional<Contour> traceLoop(UnionGraph& graph, int start) {
   // A walk that has not met itself after visiting every node never will.
   for (std::size_t step = 0; step < nodes.size(); ++step) {
     const UnionNode& here = nodes[current];
-    int choice = here.successors.front();
-    double best = turnValue(previous, here.p, nodes[choice].p);
-    for (std::size_t k = 1; k < here.successors.size(); ++k) {
-      const int candidate = here.successors[k];
-      double value = turnValue(previous, here.p, nodes[candidate].p);
-      if (value < 0.001) value = kTwoPi;
-      if (value >= best) {
-        best = value;
-        choice = candidate;
+    const std::span<const int> successors = successorsOf(graph, current);
+    int choice = successors.front();
+    if (successors.size() > 1) {
+      const double in = contourDirection(previous, here.p);
+      double best = turnBetween(in, contourDirection(here.p, nodes[choice].p));
+      for (std::size_t k = 1; k < successors.size(); ++k) {
+        const int candidate = successors[k];
+        double value = turnBetween(in, contourDirection(here.p, nodes[candidate].p));
+        if (value < 0.001) value = kTwoPi;
+        if (value >= best) {
+          best = value;
+          choice = candidate;
+        }
       }
     }
     UnionNode& chosen = nodes[choice];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "copper/contour.h"
@@ -23,19 +24,24 @@ void orientContours(ContourList& contours);
 void insertIntersections(ContourList& contours);
 
 // All nodes of all contours in contour order. A node's successors are the next node of its own
-// contour, then the next nodes of every other node at the same place.
+// contour, then the next nodes of every other node at the same place; they are kept in one
+// array for the whole graph, a node's run starting at `firstSuccessor`.
 struct UnionNode {
   IPoint p;
   int previous = 0;  // in its own contour
-  std::vector<int> successors;
+  int firstSuccessor = 0;
+  int successorCount = 0;
   int walk = 0;  // the trace that visited it; 0 = not yet visited
   int pathIndex = 0;
 };
 
 struct UnionGraph {
   std::vector<UnionNode> nodes;
+  std::vector<int> successors;
   int walks = 0;
 };
+
+std::span<const int> successorsOf(const UnionGraph& graph, int node);
 
 UnionGraph buildUnionGraph(const ContourList& contours);
 

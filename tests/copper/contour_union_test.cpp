@@ -78,8 +78,12 @@ TEST(ContourUnion, CoincidentNodesShareTheirSuccessors) {
   const UnionGraph graph = buildUnionGraph({square(0, 0, 100, 100), square(100, 0, 200, 100)});
   ASSERT_EQ(graph.nodes.size(), 8u);
   // (100, 0) is node 1 of the first square and node 4 of the second.
-  EXPECT_EQ(graph.nodes[1].successors, (std::vector<int>{2, 5}));
-  EXPECT_EQ(graph.nodes[4].successors, (std::vector<int>{5, 2}));
+  const auto successors = [&](int node) {
+    const std::span<const int> s = successorsOf(graph, node);
+    return std::vector<int>(s.begin(), s.end());
+  };
+  EXPECT_EQ(successors(1), (std::vector<int>{2, 5}));
+  EXPECT_EQ(successors(4), (std::vector<int>{5, 2}));
   EXPECT_EQ(graph.nodes[4].previous, 7);
 }
 
