@@ -304,7 +304,8 @@ std::span<const int> successorsOf(const UnionGraph& graph, int node) {
   return {graph.successors.data() + n.firstSuccessor, static_cast<std::size_t>(n.successorCount)};
 }
 
-std::optional<Contour> traceLoop(UnionGraph& graph, int start) {
+std::optional<Contour> traceLoop(UnionGraph& graph, int start,
+                                 std::optional<std::size_t> stepLimit) {
   std::vector<UnionNode>& nodes = graph.nodes;
   if (start < 0 || start >= static_cast<int>(nodes.size()) || nodes[start].walk != 0) {
     return std::nullopt;
@@ -315,8 +316,8 @@ std::optional<Contour> traceLoop(UnionGraph& graph, int start) {
   nodes[start].pathIndex = 0;
   IPoint previous = nodes[nodes[start].previous].p;
   int current = start;
-  // A walk that has not met itself after visiting every node never will.
-  for (std::size_t step = 0; step < nodes.size(); ++step) {
+  const std::size_t steps = std::min(stepLimit.value_or(nodes.size()), nodes.size());
+  for (std::size_t step = 0; step < steps; ++step) {
     const UnionNode& here = nodes[current];
     const std::span<const int> successors = successorsOf(graph, current);
     int choice = successors.front();

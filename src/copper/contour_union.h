@@ -47,8 +47,12 @@ UnionGraph buildUnionGraph(const ContourList& contours);
 
 // Walks from `start`, always taking the successor that turns furthest left, until the walk
 // meets itself: the nodes from that meeting point on form the loop. A walk that runs into a
-// node of an earlier walk gives no loop; so does one longer than the graph, which cannot close.
-std::optional<Contour> traceLoop(UnionGraph& graph, int start);
+// node of an earlier walk gives no loop. So does a walk cut off after `stepLimit` steps before
+// it closes: an open path is never handed out as a loop, since the milling output would close
+// it with a straight cut across the board. Without a limit the node count bounds the walk;
+// every step visits a new node, so it closes or meets an earlier walk before that.
+std::optional<Contour> traceLoop(UnionGraph& graph, int start,
+                                 std::optional<std::size_t> stepLimit = std::nullopt);
 
 // The whole union: snap, orient, intersect, build the graph and trace loops from node 0 and
 // then from each first node not yet visited. Loops inside copper or inside gaps are still
