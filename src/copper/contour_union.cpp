@@ -139,38 +139,83 @@ std::vector<std::pair<int, int>> candidatePairs(const std::vector<TRect>& bounds
   return pairs;
 }
 
+// The edges of one contour whose bounds meet `area`, in the order of their left edges.
+void edgesMeeting(const std::vector<TRect>& rects, const std::vector<int>& byLeft,
+                  const TRect& area, std::vector<int>& out) {
+  out.clear();
+  for (const int e : byLeft) {
+    if (rects[e].left > area.right) break;
+    if (rectsIntersect(rects[e], area)) out.push_back(e);
+  }
+}
+
+// The working lists of the sweep over the edges of two contours, kept from pair to pair to spare
+// allocations: the edges of b near a and of a near b, and the edges whose x range is still open.
+struct SweepLists {
+  std::vector<int> nearA;
+  std::vector<int> nearB;
+  std::vector<int> activeA;
+  std::vector<int> activeB;
+};
+
+// Drops the edges that end left of x; the others keep their order.
+void dropEndedBefore(std::vector<int>& active, const std::vector<TRect>& rects, std::int32_t x) {
+  std::erase_if(active, [&](int e) { return rects[e].right < x; });
+}
+
 void collectCrossings(const ContourList& contours, int i, int j,
                       const std::vector<std::vector<TRect>>& edgeRects,
-                      const std::vector<TRect>& bounds, const FreshEdges& fresh,
-                      std::vector<Crossing>& out) {
+                      const std::vector<std::vector<int>>& byLeft, const std::vector<TRect>& bounds,
+                      const FreshEdges& fresh, SweepLists& lists, std::vector<Crossing>& out) {
   const Contour& a = contours[i];
   const Contour& b = contours[j];
-  // Only edges that reach into the other contour's bounds can cross it.
-  std::vector<std::size_t> nearA;
-  for (std::size_t eb = 0; eb < b.size(); ++eb) {
-    if (rectsIntersect(edgeRects[j][eb], bounds[i])) nearA.push_back(eb);
-  }
-  for (std::size_t ea = 0; ea < a.size(); ++ea) {
-    if (!rectsIntersect(edgeRects[i][ea], bounds[j])) continue;
+  const std::vector<TRect>& rectsA = edgeRects[i];
+  const std::vector<TRect>& rectsB = edgeRects[j];
+  const auto test = [&](std::size_t ea, std::size_t eb) {
+    if (!(fresh[i][ea] || fresh[j][eb])) return;
+    if (!rectsIntersect(rectsA[ea], rectsB[eb])) return;
     const IPoint a1 = a[ea];
     const IPoint a2 = a[(ea + 1) % a.size()];
-    for (const std::size_t eb : nearA) {
-      if (!(fresh[i][ea] || fresh[j][eb])) continue;
-      if (!rectsIntersect(edgeRects[i][ea], edgeRects[j][eb])) continue;
-      const IPoint b1 = b[eb];
-      const auto hit = edgeCrossing(a1, a2, b1, b[(eb + 1) % b.size()]);
-      if (!hit) continue;
-      auto manhattan = [&](IPoint s) {
-        return std::llabs(std::int64_t{hit->x} - s.x) + std::llabs(std::int64_t{hit->y} - s.y);
-      };
-      const std::uint64_t pair = packed(i, j);
-      const std::uint64_t edges = packed(ea, eb);
-      // A crossing at an end of an edge is a node of it already.
-      if (*hit != a1 && *hit != a2)
-        out.push_back({packed(i, ea), manhattan(a1), pair, edges, *hit});
-      if (*hit != b1 && *hit != b[(eb + 1) % b.size()]) {
-        out.push_back({packed(j, eb), manhattan(b1), pair, edges, *hit});
-      }
+    const IPoint b1 = b[eb];
+    const IPoint b2 = b[(eb + 1) % b.size()];
+    // Edges that share an end meet only there, which is a node of both already. The pieces
+    // either side of every inserted crossing are such pairs, so this spares the exact test
+    // for most of the pairs of the pass that checks the new pieces.
+    if (a1 == b1 || a1 == b2 || a2 == b1 || a2 == b2) return;
+    const auto hit = edgeCrossing(a1, a2, b1, b2);
+    if (!hit) return;
+    auto manhattan = [&](IPoint s) {
+      return std::llabs(std::int64_t{hit->x} - s.x) + std::llabs(std::int64_t{hit->y} - s.y);
+    };
+    const std::uint64_t pair = packed(i, j);
+    const std::uint64_t edges = packed(ea, eb);
+    // A crossing at an end of an edge is a node of it already.
+    if (*hit != a1 && *hit != a2) out.push_back({packed(i, ea), manhattan(a1), pair, edges, *hit});
+    if (*hit != b1 && *hit != b2) out.push_back({packed(j, eb), manhattan(b1), pair, edges, *hit});
+  };
+  // Only edges that reach into the other contour's bounds can cross it. A sweep over both
+  // lists by left edge meets every pair whose x ranges overlap once; the crossings are sorted
+  // afterwards, so the order they are found in does not matter.
+  auto& [nearA, nearB, activeA, activeB] = lists;
+  edgesMeeting(rectsA, byLeft[i], bounds[j], nearB);
+  edgesMeeting(rectsB, byLeft[j], bounds[i], nearA);
+  activeA.clear();
+  activeB.clear();
+  std::size_t pa = 0;
+  std::size_t pb = 0;
+  while (pa < nearB.size() || pb < nearA.size()) {
+    const bool fromA = pb == nearA.size() ||
+                       (pa < nearB.size() && rectsA[nearB[pa]].left <= rectsB[nearA[pb]].left);
+    if (fromA) {
+      const int ea = nearB[pa++];
+      dropEndedBefore(activeB, rectsB, rectsA[ea].left);
+      for (const int eb : activeB) test(ea, eb);
+      activeA.push_back(ea);
+    } else {
+      const int eb = nearA[pb++];
+      dropEndedBefore(activeA, rectsA, rectsB[eb].left);
+      for (const int ea : activeA) test(ea, eb);
+      activeB.push_back(eb);
     }
   }
 }
@@ -182,6 +227,7 @@ void intersectionPass(ContourList& contours, FreshEdges& fresh) {
   std::vector<TRect> bounds;
   std::vector<char> changed;
   std::vector<std::vector<TRect>> edgeRects(contours.size());
+  std::vector<std::vector<int>> byLeft(contours.size());
   for (std::size_t i = 0; i < contours.size(); ++i) {
     const Contour& c = contours[i];
     bounds.push_back(contourBounds(c));
@@ -189,11 +235,16 @@ void intersectionPass(ContourList& contours, FreshEdges& fresh) {
     for (std::size_t e = 0; e < c.size(); ++e) {
       edgeRects[i].push_back(edgeRect(c[e], c[(e + 1) % c.size()]));
     }
+    byLeft[i].resize(c.size());
+    for (std::size_t e = 0; e < c.size(); ++e) byLeft[i][e] = static_cast<int>(e);
+    std::sort(byLeft[i].begin(), byLeft[i].end(),
+              [&](int x, int y) { return edgeRects[i][x].left < edgeRects[i][y].left; });
   }
   std::vector<Crossing> crossings;
+  SweepLists lists;
   for (const auto& [i, j] : candidatePairs(bounds, changed)) {
     if (contours[i].empty() || contours[j].empty()) continue;
-    collectCrossings(contours, i, j, edgeRects, bounds, fresh, crossings);
+    collectCrossings(contours, i, j, edgeRects, byLeft, bounds, fresh, lists, crossings);
   }
   std::sort(crossings.begin(), crossings.end());
 
