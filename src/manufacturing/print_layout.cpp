@@ -368,6 +368,18 @@ void applyPrintSettings(const PrintSettings& s, PrintOptions& o) {
   o.drillTextHeight = s.BP_Height;
 }
 
+void storePrintSettings(const PrintOptions& o, PrintSettings& s) {
+  int* const values[] = {&s.K1, &s.B1, &s.K2, &s.B2, &s.I1, &s.I2, &s.U, &s.LS1, &s.LS2, &s.BP};
+  for (std::size_t i = 0; i < o.colours.size(); ++i) {
+    const Rgb c = o.colours[i];
+    *values[i] = c.r + 256 * c.g + 65536 * c.b;
+  }
+  s.LS_LA = o.maskOffsetPads;
+  s.LS_SMD = o.maskOffsetSmdPads;
+  s.LS_Sonstige = o.maskOffsetOthers;
+  s.BP_Height = o.drillTextHeight;
+}
+
 std::array<bool, 10> printableLayers(const Board& board) {
   std::array<bool, 10> present{};
   for (const auto& o : board.objects) {

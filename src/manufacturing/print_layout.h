@@ -54,6 +54,8 @@ struct PrintOptions {
 
 // The print colours and mask settings kept in the settings' "Drucken" section.
 void applyPrintSettings(const PrintSettings& stored, PrintOptions& options);
+// The other way round, when the print dialog closes.
+void storePrintSettings(const PrintOptions& options, PrintSettings& stored);
 
 // Which boxes of the print dialog the board allows: the seven layers (an object on the layer;
 // I1 and I2 only with inner layers), solder mask 1 and 2 (an object with a mask opening on C1 or

@@ -200,6 +200,17 @@ TEST(PrintLayout, StoredSettingsGiveColoursAndTheOthersMaskOffsetOfTheOptionsDia
   EXPECT_EQ(o.colours[kLayerI1 - 1], (Rgb{0, 128, 128}));
   EXPECT_EQ(o.colours[kLayerO - 1], (Rgb{0, 255, 0}));
   EXPECT_EQ(o.maskOffsetOthers, 1000) << "0.10 mm";
+  o.colours[kLayerC2 - 1] = {0x12, 0x34, 0x56};
+  o.colours[9] = {1, 2, 3};
+  o.maskOffsetSmdPads = -500;
+  PrintSettings stored;
+  storePrintSettings(o, stored);
+  EXPECT_EQ(stored.K2, 0x563412) << "65536 blue + 256 green + red";
+  EXPECT_EQ(stored.BP, 0x030201);
+  EXPECT_EQ(stored.LS_SMD, -500);
+  PrintOptions again;
+  applyPrintSettings(stored, again);
+  EXPECT_EQ(again.colours, o.colours);
 }
 
 TEST(PrintLayout, TheBoardDecidesWhichLayersCanBePrinted) {
