@@ -103,8 +103,8 @@ std::string pdfImageObject(const PdfPicture& p) {
     size = 0;  // only when memory runs out; an empty stream shows no picture
   }
   packed.resize(size);
-  return "<< /Type /XObject /Subtype /Image /Width " + std::to_string(picture.width) +
-         " /Height " + std::to_string(picture.height) +
+  return "<< /Type /XObject /Subtype /Image /Width " + std::to_string(picture.width) + " /Height " +
+         std::to_string(picture.height) +
          " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode /Length " +
          std::to_string(packed.size()) + " >>\nstream\n" + packed + "\nendstream";
 }

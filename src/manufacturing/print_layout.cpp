@@ -322,8 +322,7 @@ void addPrintImage(const Board& board, const PrintOptions& o, const PrintTemplat
       composer.templateSide ? templates[composer.templateSide - 1] : nullptr;
   for (std::size_t i = 0; i <= composer.shapes.size(); ++i) {
     if (picture && picture->width > 0 && picture->height > 0 && i == composer.templateAt) {
-      page.items.push_back(
-          printTemplateItem(board.header, o, at, composer.templateSide, picture));
+      page.items.push_back(printTemplateItem(board.header, o, at, composer.templateSide, picture));
     }
     if (i < composer.shapes.size()) {
       page.items.push_back({PrintItem::Kind::Shape, at.shape(std::move(composer.shapes[i]))});

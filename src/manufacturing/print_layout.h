@@ -29,7 +29,7 @@ struct PrintOptions {
   bool negative = false;
   bool blackWhite = false;
   bool scannedCopy = false;  // the scanned copies under the layers
-  double scale = 1;  // 1 for "1:1"; 0.1 .. 5 with the free scale
+  double scale = 1;          // 1 for "1:1"; 0.1 .. 5 with the free scale
   double factorX = 1;
   double factorY = 1;
   int tilesX = 1;

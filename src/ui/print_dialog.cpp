@@ -191,10 +191,9 @@ TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, std::filesystem::path 
   cancel->setObjectName("CancelBtn");
 
   auto* column = new QVBoxLayout;
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{layerGroup, specialGroup, options, optionGroup, scaleGroup,
-                                       orientationGroup, setup, calibrate, tiles, centreButton,
-                                       clipboard, printButton, cancel}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           layerGroup, specialGroup, options, optionGroup, scaleGroup, orientationGroup, setup,
+           calibrate, tiles, centreButton, clipboard, printButton, cancel}) {
     column->addWidget(w);
   }
   column->addStretch();

@@ -62,9 +62,7 @@ double PrintPreview::pixelsPerMm() const {
                                 (height() - 2.0 * kPrintPreviewMargin) / page_.heightMm));
 }
 
-QPointF PrintPreview::sheetCorner() const {
-  return {kPrintPreviewMargin, kPrintPreviewMargin};
-}
+QPointF PrintPreview::sheetCorner() const { return {kPrintPreviewMargin, kPrintPreviewMargin}; }
 
 QRectF PrintPreview::sheetRect() const {
   const double fit = pixelsPerMm();
@@ -134,7 +132,8 @@ void PrintPreview::paintRulers(QPainter& painter, const QRectF& sheet) const {
   for (int mm = 0; mm <= page_.widthMm; mm += steps.tick) {
     const double x = top.left() + mm * fit;
     painter.drawLine(QPointF(x, top.bottom()), QPointF(x, top.bottom() - tickLength(mm)));
-    if (mm % steps.figure == 0) painter.drawText(QPointF(x + 2, top.top() + 8), QString::number(mm));
+    if (mm % steps.figure == 0)
+      painter.drawText(QPointF(x + 2, top.top() + 8), QString::number(mm));
   }
   for (int mm = 0; mm <= page_.heightMm; mm += steps.tick) {
     const double y = left.top() + mm * fit;

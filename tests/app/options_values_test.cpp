@@ -127,7 +127,10 @@ TEST(CustomColours, DamagedFilesGiveWhiteAndTheFuzzSeedsRead) {
   EXPECT_EQ(customColoursFromBytes(whole)[2], (Rgb{0, 0, 255}));
   std::array<Rgb, kCustomColours> white;
   white.fill({255, 255, 255});
-  const std::string cases[] = {"", whole.substr(0, 4), whole.substr(0, 63), whole + '\0',
+  const std::string cases[] = {"",
+                               whole.substr(0, 4),
+                               whole.substr(0, 63),
+                               whole + '\0',
                                whole + whole,
                                testing::fileBytes(std::filesystem::path(PRAVELO_SOURCE_DIR) /
                                                   "fuzz/corpus/custom_colours/cut-short.dat")};

@@ -262,8 +262,8 @@ std::shared_ptr<const ScanPicture> printScan(int width, int height, bool monochr
   return picture;
 }
 
-// The pictures of `page` (which must outlive the result) in order, and for each the number of shapes drawn before it since its
-// image's clip began.
+// The pictures of `page` (which must outlive the result) in order, and for each the number of
+// shapes drawn before it since its image's clip began.
 std::vector<std::pair<const PrintItem*, int>> pagePictures(const PrintPage& page) {
   std::vector<std::pair<const PrintItem*, int>> pictures;
   int shapes = 0;
@@ -385,8 +385,7 @@ TEST(PrintLayout, ScannedCopiesLoadFromTheHeaderAndAMissingOneIsReported) {
   header.templateFile[0] = "/somewhere/else/top.bmp";  // found by its name beside the layout
   header.templateFile[1] = folder.file("gone.bmp");
   std::vector<std::string> messages;
-  const PrintTemplates templates =
-      loadPrintTemplates(header, folder.file("board.pvb6"), messages);
+  const PrintTemplates templates = loadPrintTemplates(header, folder.file("board.pvb6"), messages);
   ASSERT_NE(templates[0], nullptr);
   EXPECT_EQ(templates[0]->width, 5);
   EXPECT_EQ(templates[1], nullptr);
