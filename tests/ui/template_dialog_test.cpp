@@ -262,7 +262,8 @@ TEST_F(TemplateWindowTest, OpeningFindsAMovedScanByItsNameAndReportsAMissingOne)
   window.reset();
   open("/gone/elsewhere/scan.bmp");
   ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, "Can not find the scanned-copy-bitmap: /gone/elsewhere/scan.bmp");
+  // The window speaks the language of its language file, German unless one says otherwise.
+  EXPECT_EQ(host.messages[0].text, "Die Vorlagen-Datei \"/gone/elsewhere/scan.bmp\" existiert nicht.");
   EXPECT_EQ(board().header.templateDpi[0], 50);  // the other settings stay
   EXPECT_NE(shownAt(onScan), tint);
   EXPECT_FALSE(buttonShown("SB_NurVorlage"));
