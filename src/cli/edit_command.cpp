@@ -9,6 +9,7 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 #include "app/editor_commands.h"
 #include "base/units.h"
@@ -156,6 +157,9 @@ class ScriptRun {
   nlohmann::json trace(int line) const;
   // As the window does when it closes.
   void finish() { writeBackMacro(macros_); }
+  // What the last line reported without stopping the script: the window would show it in a
+  // message box.
+  std::vector<std::string> takeNotes() { return std::exchange(notes_, {}); }
 
  private:
   DPoint screenOf(const std::string& x, const std::string& y) const {
@@ -180,6 +184,7 @@ class ScriptRun {
   ToolMachine machine_;
   TemplatePictures templates_;  // the scanned copies of board `templatesBoard_`
   int templatesBoard_ = -1;
+  std::vector<std::string> notes_;
 };
 
 void need(const std::vector<std::string>& words, std::size_t count) {
@@ -537,7 +542,10 @@ void ScriptRun::backgroundTemplate(const std::vector<std::string>& w) {
   Document& doc = editor_.doc;
   BoardHeader& header = editor_.board().header;
   if (templatesBoard_ != doc.activeBoard) {
+    const std::size_t before = host_.messages.size();
     reloadTemplates(header, templates_, doc.fileName, host_);
+    notes_.insert(notes_.end(), host_.messages.begin() + static_cast<std::ptrdiff_t>(before),
+                  host_.messages.end());
     templatesBoard_ = doc.activeBoard;
   }
   const std::string& what = w[1];
@@ -665,12 +673,17 @@ int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::o
     if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
     const std::vector<std::string> words = wordsOf(line);
     if (words.empty()) continue;
+    const auto report = [&](const std::string& why) {
+      err << request.script << ":" << number << ": " << why << "\n";
+    };
     try {
       run.run(words);
     } catch (const BadLine& bad) {
-      err << request.script << ":" << number << ": " << bad.why << "\n";
+      for (const std::string& note : run.takeNotes()) report(note);
+      report(bad.why);
       return kExitUsage;
     }
+    for (const std::string& note : run.takeNotes()) report(note);
     if (request.trace) out << run.trace(number).dump() << "\n";
   }
   run.finish();
