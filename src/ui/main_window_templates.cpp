@@ -40,8 +40,8 @@ void MainWindow::createTemplateControls() {
   statusBar()->addPermanentWidget(openButton);
 
   // "Exclusive" draws the view once with every layer hidden while it is held.
-  exclusiveButton_ = templateStatusButton("SB_NurVorlage", texts::templateExclusive,
-                                          texts::templateExclusiveHint);
+  exclusiveButton_ =
+      templateStatusButton("SB_NurVorlage", texts::templateExclusive, texts::templateExclusiveHint);
   connect(exclusiveButton_, &QToolButton::pressed, this, [this] { view_->setTemplateAlone(true); });
   connect(exclusiveButton_, &QToolButton::released, this,
           [this] { view_->setTemplateAlone(false); });

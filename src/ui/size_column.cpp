@@ -14,8 +14,8 @@
 
 #include "ui/pvb_spin_edit.h"
 #include "ui/qt_text.h"
-#include "ui/widget_hint.h"
 #include "ui/size_column_texts.h"
+#include "ui/widget_hint.h"
 
 namespace pravelo {
 

@@ -14,10 +14,10 @@
 
 #include "app/help_topics.h"
 #include "app/layout_folder.h"
-#include "view/background_template.h"
 #include "ui/qt_text.h"
 #include "ui/template_dialog_texts.h"
 #include "ui/ui_texts.h"
+#include "view/background_template.h"
 
 namespace pravelo {
 
@@ -88,9 +88,9 @@ TVorlageDlg::TVorlageDlg(Host& host, QWidget* parent)
   layout->addWidget(buttons);
 
   chooseFile_ = [this](const std::string& folder) -> std::optional<std::string> {
-    const QString chosen = QFileDialog::getOpenFileName(
-        this, qtr(texts::templateCaption), QString::fromStdString(folder),
-        qtr(texts::templateFileFilter));
+    const QString chosen = QFileDialog::getOpenFileName(this, qtr(texts::templateCaption),
+                                                        QString::fromStdString(folder),
+                                                        qtr(texts::templateFileFilter));
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toStdString();
   };

@@ -71,8 +71,8 @@ std::array<const ScanPicture*, 2> renderedTemplates(const TemplatePictures& pict
   return rendered;
 }
 
-void reloadTemplates(BoardHeader& header, TemplatePictures& pictures,
-                     const std::string& layoutFile, Host& host) {
+void reloadTemplates(BoardHeader& header, TemplatePictures& pictures, const std::string& layoutFile,
+                     Host& host) {
   for (std::size_t i = 0; i < 2; ++i) {
     pictures.sides[i].reset();
     if (!header.templateFile[i].empty()) {

@@ -33,8 +33,8 @@ inline constexpr std::int32_t kTemplateTintMax = 0xFFFFFF;
 // loaded again. A file that has gone or cannot be read is reported; the stored settings stay,
 // so the stored resolution wins over the file's, and a side left without a scan is no longer
 // shown. A file found by its name in the layout's folder keeps that place as its name.
-void reloadTemplates(BoardHeader& header, TemplatePictures& pictures,
-                     const std::string& layoutFile, Host& host);
+void reloadTemplates(BoardHeader& header, TemplatePictures& pictures, const std::string& layoutFile,
+                     Host& host);
 
 // Loads `file` (UTF-8) as the scan of `side`: the side is shown, with the file's resolution and
 // its full name. A file that is missing, unreadable or whose name the layout file cannot hold is

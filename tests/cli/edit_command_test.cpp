@@ -173,8 +173,7 @@ TEST_F(CliEdit, TemplateLinesLoadAndAdjustTheScannedCopies) {
                              "\n"
                              "template remove 1\n";
   ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
-  EXPECT_NE(stdOut.str().find("\"line\":1,\"modified\":true"), std::string::npos)
-      << stdOut.str();
+  EXPECT_NE(stdOut.str().find("\"line\":1,\"modified\":true"), std::string::npos) << stdOut.str();
   const Document doc = result();
   const BoardHeader& h = doc.boards[0]->header;
   EXPECT_EQ(h.templateFile, (std::array<std::string, 2>{"", scan}));

@@ -14,8 +14,8 @@ inline std::string scanBmp(int width, int height, int dpi, bool monochrome = tru
   raster.height = height;
   raster.colour = !monochrome;
   raster.dpi = dpi;
-  raster.stride = monochrome ? static_cast<std::size_t>((width + 7) / 8)
-                             : static_cast<std::size_t>(width) * 3;
+  raster.stride =
+      monochrome ? static_cast<std::size_t>((width + 7) / 8) : static_cast<std::size_t>(width) * 3;
   raster.data.assign(raster.stride * static_cast<std::size_t>(height), monochrome ? 0xFF : 128);
   return bmpFileBytes(raster);
 }

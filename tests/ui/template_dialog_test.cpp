@@ -69,13 +69,17 @@ TEST(TemplateDialogTest, ControlsFollowTheLoadedScans) {
         chosen.pop_back();
         return std::optional<std::string>(file);
       },
-      [](Rgb) { return std::optional<Rgb>(Rgb{255, 0, 0}); });
+      [](Rgb) {
+        return std::optional<Rgb>(Rgb{255, 0, 0});
+      });
   dialog.setFolder(folder.path().string());
   BoardHeader header;
   header.activeLayer = kLayerC2;
   TemplatePictures pictures;
   int repaints = 0;
   QObject::connect(&dialog, &TVorlageDlg::viewChanged, [&] { ++repaints; });
+  int helpTopic = 0;
+  QObject::connect(&dialog, &TVorlageDlg::helpRequested, [&](int topic) { helpTopic = topic; });
 
   onNextDialog<TVorlageDlg>([&](TVorlageDlg& d) {
     EXPECT_EQ(d.windowTitle(), "Scanned copy");
@@ -105,12 +109,14 @@ TEST(TemplateDialogTest, ControlsFollowTheLoadedScans) {
     child<QPushButton>(d, "B_Entfernen2")->click();
     s = pageState(d, 2);
     EXPECT_FALSE(s.removeEnabled || s.shownEnabled || s.shownChecked || s.colourVisible);
+    child<QPushButton>(d, "B_Help")->click();
+    EXPECT_EQ(child<QLabel>(d, "P_Seite2")->text(), "2");
     child<QPushButton>(d, "B_OK")->click();
   });
   dialog.execute(header, pictures, folder.file("board.pvb6"), 2, standardScheme());
 
-  EXPECT_EQ(startFolders, (std::vector<std::string>{folder.path().string(),
-                                                    folder.path().string()}));
+  EXPECT_EQ(startFolders,
+            (std::vector<std::string>{folder.path().string(), folder.path().string()}));
   EXPECT_TRUE(host.messages.empty());
   EXPECT_EQ(header.templateFile[0], folder.file("grey.bmp"));
   EXPECT_TRUE(header.templateFile[1].empty());
@@ -119,6 +125,7 @@ TEST(TemplateDialogTest, ControlsFollowTheLoadedScans) {
   EXPECT_FALSE(pictures.sides[1]);
   // Two loads, a tint on the active side and a removal.
   EXPECT_EQ(repaints, 4);
+  EXPECT_EQ(helpTopic, 33);
 }
 
 // A 200 mm x 100 mm board at one pixel per 0.1 mm with a top copper track, C1 active, the grid
@@ -144,8 +151,7 @@ class TemplateWindowTest : public ::testing::Test {
     board.header.templateFile[0] = stored;
     board.header.templateShown[0] = stored.empty() ? 0 : 1;
     board.header.templateDpi[0] = 50;
-    testing::add(board, testing::strokeTrack(0, -100000, 400000, -100000, kLayerC1))->width =
-        20000;
+    testing::add(board, testing::strokeTrack(0, -100000, 400000, -100000, kLayerC1))->width = 20000;
     ASSERT_TRUE(writeDocumentFile(doc, layoutFile()));
     window = std::make_unique<MainWindow>(config.start(), &host);
     window->start(layoutFile());
@@ -263,7 +269,8 @@ TEST_F(TemplateWindowTest, OpeningFindsAMovedScanByItsNameAndReportsAMissingOne)
   open("/gone/elsewhere/scan.bmp");
   ASSERT_EQ(host.messages.size(), 1u);
   // The window speaks the language of its language file, German unless one says otherwise.
-  EXPECT_EQ(host.messages[0].text, "Die Vorlagen-Datei \"/gone/elsewhere/scan.bmp\" existiert nicht.");
+  EXPECT_EQ(host.messages[0].text,
+            "Die Vorlagen-Datei \"/gone/elsewhere/scan.bmp\" existiert nicht.");
   EXPECT_EQ(board().header.templateDpi[0], 50);  // the other settings stay
   EXPECT_NE(shownAt(onScan), tint);
   EXPECT_FALSE(buttonShown("SB_NurVorlage"));

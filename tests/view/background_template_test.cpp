@@ -151,7 +151,8 @@ TEST(BackgroundTemplateTest, TemplateAloneHidesEveryObjectAndThePlane) {
   const Rgb tint{0, 255, 0};
   const ColourScheme scheme = standardScheme();
 
-  const std::pair<bool, bool> cases[] = {{false, false}, {false, true}, {true, false}, {true, true}};
+  const std::pair<bool, bool> cases[] = {
+      {false, false}, {false, true}, {true, false}, {true, true}};
   for (const auto& [alone, plane] : cases) {
     options.templateAlone = alone;
     board.header.groundPlane[kLayerC1 - 1] = plane;

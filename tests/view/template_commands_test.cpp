@@ -72,8 +72,7 @@ TEST_F(TemplateCommandsTest, AFileThatCannotBeLoadedChangesNothing) {
     ASSERT_TRUE(pictures.sides[0]);
     EXPECT_EQ(pictures.sides[0]->width, 16);
   }
-  EXPECT_NE(host.messages[0].text.find("cannot store"), std::string::npos)
-      << host.messages[0].text;
+  EXPECT_NE(host.messages[0].text.find("cannot store"), std::string::npos) << host.messages[0].text;
 }
 
 TEST_F(TemplateCommandsTest, RemovingDiscardsTheScanAndSwitchesTheSideOff) {
