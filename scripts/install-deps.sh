@@ -5,7 +5,7 @@ set -eu
 packages="cmake ninja-build g++ make pkg-config clang libclang-rt-14-dev
 qt6-base-dev qt6-translations-l10n libagg-dev libjpeg-dev libgif-dev libpng-dev
 nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
-libpolyclipping-dev xdg-utils gerbv hp2xx
+libpolyclipping-dev zlib1g-dev xdg-utils gerbv hp2xx
 file imagemagick librsvg2-bin emf2svg poppler-utils"
 
 missing=""

@@ -64,13 +64,17 @@ bool ColourSchemeChoice::save(Host& host) {
 }
 
 std::array<Rgb, kCustomColours> readCustomColours(const std::filesystem::path& settingsFolder) {
-  std::array<Rgb, kCustomColours> colours;
-  colours.fill({255, 255, 255});
   const std::optional<std::string> bytes =
       readWholeFile((settingsFolder / kCustomColourFile).string());
-  if (!bytes || bytes->size() != 4 * kCustomColours) return colours;
+  return customColoursFromBytes(bytes ? std::string_view(*bytes) : std::string_view());
+}
+
+std::array<Rgb, kCustomColours> customColoursFromBytes(std::string_view bytes) {
+  std::array<Rgb, kCustomColours> colours;
+  colours.fill({255, 255, 255});
+  if (bytes.size() != 4 * kCustomColours) return colours;
   for (int i = 0; i < kCustomColours; ++i) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes->data()) + 4 * i;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + 4 * i;
     colours[static_cast<std::size_t>(i)] = {p[0], p[1], p[2]};
   }
   return colours;

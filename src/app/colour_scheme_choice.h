@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "base/host.h"
 #include "view/colour_scheme.h"
@@ -47,6 +48,8 @@ class ColourSchemeChoice {
 // 32-bit colours 0x00BBGGRR; a missing or damaged file gives white ones.
 inline constexpr int kCustomColours = 16;
 std::array<Rgb, kCustomColours> readCustomColours(const std::filesystem::path& settingsFolder);
+// The colours of the file's bytes: all white unless there are exactly sixteen of them.
+std::array<Rgb, kCustomColours> customColoursFromBytes(std::string_view bytes);
 bool writeCustomColours(const std::filesystem::path& settingsFolder,
                         const std::array<Rgb, kCustomColours>& colours);
 

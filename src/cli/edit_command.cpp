@@ -19,6 +19,7 @@
 #include "cli/component_answer.h"
 #include "cli/edit_texts.h"
 #include "cli/generator_fields.h"
+#include "cli/gerber_import_request.h"
 #include "cli/text_answer.h"
 #include "cli/tile_answer.h"
 #include "document/document_texts.h"
@@ -34,6 +35,7 @@
 #include "editing/size_fields.h"
 #include "editing/tool_machine.h"
 #include "editing/tools/test_tool.h"
+#include "manufacturing/gerber_import_run.h"
 #include "project/boards.h"
 #include "project/macro_texts.h"
 #include "project/save_commands.h"
@@ -175,6 +177,7 @@ class ScriptRun {
   void generatorAnswer(const std::vector<std::string>& words);
   void componentList(const std::vector<std::string>& words);
   void backgroundTemplate(const std::vector<std::string>& words);
+  void importGerber(const std::vector<std::string>& words);
 
   ScriptedWindow host_;
   MacroPanel macros_;
@@ -277,6 +280,8 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     componentList(w);
   } else if (verb == "template") {
     backgroundTemplate(w);
+  } else if (verb == "import-gerber") {
+    importGerber(w);
   } else if (verb == "rectangle") {
     need(w, 2);
     if (w[1] != "track" && w[1] != "zone") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};
@@ -578,6 +583,59 @@ void ScriptRun::backgroundTemplate(const std::vector<std::string>& w) {
   if (!done) throw BadLine{host_.messages.size() > before ? host_.messages.back() : what};
   header = changed;
   doc.modified = true;
+}
+
+// The Gerber import dialog: `import-gerber new|current LAYER=FILE ... [--drill FILE]
+// [--format I:D] [--inch|--mm] [--zeros none|leading|trailing|decimal] [--no-vias]
+// [--no-optimize]` with "Create new board" or "Use current board" (which asks before emptying a
+// board with objects: queue `answer ok`). A file that cannot be read fails the line with the
+// dialog's message, and the document stays as it was.
+void ScriptRun::importGerber(const std::vector<std::string>& w) {
+  need(w, 3);
+  if (w[1] != "new" && w[1] != "current") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};
+  ImportGerberRequest words;
+  for (std::size_t i = 2; i < w.size(); ++i) {
+    const std::string& word = w[i];
+    const auto value = [&] {
+      if (i + 1 >= w.size()) throw BadLine{fillIn(texts::scriptTooFewWords, {word})};
+      return w[++i];
+    };
+    if (word == "--drill") {
+      words.drill = value();
+    } else if (word == "--format") {
+      words.format = value();
+    } else if (word == "--zeros") {
+      words.zeros = value();
+      if (words.zeros != "none" && words.zeros != "leading" && words.zeros != "trailing" &&
+          words.zeros != "decimal") {
+        throw BadLine{fillIn(texts::scriptUnknownWord, {words.zeros})};
+      }
+    } else if (word == "--inch") {
+      words.mm = false;
+    } else if (word == "--mm") {
+      words.mm = true;
+    } else if (word == "--no-vias") {
+      words.noVias = true;
+    } else if (word == "--no-optimize") {
+      words.noOptimize = true;
+    } else if (word.starts_with("--")) {
+      throw BadLine{fillIn(texts::scriptUnknownWord, {word})};
+    } else {
+      words.slots.push_back(word);
+    }
+  }
+  GerberImportRequest request;
+  std::ostringstream notes;
+  if (const auto problem = gerberImportRequest(words, request, notes, currentLanguage())) {
+    throw BadLine{*problem};
+  }
+  if (!notes.str().empty()) host_.showMessage(notes.str(), "", MessageIcon::Information);
+  machine_.chooseTool(ToolId::Edit);
+  const std::size_t shown = host_.messages.size();
+  if (runGerberImport(editor_.doc, request, w[1] == "new", host_, editor_.undoDepth()) ==
+      ImportOutcome::KeepDialogOpen) {
+    throw BadLine{host_.messages.size() > shown ? host_.messages.back() : std::string()};
+  }
 }
 
 nlohmann::json ScriptRun::trace(int line) const {

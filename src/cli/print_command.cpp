@@ -3,6 +3,8 @@
 #include <cmath>
 #include <ostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "base/atomic_file.h"
 #include "cli/cli.h"
@@ -63,6 +65,8 @@ CLI::App* addPrintCommand(CLI::App& app, PrintRequest& request, Language languag
   command->add_flag("--targets", request.targets, tr(texts::cliPrintTargetsHelp, language));
   command->add_flag("--outline", request.outline, tr(texts::cliPrintOutlineHelp, language));
   command->add_flag("--bw", request.blackWhite, tr(texts::cliPrintBwHelp, language));
+  command->add_flag("--scanned-copy", request.scannedCopy,
+                    tr(texts::cliPrintScannedCopyHelp, language));
   command->add_flag("--landscape", request.landscape, tr(texts::cliPrintLandscapeHelp, language));
   command->add_option("--offset", request.offset, tr(texts::cliPrintOffsetHelp, language));
   return command;
@@ -95,6 +99,7 @@ PrintRequestOptions printOptionsOf(const PrintRequest& r, Language language) {
   o.targets = r.targets;
   o.outline = r.outline;
   o.blackWhite = r.blackWhite;
+  o.scannedCopy = r.scannedCopy;
   const double steps = r.scale / 5;
   if (!(r.scale >= 10 && r.scale <= 500) || steps != std::round(steps)) {
     result.problem = tr(texts::cliPrintBadScale, language) + std::to_string(r.scale);
@@ -134,7 +139,15 @@ int runPrintCommand(const Document& doc, const PrintRequest& request, std::ostre
     err << options.problem << "\n";
     return kExitUsage;
   }
-  const std::string pdf = pdfFileBytes(composePrintPage(*doc.boards[index], options.options));
+  const Board& board = *doc.boards[index];
+  PrintTemplates templates;
+  if (request.scannedCopy) {
+    std::vector<std::string> messages;
+    templates = loadPrintTemplates(board.header, request.file, messages);
+    for (const std::string& message : messages) err << message << "\n";
+    if (!messages.empty()) return kExitBadInput;
+  }
+  const std::string pdf = pdfFileBytes(composePrintPage(board, options.options, templates));
   std::error_code error;
   if (!writeFileAtomically(request.output, pdf, &error)) {
     err << couldNotSaveMessage(request.output, error, language) << "\n";

@@ -14,7 +14,8 @@ namespace pravelo {
 // `pravelo-cli print FILE -o OUT.pdf [--board N] [--layers C1,S1,...] [--side top|bottom|dual|
 // beside] [--mirror] [--mirror-side2] [--negative] [--scale PERCENT] [--factor-x F]
 // [--factor-y F] [--tiles CxR] [--gap MM] [--drill-plan] [--mask 1,2] [--targets] [--outline]
-// [--bw] [--landscape] [--offset X,Y]`: the page the print dialog composes, as a PDF.
+// [--bw] [--scanned-copy] [--landscape] [--offset X,Y]`: the page the print dialog composes, as
+// a PDF. With `--scanned-copy` a scanned copy the board names that cannot be loaded stops it.
 struct PrintRequest {
   std::string file;
   std::string output;
@@ -34,6 +35,7 @@ struct PrintRequest {
   bool targets = false;
   bool outline = false;
   bool blackWhite = false;
+  bool scannedCopy = false;
   bool landscape = false;
   std::string offset = "10,10";
 };

@@ -22,6 +22,7 @@
   X(cliPrintTargetsHelp, "Passkreuze an den Platinenecken", "Target crosses at the board corners", "Croix de repérage aux coins de la carte") \
   X(cliPrintOutlineHelp, "Platinenumriss als Haarlinie", "Board outline as a hairline", "Contour de la carte en trait fin") \
   X(cliPrintBwHelp, "Alle Farben schwarz", "Every colour black", "Toutes les couleurs en noir") \
+  X(cliPrintScannedCopyHelp, "Die Vorlagen (eingescannte Platinen) der Platine unter die Lagen drucken", "Print the board's scanned copies under the layers", "Imprimer les copies scannées de la carte sous les couches") \
   X(cliPrintLandscapeHelp, "Querformat", "Landscape", "Paysage") \
   X(cliPrintOffsetHelp, "Lage der linken oberen Platinenecke auf dem Blatt in mm, X,Y (Vorgabe 10,10)", "Position of the board's top-left corner on the sheet in mm, X,Y (default 10,10)", "Position du coin supérieur gauche de la carte sur la feuille en mm, X,Y (10,10 par défaut)") \
   X(cliPrintBadFactor, "Bitte Werte von 0.8 bis 1.2 eingeben", "Please enter values from 0.8 to 1.2", "Veuillez entrer des valeurs de 0.8 à 1.2") \

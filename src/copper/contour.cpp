@@ -29,7 +29,11 @@ double contourDirection(IPoint a, IPoint b) {
 }
 
 double turnValue(IPoint a, IPoint b, IPoint c) {
-  double difference = contourDirection(a, b) - contourDirection(b, c);
+  return turnBetween(contourDirection(a, b), contourDirection(b, c));
+}
+
+double turnBetween(double inDirection, double outDirection) {
+  double difference = inDirection - outDirection;
   if (difference < 0) difference += 2 * kPi;
   double t = kPi - difference;
   if (t < 0) t += 2 * kPi;

@@ -19,6 +19,8 @@ double contourDirection(IPoint a, IPoint b);
 // How far the path a -> b -> c turns, in [0, 2 pi): pi straight on, below pi to the right,
 // above pi to the left, 0 straight back.
 double turnValue(IPoint a, IPoint b, IPoint c);
+// The same from the directions of the two edges, for callers that reuse one of them.
+double turnBetween(double inDirection, double outDirection);
 
 // The crossing of the edges a1a2 and b1b2, ends included, decided exactly; the point is the
 // exact crossing rounded half to even. None for parallel edges. Deciding exactly matters: a

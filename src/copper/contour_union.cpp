@@ -139,38 +139,83 @@ std::vector<std::pair<int, int>> candidatePairs(const std::vector<TRect>& bounds
   return pairs;
 }
 
+// The edges of one contour whose bounds meet `area`, in the order of their left edges.
+void edgesMeeting(const std::vector<TRect>& rects, const std::vector<int>& byLeft,
+                  const TRect& area, std::vector<int>& out) {
+  out.clear();
+  for (const int e : byLeft) {
+    if (rects[e].left > area.right) break;
+    if (rectsIntersect(rects[e], area)) out.push_back(e);
+  }
+}
+
+// The working lists of the sweep over the edges of two contours, kept from pair to pair to spare
+// allocations: the edges of b near a and of a near b, and the edges whose x range is still open.
+struct SweepLists {
+  std::vector<int> nearA;
+  std::vector<int> nearB;
+  std::vector<int> activeA;
+  std::vector<int> activeB;
+};
+
+// Drops the edges that end left of x; the others keep their order.
+void dropEndedBefore(std::vector<int>& active, const std::vector<TRect>& rects, std::int32_t x) {
+  std::erase_if(active, [&](int e) { return rects[e].right < x; });
+}
+
 void collectCrossings(const ContourList& contours, int i, int j,
                       const std::vector<std::vector<TRect>>& edgeRects,
-                      const std::vector<TRect>& bounds, const FreshEdges& fresh,
-                      std::vector<Crossing>& out) {
+                      const std::vector<std::vector<int>>& byLeft, const std::vector<TRect>& bounds,
+                      const FreshEdges& fresh, SweepLists& lists, std::vector<Crossing>& out) {
   const Contour& a = contours[i];
   const Contour& b = contours[j];
-  // Only edges that reach into the other contour's bounds can cross it.
-  std::vector<std::size_t> nearA;
-  for (std::size_t eb = 0; eb < b.size(); ++eb) {
-    if (rectsIntersect(edgeRects[j][eb], bounds[i])) nearA.push_back(eb);
-  }
-  for (std::size_t ea = 0; ea < a.size(); ++ea) {
-    if (!rectsIntersect(edgeRects[i][ea], bounds[j])) continue;
+  const std::vector<TRect>& rectsA = edgeRects[i];
+  const std::vector<TRect>& rectsB = edgeRects[j];
+  const auto test = [&](std::size_t ea, std::size_t eb) {
+    if (!(fresh[i][ea] || fresh[j][eb])) return;
+    if (!rectsIntersect(rectsA[ea], rectsB[eb])) return;
     const IPoint a1 = a[ea];
     const IPoint a2 = a[(ea + 1) % a.size()];
-    for (const std::size_t eb : nearA) {
-      if (!(fresh[i][ea] || fresh[j][eb])) continue;
-      if (!rectsIntersect(edgeRects[i][ea], edgeRects[j][eb])) continue;
-      const IPoint b1 = b[eb];
-      const auto hit = edgeCrossing(a1, a2, b1, b[(eb + 1) % b.size()]);
-      if (!hit) continue;
-      auto manhattan = [&](IPoint s) {
-        return std::llabs(std::int64_t{hit->x} - s.x) + std::llabs(std::int64_t{hit->y} - s.y);
-      };
-      const std::uint64_t pair = packed(i, j);
-      const std::uint64_t edges = packed(ea, eb);
-      // A crossing at an end of an edge is a node of it already.
-      if (*hit != a1 && *hit != a2)
-        out.push_back({packed(i, ea), manhattan(a1), pair, edges, *hit});
-      if (*hit != b1 && *hit != b[(eb + 1) % b.size()]) {
-        out.push_back({packed(j, eb), manhattan(b1), pair, edges, *hit});
-      }
+    const IPoint b1 = b[eb];
+    const IPoint b2 = b[(eb + 1) % b.size()];
+    // Edges that share an end meet only there, which is a node of both already. The pieces
+    // either side of every inserted crossing are such pairs, so this spares the exact test
+    // for most of the pairs of the pass that checks the new pieces.
+    if (a1 == b1 || a1 == b2 || a2 == b1 || a2 == b2) return;
+    const auto hit = edgeCrossing(a1, a2, b1, b2);
+    if (!hit) return;
+    auto manhattan = [&](IPoint s) {
+      return std::llabs(std::int64_t{hit->x} - s.x) + std::llabs(std::int64_t{hit->y} - s.y);
+    };
+    const std::uint64_t pair = packed(i, j);
+    const std::uint64_t edges = packed(ea, eb);
+    // A crossing at an end of an edge is a node of it already.
+    if (*hit != a1 && *hit != a2) out.push_back({packed(i, ea), manhattan(a1), pair, edges, *hit});
+    if (*hit != b1 && *hit != b2) out.push_back({packed(j, eb), manhattan(b1), pair, edges, *hit});
+  };
+  // Only edges that reach into the other contour's bounds can cross it. A sweep over both
+  // lists by left edge meets every pair whose x ranges overlap once; the crossings are sorted
+  // afterwards, so the order they are found in does not matter.
+  auto& [nearA, nearB, activeA, activeB] = lists;
+  edgesMeeting(rectsA, byLeft[i], bounds[j], nearB);
+  edgesMeeting(rectsB, byLeft[j], bounds[i], nearA);
+  activeA.clear();
+  activeB.clear();
+  std::size_t pa = 0;
+  std::size_t pb = 0;
+  while (pa < nearB.size() || pb < nearA.size()) {
+    const bool fromA = pb == nearA.size() ||
+                       (pa < nearB.size() && rectsA[nearB[pa]].left <= rectsB[nearA[pb]].left);
+    if (fromA) {
+      const int ea = nearB[pa++];
+      dropEndedBefore(activeB, rectsB, rectsA[ea].left);
+      for (const int eb : activeB) test(ea, eb);
+      activeA.push_back(ea);
+    } else {
+      const int eb = nearA[pb++];
+      dropEndedBefore(activeA, rectsA, rectsB[eb].left);
+      for (const int ea : activeA) test(ea, eb);
+      activeB.push_back(eb);
     }
   }
 }
@@ -182,6 +227,7 @@ void intersectionPass(ContourList& contours, FreshEdges& fresh) {
   std::vector<TRect> bounds;
   std::vector<char> changed;
   std::vector<std::vector<TRect>> edgeRects(contours.size());
+  std::vector<std::vector<int>> byLeft(contours.size());
   for (std::size_t i = 0; i < contours.size(); ++i) {
     const Contour& c = contours[i];
     bounds.push_back(contourBounds(c));
@@ -189,11 +235,16 @@ void intersectionPass(ContourList& contours, FreshEdges& fresh) {
     for (std::size_t e = 0; e < c.size(); ++e) {
       edgeRects[i].push_back(edgeRect(c[e], c[(e + 1) % c.size()]));
     }
+    byLeft[i].resize(c.size());
+    for (std::size_t e = 0; e < c.size(); ++e) byLeft[i][e] = static_cast<int>(e);
+    std::sort(byLeft[i].begin(), byLeft[i].end(),
+              [&](int x, int y) { return edgeRects[i][x].left < edgeRects[i][y].left; });
   }
   std::vector<Crossing> crossings;
+  SweepLists lists;
   for (const auto& [i, j] : candidatePairs(bounds, changed)) {
     if (contours[i].empty() || contours[j].empty()) continue;
-    collectCrossings(contours, i, j, edgeRects, bounds, fresh, crossings);
+    collectCrossings(contours, i, j, edgeRects, byLeft, bounds, fresh, lists, crossings);
   }
   std::sort(crossings.begin(), crossings.end());
 
@@ -253,7 +304,11 @@ void insertIntersections(ContourList& contours) {
 
 UnionGraph buildUnionGraph(const ContourList& contours) {
   UnionGraph graph;
+  std::size_t total = 0;
+  for (const Contour& c : contours) total += c.size();
+  graph.nodes.reserve(total);
   std::vector<int> next;
+  next.reserve(total);
   for (const Contour& c : contours) {
     const int offset = static_cast<int>(graph.nodes.size());
     const int n = static_cast<int>(c.size());
@@ -266,23 +321,28 @@ UnionGraph buildUnionGraph(const ContourList& contours) {
     }
   }
   // Nodes at the same place, found by sorting: within a place they stay in index order.
-  std::vector<int> byPlace(graph.nodes.size());
-  for (std::size_t i = 0; i < byPlace.size(); ++i) byPlace[i] = static_cast<int>(i);
-  std::sort(byPlace.begin(), byPlace.end(), [&](int a, int b) {
-    const IPoint pa = graph.nodes[a].p;
-    const IPoint pb = graph.nodes[b].p;
-    return std::tie(pa.x, pa.y, a) < std::tie(pb.x, pb.y, b);
+  struct Placed {
+    IPoint p;
+    int node;
+  };
+  std::vector<Placed> byPlace;
+  byPlace.reserve(total);
+  for (std::size_t i = 0; i < total; ++i)
+    byPlace.push_back({graph.nodes[i].p, static_cast<int>(i)});
+  std::sort(byPlace.begin(), byPlace.end(), [](const Placed& a, const Placed& b) {
+    return std::tie(a.p.x, a.p.y, a.node) < std::tie(b.p.x, b.p.y, b.node);
   });
+  graph.successors.reserve(total);
   for (std::size_t first = 0; first < byPlace.size();) {
     std::size_t last = first + 1;
-    while (last < byPlace.size() && graph.nodes[byPlace[last]].p == graph.nodes[byPlace[first]].p) {
-      ++last;
-    }
+    while (last < byPlace.size() && byPlace[last].p == byPlace[first].p) ++last;
     for (std::size_t k = first; k < last; ++k) {
-      UnionNode& node = graph.nodes[byPlace[k]];
-      node.successors.push_back(next[byPlace[k]]);
+      UnionNode& node = graph.nodes[byPlace[k].node];
+      node.firstSuccessor = static_cast<int>(graph.successors.size());
+      node.successorCount = static_cast<int>(last - first);
+      graph.successors.push_back(next[byPlace[k].node]);
       for (std::size_t m = first; m < last; ++m) {
-        if (m != k) node.successors.push_back(next[byPlace[m]]);
+        if (m != k) graph.successors.push_back(next[byPlace[m].node]);
       }
     }
     first = last;
@@ -290,7 +350,13 @@ UnionGraph buildUnionGraph(const ContourList& contours) {
   return graph;
 }
 
-std::optional<Contour> traceLoop(UnionGraph& graph, int start) {
+std::span<const int> successorsOf(const UnionGraph& graph, int node) {
+  const UnionNode& n = graph.nodes[node];
+  return {graph.successors.data() + n.firstSuccessor, static_cast<std::size_t>(n.successorCount)};
+}
+
+std::optional<Contour> traceLoop(UnionGraph& graph, int start,
+                                 std::optional<std::size_t> stepLimit) {
   std::vector<UnionNode>& nodes = graph.nodes;
   if (start < 0 || start >= static_cast<int>(nodes.size()) || nodes[start].walk != 0) {
     return std::nullopt;
@@ -301,18 +367,22 @@ std::optional<Contour> traceLoop(UnionGraph& graph, int start) {
   nodes[start].pathIndex = 0;
   IPoint previous = nodes[nodes[start].previous].p;
   int current = start;
-  // A walk that has not met itself after visiting every node never will.
-  for (std::size_t step = 0; step < nodes.size(); ++step) {
+  const std::size_t steps = std::min(stepLimit.value_or(nodes.size()), nodes.size());
+  for (std::size_t step = 0; step < steps; ++step) {
     const UnionNode& here = nodes[current];
-    int choice = here.successors.front();
-    double best = turnValue(previous, here.p, nodes[choice].p);
-    for (std::size_t k = 1; k < here.successors.size(); ++k) {
-      const int candidate = here.successors[k];
-      double value = turnValue(previous, here.p, nodes[candidate].p);
-      if (value < 0.001) value = kTwoPi;
-      if (value >= best) {
-        best = value;
-        choice = candidate;
+    const std::span<const int> successors = successorsOf(graph, current);
+    int choice = successors.front();
+    if (successors.size() > 1) {
+      const double in = contourDirection(previous, here.p);
+      double best = turnBetween(in, contourDirection(here.p, nodes[choice].p));
+      for (std::size_t k = 1; k < successors.size(); ++k) {
+        const int candidate = successors[k];
+        double value = turnBetween(in, contourDirection(here.p, nodes[candidate].p));
+        if (value < 0.001) value = kTwoPi;
+        if (value >= best) {
+          best = value;
+          choice = candidate;
+        }
       }
     }
     UnionNode& chosen = nodes[choice];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "copper/contour.h"
@@ -23,26 +24,35 @@ void orientContours(ContourList& contours);
 void insertIntersections(ContourList& contours);
 
 // All nodes of all contours in contour order. A node's successors are the next node of its own
-// contour, then the next nodes of every other node at the same place.
+// contour, then the next nodes of every other node at the same place; they are kept in one
+// array for the whole graph, a node's run starting at `firstSuccessor`.
 struct UnionNode {
   IPoint p;
   int previous = 0;  // in its own contour
-  std::vector<int> successors;
+  int firstSuccessor = 0;
+  int successorCount = 0;
   int walk = 0;  // the trace that visited it; 0 = not yet visited
   int pathIndex = 0;
 };
 
 struct UnionGraph {
   std::vector<UnionNode> nodes;
+  std::vector<int> successors;
   int walks = 0;
 };
+
+std::span<const int> successorsOf(const UnionGraph& graph, int node);
 
 UnionGraph buildUnionGraph(const ContourList& contours);
 
 // Walks from `start`, always taking the successor that turns furthest left, until the walk
 // meets itself: the nodes from that meeting point on form the loop. A walk that runs into a
-// node of an earlier walk gives no loop; so does one longer than the graph, which cannot close.
-std::optional<Contour> traceLoop(UnionGraph& graph, int start);
+// node of an earlier walk gives no loop. So does a walk cut off after `stepLimit` steps before
+// it closes: an open path is never handed out as a loop, since the milling output would close
+// it with a straight cut across the board. Without a limit the node count bounds the walk;
+// every step visits a new node, so it closes or meets an earlier walk before that.
+std::optional<Contour> traceLoop(UnionGraph& graph, int start,
+                                 std::optional<std::size_t> stepLimit = std::nullopt);
 
 // The whole union: snap, orient, intersect, build the graph and trace loops from node 0 and
 // then from each first node not yet visited. Loops inside copper or inside gaps are still

@@ -1,5 +1,7 @@
 #include "manufacturing/pdf_file.h"
 
+#include <zlib.h>
+
 #include <charconv>
 #include <cstdio>
 #include <vector>
@@ -49,7 +51,65 @@ std::string pdfString(const std::string& text) {
   return out + ")";
 }
 
-std::string pdfContent(const PrintPage& page) {
+// A picture the page shows, once for every place it is printed at; a monochrome one once per
+// tint.
+struct PdfPicture {
+  const ScanPicture* picture;
+  Rgb tint;
+};
+
+// Names a picture's XObject "/Im<n>", adding it to `pictures` the first time.
+std::size_t pdfPictureNumber(std::vector<PdfPicture>& pictures, const ScanPicture* picture,
+                             Rgb tint) {
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    if (pictures[i].picture == picture && (!picture->monochrome || pictures[i].tint == tint)) {
+      return i + 1;
+    }
+  }
+  pictures.push_back({picture, tint});
+  return pictures.size();
+}
+
+// The unit square of the image, its first row at the top, onto the item's three corners.
+void putPdfPicture(std::string& out, const PrintItem& item, std::size_t number) {
+  const DPoint& topLeft = item.shape.points[0];
+  const DPoint& topRight = item.shape.points[1];
+  const DPoint& bottomLeft = item.shape.points[2];
+  out += "q\n";
+  for (double v : {topRight.x - topLeft.x, topRight.y - topLeft.y, topLeft.x - bottomLeft.x,
+                   topLeft.y - bottomLeft.y, bottomLeft.x, bottomLeft.y}) {
+    putPdfNumber(out, v);
+  }
+  out += "cm /Im" + std::to_string(number) + " Do\nQ\n";
+}
+
+// An image XObject of 8-bit RGB samples, compressed with Flate. A monochrome picture's black
+// pixels take the tint, the others become white.
+std::string pdfImageObject(const PdfPicture& p) {
+  const ScanPicture& picture = *p.picture;
+  std::vector<std::uint8_t> samples = picture.rgb;
+  if (picture.monochrome) {
+    for (std::size_t i = 0; i + 2 < samples.size(); i += 3) {
+      const bool black = (samples[i] | samples[i + 1] | samples[i + 2]) == 0;
+      samples[i] = black ? p.tint.r : 255;
+      samples[i + 1] = black ? p.tint.g : 255;
+      samples[i + 2] = black ? p.tint.b : 255;
+    }
+  }
+  uLongf size = compressBound(static_cast<uLong>(samples.size()));
+  std::string packed(size, '\0');
+  if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size, samples.data(),
+                static_cast<uLong>(samples.size()), Z_DEFAULT_COMPRESSION) != Z_OK) {
+    size = 0;  // only when memory runs out; an empty stream shows no picture
+  }
+  packed.resize(size);
+  return "<< /Type /XObject /Subtype /Image /Width " + std::to_string(picture.width) + " /Height " +
+         std::to_string(picture.height) +
+         " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode /Length " +
+         std::to_string(packed.size()) + " >>\nstream\n" + packed + "\nendstream";
+}
+
+std::string pdfContent(const PrintPage& page, std::vector<PdfPicture>& pictures) {
   std::string out;
   // Millimetres with y downwards, as the page items are.
   putPdfNumber(out, kPdfPointsPerMm);
@@ -68,6 +128,10 @@ std::string pdfContent(const PrintPage& page) {
         break;
       case PrintItem::Kind::ClipEnd:
         out += "Q\n";
+        break;
+      case PrintItem::Kind::Picture:
+        if (!item.picture || s.points.size() != 3) break;
+        putPdfPicture(out, item, pdfPictureNumber(pictures, item.picture.get(), s.colour));
         break;
       case PrintItem::Kind::Text:
         putPdfColour(out, s.colour, "rg");
@@ -100,19 +164,26 @@ std::string pdfContent(const PrintPage& page) {
 }  // namespace
 
 std::string pdfFileBytes(const PrintPage& page) {
-  const std::string content = pdfContent(page);
+  std::vector<PdfPicture> pictures;
+  const std::string content = pdfContent(page, pictures);
+  std::string xobjects;
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    xobjects += " /Im" + std::to_string(i + 1) + " " + std::to_string(6 + i) + " 0 R";
+  }
   char box[96];
   std::snprintf(box, sizeof box, "[0 0 %d %d]",
                 static_cast<int>(page.widthMm * kPdfPointsPerMm + 0.5),
                 static_cast<int>(page.heightMm * kPdfPointsPerMm + 0.5));
-  const std::vector<std::string> objects = {
+  std::vector<std::string> objects = {
       "<< /Type /Catalog /Pages 2 0 R >>",
       "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
       std::string("<< /Type /Page /Parent 2 0 R /MediaBox ") + box +
-          " /Resources << /Font << /F1 5 0 R >> >> /Contents 4 0 R >>",
+          " /Resources << /Font << /F1 5 0 R >>" +
+          (xobjects.empty() ? "" : " /XObject <<" + xobjects + " >>") + " >> /Contents 4 0 R >>",
       "<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content + "endstream",
       "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
   };
+  for (const PdfPicture& picture : pictures) objects.push_back(pdfImageObject(picture));
   std::string out = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
   std::vector<std::size_t> offsets;
   for (std::size_t i = 0; i < objects.size(); ++i) {

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "base/windows1252.h"
 #include "manufacturing/vector_surface.h"
+#include "view/background_template.h"
 #include "view/ground_plane_painter.h"
 #include "view/layer_order.h"
 #include "view/object_painter.h"
@@ -84,10 +86,14 @@ class PrintImage {
 
   std::vector<VectorShape> shapes;
   std::vector<PrintLabel> labels;
+  // The scanned copy goes before shapes[templateAt]: side 1 or 2, 0 for none.
+  int templateSide = 0;
+  std::size_t templateAt = 0;
 
   void compose() {
     negativeFill();
     groundPlane();
+    plainTemplate();
     objects();
     holes();
     solderMasks();
@@ -129,6 +135,7 @@ class PrintImage {
     if (!o_.negative) return;
     if (const int copper = topCopper(false)) {
       fillBoard(layerColour(copper));
+      markTemplate(copper);
     } else if (o_.solderMask1 || o_.solderMask2) {
       fillBoard(slotColour(o_.solderMask1 ? kPrintMask1Slot : kPrintMask2Slot));
     }
@@ -139,8 +146,29 @@ class PrintImage {
     if (!layer) return;
     const Rgb copper = o_.negative ? kPrintWhite : layerColour(layer);
     const Rgb gap = o_.negative ? layerColour(layer) : kPrintWhite;
+    fillBoard(copper);
+    markTemplate(layer);
     surface_.setColours(copper, gap);
-    paintPlaneBase(surface_, board_, layer);
+    paintPlaneCuts(surface_, board_, layer);
+  }
+
+  // The scanned copy of a copper layer's side lies on what filled the board for that layer; an
+  // inner layer has none.
+  void markTemplate(int layer) {
+    if (!o_.scannedCopy) return;
+    templateSide = layer == kLayerC1 ? 1 : layer == kLayerC2 ? 2 : 0;
+    templateAt = shapes.size();
+  }
+
+  // Without a fill, the copy of the side of the topmost outer copper layer lies under everything.
+  void plainTemplate() {
+    if (o_.negative || topCopper(true)) return;
+    for (auto it = list_.rbegin(); it != list_.rend(); ++it) {
+      if (*it == kLayerC1 || *it == kLayerC2) {
+        markTemplate(*it);
+        return;
+      }
+    }
   }
 
   void drawLayer(int layer) {
@@ -262,8 +290,26 @@ struct PrintPlacement {
   }
 };
 
-void addPrintImage(const Board& board, const PrintOptions& o, const PrintPlacement& at, int image,
-                   PrintPage& page) {
+// The scanned copy at its real size: each pixel 25.4 / dpi mm, its top-left corner at the
+// header's offsets in tenths of a millimetre right of and below the board's top-left corner.
+PrintItem printTemplateItem(const BoardHeader& header, const PrintOptions& o,
+                            const PrintPlacement& at, int side,
+                            std::shared_ptr<const ScanPicture> picture) {
+  const int i = side - 1;
+  const double pixel = 25.4 * kPrintUnitsPerMm / std::max(1, header.templateDpi[i]);
+  const DPoint topLeft{header.templateOffsetX[i] * 1000.0, -header.templateOffsetY[i] * 1000.0};
+  const DPoint topRight{topLeft.x + picture->width * pixel, topLeft.y};
+  const DPoint bottomLeft{topLeft.x, topLeft.y - picture->height * pixel};
+  PrintItem item;
+  item.kind = PrintItem::Kind::Picture;
+  item.shape.colour = o.blackWhite ? kPrintBlack : printColourValue(header.templateTint[i]);
+  item.shape.points = {at.page(topLeft), at.page(topRight), at.page(bottomLeft)};
+  item.picture = std::move(picture);
+  return item;
+}
+
+void addPrintImage(const Board& board, const PrintOptions& o, const PrintTemplates& templates,
+                   const PrintPlacement& at, int image, PrintPage& page) {
   PrintImage composer(board, o, image);
   composer.compose();
   const double w = board.header.width;
@@ -272,8 +318,16 @@ void addPrintImage(const Board& board, const PrintOptions& o, const PrintPlaceme
   clip.kind = PrintItem::Kind::ClipBegin;
   clip.shape.points = {at.page({0, 0}), at.page({w, 0}), at.page({w, -h}), at.page({0, -h})};
   page.items.push_back(clip);
-  for (VectorShape& s : composer.shapes)
-    page.items.push_back({PrintItem::Kind::Shape, at.shape(std::move(s))});
+  const std::shared_ptr<const ScanPicture> picture =
+      composer.templateSide ? templates[composer.templateSide - 1] : nullptr;
+  for (std::size_t i = 0; i <= composer.shapes.size(); ++i) {
+    if (picture && picture->width > 0 && picture->height > 0 && i == composer.templateAt) {
+      page.items.push_back(printTemplateItem(board.header, o, at, composer.templateSide, picture));
+    }
+    if (i < composer.shapes.size()) {
+      page.items.push_back({PrintItem::Kind::Shape, at.shape(std::move(composer.shapes[i]))});
+    }
+  }
   const double height = o.drillTextHeight * at.k() * o.factorY;
   for (const PrintLabel& label : composer.labels) {
     PrintItem text;
@@ -313,6 +367,18 @@ void applyPrintSettings(const PrintSettings& s, PrintOptions& o) {
   o.drillTextHeight = s.BP_Height;
 }
 
+void storePrintSettings(const PrintOptions& o, PrintSettings& s) {
+  int* const values[] = {&s.K1, &s.B1, &s.K2, &s.B2, &s.I1, &s.I2, &s.U, &s.LS1, &s.LS2, &s.BP};
+  for (std::size_t i = 0; i < o.colours.size(); ++i) {
+    const Rgb c = o.colours[i];
+    *values[i] = c.r + 256 * c.g + 65536 * c.b;
+  }
+  s.LS_LA = o.maskOffsetPads;
+  s.LS_SMD = o.maskOffsetSmdPads;
+  s.LS_Sonstige = o.maskOffsetOthers;
+  s.BP_Height = o.drillTextHeight;
+}
+
 std::array<bool, 10> printableLayers(const Board& board) {
   std::array<bool, 10> present{};
   for (const auto& o : board.objects) {
@@ -335,7 +401,24 @@ double printTextWidthEm(const std::string& text) {
   return width;
 }
 
-PrintPage composePrintPage(const Board& board, const PrintOptions& o) {
+PrintTemplates loadPrintTemplates(const BoardHeader& header, const std::string& layoutFile,
+                                  std::vector<std::string>& messages) {
+  PrintTemplates templates;
+  for (std::size_t i = 0; i < templates.size(); ++i) {
+    if (header.templateFile[i].empty()) continue;
+    TemplateLoad load =
+        loadBackgroundTemplate(windows1252ToUtf8(header.templateFile[i]), layoutFile);
+    if (load.loaded) {
+      templates[i] = std::make_shared<const ScanPicture>(std::move(load.loaded->picture));
+    } else {
+      messages.push_back(std::move(load.message));
+    }
+  }
+  return templates;
+}
+
+PrintPage composePrintPage(const Board& board, const PrintOptions& o,
+                           const PrintTemplates& templates) {
   PrintPage page;
   page.widthMm = o.pageWidthMm;
   page.heightMm = o.pageHeightMm;
@@ -347,11 +430,12 @@ PrintPage composePrintPage(const Board& board, const PrintOptions& o) {
     for (int c = 0; c < o.tilesX; ++c) {
       const double x = (w + o.tileSpacing) * c + (beside ? c * (w + o.imageGap) : 0);
       const double y = (h + o.tileSpacing) * r + (below ? r * (h + o.imageGap) : 0);
-      addPrintImage(board, o, {o, w, x, y, o.mirror}, 1, page);
+      addPrintImage(board, o, templates, {o, w, x, y, o.mirror}, 1, page);
+      const bool mirror2 = o.mirror != o.mirrorSide2;
       if (below) {
-        addPrintImage(board, o, {o, w, x, y + h + o.imageGap, o.mirror != o.mirrorSide2}, 2, page);
+        addPrintImage(board, o, templates, {o, w, x, y + h + o.imageGap, mirror2}, 2, page);
       } else if (beside) {
-        addPrintImage(board, o, {o, w, x + w + o.imageGap, y, o.mirror != o.mirrorSide2}, 2, page);
+        addPrintImage(board, o, templates, {o, w, x + w + o.imageGap, y, mirror2}, 2, page);
       }
     }
   }

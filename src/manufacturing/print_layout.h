@@ -1,12 +1,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "document/document.h"
 #include "manufacturing/vector_picture.h"
 #include "settings/settings.h"
+#include "view/scan_picture.h"
 
 namespace pravelo {
 
@@ -26,7 +28,8 @@ struct PrintOptions {
   bool outline = false;
   bool negative = false;
   bool blackWhite = false;
-  double scale = 1;  // 1 for "1:1"; 0.1 .. 5 with the free scale
+  bool scannedCopy = false;  // the scanned copies under the layers
+  double scale = 1;          // 1 for "1:1"; 0.1 .. 5 with the free scale
   double factorX = 1;
   double factorY = 1;
   int tilesX = 1;
@@ -51,25 +54,40 @@ struct PrintOptions {
 
 // The print colours and mask settings kept in the settings' "Drucken" section.
 void applyPrintSettings(const PrintSettings& stored, PrintOptions& options);
+// The other way round, when the print dialog closes.
+void storePrintSettings(const PrintOptions& options, PrintSettings& stored);
 
 // Which boxes of the print dialog the board allows: the seven layers (an object on the layer;
 // I1 and I2 only with inner layers), solder mask 1 and 2 (an object with a mask opening on C1 or
 // C2) and the drill plan (a through-hole pad with a hole on a copper or the outline layer).
 std::array<bool, 10> printableLayers(const Board& board);
 
+// The scanned copies of side 1 and 2 of a board, shared by every page that prints them; empty
+// where the board has none.
+using PrintTemplates = std::array<std::shared_ptr<const ScanPicture>, 2>;
+
+// Loads the scanned copies the board header names (a copy that has moved is looked for by its
+// name beside `layoutFile`); `messages` gets the reason for each one that could not be loaded.
+PrintTemplates loadPrintTemplates(const BoardHeader& header, const std::string& layoutFile,
+                                  std::vector<std::string>& messages);
+
 // The correction factors the calibration accepts.
 inline bool validPrintFactor(double f) { return f >= 0.8 && f <= 1.2; }
 
 // One item of a printed page, in millimetres from the sheet's top-left corner, y downwards:
-// a shape, a text (left end of its base line at `at`, height in millimetres), or the start or
-// end of a clip to the rectangle of `shape`'s first and third point.
+// a shape, a text (left end of its base line at `at`, height in millimetres), the start or end
+// of a clip to the rectangle of `shape`'s first and third point, or a picture whose top-left,
+// top-right and bottom-left corners lie at `shape`'s three points (mirrored when the second
+// lies left of the first); a monochrome picture prints its black pixels in `shape`'s colour and
+// leaves its white ones white.
 struct PrintItem {
-  enum class Kind { Shape, Text, ClipBegin, ClipEnd };
+  enum class Kind { Shape, Text, ClipBegin, ClipEnd, Picture };
   Kind kind = Kind::Shape;
   VectorShape shape;
   std::string text;
   DPoint at;
   double height = 0;
+  std::shared_ptr<const ScanPicture> picture;
 };
 
 struct PrintPage {
@@ -81,8 +99,10 @@ struct PrintPage {
 // Text widths of the printed font (Helvetica), in ems, for centring the drill plan's figures.
 double printTextWidthEm(const std::string& text);
 
-// The composition of the page: every tile, with one or two images of the board each.
-PrintPage composePrintPage(const Board& board, const PrintOptions& options);
+// The composition of the page: every tile, with one or two images of the board each; with
+// "Scanned copy" the board's `templates` under the layers.
+PrintPage composePrintPage(const Board& board, const PrintOptions& options,
+                           const PrintTemplates& templates = {});
 
 // "Center": the sheet offset that centres the print on the sheet. The whole tiled area counts
 // when the board outline or the targets are printed or two images are arranged; otherwise what

@@ -1,7 +1,6 @@
 #include "ui/options_dialog.h"
 
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -25,6 +24,7 @@
 #include "document/document_texts.h"
 #include "editing/crosshair_overlay.h"
 #include "editing/crosshair_texts.h"
+#include "ui/custom_colour_dialog.h"
 #include "ui/dialog_buttons.h"
 #include "ui/options_dialog_texts.h"
 #include "ui/qt_text.h"
@@ -178,23 +178,8 @@ TOptionsDlg::TOptionsDlg(AppFolders folders, Host& host, QWidget* parent)
     : QDialog(parent), folders_(std::move(folders)), host_(host) {
   setObjectName("TOptionsDlg");
   setWindowTitle(qtr(texts::optionsCaption));
-  chooseColour_ = [this](Rgb current) -> std::optional<Rgb> {
-    const auto custom = readCustomColours(folders_.settings);
-    for (int i = 0; i < kCustomColours; ++i) {
-      QColorDialog::setCustomColor(i, optionsColour(custom[static_cast<std::size_t>(i)]));
-    }
-    const QColor chosen = QColorDialog::getColor(optionsColour(current), this);
-    std::array<Rgb, kCustomColours> kept;
-    for (int i = 0; i < kCustomColours; ++i) {
-      const QColor c = QColorDialog::customColor(i);
-      kept[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(c.red()),
-                                           static_cast<std::uint8_t>(c.green()),
-                                           static_cast<std::uint8_t>(c.blue())};
-    }
-    writeCustomColours(folders_.settings, kept);
-    if (!chosen.isValid()) return std::nullopt;
-    return Rgb{static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
-               static_cast<std::uint8_t>(chosen.blue())};
+  chooseColour_ = [this](Rgb current) {
+    return chooseColourWithCustomColours(this, folders_.settings, current);
   };
   chooseFolder_ = [this](const std::string& start) -> std::optional<std::string> {
     const QString chosen =

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -25,18 +26,40 @@
 #include <QVBoxLayout>
 
 #include "document/document_texts.h"
+#include "ui/custom_colour_dialog.h"
 #include "ui/dialog_buttons.h"
 #include "ui/print_dialog_texts.h"
 #include "ui/print_painter.h"
+#include "ui/print_preview.h"
 #include "ui/qt_text.h"
 
 namespace pravelo {
 namespace {
 
-constexpr int kPrintPreviewMargin = 20;
 constexpr const char* kPrintLayerBoxes[] = {"CB_K1", "CB_B1", "CB_K2", "CB_B2",
                                             "CB_I1", "CB_I2", "CB_U"};
 constexpr const char* kPrintLayerCaptions[] = {"C1", "S1", "C2", "S2", "I1", "I2", "O"};
+constexpr const char* kPrintColourPanels[] = {"P_K1", "P_B1", "P_K2",  "P_B2",  "P_I1",
+                                              "P_I2", "P_U",  "P_LS1", "P_LS2", "P_BP"};
+
+// A small field in a layer's print colour; a click asks for another.
+class PrintColourPanel : public QFrame {
+ public:
+  PrintColourPanel(const char* name, std::function<void()> clicked, QWidget* parent)
+      : QFrame(parent), clicked_(std::move(clicked)) {
+    setObjectName(name);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setFixedSize(24, 14);
+    setAutoFillBackground(true);
+    setCursor(Qt::PointingHandCursor);
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override { clicked_(); }
+
+ private:
+  std::function<void()> clicked_;
+};
 
 QCheckBox* printBox(const Text& caption, const char* name, QWidget* parent) {
   auto* box = new QCheckBox(qtr(caption), parent);
@@ -57,66 +80,58 @@ bool chooseSystemPrinter(QPrinter& printer, QWidget* parent) {
 
 }  // namespace
 
-PrintPreview::PrintPreview(QWidget* parent) : QWidget(parent) {
-  setObjectName("PB_Vorschau");
-  setMinimumSize(360, 420);
-}
-
-void PrintPreview::show(PrintPage page) {
-  page_ = std::move(page);
-  update();
-}
-
-void PrintPreview::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.fillRect(rect(), palette().window());
-  if (page_.widthMm <= 0 || page_.heightMm <= 0) return;
-  const double fit = std::min((width() - 2.0 * kPrintPreviewMargin) / page_.widthMm,
-                              (height() - 2.0 * kPrintPreviewMargin) / page_.heightMm);
-  const QRectF sheet(kPrintPreviewMargin, kPrintPreviewMargin, page_.widthMm * fit,
-                     page_.heightMm * fit);
-  painter.fillRect(sheet.translated(4, 4), Qt::black);
-  painter.fillRect(sheet, Qt::white);
-  painter.setClipRect(sheet);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.translate(sheet.topLeft());
-  painter.scale(fit, fit);
-  paintPrintPage(painter, page_);
-}
-
-TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, QWidget* parent)
+TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, std::filesystem::path settingsFolder,
+                       QWidget* parent)
     : QDialog(parent),
       host_(host),
       settings_(settings),
+      settingsFolder_(std::move(settingsFolder)),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      chooser_(chooseSystemPrinter) {
+      chooser_(chooseSystemPrinter),
+      chooseColour_([this](Rgb current, QWidget* parent) {
+        return chooseColourWithCustomColours(parent, settingsFolder_, current);
+      }) {
   setObjectName("TPrint_Dlg");
   applyPrintSettings(settings.print, options_);
   options_.drillTextInMil = settings.optionen.MIL;
+  const auto colourPanel = [this](std::size_t slot, QWidget* parent) {
+    colourPanels_[slot] = new PrintColourPanel(
+        kPrintColourPanels[slot], [this, slot] { chooseLayerColour(slot); }, parent);
+    showColour(slot);
+    return colourPanels_[slot];
+  };
 
   auto* layerGroup = new QGroupBox(qtr(texts::printLayerGroup), this);
   auto* layerGrid = new QGridLayout(layerGroup);
   for (std::size_t i = 0; i < layers_.size(); ++i) {
     layers_[i] = new QCheckBox(kPrintLayerCaptions[i], layerGroup);
     layers_[i]->setObjectName(kPrintLayerBoxes[i]);
-    layerGrid->addWidget(layers_[i], static_cast<int>(i) % 4, static_cast<int>(i) / 4);
+    const int row = static_cast<int>(i) % 4;
+    const int column = static_cast<int>(i) / 4 * 2;
+    layerGrid->addWidget(layers_[i], row, column);
+    layerGrid->addWidget(colourPanel(i, layerGroup), row, column + 1);
   }
   arrangements_ = {printRadio(texts::printTop, "SB_Einzeln_1", layerGroup),
                    printRadio(texts::printBottom, "SB_Einzeln_2", layerGroup),
                    printRadio(texts::printBelow, "SB_Untereinander", layerGroup),
                    printRadio(texts::printBeside, "SB_Nebeneinander", layerGroup)};
   for (std::size_t i = 0; i < arrangements_.size(); ++i) {
-    layerGrid->addWidget(arrangements_[i], 4 + static_cast<int>(i), 0, 1, 2);
+    layerGrid->addWidget(arrangements_[i], 4 + static_cast<int>(i), 0, 1, 4);
   }
   mirrorSide2_ = printBox(texts::printMirrorSide2, "CB_UntenSpiegeln", layerGroup);
-  layerGrid->addWidget(mirrorSide2_, 8, 0, 1, 2);
+  layerGrid->addWidget(mirrorSide2_, 8, 0, 1, 4);
 
   auto* specialGroup = new QGroupBox(qtr(texts::printSpecialGroup), this);
-  auto* specialLayout = new QVBoxLayout(specialGroup);
+  auto* specialLayout = new QGridLayout(specialGroup);
   mask1_ = printBox(texts::printMask1, "CB_LS1", specialGroup);
   mask2_ = printBox(texts::printMask2, "CB_LS2", specialGroup);
   drillPlan_ = printBox(texts::printDrillings, "CB_BP", specialGroup);
-  for (QCheckBox* box : {mask1_, mask2_, drillPlan_}) specialLayout->addWidget(box);
+  int specialRow = 0;
+  for (QCheckBox* box : {mask1_, mask2_, drillPlan_}) {
+    specialLayout->addWidget(box, specialRow, 0);
+    specialLayout->addWidget(colourPanel(layers_.size() + specialRow, specialGroup), specialRow, 1);
+    ++specialRow;
+  }
 
   auto* optionGroup = new QGroupBox(qtr(texts::printOptionsGroup), this);
   auto* optionLayout = new QVBoxLayout(optionGroup);
@@ -125,9 +140,13 @@ TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, QWidget* parent)
   outline_ = printBox(texts::printOutline, "Rahmen", optionGroup);
   negative_ = printBox(texts::printNegative, "CB_Negativ", optionGroup);
   blackWhite_ = printBox(texts::printBlackWhite, "CB_SW", optionGroup);
+  scannedCopy_ = printBox(texts::printScannedCopy, "CB_Vorlage", optionGroup);
+  grid_ = printBox(texts::printGrid, "CB_Gitter", optionGroup);
+  grid_->setChecked(settings.print.Gitter);
   infoLine_ = printBox(texts::printInfoLine, "CB_Infozeile", optionGroup);
   infoLine_->setChecked(settings.print.Infozeile);
-  for (QCheckBox* box : {mirror_, targets_, outline_, negative_, blackWhite_, infoLine_}) {
+  for (QCheckBox* box :
+       {mirror_, targets_, outline_, scannedCopy_, negative_, grid_, infoLine_, blackWhite_}) {
     optionLayout->addWidget(box);
   }
 
@@ -154,6 +173,8 @@ TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, QWidget* parent)
   orientationLayout->addWidget(portrait_);
   orientationLayout->addWidget(landscape_);
 
+  auto* setup = new QPushButton(qtr(texts::printSetup), this);
+  setup->setObjectName("SetupBtn");
   auto* calibrate = new QPushButton(qtr(texts::printCalibrate), this);
   calibrate->setObjectName("KorrekturBtn");
   auto* tiles = new QPushButton(qtr(texts::printTiles), this);
@@ -170,13 +191,14 @@ TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, QWidget* parent)
   cancel->setObjectName("CancelBtn");
 
   auto* column = new QVBoxLayout;
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{layerGroup, specialGroup, optionGroup, scaleGroup,
-                                       orientationGroup, calibrate, tiles, printButton, cancel}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           layerGroup, specialGroup, options, optionGroup, scaleGroup, orientationGroup, setup,
+           calibrate, tiles, centreButton, clipboard, printButton, cancel}) {
     column->addWidget(w);
   }
   column->addStretch();
   preview_ = new PrintPreview(this);
+  preview_->setGrid(grid_->isChecked());
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(column);
   layout->addWidget(preview_, 1);
@@ -185,9 +207,12 @@ TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, QWidget* parent)
   for (QRadioButton* r : arrangements_)
     connect(r, &QRadioButton::toggled, this, &TPrint_Dlg::refresh);
   for (QCheckBox* box : {mirrorSide2_, mask1_, mask2_, drillPlan_, mirror_, targets_, outline_,
-                         negative_, blackWhite_}) {
+                         negative_, blackWhite_, scannedCopy_}) {
     connect(box, &QCheckBox::toggled, this, &TPrint_Dlg::refresh);
   }
+  connect(grid_, &QCheckBox::toggled, preview_, &PrintPreview::setGrid);
+  connect(preview_, &PrintPreview::dragged, this, &TPrint_Dlg::drag);
+  connect(setup, &QPushButton::clicked, this, &TPrint_Dlg::setupPrinter);
   for (QRadioButton* r : {trueScale_, freeScale_, portrait_, landscape_}) {
     connect(r, &QRadioButton::toggled, this, &TPrint_Dlg::refresh);
   }
@@ -203,24 +228,46 @@ TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, QWidget* parent)
 
 TPrint_Dlg::~TPrint_Dlg() = default;
 
-void TPrint_Dlg::execute(const Board& board, const std::string& title) {
+void TPrint_Dlg::execute(const Board& board, const std::string& title, PrintTemplates templates) {
   board_ = &board;
   title_ = title;
+  templates_ = std::move(templates);
   setWindowTitle(printer_->printerName().isEmpty() ? QStringLiteral("PDF")
                                                    : printer_->printerName());
   showBoard();
   exec();
   storeSettings();
   board_ = nullptr;
+  templates_ = {};
 }
 
 void TPrint_Dlg::storeSettings() {
-  PrintSettings& stored = settings_.print;
-  stored.LS_LA = options_.maskOffsetPads;
-  stored.LS_SMD = options_.maskOffsetSmdPads;
-  stored.LS_Sonstige = options_.maskOffsetOthers;
-  stored.BP_Height = options_.drillTextHeight;
-  stored.Infozeile = infoLine_->isChecked();
+  storePrintSettings(options_, settings_.print);
+  settings_.print.Gitter = grid_->isChecked();
+  settings_.print.Infozeile = infoLine_->isChecked();
+}
+
+void TPrint_Dlg::showColour(std::size_t slot) {
+  const Rgb c = options_.colours[slot];
+  QPalette palette = colourPanels_[slot]->palette();
+  palette.setColor(QPalette::Window, QColor(c.r, c.g, c.b));
+  colourPanels_[slot]->setPalette(palette);
+}
+
+// "Black && White" prints every colour black; the colours cannot be chosen then.
+void TPrint_Dlg::chooseLayerColour(std::size_t slot) {
+  if (blackWhite_->isChecked()) return;
+  const std::optional<Rgb> chosen = chooseColour_(options_.colours[slot], this);
+  if (!chosen) return;
+  options_.colours[slot] = *chosen;
+  showColour(slot);
+  refresh();
+}
+
+void TPrint_Dlg::drag(double dxMm, double dyMm) {
+  options_.offsetXMm += dxMm;
+  options_.offsetYMm += dyMm;
+  refresh();
 }
 
 // Boxes of what the board lacks are off and disabled; a layout other than the last one printed
@@ -234,6 +281,7 @@ void TPrint_Dlg::showBoard() {
                               layers_[5], layers_[6], mask1_,     mask2_,     drillPlan_};
   for (std::size_t i = 0; i < present.size(); ++i) {
     boxes[i]->setEnabled(present[i]);
+    colourPanels_[i]->setVisible(present[i]);
     if (!present[i]) {
       boxes[i]->setChecked(false);
     } else if (fresh && i < layers_.size()) {
@@ -243,10 +291,14 @@ void TPrint_Dlg::showBoard() {
   if (!std::ranges::any_of(arrangements_, &QRadioButton::isChecked)) {
     arrangements_[0]->setChecked(true);
   }
-  const bool landscape = printer_->pageLayout().orientation() == QPageLayout::Landscape;
-  (landscape ? landscape_ : portrait_)->setChecked(true);
+  followPrinterOrientation();
   showing_ = false;
   refresh();
+}
+
+void TPrint_Dlg::followPrinterOrientation() {
+  const bool landscape = printer_->pageLayout().orientation() == QPageLayout::Landscape;
+  (landscape ? landscape_ : portrait_)->setChecked(true);
 }
 
 void TPrint_Dlg::readControls() {
@@ -263,6 +315,7 @@ void TPrint_Dlg::readControls() {
   options_.outline = outline_->isChecked();
   options_.negative = negative_->isChecked();
   options_.blackWhite = blackWhite_->isChecked();
+  options_.scannedCopy = scannedCopy_->isChecked();
   // The free scale runs from 10 % to 500 % in steps of 5 %.
   options_.scale = trueScale_->isChecked() ? 1 : scale_->value() * 5 / 100.0;
   printer_->setPageOrientation(landscape_->isChecked() ? QPageLayout::Landscape
@@ -280,7 +333,8 @@ void TPrint_Dlg::refresh() {
   mirrorSide2_->setVisible(dual);
   scale_->setEnabled(freeScale_->isChecked());
   scaleLabel_->setText(QString::number(scale_->value() * 5) + "%");
-  preview_->show(composePrintPage(*board_, options_));
+  preview_->show(composePrintPage(*board_, options_, templates_),
+                 printer_->pageLayout().paintRect(QPageLayout::Millimeter));
 }
 
 void TPrint_Dlg::print() {
@@ -297,7 +351,7 @@ void TPrint_Dlg::print() {
   }
   const double dotsPerMm = printer_->resolution() / 25.4;
   painter.scale(dotsPerMm, dotsPerMm);
-  PrintPage page = composePrintPage(*board_, options_);
+  PrintPage page = composePrintPage(*board_, options_, templates_);
   if (infoLine_->isChecked()) {
     addPrintInfoLine(page, title_, options_.scale,
                      QDateTime::currentDateTime().toString("dd.MM.yyyy hh:mm").toStdString());
@@ -319,7 +373,7 @@ void TPrint_Dlg::copyToClipboard() {
   PrintOptions at = options_;
   at.offsetXMm = 0;
   at.offsetYMm = 0;
-  const PrintPage page = composePrintPage(*board_, at);
+  const PrintPage page = composePrintPage(*board_, at, templates_);
   double right = 0;
   double bottom = 0;
   for (const PrintItem& item : page.items) {
@@ -410,8 +464,11 @@ void TPrint_Dlg::chooseOptions() {
 }
 
 void TPrint_Dlg::setupPrinter() {
-  QPageSetupDialog dialog(printer_.get(), parentWidget());
-  dialog.exec();
+  QPageSetupDialog dialog(printer_.get(), isVisible() ? this : parentWidget());
+  dialog.setObjectName("QPageSetupDialog");
+  if (dialog.exec() != QDialog::Accepted || !board_) return;
+  followPrinterOrientation();
+  refresh();
 }
 
 // The correction factors: both within 0.8 .. 1.2, or the dialog stays open.

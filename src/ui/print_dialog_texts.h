@@ -21,6 +21,9 @@
   X(printOutline, "Platinenumriss", "Board outline", "Contour de la carte") \
   X(printNegative, "Negativ", "Invert", "Négatif") \
   X(printBlackWhite, "Schwarz && Weiß", "Black && White", "Noir && blanc") \
+  X(printScannedCopy, "Vorlage", "Scanned copy", "Copie scannée") \
+  X(printGrid, "Gitter", "Grid", "Grille") \
+  X(printSetup, "&Einrichten...", "&Setup...", "&Configurer...") \
   X(printScalingGroup, "Skalierung", "Scaling", "Échelle") \
   X(printTrueScale, "1:1", "1:1", "1:1") \
   X(printFreeScale, "Skalierung:", "Scale:", "Échelle :") \

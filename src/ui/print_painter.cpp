@@ -1,6 +1,7 @@
 #include "ui/print_painter.h"
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -16,6 +17,42 @@ QPolygonF printPolygon(const std::vector<DPoint>& points) {
 
 QColor printColour(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// The picture as Qt sees it: a colour one shares the picture's pixels, a monochrome one gets a
+// palette of the tint for black and white for the rest.
+QImage printPicture(const ScanPicture& picture, Rgb tint) {
+  if (!picture.monochrome) {
+    return QImage(picture.rgb.data(), picture.width, picture.height, picture.width * 3,
+                  QImage::Format_RGB888);
+  }
+  QImage image(picture.width, picture.height, QImage::Format_Indexed8);
+  image.setColorTable({printColour(tint).rgb(), qRgb(255, 255, 255)});
+  const std::uint8_t* p = picture.rgb.data();
+  for (int y = 0; y < picture.height; ++y) {
+    uchar* out = image.scanLine(y);
+    for (int x = 0; x < picture.width; ++x, p += 3) out[x] = (p[0] | p[1] | p[2]) == 0 ? 0 : 1;
+  }
+  return image;
+}
+
+// Image pixels onto the item's three corners, dropping pixels when reducing.
+void paintPrintPicture(QPainter& painter, const PrintItem& item) {
+  const ScanPicture& picture = *item.picture;
+  if (picture.width <= 0 || picture.height <= 0 || item.shape.points.size() != 3) return;
+  const DPoint& topLeft = item.shape.points[0];
+  const DPoint& topRight = item.shape.points[1];
+  const DPoint& bottomLeft = item.shape.points[2];
+  const double w = picture.width;
+  const double h = picture.height;
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.setTransform(QTransform((topRight.x - topLeft.x) / w, (topRight.y - topLeft.y) / w,
+                                  (bottomLeft.x - topLeft.x) / h, (bottomLeft.y - topLeft.y) / h,
+                                  topLeft.x, topLeft.y),
+                       true);
+  painter.drawImage(QRectF(0, 0, w, h), printPicture(picture, item.shape.colour));
+  painter.restore();
+}
+
 }  // namespace
 
 void paintPrintPage(QPainter& painter, const PrintPage& page) {
@@ -29,6 +66,9 @@ void paintPrintPage(QPainter& painter, const PrintPage& page) {
         break;
       case PrintItem::Kind::ClipEnd:
         painter.restore();
+        break;
+      case PrintItem::Kind::Picture:
+        if (item.picture) paintPrintPicture(painter, item);
         break;
       case PrintItem::Kind::Text: {
         // Scaled from a 100-pixel font: font sizes are whole numbers, text heights are not.

@@ -15,6 +15,11 @@ void paintPlaneBase(DrawingSurface& surface, const Board& board, int layer) {
   const double height = header.height;
   surface.setPolarity(Polarity::Dark);
   surface.fillPolygon({{0, 0}, {width, 0}, {width, -height}, {0, -height}});
+  paintPlaneCuts(surface, board, layer);
+}
+
+void paintPlaneCuts(DrawingSurface& surface, const Board& board, int layer) {
+  const BoardHeader& header = board.header;
   surface.setPolarity(Polarity::Clear);
   const ObjectPainter painter(surface);
   const bool multilayer = header.multilayer != 0;

@@ -18,6 +18,8 @@ struct GroundPlaneStyle {
 // cut-out by its own shape), then the thermal spokes of thermal pads dark again. The surface is
 // left in dark polarity; the layer's objects follow on top.
 void paintPlaneBase(DrawingSurface& surface, const Board& board, int layer);
+// The same without the fill, for an output that puts something between the fill and the cuts.
+void paintPlaneCuts(DrawingSurface& surface, const Board& board, int layer);
 
 // The automatic ground plane of `layer` on the screen, in the layer's plane colour with the gaps
 // in the background colour.

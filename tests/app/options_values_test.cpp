@@ -117,5 +117,27 @@ TEST_F(ColourSchemeChoiceTest, CustomColoursRoundTrip) {
   EXPECT_EQ(readCustomColours(folder.path())[5], (Rgb{255, 255, 255})) << "a damaged file";
 }
 
+// A file of any other length than sixteen colours is damaged: every colour white, as without
+// one. The seeds of the fuzz target are read as well.
+TEST(CustomColours, DamagedFilesGiveWhiteAndTheFuzzSeedsRead) {
+  const std::string whole = testing::fileBytes(std::filesystem::path(PRAVELO_SOURCE_DIR) /
+                                               "fuzz/corpus/custom_colours/COLORS.DAT");
+  ASSERT_EQ(whole.size(), 64u);
+  EXPECT_EQ(customColoursFromBytes(whole)[0], (Rgb{255, 0, 0}));
+  EXPECT_EQ(customColoursFromBytes(whole)[2], (Rgb{0, 0, 255}));
+  std::array<Rgb, kCustomColours> white;
+  white.fill({255, 255, 255});
+  const std::string cases[] = {"",
+                               whole.substr(0, 4),
+                               whole.substr(0, 63),
+                               whole + '\0',
+                               whole + whole,
+                               testing::fileBytes(std::filesystem::path(PRAVELO_SOURCE_DIR) /
+                                                  "fuzz/corpus/custom_colours/cut-short.dat")};
+  for (const std::string& bytes : cases) {
+    EXPECT_EQ(customColoursFromBytes(bytes), white) << bytes.size() << " bytes";
+  }
+}
+
 }  // namespace
 }  // namespace pravelo

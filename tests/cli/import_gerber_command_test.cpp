@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -83,6 +84,59 @@ TEST(ImportGerberCommand, BadInputGivesAMessageAndNoFile) {
     EXPECT_EQ(run.status, c.status) << run.err;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(out));
+  }
+}
+
+// The import dialog from an edit script: "Use current board" asks before emptying the board and
+// is one undo step, "Create new board" adds a board, and a line that cannot be carried out fails
+// the script without writing anything.
+TEST(ImportGerberCommand, EditScriptsWorkTheImportDialog) {
+  testing::TempFolder folder;
+  const std::string one = folder.file("one.gbr");
+  const std::string three = folder.file("three.gbr");
+  const std::string bad = folder.file("bad.gbr");
+  const std::string layout = folder.file("board.pvb6");
+  const std::string script = folder.file("steps.script");
+  const std::string out = folder.file("out.pvb6");
+  const std::string head = "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1.0*%\nD10*\n";
+  writeImportFile(one, head + "X10000Y10000D03*\n");
+  writeImportFile(three, head + "X10000Y10000D03*\nX20000Y10000D03*\nX30000Y10000D03*\n");
+  writeImportFile(bad, "%FSLAX34Y34*%\n%AMX*1,1,(((1*%\n%ADD10X*%\n");
+  ASSERT_EQ(testing::runCliCommand("import-gerber", {"-o", layout, "C1=" + one}).status, kExitOk);
+  struct ScriptCase {
+    std::string script;
+    int status;
+    std::size_t boards;
+    std::size_t lastBoardObjects;
+    const char* message;
+  };
+  // clang-format off
+  const ScriptCase cases[] = {
+    {"answer ok\nimport-gerber current C2=" + three, kExitOk, 1, 3, ""},
+    {"import-gerber current C2=" + three, kExitOk, 1, 1, ""},  // the question is cancelled
+    {"answer ok\nimport-gerber current C2=" + three + "\nundo", kExitOk, 1, 1, ""},
+    {"import-gerber new C2=" + three + " --mm --no-vias", kExitOk, 2, 3, ""},
+    {"import-gerber new C1=" + bad, kExitUsage, 0, 0, "line 2: The macro expression is not valid."},
+    {"import-gerber new C1=" + folder.file("none.gbr"), kExitUsage, 0, 0, "does not exist"},
+    {"import-gerber new X9=" + one, kExitUsage, 0, 0, "Unknown layer"},
+    {"import-gerber new C1=" + one + " --zeros sometimes", kExitUsage, 0, 0, "sometimes"},
+    {"import-gerber sideways C1=" + one, kExitUsage, 0, 0, "sideways"},
+  };
+  // clang-format on
+  for (const ScriptCase& c : cases) {
+    SCOPED_TRACE(c.script);
+    std::filesystem::remove(out);
+    writeImportFile(script, c.script + "\n");
+    const testing::CliRun run = testing::runCliCommand("edit", {layout, out, "--script", script});
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    if (c.status != kExitOk) {
+      EXPECT_FALSE(std::filesystem::exists(out));
+      continue;
+    }
+    const Document doc = loadedImport(out);
+    ASSERT_EQ(doc.boards.size(), c.boards);
+    EXPECT_EQ(doc.boards.back()->objects.size(), c.lastBoardObjects);
   }
 }
 

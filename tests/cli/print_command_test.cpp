@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 
+#include "manufacturing/bmp_file.h"
 #include "manufacturing/pdf_file.h"
 #include "project/save_commands.h"
 #include "support/cli_run.h"
@@ -142,6 +144,93 @@ TEST_F(PrintCommand, PopplerMeasuresTheTrueSizeAndTheCalibratedOne) {
   }
   ASSERT_EQ(print({"--landscape"}).status, kExitOk);
   EXPECT_NE(printToolOutput("pdfinfo '" + pdf + "'").find("842 x 595 pts (A4)"), std::string::npos);
+}
+
+// A 40 x 20 pixel scan at 254 dpi (4 mm x 2 mm), its left half red and its right half blue,
+// placed 10 mm right of and 5 mm below the board's top-left corner.
+class PrintScannedCopy : public PrintCommand {
+ protected:
+  void SetUp() override {
+    ImageRaster raster{40, 20, true, 254, 40 * 3, {}};
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        raster.data.insert(raster.data.end(), {x < 20 ? std::uint8_t{255} : std::uint8_t{0}, 0,
+                                               x < 20 ? std::uint8_t{0} : std::uint8_t{255}});
+      }
+    }
+    testing::writeBytes(folder.file("scan.bmp"), bmpFileBytes(raster));
+    Document doc;
+    auto board = std::make_unique<Board>();
+    board->header = newBoardHeader(1000000, 600000);
+    board->header.templateFile[0] = folder.file("scan.bmp");
+    board->header.templateDpi[0] = 254;
+    board->header.templateOffsetX[0] = 100;
+    board->header.templateOffsetY[0] = 50;
+    testing::add(*board, testing::strokeTrack(200000, -300000, 800000, -300000, kLayerC1));
+    doc.boards.push_back(std::move(board));
+    doc.activeBoard = 0;
+    ASSERT_TRUE(writeDocumentFile(doc, layout));
+  }
+
+  // The colour of a pixel of a binary PPM ("P6", 8 bits).
+  static Rgb pixel(const std::string& ppm, int x, int y) {
+    std::istringstream in(ppm);
+    std::string magic;
+    int width = 0, height = 0, maximum = 0;
+    in >> magic >> width >> height >> maximum;
+    in.get();
+    const std::size_t at = static_cast<std::size_t>(in.tellg()) +
+                           3 * (static_cast<std::size_t>(y) * width + static_cast<std::size_t>(x));
+    return {static_cast<std::uint8_t>(ppm[at]), static_cast<std::uint8_t>(ppm[at + 1]),
+            static_cast<std::uint8_t>(ppm[at + 2])};
+  }
+};
+
+// Poppler lists the picture at its real size and draws it at its place: the sheet offset of
+// 10 mm plus the scan's own offset, 10 pixels a millimetre at 254 dpi.
+TEST_F(PrintScannedCopy, PopplerFindsThePictureAtItsSizeAndPlace) {
+  if (!hasExternalTool("pdfimages") || !hasExternalTool("pdftoppm")) {
+    GTEST_SKIP() << "poppler-utils are not installed";
+  }
+  ASSERT_EQ(print({}).status, kExitOk);
+  EXPECT_EQ(printToolOutput("pdfimages -list '" + pdf + "'").find("image"), std::string::npos)
+      << "only with --scanned-copy";
+  const testing::CliRun run = print({"--scanned-copy"});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  std::istringstream list(printToolOutput("pdfimages -list '" + pdf + "'"));
+  std::string header, rule, page, number, type, width, height, colour, components, bits;
+  std::getline(list, header);
+  std::getline(list, rule);
+  list >> page >> number >> type >> width >> height >> colour >> components >> bits;
+  EXPECT_EQ(type + " " + width + "x" + height + " " + colour + " " + bits, "image 40x20 rgb 8");
+  EXPECT_EQ(printToolOutput("pdftoppm -r 254 -aa no -aaVector no '" + pdf + "' > '" +
+                            folder.file("page.ppm") + "'"),
+            "");
+  const std::string ppm = testing::fileBytes(folder.file("page.ppm"));
+  struct Case {
+    int x, y;
+    Rgb expected;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {205, 160, {255, 0, 0}},   // left half
+      {235, 160, {0, 0, 255}},   // right half
+      {195, 160, {255, 255, 255}},
+      {245, 160, {255, 255, 255}},
+      {220, 145, {255, 255, 255}},
+      {220, 175, {255, 255, 255}},
+  };
+  // clang-format on
+  for (const Case& c : cases) EXPECT_EQ(pixel(ppm, c.x, c.y), c.expected) << c.x << "," << c.y;
+}
+
+TEST_F(PrintScannedCopy, AScannedCopyThatCannotBeLoadedStopsThePrint) {
+  std::filesystem::remove(folder.file("scan.bmp"));
+  const testing::CliRun run = print({"--scanned-copy"});
+  EXPECT_EQ(run.status, kExitBadInput);
+  EXPECT_NE(run.err.find("scan.bmp"), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  EXPECT_EQ(print({}).status, kExitOk) << "without the option the copy is not needed";
 }
 
 }  // namespace

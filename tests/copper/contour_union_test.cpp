@@ -74,12 +74,40 @@ TEST(ContourUnion, TraceStopsAtEarlierWalks) {
   EXPECT_FALSE(traceLoop(graph, 7).has_value());
 }
 
+// A walk cut off before it closes must not come out as a loop: the milling output would close
+// the open path with a straight cut.
+TEST(ContourUnion, AWalkCutOffBeforeItClosesGivesNoLoop) {
+  // Two overlapping squares: node 0 lies on the walk round their union.
+  ContourList crossed{square(0, 0, 100, 100), square(50, 50, 150, 150)};
+  orientContours(crossed);
+  insertIntersections(crossed);
+  UnionGraph whole = buildUnionGraph(crossed);
+  const auto full = traceLoop(whole, 0);
+  ASSERT_TRUE(full.has_value());
+  ASSERT_EQ(full->size(), 8u);
+  EXPECT_EQ(signedArea(*full), -17500);
+  // The closing step is the eighth.
+  for (std::size_t limit = 0; limit <= 8; ++limit) {
+    UnionGraph graph = buildUnionGraph(crossed);
+    const auto loop = traceLoop(graph, 0, limit);
+    if (limit < 8) {
+      EXPECT_FALSE(loop.has_value()) << "limit " << limit;
+    } else {
+      EXPECT_EQ(loop, full);
+    }
+  }
+}
+
 TEST(ContourUnion, CoincidentNodesShareTheirSuccessors) {
   const UnionGraph graph = buildUnionGraph({square(0, 0, 100, 100), square(100, 0, 200, 100)});
   ASSERT_EQ(graph.nodes.size(), 8u);
   // (100, 0) is node 1 of the first square and node 4 of the second.
-  EXPECT_EQ(graph.nodes[1].successors, (std::vector<int>{2, 5}));
-  EXPECT_EQ(graph.nodes[4].successors, (std::vector<int>{5, 2}));
+  const auto successors = [&](int node) {
+    const std::span<const int> s = successorsOf(graph, node);
+    return std::vector<int>(s.begin(), s.end());
+  };
+  EXPECT_EQ(successors(1), (std::vector<int>{2, 5}));
+  EXPECT_EQ(successors(4), (std::vector<int>{5, 2}));
   EXPECT_EQ(graph.nodes[4].previous, 7);
 }
 

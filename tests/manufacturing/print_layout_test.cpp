@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "manufacturing/pdf_file.h"
+#include "support/file_bytes.h"
 #include "support/sample_layout.h"
+#include "support/temp_folder.h"
 
 namespace pravelo {
 namespace {
@@ -198,6 +200,17 @@ TEST(PrintLayout, StoredSettingsGiveColoursAndTheOthersMaskOffsetOfTheOptionsDia
   EXPECT_EQ(o.colours[kLayerI1 - 1], (Rgb{0, 128, 128}));
   EXPECT_EQ(o.colours[kLayerO - 1], (Rgb{0, 255, 0}));
   EXPECT_EQ(o.maskOffsetOthers, 1000) << "0.10 mm";
+  o.colours[kLayerC2 - 1] = {0x12, 0x34, 0x56};
+  o.colours[9] = {1, 2, 3};
+  o.maskOffsetSmdPads = -500;
+  PrintSettings stored;
+  storePrintSettings(o, stored);
+  EXPECT_EQ(stored.K2, 0x563412) << "65536 blue + 256 green + red";
+  EXPECT_EQ(stored.BP, 0x030201);
+  EXPECT_EQ(stored.LS_SMD, -500);
+  PrintOptions again;
+  applyPrintSettings(stored, again);
+  EXPECT_EQ(again.colours, o.colours);
 }
 
 TEST(PrintLayout, TheBoardDecidesWhichLayersCanBePrinted) {
@@ -240,20 +253,171 @@ TEST(PrintLayout, InfoLineShowsTitleScaleAndDateAtTheBottom) {
   EXPECT_LT(page.items[2].at.x + printTextWidthEm("10.12.2026 14:41") * page.items[2].height, 210);
 }
 
+std::shared_ptr<const ScanPicture> printScan(int width, int height, bool monochrome = false) {
+  auto picture = std::make_shared<ScanPicture>();
+  picture->width = width;
+  picture->height = height;
+  picture->monochrome = monochrome;
+  picture->rgb.assign(static_cast<std::size_t>(width) * height * 3, 0);
+  return picture;
+}
+
+// The pictures of `page` (which must outlive the result) in order, and for each the number of
+// shapes drawn before it since its image's clip began.
+std::vector<std::pair<const PrintItem*, int>> pagePictures(const PrintPage& page) {
+  std::vector<std::pair<const PrintItem*, int>> pictures;
+  int shapes = 0;
+  for (const PrintItem& item : page.items) {
+    if (item.kind == PrintItem::Kind::ClipBegin) shapes = 0;
+    if (item.kind == PrintItem::Kind::Shape) ++shapes;
+    if (item.kind == PrintItem::Kind::Picture) pictures.push_back({&item, shapes});
+  }
+  return pictures;
+}
+
+// Each pixel measures 25.4 / dpi mm; the offsets in tenths of a millimetre place the top-left
+// corner from the board's top-left corner, and mirroring turns the picture round.
+TEST(PrintLayout, TheScannedCopyLiesAtItsRealSizeAndPlace) {
+  Board board = printBoard();
+  board.header.templateDpi[0] = 254;  // 0.1 mm a pixel
+  board.header.templateOffsetX[0] = 100;
+  board.header.templateOffsetY[0] = 50;
+  const PrintTemplates templates{printScan(20, 10), nullptr};
+  PrintOptions o = printTestOptions();
+  EXPECT_TRUE(pagePictures(composePrintPage(board, o, templates)).empty()) << "not asked for";
+  o.scannedCopy = true;
+  struct Case {
+    bool mirror;
+    double scale;
+    std::vector<DPoint> corners;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {false, 1,   {{10, 5}, {12, 5}, {10, 6}}},
+      {true,  1,   {{90, 5}, {88, 5}, {90, 6}}},
+      {false, 0.5, {{5, 2.5}, {6, 2.5}, {5, 3}}},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    o.mirror = c.mirror;
+    o.scale = c.scale;
+    const PrintPage page = composePrintPage(board, o, templates);
+    const auto pictures = pagePictures(page);
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(pictures[0].first->picture, templates[0]);
+    ASSERT_EQ(pictures[0].first->shape.points.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+      EXPECT_NEAR(pictures[0].first->shape.points[i].x, c.corners[i].x, 1e-9) << c.mirror << i;
+      EXPECT_NEAR(pictures[0].first->shape.points[i].y, c.corners[i].y, 1e-9) << c.mirror << i;
+    }
+  }
+}
+
+// Which side's copy is printed and where it goes among the fills: over a ground plane's fill
+// before its clearances, over a negative's fill, else under everything.
+TEST(PrintLayout, TheScannedCopyOfTheRightSideGoesOverTheFillOfItsLayer) {
+  const PrintTemplates templates{printScan(4, 4), printScan(4, 4, true)};
+  struct Case {
+    const char* name;
+    PrintArrangement arrangement;
+    int planeLayer;
+    bool negative;
+    std::vector<int> unchecked;
+    std::vector<std::pair<int, int>> expected;  // side, shapes before it, per image
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"top",               PrintArrangement::Top,            0,        false, {},        {{1, 0}}},
+      {"bottom",            PrintArrangement::Bottom,         0,        false, {},        {{2, 0}}},
+      {"C1 unchecked",      PrintArrangement::Top,            0,        false, {kLayerC1}, {{2, 0}}},
+      {"no outer copper",   PrintArrangement::Top,            0,        false, {kLayerC1, kLayerC2}, {}},
+      {"plane on C1",       PrintArrangement::Top,            kLayerC1, false, {},        {{1, 1}}},
+      {"plane on C2 below", PrintArrangement::Bottom,         kLayerC2, false, {},        {{2, 1}}},
+      {"plane on I1",       PrintArrangement::Top,            kLayerI1, false, {kLayerI2}, {}},
+      {"negative",          PrintArrangement::Top,            0,        true,  {},        {{1, 1}}},
+      {"negative plane",    PrintArrangement::Top,            kLayerC1, true,  {},        {{1, 2}}},
+      {"two images",        PrintArrangement::BelowEachOther, 0,        false, {},        {{1, 0}, {2, 0}}},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Board board = printBoard();
+    board.header.multilayer = 1;
+    testing::add(board, testing::strokeTrack(100000, -300000, 200000, -300000, kLayerC1));
+    if (c.planeLayer) board.header.groundPlane[c.planeLayer - 1] = 1;
+    PrintOptions o = printTestOptions();
+    o.scannedCopy = true;
+    o.arrangement = c.arrangement;
+    o.negative = c.negative;
+    for (int layer : c.unchecked) o.layers[layer - 1] = false;
+    const PrintPage page = composePrintPage(board, o, templates);
+    const auto pictures = pagePictures(page);
+    ASSERT_EQ(pictures.size(), c.expected.size());
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+      EXPECT_EQ(pictures[i].first->picture, templates[c.expected[i].first - 1]);
+      EXPECT_EQ(pictures[i].second, c.expected[i].second);
+    }
+  }
+}
+
+TEST(PrintLayout, AMonochromeCopyPrintsInItsTintOrBlack) {
+  Board board = printBoard();
+  board.header.templateTint[1] = 0xFF0000;  // blue
+  PrintOptions o = printTestOptions();
+  o.scannedCopy = true;
+  o.arrangement = PrintArrangement::Bottom;
+  const PrintTemplates templates{nullptr, printScan(4, 4, true)};
+  const auto tint = [&] {
+    const PrintPage page = composePrintPage(board, o, templates);
+    return pagePictures(page).at(0).first->shape.colour;
+  };
+  EXPECT_EQ(tint(), (Rgb{0, 0, 255}));
+  o.blackWhite = true;
+  EXPECT_EQ(tint(), (Rgb{0, 0, 0}));
+}
+
+TEST(PrintLayout, ScannedCopiesLoadFromTheHeaderAndAMissingOneIsReported) {
+  testing::TempFolder folder;
+  const std::filesystem::path source =
+      std::filesystem::path(PRAVELO_SOURCE_DIR) / "fuzz/corpus/bmp_scan/rgb-24bit.bmp";
+  std::filesystem::copy_file(source, folder.path() / "top.bmp");
+  BoardHeader header = printBoard().header;
+  header.templateFile[0] = "/somewhere/else/top.bmp";  // found by its name beside the layout
+  header.templateFile[1] = folder.file("gone.bmp");
+  std::vector<std::string> messages;
+  const PrintTemplates templates = loadPrintTemplates(header, folder.file("board.pvb6"), messages);
+  ASSERT_NE(templates[0], nullptr);
+  EXPECT_EQ(templates[0]->width, 5);
+  EXPECT_EQ(templates[1], nullptr);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("gone.bmp"), std::string::npos);
+  header.templateFile = {};
+  messages.clear();
+  EXPECT_EQ(loadPrintTemplates(header, folder.file("board.pvb6"), messages), PrintTemplates{});
+  EXPECT_TRUE(messages.empty());
+}
+
 TEST(PdfFile, CrossReferencesPointAtTheirObjects) {
   PrintOptions o = printTestOptions();
   o.outline = true;
-  const std::string pdf = pdfFileBytes(composePrintPage(printBoard(), o));
+  o.scannedCopy = true;
+  o.tilesX = 2;  // the picture twice, its image once
+  const PrintTemplates templates{printScan(3, 2), nullptr};
+  const std::string pdf = pdfFileBytes(composePrintPage(printBoard(), o, templates));
   ASSERT_EQ(pdf.substr(0, 8), "%PDF-1.4");
   const std::size_t startxref = pdf.rfind("startxref\n");
   const std::size_t xref = std::stoul(pdf.substr(startxref + 10));
   ASSERT_EQ(pdf.substr(xref, 5), "xref\n");
-  for (int object = 1; object <= 5; ++object) {
+  for (int object = 1; object <= 6; ++object) {
     const std::size_t offset = std::stoul(pdf.substr(xref + 10 + 20 * object, 10));
     EXPECT_EQ(pdf.substr(offset, std::to_string(object).size() + 6),
               std::to_string(object) + " 0 obj");
   }
   EXPECT_NE(pdf.find("/MediaBox [0 0 595 842]"), std::string::npos);
+  EXPECT_NE(pdf.find("/XObject << /Im1 6 0 R >>"), std::string::npos);
+  EXPECT_EQ(pdf.find("/Im2"), std::string::npos);
+  EXPECT_NE(pdf.find("/Width 3 /Height 2 /ColorSpace /DeviceRGB /BitsPerComponent 8"),
+            std::string::npos);
 }
 
 }  // namespace
