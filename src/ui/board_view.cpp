@@ -443,7 +443,13 @@ void BoardView::updateOverlayWithin(const TRect& world) {
 RenderOptions BoardView::drawOptions() const {
   RenderOptions options = *options_;
   options.dimmedHighlight = dimmed_;
+  options.templateAlone = templateAlone_;
   return options;
+}
+
+void BoardView::setTemplateAlone(bool alone) {
+  templateAlone_ = alone;
+  refresh();
 }
 
 void BoardView::blinkTick() {
