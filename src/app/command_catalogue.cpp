@@ -18,9 +18,7 @@ constexpr std::array kControls = {PRAVELO_CONTROLS(PRAVELO_CONTROL_ENTRY)};
 #undef PRAVELO_CONTROL_ENTRY
 
 // Shrinks as the later parts of the editor land.
-constexpr CommandId kNotYetBuilt[] = {
-    CommandId::Vorlage1Click,
-};
+constexpr std::array<CommandId, 0> kNotYetBuilt{};
 
 }  // namespace
 
@@ -45,6 +43,6 @@ ControlId shortcutControl(CommandId id) {
 
 std::span<const CommandId> commandsNotYetBuilt() { return kNotYetBuilt; }
 
-bool isBuilt(CommandId id) { return std::ranges::find(kNotYetBuilt, id) == std::end(kNotYetBuilt); }
+bool isBuilt(CommandId id) { return std::ranges::find(kNotYetBuilt, id) == kNotYetBuilt.end(); }
 
 }  // namespace pravelo

@@ -378,6 +378,7 @@
   X(SVGExport1, SVGExport1Click, "SVG (*.svg)...", "SVG (*.svg)...", "SVG (*.svg)...") \
   X(Vorlage1, Vorlage1Click, "&Scan-Vorlage...", "&Scanned copy...", "&Copie numérisée...") \
   X(TB_Vorlage, Vorlage1Click, "Vorlage", "Template", "Modèle") \
+  X(SB_Vorlage, Vorlage1Click, "Vorlage", "Scanned copy", "Copie scannée") \
   X(Grundeinstellungen1, Grundeinstellungen1Click, "Grundeinstellungen...", "General settings...", \
     "Réglages généraux...") \
   X(Arbeitsverzeichnisse1, Arbeitsverzeichnisse1Click, "Arbeitsverzeichnisse...", "Working folders...", \

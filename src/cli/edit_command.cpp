@@ -1,6 +1,7 @@
 #include "cli/edit_command.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <deque>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 #include "app/editor_commands.h"
 #include "base/units.h"
@@ -40,6 +42,7 @@
 #include "project/save_commands.h"
 #include "project/save_problem.h"
 #include "settings/settings.h"
+#include "view/template_commands.h"
 #include "view/user_origin.h"
 
 namespace pravelo {
@@ -157,6 +160,9 @@ class ScriptRun {
   nlohmann::json trace(int line) const;
   // As the window does when it closes.
   void finish() { writeBackMacro(macros_); }
+  // What the last line reported without stopping the script: the window would show it in a
+  // message box.
+  std::vector<std::string> takeNotes() { return std::exchange(notes_, {}); }
 
  private:
   DPoint screenOf(const std::string& x, const std::string& y) const {
@@ -171,6 +177,7 @@ class ScriptRun {
   void macro(const std::vector<std::string>& words);
   void generatorAnswer(const std::vector<std::string>& words);
   void componentList(const std::vector<std::string>& words);
+  void backgroundTemplate(const std::vector<std::string>& words);
   void importGerber(const std::vector<std::string>& words);
 
   ScriptedWindow host_;
@@ -179,6 +186,9 @@ class ScriptRun {
   std::string macroMessage_;  // what the last macro line reported
   Editor editor_;
   ToolMachine machine_;
+  TemplatePictures templates_;  // the scanned copies of board `templatesBoard_`
+  int templatesBoard_ = -1;
+  std::vector<std::string> notes_;
 };
 
 void need(const std::vector<std::string>& words, std::size_t count) {
@@ -269,6 +279,8 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     macro(w);
   } else if (verb == "parts") {
     componentList(w);
+  } else if (verb == "template") {
+    backgroundTemplate(w);
   } else if (verb == "import-gerber") {
     importGerber(w);
   } else if (verb == "rectangle") {
@@ -524,6 +536,65 @@ void ScriptRun::componentList(const std::vector<std::string>& w) {
   }
 }
 
+// A colour written RRGGBB, as the header keeps it: 0x00BBGGRR.
+std::int32_t tintOf(const std::string& word) {
+  const bool hex = word.size() == 6 && std::all_of(word.begin(), word.end(), [](char c) {
+                     return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+                   });
+  if (!hex) throw BadLine{fillIn(texts::scriptTemplateTint, {word})};
+  const unsigned long rgb = std::stoul(word, nullptr, 16);
+  return static_cast<std::int32_t>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
+}
+
+// The scanned-copy dialog: `template load 1|2 FILE`, `template remove 1|2`, `template show 1|2
+// 1|0`, `template dpi 1|2 N`, `template offset 1|2 X Y` (tenths of a millimetre) and `template
+// tint 1|2 RRGGBB`. The active board's scans are read when a line first needs them, as
+// activating the board in the window does. A refused value stops the script.
+void ScriptRun::backgroundTemplate(const std::vector<std::string>& w) {
+  need(w, 3);
+  const int side = whole(w[2]);
+  if (side != 1 && side != 2) throw BadLine{fillIn(texts::scriptTemplateSide, {w[2]})};
+  Document& doc = editor_.doc;
+  BoardHeader& header = editor_.board().header;
+  if (templatesBoard_ != doc.activeBoard) {
+    const std::size_t before = host_.messages.size();
+    reloadTemplates(header, templates_, doc.fileName, host_);
+    notes_.insert(notes_.end(), host_.messages.begin() + static_cast<std::ptrdiff_t>(before),
+                  host_.messages.end());
+    templatesBoard_ = doc.activeBoard;
+  }
+  const std::string& what = w[1];
+  BoardHeader changed = header;
+  auto set = [&](TemplateSetting setting, std::int32_t value) {
+    return setTemplateSetting(changed, templates_, side, setting, value, host_);
+  };
+  const std::size_t before = host_.messages.size();
+  bool done = true;
+  if (what == "load") {
+    need(w, 4);
+    done = loadTemplate(changed, templates_, side, wordsFrom(w, 3), doc.fileName, host_);
+  } else if (what == "remove") {
+    removeTemplate(changed, templates_, side);
+  } else if (what == "show") {
+    need(w, 4);
+    done = set(TemplateSetting::Shown, whole(w[3]) != 0);
+  } else if (what == "dpi") {
+    need(w, 4);
+    done = set(TemplateSetting::Dpi, whole(w[3]));
+  } else if (what == "offset") {
+    need(w, 5);
+    done = set(TemplateSetting::OffsetX, whole(w[3])) && set(TemplateSetting::OffsetY, whole(w[4]));
+  } else if (what == "tint") {
+    need(w, 4);
+    done = set(TemplateSetting::Tint, tintOf(w[3]));
+  } else {
+    throw BadLine{fillIn(texts::scriptUnknownWord, {what})};
+  }
+  if (!done) throw BadLine{host_.messages.size() > before ? host_.messages.back() : what};
+  header = changed;
+  doc.modified = true;
+}
+
 // The Gerber import dialog: `import-gerber new|current LAYER=FILE ... [--drill FILE]
 // [--format I:D] [--inch|--mm] [--zeros none|leading|trailing|decimal] [--no-vias]
 // [--no-optimize]` with "Create new board" or "Use current board" (which asks before emptying a
@@ -670,12 +741,17 @@ int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::o
     if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
     const std::vector<std::string> words = wordsOf(line);
     if (words.empty()) continue;
+    const auto report = [&](const std::string& why) {
+      err << request.script << ":" << number << ": " << why << "\n";
+    };
     try {
       run.run(words);
     } catch (const BadLine& bad) {
-      err << request.script << ":" << number << ": " << bad.why << "\n";
+      for (const std::string& note : run.takeNotes()) report(note);
+      report(bad.why);
       return kExitUsage;
     }
+    for (const std::string& note : run.takeNotes()) report(note);
     if (request.trace) out << run.trace(number).dump() << "\n";
   }
   run.finish();

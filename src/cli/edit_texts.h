@@ -42,6 +42,8 @@
   X(answerNotNameValue, "nicht Name=Wert: %1", "not name=value: %1", "pas nom=valeur : %1") \
   X(answerNoClosingQuote, "kein schließendes Anführungszeichen für %1", "no closing quote for %1", "pas de guillemet fermant pour %1") \
   X(answerUnknownComponentField, "unbekanntes Feld des Bauteildialogs: %1", "unknown component dialog field: %1", "champ inconnu du dialogue de composant : %1") \
+  X(scriptTemplateSide, "die Seite ist 1 oder 2: %1", "side is 1 or 2: %1", "la face vaut 1 ou 2 : %1") \
+  X(scriptTemplateTint, "die Farbe ist RRGGBB in Hexadezimalziffern: %1", "colour is RRGGBB in hexadecimal digits: %1", "la couleur s'écrit RRGGBB en chiffres hexadécimaux : %1") \
   X(answerLabelLayer, "%1 ist C1, S1, C2, S2 oder O: %2", "%1 is C1, S1, C2, S2 or O: %2", "%1 vaut C1, S1, C2, S2 ou O : %2") \
 // clang-format on
 

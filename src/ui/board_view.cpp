@@ -407,7 +407,7 @@ QImage BoardView::crosshairImage(const Frame& picture, std::optional<CoordinateB
   if (editor_ != nullptr && editor_->crosshair.shown) {
     const BoardHeader& header = board().header;
     OverlayContext context;
-    context.view = viewOf(header);
+    context.view = shownView();
     context.width = picture.width;
     context.height = picture.height;
     context.background = scheme_->background();
@@ -452,9 +452,15 @@ void BoardView::updateOverlayWithin(const TRect& world) {
 RenderOptions BoardView::drawOptions() const {
   RenderOptions options = *options_;
   options.dimmedHighlight = dimmed_;
+  options.templateAlone = templateAlone_;
   // The photo view's colours come with its options; the scheme stays as it is.
   if (photoView()) options.photo = editor_->photo;
   return options;
+}
+
+void BoardView::setTemplateAlone(bool alone) {
+  templateAlone_ = alone;
+  refresh();
 }
 
 void BoardView::blinkTick() {

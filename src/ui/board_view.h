@@ -68,6 +68,8 @@ class BoardView : public QAbstractScrollArea {
                        std::int32_t width, bool hairline);
   const std::vector<std::vector<IPoint>>& millingPaths() const { return millingPaths_; }
   bool millingHairline() const { return millingHairline_; }
+  // "Exclusive": the view shows the active side's scanned copy alone while it is held.
+  void setTemplateAlone(bool alone);
 
   PixelSize viewportSize() const;
   // The size of the virtual drawing surface.
@@ -143,6 +145,7 @@ class BoardView : public QAbstractScrollArea {
   const Board* millingBoard_ = nullptr;
   std::int32_t millingWidth_ = 0;
   bool millingHairline_ = false;
+  bool templateAlone_ = false;
   WheelSteps wheel_;
   QTimer autoScrollTimer_;
   // The Test tool's 500 ms blink: every second tick draws the result dimmed.

@@ -21,6 +21,7 @@
 #include "project/macro_tree.h"
 #include "ui/macro_panel_texts.h"
 #include "ui/qt_text.h"
+#include "ui/widget_hint.h"
 #include "view/macro_preview.h"
 
 namespace pravelo {
@@ -28,18 +29,11 @@ namespace {
 
 constexpr int kMacroPathRole = Qt::UserRole;
 
-void setMacroHint(QWidget* widget, const Text& hint) {
-  const QString text = qtr(hint);
-  const qsizetype bar = text.indexOf('|');
-  widget->setToolTip(bar < 0 ? text : text.left(bar));
-  widget->setStatusTip(bar < 0 ? text : text.mid(bar + 1));
-}
-
 QToolButton* macroButton(const char* name, const QString& caption, const Text& hint) {
   auto* button = new QToolButton;
   button->setObjectName(name);
   button->setText(caption);
-  setMacroHint(button, hint);
+  setWidgetHint(button, hint);
   return button;
 }
 
@@ -97,7 +91,7 @@ TMakroPanel::TMakroPanel(MacroPanel& state, Host& host, QWidget* parent)
   preview_->setMinimumSize(48, 32);
   preview_->setAlignment(Qt::AlignCenter);
   preview_->installEventFilter(this);
-  setMacroHint(preview_, texts::macroPreviewHint);
+  setWidgetHint(preview_, texts::macroPreviewHint);
   // The picture follows the label's size, so its own size must not ask for more room.
   preview_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   column->addWidget(preview_, 1);

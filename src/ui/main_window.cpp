@@ -142,6 +142,11 @@ bool MainWindow::event(QEvent* event) {
 bool MainWindow::originAtTop() const { return start_.settings.optionen.NullpunktOben; }
 
 void MainWindow::showDocument() {
+  loadActiveTemplates();
+  showBoards();
+}
+
+void MainWindow::showBoards() {
   {
     const QSignalBlocker block(tabs_);
     while (tabs_->count() > 0) tabs_->removeTab(0);
@@ -161,6 +166,7 @@ void MainWindow::showActiveBoard() {
   componentList_->showBoard(&activeBoard(doc_));
   selectionChanged();
   showEditorState();
+  showTemplateButtons();
 }
 
 void MainWindow::zoomToFitBoard() {
@@ -228,7 +234,7 @@ void MainWindow::Platinekopieren1Click() {
 }
 
 void MainWindow::moveBoard(bool (*command)(Document&)) {
-  if (command(doc_)) showDocument();
+  if (command(doc_)) showBoards();
 }
 
 void MainWindow::Platinenachrechts1Click() { moveBoard(moveActiveBoardToLast); }
@@ -250,6 +256,7 @@ void MainWindow::Gerber274Xerzeugen1Click() {
 void MainWindow::TabSetChange(int index) {
   if (index < 0 || index == doc_.activeBoard) return;
   activateBoard(doc_, index);
+  loadActiveTemplates();
   showActiveBoard();
   drc_->showBoard(&activeBoard(doc_), lengthUnit(), scheme_);
 }

@@ -23,6 +23,7 @@
 #include "project/open_commands.h"
 #include "view/colour_scheme.h"
 #include "view/render_options.h"
+#include "view/template_commands.h"
 
 class QActionGroup;
 class QLabel;
@@ -64,6 +65,7 @@ class TProjectInfoDlg;
 class TRealAnsichtDlg;
 class TRasterDlg;
 class TRasterHotkeysDlg;
+class TVorlageDlg;
 
 // The main window: menus, tool bar, layer bar, the drawing area with the board tabs below it,
 // the status bar with the help line and dock areas for the side panels. It owns the document.
@@ -170,6 +172,9 @@ class MainWindow : public QMainWindow {
   // Printing the active board and the printer setup.
   void SB_PrintClick();
   void Druckereinrichten1Click();
+  // The scanned copies behind the active board.
+  void Vorlage1Click();
+  const TemplatePictures& templatePictures() const { return templates_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -193,6 +198,12 @@ class MainWindow : public QMainWindow {
   void createOptionsDialog();
   void createImageDialogs();
   void createPrintDialog();
+  // The scanned-copy dialog and the status-bar buttons of the scanned copy.
+  void createTemplateControls();
+  // A board became the active one: its scanned copies are read from their files.
+  void loadActiveTemplates();
+  // The "Exclusive" and "Hide" buttons are there while the active side has a scanned copy.
+  void showTemplateButtons();
   void exportImage(ImageFormat format);
   void createFileCommands();
   void createViewControls();
@@ -208,8 +219,11 @@ class MainWindow : public QMainWindow {
   void openLayout(const std::string& path, OpenedFrom from);
   void showRecentFiles();
 
-  // Shows the document: tabs, active board, layer buttons and window title.
+  // Shows the document after its active board may have changed: the board's scanned copies
+  // are loaded anew, then the tabs, active board, layer buttons and window title are shown.
   void showDocument();
+  // The same while the active board stays the one it was.
+  void showBoards();
   void showActiveBoard();
   void zoomToFitBoard();
   LengthUnit lengthUnit() const;
@@ -305,6 +319,10 @@ class MainWindow : public QMainWindow {
   std::int32_t millingWidth_ = 0;  // the cutter of the shown paths
   TExportDlg* exportDlg_ = nullptr;
   TPrint_Dlg* printDlg_ = nullptr;
+  TVorlageDlg* vorlageDlg_ = nullptr;
+  TemplatePictures templates_;  // the active board's scanned copies
+  QToolButton* exclusiveButton_ = nullptr;
+  QToolButton* hideButton_ = nullptr;
   FileChoosers choosers_;
   std::string textIoLastFolder_;  // where the last Text-IO file was chosen
   QTimer* autoSaveTimer_ = nullptr;

@@ -73,6 +73,7 @@ constexpr WindowCommand kWindowCommands[] = {
     {CommandId::SVGExport1Click, &MainWindow::SVGExport1Click},
     {CommandId::SB_PrintClick, &MainWindow::SB_PrintClick},
     {CommandId::Druckereinrichten1Click, &MainWindow::Druckereinrichten1Click},
+    {CommandId::Vorlage1Click, &MainWindow::Vorlage1Click},
 };
 
 // Tool-bar pictures from the style until the program has pictures of its own.

@@ -414,7 +414,7 @@ void MainWindow::changeProperty(Property field, const PropertyInput& input) {
   if (!properties_->dragging()) editor_->commitGesture();
   if (changed && propertyInfo(field).page == PropertyPage::Board) {
     // The tab caption, the drawing area's size and the inner layers' buttons follow.
-    showDocument();
+    showBoards();
     return;
   }
   if (changed) view_->refresh();

@@ -69,6 +69,7 @@ void MainWindow::createViewControls() {
   layers_->setScheme(scheme_);
   view_->setUnit(lengthUnit());
   createStatusControls();
+  createTemplateControls();
   showGrid();
 }
 

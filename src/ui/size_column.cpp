@@ -15,6 +15,7 @@
 #include "ui/pvb_spin_edit.h"
 #include "ui/qt_text.h"
 #include "ui/size_column_texts.h"
+#include "ui/widget_hint.h"
 
 namespace pravelo {
 
@@ -57,14 +58,6 @@ std::vector<SizeField> toolFields(SizeTool tool) {
       break;
   }
   return {};
-}
-
-// A hint "short|long" gives the tool tip and the status-bar text.
-void setHint(QWidget* widget, const Text& hint) {
-  const QString text = qtr(hint);
-  const qsizetype bar = text.indexOf('|');
-  widget->setToolTip(bar < 0 ? text : text.left(bar));
-  widget->setStatusTip(bar < 0 ? text : text.mid(bar + 1));
 }
 
 const Text& shapeCaption(int shape) {
@@ -171,7 +164,7 @@ SizeColumn::SizeColumn(QWidget* parent) : QWidget(parent) {
   auto* flip = new QToolButton(this);
   flip->setObjectName("SE_FlipSMD");
   flip->setText(qtr(texts::flipSmd));
-  setHint(flip, texts::flipSmdHint);
+  setWidgetHint(flip, texts::flipSmdHint);
   connect(flip, &QToolButton::clicked, this, &SizeColumn::flipSmdClicked);
   grid->addWidget(flip, 4, 1);
   grid->setRowStretch(row, 1);
@@ -182,7 +175,7 @@ SizeColumn::SizeColumn(QWidget* parent) : QWidget(parent) {
 TPvbSpinEdit* SizeColumn::addField(SizeField f, const char* name, const Text& hint) {
   auto* edit = new TPvbSpinEdit(this);
   edit->setObjectName(name);
-  setHint(edit, hint);
+  setWidgetHint(edit, hint);
   const SizeFieldLimits limits = sizeFieldLimits(f);
   edit->setNachkommaStellen(limits.decimals);
   edit->setStep(static_cast<float>(std::pow(10.0, -limits.decimals)));
@@ -213,7 +206,7 @@ QToolButton* SizeColumn::addListButton(FavouriteKind kind, const char* name, con
   auto* button = new QToolButton(this);
   button->setObjectName(name);
   button->setArrowType(Qt::DownArrow);
-  setHint(button, hint);
+  setWidgetHint(button, hint);
   auto* menu = new QMenu(this);
   menu->setObjectName(listNames(kind).menu);
   connect(menu, &QMenu::aboutToShow, this, [this, kind] { fillFavourites(kind); });
@@ -227,7 +220,7 @@ void SizeColumn::createShapeMenu() {
   shapeButton_ = new QToolButton(this);
   shapeButton_->setObjectName("SB_LAForm");
   shapeButton_->setIconSize(QSize(kIconSize, kIconSize));
-  setHint(shapeButton_, texts::padShapeHint);
+  setWidgetHint(shapeButton_, texts::padShapeHint);
   shapeMenu_ = new QMenu(this);
   shapeMenu_->setObjectName("LAForm_Popup");
   for (int shape = kPadCircular; shape <= kPadRectangleV; ++shape) {

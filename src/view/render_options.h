@@ -40,6 +40,8 @@ struct RenderOptions {
   // The loaded scans of side 1 and 2 shown behind the board; previews and the photo view leave
   // them empty.
   std::array<const ScanPicture*, 2> templatePictures{};
+  // "Exclusive": the scan of the active side alone, as if every layer were hidden.
+  bool templateAlone = false;
   // The photo view of one side in place of the layer colours; the view transform must then be
   // the side's (mirrored for the bottom). The colour scheme is not used.
   std::optional<PhotoOptions> photo;

@@ -194,10 +194,12 @@ void drawGroundPlanes(FrameContext& f) {
 }
 
 // Step 3: the scanned copy of the active side, only where no ground plane covers the board.
+// With every layer hidden no plane covers it.
 void drawTemplate(FrameContext& f) {
   const int layer = f.header.activeLayer;
   const int side = templateSideOfLayer(layer);
-  if (side == 0 || f.header.groundPlane[layer - 1] || !f.header.templateShown[side - 1]) return;
+  if (side == 0 || !f.header.templateShown[side - 1]) return;
+  if (f.header.groundPlane[layer - 1] && !f.options.templateAlone) return;
   const ScanPicture* picture = f.options.templatePictures[side - 1];
   if (picture == nullptr || picture->width == 0) return;
   drawBackgroundTemplate(f.canvas.frame(), *picture, f.header, side, f.view, f.background);
@@ -503,6 +505,13 @@ void renderBoard(const Board& board, const ViewTransform& view, const ColourSche
   }
   Canvas canvas(frame, options.antiAliased);
   FrameContext f(board, view, scheme, options, canvas);
+  if (options.templateAlone) {
+    f.canvas.clear(f.background);
+    drawTemplate(f);
+    drawGrid(f);
+    drawOriginMarker(f);
+    return;
+  }
   fillBoardArea(f);
   drawGroundPlanes(f);
   drawTemplate(f);

@@ -10,6 +10,7 @@
 #include "geometry/point.h"
 #include "project/boards.h"
 #include "project/layout_load.h"
+#include "support/scan_files.h"
 #include "support/temp_folder.h"
 
 namespace pravelo {
@@ -142,7 +143,7 @@ TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
       {"key f99\n", ":1: "},
       {"size width 1\n", ":1: "},
       {"command Frobnicate1\n", "no menu item or button: Frobnicate1"},
-      {"command Vorlage1\n", "not built yet: Vorlage1"},
+      {"command Vorlage1\n", "not available in scripts: Vorlage1"},
       {"command TB_Save\n", "not available in scripts: TB_Save"},
       {"answer menu cut\n", ":1: "},
       {"rectangle round\n", ":1: "},
@@ -153,6 +154,72 @@ TEST_F(CliEdit, ABadLineStopsWithItsNumberAndWritesNothing) {
   for (const auto& [script, where] : cases) {
     EXPECT_EQ(edit(script), kExitUsage) << script;
     EXPECT_NE(stdErr.str().find(where), std::string::npos) << stdErr.str();
+    EXPECT_FALSE(std::filesystem::exists(out)) << script;
+  }
+}
+
+// The scanned-copy dialog's settings, side by side; each line marks the layout modified.
+TEST_F(CliEdit, TemplateLinesLoadAndAdjustTheScannedCopies) {
+  const std::string scan = folder.file("scan.bmp");
+  testing::writeBytes(scan, testing::scanBmp(16, 16, 150));
+  const std::string script = "template load 2 " + scan +
+                             "\n"
+                             "template dpi 2 1200\n"
+                             "template offset 2 -150 250\n"
+                             "template tint 2 FF8000\n"
+                             "template show 2 0\n"
+                             "template load 1 " +
+                             scan +
+                             "\n"
+                             "template remove 1\n";
+  ASSERT_EQ(edit(script, {"--trace"}), kExitOk) << stdErr.str();
+  EXPECT_NE(stdOut.str().find("\"line\":1,\"modified\":true"), std::string::npos) << stdOut.str();
+  const Document doc = result();
+  const BoardHeader& h = doc.boards[0]->header;
+  EXPECT_EQ(h.templateFile, (std::array<std::string, 2>{"", scan}));
+  EXPECT_EQ(h.templateShown, (std::array<std::uint8_t, 2>{0, 0}));
+  EXPECT_EQ(h.templateDpi, (std::array<std::int32_t, 2>{150, 1200}));
+  EXPECT_EQ(h.templateOffsetX[1], -150);
+  EXPECT_EQ(h.templateOffsetY[1], 250);
+  EXPECT_EQ(h.templateTint[1], 0x0080FF);  // kept as 0x00BBGGRR
+
+  // A scan that has gone is reported; one moved beside the layout is found by its name.
+  std::filesystem::create_directories(folder.file("away"));
+  const std::string moved = folder.file("away/moved.pvb6");
+  std::filesystem::rename(out, moved);
+  std::filesystem::rename(scan, folder.file("elsewhere.bmp"));
+  testing::writeBytes(scriptFile, "template show 2 1\n");
+  const std::vector<std::string> args{"edit", moved, out, "--script", scriptFile};
+  ASSERT_EQ(runCli(args, stdOut, stdErr), kExitUsage);
+  EXPECT_NE(stdErr.str().find("Can not find the scanned-copy-bitmap: " + scan), std::string::npos)
+      << stdErr.str();
+  std::filesystem::rename(folder.file("elsewhere.bmp"), folder.file("away/scan.bmp"));
+  ASSERT_EQ(runCli(args, stdOut, stdErr), kExitOk) << stdErr.str();
+  EXPECT_EQ(result().boards[0]->header.templateFile[1], folder.file("away/scan.bmp"));
+  EXPECT_EQ(result().boards[0]->header.templateShown[1], 1);
+}
+
+TEST_F(CliEdit, ARefusedTemplateLineStopsTheScript) {
+  testing::writeBytes(folder.file("broken.jpg"), "no picture");
+  // clang-format off
+  const std::pair<std::string, std::string> cases[] = {
+      {"template dpi 1 19\n", "The resolution lies between 20 and 2400 dpi: 19"},
+      {"template dpi 2 2401\n", "between 20 and 2400 dpi: 2401"},
+      {"template offset 1 0 3001\n", "The offset lies between -3000 and 3000 (1/10 mm): 3001"},
+      {"template offset 1 -3001 0\n", "(1/10 mm): -3001"},
+      {"template tint 1 12345G\n", "colour is RRGGBB in hexadecimal digits: 12345G"},
+      {"template tint 1 0x1234\n", "RRGGBB in hexadecimal digits: 0x1234"},
+      {"template show 1 1\n", "No scanned copy is loaded on side 1."},
+      {"template remove 3\n", "side is 1 or 2: 3"},
+      {"template load 1 " + folder.file("missing.bmp") + "\n", "Can not find the scanned-copy-bitmap"},
+      {"template load 2 " + folder.file("broken.jpg") + "\n", "Error loading scanned-copy-bitmap"},
+      {"template turn 1\n", "unknown word: turn"},
+      {"template dpi 1\n", "too few words for template"},
+  };
+  // clang-format on
+  for (const auto& [script, why] : cases) {
+    EXPECT_EQ(edit(script), kExitUsage) << script;
+    EXPECT_NE(stdErr.str().find(why), std::string::npos) << stdErr.str();
     EXPECT_FALSE(std::filesystem::exists(out)) << script;
   }
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "manufacturing/jpeg_file.h"
+#include "support/sample_layout.h"
 #include "support/temp_folder.h"
 #include "view/colour_scheme.h"
 #include "view/renderer.h"
@@ -93,20 +94,35 @@ TEST(BackgroundTemplateTest, RefusesWithAMessage) {
   }
 }
 
-TEST(BackgroundTemplateTest, RendererDrawsTheActiveSideOnlyWithoutPlane) {
+// A monochrome scan of `side` x `side` pixels, every one black.
+ScanPicture blackScan(int side) {
   ScanPicture black;
-  black.width = 50;
-  black.height = 50;
+  black.width = side;
+  black.height = side;
   black.monochrome = true;
-  black.rgb.assign(50 * 50 * 3, 0);
+  black.rgb.assign(static_cast<std::size_t>(side) * side * 3, 0);
+  return black;
+}
+
+// A 100 mm board showing side 1's scan, drawn without grid and origin.
+struct ScanBoard {
+  ScanBoard() {
+    board.header.width = 1000000;
+    board.header.height = 1000000;
+    board.header.templateShown = {1, 0};
+    options.showGrid = false;
+    options.showOrigin = false;
+  }
   Board board;
-  board.header.width = 1000000;
-  board.header.height = 1000000;
-  board.header.templateShown = {1, 0};
-  const ColourScheme scheme = standardScheme();
   RenderOptions options;
-  options.showGrid = false;
-  options.showOrigin = false;
+};
+
+TEST(BackgroundTemplateTest, RendererDrawsTheActiveSideOnlyWithoutPlane) {
+  const ScanPicture black = blackScan(50);
+  ScanBoard scan;
+  Board& board = scan.board;
+  RenderOptions& options = scan.options;
+  const ColourScheme scheme = standardScheme();
   options.templatePictures = {&black, &black};
   const ViewTransform view{kTemplateTestZoom, 0, 0};
   const Rgb tint{0, 255, 0};
@@ -126,6 +142,33 @@ TEST(BackgroundTemplateTest, RendererDrawsTheActiveSideOnlyWithoutPlane) {
     const Frame frame = renderBoard(board, view, scheme, options, 40, 40);
     EXPECT_EQ(frame.at(10, 10) == tint, c.drawn) << c.activeLayer << c.plane;
   }
+}
+
+// "Exclusive" hides every layer: the copper over the scan goes, the layer visibility stays as it
+// is, and not even the active layer's ground plane covers the scan.
+TEST(BackgroundTemplateTest, TemplateAloneHidesEveryObjectAndThePlane) {
+  const ScanPicture black = blackScan(200);  // 8.5 mm, 85 pixels
+  ScanBoard scan;
+  Board& board = scan.board;
+  RenderOptions& options = scan.options;
+  board.header.activeLayer = kLayerC1;
+  testing::add(board, testing::strokeTrack(0, -10000, 40000, -10000, kLayerC1))->width = 20000;
+  options.templatePictures = {&black, nullptr};
+  const ViewTransform view{kTemplateTestZoom, 0, 0};
+  const Rgb tint{0, 255, 0};
+  const ColourScheme scheme = standardScheme();
+
+  const std::pair<bool, bool> cases[] = {
+      {false, false}, {false, true}, {true, false}, {true, true}};
+  for (const auto& [alone, plane] : cases) {
+    options.templateAlone = alone;
+    board.header.groundPlane[kLayerC1 - 1] = plane;
+    const Frame frame = renderBoard(board, view, scheme, options, 40, 40);
+    // The track covers (10, 10); the scan lies under it everywhere else too.
+    EXPECT_EQ(frame.at(10, 10) == tint, alone) << alone << plane;
+    EXPECT_EQ(frame.at(30, 30) == tint, alone || !plane) << alone << plane;
+  }
+  EXPECT_TRUE(isLayerVisible(board.header, kLayerC1));
 }
 
 }  // namespace
