@@ -1,7 +1,7 @@
 // Printing the active board: the print dialog and the printer setup.
 #include <filesystem>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "base/windows1252.h"
 #include "editing/tool_machine.h"
@@ -14,9 +14,9 @@ void MainWindow::createPrintDialog() {
   printDlg_ = new TPrint_Dlg(*host_, start_.settings, start_.folders.settings, this);
 }
 
-// The title of the print: the layout's file name and the board's name in brackets. The board's
-// scanned copies come along for "Scanned copy"; one that cannot be loaded is left out and the
-// rest prints without it.
+// The title of the print: the layout's file name and the board's name in brackets. "Scanned
+// copy" prints the scans the view shows; the dialog is modal, so they stay as they are while it
+// is open and are lent to it without a copy.
 void MainWindow::SB_PrintClick() {
   machine_->chooseTool(ToolId::Edit);
   showEditorState();
@@ -24,9 +24,11 @@ void MainWindow::SB_PrintClick() {
                                ? std::string("Pravelo-Board")
                                : std::filesystem::path(doc_.fileName).filename().string();
   const Board& board = activeBoard(doc_);
-  std::vector<std::string> unloaded;
-  printDlg_->execute(board, file + " [" + windows1252ToUtf8(board.name) + "]",
-                     loadPrintTemplates(board.header, doc_.fileName, unloaded));
+  PrintTemplates lent;
+  for (std::size_t side = 0; side < lent.size(); ++side) {
+    if (templates_.sides[side]) lent[side] = {std::shared_ptr<void>(), &*templates_.sides[side]};
+  }
+  printDlg_->execute(board, file + " [" + windows1252ToUtf8(board.name) + "]", lent);
 }
 
 void MainWindow::Druckereinrichten1Click() { printDlg_->setupPrinter(); }

@@ -88,15 +88,15 @@ TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, std::filesystem::path 
       settingsFolder_(std::move(settingsFolder)),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       chooser_(chooseSystemPrinter),
-      chooseColour_([this](Rgb current, QWidget* parent) {
-        return chooseColourWithCustomColours(parent, settingsFolder_, current);
+      chooseColour_([this](Rgb current, QWidget* owner) {
+        return chooseColourWithCustomColours(owner, settingsFolder_, current);
       }) {
   setObjectName("TPrint_Dlg");
   applyPrintSettings(settings.print, options_);
   options_.drillTextInMil = settings.optionen.MIL;
-  const auto colourPanel = [this](std::size_t slot, QWidget* parent) {
+  const auto colourPanel = [this](std::size_t slot, QWidget* box) {
     colourPanels_[slot] = new PrintColourPanel(
-        kPrintColourPanels[slot], [this, slot] { chooseLayerColour(slot); }, parent);
+        kPrintColourPanels[slot], [this, slot] { chooseLayerColour(slot); }, box);
     showColour(slot);
     return colourPanels_[slot];
   };
