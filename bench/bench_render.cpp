@@ -71,6 +71,21 @@ void BM_PhotoView(benchmark::State& state) {
 }
 BENCHMARK(BM_PhotoView)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// Zoomed in as BM_RenderZoomedIn, from below: only what is in view costs, as for the layers.
+void BM_PhotoViewZoomedIn(benchmark::State& state) {
+  const Board board = syntheticBoard(10000);
+  PhotoOptions options;
+  options.side = PhotoSide::Bottom;
+  const ViewTransform view =
+      photoViewTransform({kWidth / 3000000.0 * 4.5, 1500, 900}, board.header, options.side);
+  Frame frame(kWidth, kHeight);
+  for (auto _ : state) {
+    renderPhotoView(board, view, options, frame);
+    benchmark::DoNotOptimize(frame.pixels.data());
+  }
+}
+BENCHMARK(BM_PhotoViewZoomedIn)->Unit(benchmark::kMillisecond);
+
 // One frame of dragging 200 objects over the saved picture.
 void BM_DragPreview(benchmark::State& state) {
   const Board board = syntheticBoard(10000);

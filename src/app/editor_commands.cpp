@@ -167,12 +167,12 @@ constexpr EditorCommand kEditorCommands[] = {
      }},
     {CommandId::ZoomalleObjekte1Click,
      [](Editor& e, ToolMachine&, Modifiers) {
-       zoomObjectsCommand(e.board(), e.viewport);
+       zoomObjectsCommand(e.board(), e.view(), e.viewport);
        zoomed(e);
      }},
     {CommandId::ZoomaufMarkierung1Click,
      [](Editor& e, ToolMachine&, Modifiers) {
-       zoomSelectionCommand(e.board(), e.viewport);
+       zoomSelectionCommand(e.board(), e.view(), e.viewport);
        zoomed(e);
      }},
     {CommandId::Zoomvorher2Click,
@@ -270,7 +270,8 @@ bool commandEnabled(const Editor& editor, const ToolMachine& machine, CommandId 
     case CommandId::TB_ClearConnectionsClick:
       return idle;
     case CommandId::SB_AutoMasseMouseDown:
-      return isCopperLayer(board.header.activeLayer);
+      // The photo view shows the finished board: its planes are as they are.
+      return isCopperLayer(board.header.activeLayer) && machine.tool() != ToolId::PhotoView;
     case CommandId::SB_GruppierenClick:
       return idle && selectedUnitCount(board.objects) >= 2;
     case CommandId::SB_GruppeAufloesenClick:

@@ -30,6 +30,7 @@
 #include "editing/ground_plane_controls.h"
 #include "editing/macro_commands.h"
 #include "editing/node_commands.h"
+#include "editing/photo_view_commands.h"
 #include "editing/properties.h"
 #include "editing/scripted_window.h"
 #include "editing/size_fields.h"
@@ -286,6 +287,15 @@ void ScriptRun::run(const std::vector<std::string>& w) {
     need(w, 2);
     if (w[1] != "track" && w[1] != "zone") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};
     editor_.drawing.rectangleZone = w[1] == "zone";
+  } else if (verb == "photo") {
+    // The side of the photo view, the option that changes where clicks zoom; the others change
+    // only the picture.
+    need(w, 3);
+    if (w[1] != "side") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};
+    if (w[2] != "top" && w[2] != "bottom") throw BadLine{fillIn(texts::scriptUnknownWord, {w[2]})};
+    PhotoOptions options = editor_.photo;
+    options.side = w[2] == "top" ? PhotoSide::Top : PhotoSide::Bottom;
+    setPhotoOptions(editor_, options);
   } else if (verb == "cutout") {
     need(w, 3);
     if (w[1] != "zone" && w[1] != "rect") throw BadLine{fillIn(texts::scriptUnknownWord, {w[1]})};

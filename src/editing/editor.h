@@ -15,6 +15,7 @@
 #include "editing/size_fields.h"
 #include "editing/tile_values.h"
 #include "settings/settings.h"
+#include "view/photo_view.h"
 #include "view/view_transform.h"
 
 namespace pravelo {
@@ -45,13 +46,21 @@ struct Editor {
   FootprintValues footprint;
   ShapeValues shape{.frame = initialFrameValues(currentLanguage())};
   ComponentFields componentFields;
+  // The photo view's options. Its side stays as last chosen for the run; the others come from
+  // the settings each time the view opens (photo_view_commands.h).
+  PhotoOptions photo;
+  bool photoViewOn = false;
 
   // The undo step of the gesture in progress, recorded before its first change.
   std::optional<UndoStep> gesture;
 
   Board& board() { return activeBoard(doc); }
   const Board& board() const { return activeBoard(doc); }
-  ViewTransform view() const { return viewOf(board().header); }
+  // The view as drawn: the photo view of the bottom side is mirrored.
+  ViewTransform view() const {
+    const BoardHeader& header = board().header;
+    return photoViewOn ? photoViewTransform(viewOf(header), header, photo.side) : viewOf(header);
+  }
   DPoint toWorld(DPoint screen) const { return screenToWorld(view(), screen); }
   int undoDepth() const { return pravelo::undoDepth(settings.optionen); }
   LengthUnit unit() const { return settings.optionen.MIL ? LengthUnit::Mil : LengthUnit::Mm; }

@@ -2,6 +2,7 @@
 
 #include "document/object_list.h"
 #include "editing/ground_plane_controls.h"
+#include "editing/photo_view_commands.h"
 #include "editing/selection.h"
 #include "editing/tools/autoroute_tool.h"
 #include "editing/tools/circle_tool.h"
@@ -73,9 +74,12 @@ bool keepsSelection(ToolId from, ToolId to) {
           (from == ToolId::Zoom || from == ToolId::Placing || from == ToolId::SpecialForm));
 }
 
+// The photo view's mouse works as the Zoom tool: a right click zooms out there too.
+bool zoomsWithTheMouse(ToolId id) { return id == ToolId::Zoom || id == ToolId::PhotoView; }
+
 // Space does not start the temporary zoom from these tools.
 bool spaceZoomAllowed(ToolId id) {
-  return id != ToolId::Zoom && id != ToolId::SpecialForm && id != ToolId::Text &&
+  return !zoomsWithTheMouse(id) && id != ToolId::SpecialForm && id != ToolId::Text &&
          id != ToolId::Placing;
 }
 
@@ -111,6 +115,11 @@ void ToolMachine::chooseTool(ToolId id) {
     editor_.repaint.repaintAll();
   }
   current_ = &toolFor(id);
+  if (id == ToolId::PhotoView) {
+    openPhotoView(editor_);
+  } else {
+    closePhotoView(editor_);
+  }
   resetOverlay(editor_.crosshair);
   if (editor_.doc.activeBoard >= 0) {
     fieldsFollowSelection(editor_.sizes, editor_.board().objects, false,
@@ -129,7 +138,7 @@ void ToolMachine::press(const PointerEvent& e) {
   apply(current_->press(editor_, e));
   // A right click that the tool does not use returns to the Edit tool.
   if (e.button == MouseButton::Right && current_->id() != ToolId::Edit &&
-      current_->id() != ToolId::Zoom && !current_->busy() && !current_->rightClickUsed()) {
+      !zoomsWithTheMouse(current_->id()) && !current_->busy() && !current_->rightClickUsed()) {
     chooseTool(ToolId::Edit);
   }
 }
@@ -200,6 +209,8 @@ void ToolMachine::keyUp(const KeyEvent& e) {
 
 bool ToolMachine::commonKey(const KeyEvent& e) {
   Board& board = editor_.board();
+  // The photo view's layer controls are disabled, its keys with them.
+  const bool layersLocked = editor_.photoViewOn;
   switch (e.key) {
     case Key::Escape:
       chooseTool(ToolId::Edit);
@@ -207,9 +218,11 @@ bool ToolMachine::commonKey(const KeyEvent& e) {
     case Key::Delete:
       return deleteSelection();
     case Key::F9:
+      if (layersLocked) return false;
       switchActiveLayer(otherCopperSide(board.header.activeLayer));
       return true;
     case Key::F11:
+      if (layersLocked) return false;
       switchActiveLayer(nextMarkingLayer(board.header.activeLayer));
       return true;
     case Key::F12: {

@@ -220,6 +220,12 @@ void normalise(OptionenSettings& o, const OptionenSettings& defaults) {
   if (o.Hotkeys.size() != defaults.Hotkeys.size()) o.Hotkeys = defaults.Hotkeys;
 }
 
+// The photo view's colours are positions in lists of three.
+void normalise(PhotoViewSettings& p) {
+  p.PL_Color = std::clamp(p.PL_Color, 0, 2);
+  p.LS_Color = std::clamp(p.LS_Color, 0, 2);
+}
+
 }  // namespace
 
 std::string defaultHotkeys(Language language) {
@@ -263,6 +269,7 @@ void readSettings(const SettingsStore& store, AppSettings& s) {
   readKeys(store, "Gerber", kGerberExtensionKeys, s.gerber);
   readKeys(store, "Gerber", kGerberOffsetKeys, s.gerber);
   readKeys(store, "RealAnsicht", kPhotoViewKeys, s.photoView);
+  normalise(s.photoView);
   readKeys(store, "AutoRouter", kAutorouterKeys, s.autorouter);
   readKeys(store, "Drucken", kPrintKeys, s.print);
   readFavourites(store, s.favourites);
@@ -300,6 +307,7 @@ void writeGerberExtensions(SettingsStore& store, const GerberSettings& gerber) {
 }
 
 void writePhotoViewSettings(SettingsStore& store, const PhotoViewSettings& photoView) {
+  DeferredWrites oneFileWrite(store);
   writeKeys(store, "RealAnsicht", kPhotoViewKeys, photoView);
 }
 

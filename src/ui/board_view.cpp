@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "editing/crosshair_texts.h"
+#include "editing/editor.h"
 #include "editing/tool_machine.h"
 #include "editing/tools/circle_tool.h"
 #include "editing/tools/connections_tool.h"
@@ -182,9 +183,15 @@ PixelSize BoardView::canvasSize() const {
 
 ViewFrame BoardView::frameOf() const { return viewFrameOf(board(), viewportSize()); }
 
+ViewTransform BoardView::shownView() const {
+  return editor_ != nullptr ? editor_->view() : viewOf(board().header);
+}
+
+bool BoardView::photoView() const { return editor_ != nullptr && editor_->photoViewOn; }
+
 DPoint BoardView::worldAt(QPointF viewportPosition) const {
   if (!hasBoard()) return {};
-  return screenToWorld(viewOf(board().header), {viewportPosition.x(), viewportPosition.y()});
+  return screenToWorld(shownView(), {viewportPosition.x(), viewportPosition.y()});
 }
 
 void BoardView::viewChanged() {
@@ -208,7 +215,7 @@ void BoardView::refreshWorldRect(const TRect& world) {
   if (const auto part = picture_.refresh(board(), *scheme_, drawOptions(), world)) {
     const PixelSize size = viewportSize();
     crosshair_.refresh(
-        picture_.picture(board(), viewOf(board().header), *scheme_, drawOptions(),
+        picture_.picture(board(), shownView(), *scheme_, drawOptions(),
                          static_cast<int>(size.width), static_cast<int>(size.height)),
         *part);
     viewport()->update(part->x, part->y, part->width, part->height);
@@ -259,7 +266,7 @@ void BoardView::updateScrollBars() {
   const std::int64_t steps[] = {step.width, step.height};
   std::int64_t values[] = {0, 0};
   if (hasBoard()) {
-    const ViewTransform v = clampScroll(viewOf(board().header), frameOf());
+    const ViewTransform v = clampScroll(shownView(), frameOf());
     storeView(board().header, v);
     values[0] = v.scrollX;
     values[1] = v.scrollY;
@@ -302,6 +309,8 @@ void BoardView::placeRulers() {
 void BoardView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   placeRulers();
+  // Tools chosen by a button, such as the photo view, work with the size of now.
+  if (editor_ != nullptr) editor_->viewport = viewportSize();
   if (hasBoard()) viewChanged();
 }
 
@@ -314,8 +323,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
   }
   const PixelSize size = viewportSize();
   const Frame& frame =
-      picture_.picture(board(), viewOf(board().header), *scheme_, drawOptions(),
-                       static_cast<int>(size.width), static_cast<int>(size.height));
+      picture_.picture(board(), shownView(), *scheme_, drawOptions(), static_cast<int>(size.width),
+                       static_cast<int>(size.height));
   std::optional<CoordinateBox> box;
   const QImage image = crosshairImage(frame, box);
   // Beyond the drawing surface (a board smaller than the window) lies the window's background.
@@ -349,8 +358,8 @@ void BoardView::setMillingPaths(std::vector<std::vector<IPoint>> paths, const Bo
 }
 
 void BoardView::drawMillingPaths(QPainter& painter) const {
-  if (millingPaths_.empty() || !hasBoard() || &board() != millingBoard_) return;
-  const ViewTransform v = viewOf(board().header);
+  if (millingPaths_.empty() || !hasBoard() || &board() != millingBoard_ || photoView()) return;
+  const ViewTransform v = shownView();
   const double width = millingHairline_ ? 0.0 : millingWidth_ * v.zoom;
   painter.setPen(QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(Qt::NoBrush);
@@ -367,8 +376,8 @@ void BoardView::drawMillingPaths(QPainter& painter) const {
 // Outlines where a finding has them, else its rectangle; a thin pen in the outline layer's
 // colour with a diagonal hatch.
 void BoardView::drawDrcMarkers(QPainter& painter) const {
-  if (drcMarkers_.empty() || !hasBoard()) return;
-  const ViewTransform v = viewOf(board().header);
+  if (drcMarkers_.empty() || !hasBoard() || photoView()) return;
+  const ViewTransform v = shownView();
   const Rgb c = scheme_->layer(kLayerO);
   const QColor colour(c.r, c.g, c.b);
   painter.setPen(QPen(colour, 0));
@@ -398,7 +407,7 @@ QImage BoardView::crosshairImage(const Frame& picture, std::optional<CoordinateB
   if (editor_ != nullptr && editor_->crosshair.shown) {
     const BoardHeader& header = board().header;
     OverlayContext context;
-    context.view = viewOf(header);
+    context.view = shownView();
     context.width = picture.width;
     context.height = picture.height;
     context.background = scheme_->background();
@@ -428,7 +437,7 @@ void BoardView::drawBoxRows(QPainter& painter, const CoordinateBox& box) const {
 
 void BoardView::updateOverlayWithin(const TRect& world) {
   if (!hasBoard()) return;
-  const ViewTransform v = viewOf(board().header);
+  const ViewTransform v = shownView();
   const DPoint a =
       worldToScreen(v, DPoint{static_cast<double>(world.left), static_cast<double>(world.top)});
   const DPoint b =
@@ -444,6 +453,8 @@ RenderOptions BoardView::drawOptions() const {
   RenderOptions options = *options_;
   options.dimmedHighlight = dimmed_;
   options.templateAlone = templateAlone_;
+  // The photo view's colours come with its options; the scheme stays as it is.
+  if (photoView()) options.photo = editor_->photo;
   return options;
 }
 
@@ -463,7 +474,7 @@ void BoardView::blinkTick() {
 
 // The segment, ring or rectangle a drawing tool is about to make, in the active layer's colour.
 void BoardView::drawPreview(QPainter& painter, const Tool& tool) const {
-  const ViewTransform v = viewOf(board().header);
+  const ViewTransform v = shownView();
   const Rgb rgb = scheme_->layer(board().header.activeLayer);
   const QColor colour(rgb.r, rgb.g, rgb.b);
   const auto screen = [&v](DPoint world) {
@@ -530,7 +541,7 @@ void BoardView::drawOverlay(QPainter& painter) const {
   std::optional<std::pair<DPoint, DPoint>> frame;
   if (const auto* edit = dynamic_cast<const EditTool*>(&tool)) {
     if (const auto world = edit->frame()) {
-      const ViewTransform v = viewOf(board().header);
+      const ViewTransform v = shownView();
       frame.emplace(worldToScreen(v, world->first), worldToScreen(v, world->second));
     }
   } else if (const auto* zoom = dynamic_cast<const ZoomTool*>(&tool)) {
@@ -653,7 +664,7 @@ void BoardView::leaveEvent(QEvent* event) {
 // re-issued, and the timer repeats the step every 30 ms as long as the pointer stays there.
 void BoardView::autoScrollAt(QPoint position) {
   if (!hasBoard()) return;
-  const ViewTransform v = viewOf(board().header);
+  const ViewTransform v = shownView();
   const ViewTransform scrolled = autoScroll(v, frameOf(), {position.x(), position.y()});
   if (scrolled == v) {
     autoScrollTimer_.stop();

@@ -107,6 +107,10 @@ class BoardView : public QAbstractScrollArea {
   bool hasBoard() const;
   Board& board() const;
   ViewFrame frameOf() const;
+  // The view as drawn, mirrored in the photo view of the bottom side.
+  ViewTransform shownView() const;
+  // The photo view is on: the picture of the finished board without the editor's marks.
+  bool photoView() const;
   void updateScrollBars();
   void updateRulers();
   void placeRulers();

@@ -62,6 +62,7 @@ class TNeuDlg;
 class TGerberDlg;
 class TGerberImport_Dlg;
 class TProjectInfoDlg;
+class TRealAnsichtDlg;
 class TRasterDlg;
 class TRasterHotkeysDlg;
 class TVorlageDlg;
@@ -265,6 +266,9 @@ class MainWindow : public QMainWindow {
   // After anything the machine did: tool buttons, undo buttons, grid, help line.
   void showEditorState();
   void showGroundPlaneControls();
+  // The photo view's options panel, shown while the machine has the view open.
+  void createPhotoViewPanel();
+  void showPhotoView();
   // The selection changed: the size column follows it.
   void selectionChanged();
   void showSizes();
@@ -338,6 +342,7 @@ class MainWindow : public QMainWindow {
   TAutoRouter* autorouter_ = nullptr;
   RouteInputGuard* routeGuard_ = nullptr;
   TEigenschaftenDlg* properties_ = nullptr;
+  TRealAnsichtDlg* photoPanel_ = nullptr;
   QLabel* shiftKey_ = nullptr;
   QLabel* shiftText_ = nullptr;
   QLabel* ctrlKey_ = nullptr;

@@ -1,5 +1,6 @@
 // The design rule check panel: shown and hidden by TB_DRCClick, its runs, markers and the zoom
 // to an entry.
+#include "editing/editor.h"
 #include "ui/board_view.h"
 #include "ui/drc_panel.h"
 #include "ui/main_window.h"
@@ -21,12 +22,12 @@ void MainWindow::createDrcPanel() {
   });
   connect(drc_, &TDRC_Dlg::completeRequested, this, [this] { drc_->run(completeDrcArea()); });
   connect(drc_, &TDRC_Dlg::windowRequested, this, [this] {
-    const WorldRect shown =
-        visibleWorldRect(viewOf(activeBoard(doc_).header), view_->viewportSize());
+    const WorldRect shown = visibleWorldRect(editor_->view(), view_->viewportSize());
     drc_->run(rectFromCorners(shown.left, shown.top, shown.right, shown.bottom));
   });
   connect(drc_, &TDRC_Dlg::entryChosen, this, [this](TRect marker) {
-    const bool zoomed = zoomToDrcEntry(activeBoard(doc_), view_->viewportSize(), marker);
+    const bool zoomed =
+        zoomToDrcEntry(activeBoard(doc_), editor_->view(), view_->viewportSize(), marker);
     if (zoomed) view_->viewChanged();
     view_->refresh();
     selectionChanged();

@@ -100,6 +100,7 @@ void MainWindow::createEditor() {
   qobject_cast<QVBoxLayout*>(centralWidget()->layout())->insertWidget(1, keys);
   showModifierKeys(false, false);
   createCoordinatesPanel();
+  createPhotoViewPanel();
   showEditorState();
 }
 
@@ -350,7 +351,8 @@ void MainWindow::createSelector() {
     action("TB_Selector")->setChecked(visible);
   });
   connect(selector_, &TSelector::selectionChosen, this, [this](int autoZoom) {
-    if (autoZoom > 0 && zoomSelectionCommand(activeBoard(doc_), view_->viewportSize())) {
+    if (autoZoom > 0 &&
+        zoomSelectionCommand(activeBoard(doc_), editor_->view(), view_->viewportSize())) {
       view_->viewChanged();
     }
     view_->refresh();
@@ -437,6 +439,7 @@ void MainWindow::showEditorState() {
     }
   }
   showGroundPlaneControls();
+  showPhotoView();
   showAutorouter();
   bendMode_->setText(QString::fromStdString(bendModeLabel(editor_->drawing.bendMode)));
   action("Export_TextIO")->setEnabled(!activeBoard(doc_).objects.empty());
@@ -447,8 +450,12 @@ void MainWindow::showEditorState() {
 // The plane button's picture, and the plane's own controls only while the plane is on.
 void MainWindow::showGroundPlaneControls() {
   const GroundPlaneControls plane = groundPlaneControls(activeBoard(doc_).header);
+  // The photo view shows the finished board: its planes are not changed there.
+  const bool locked = editor_->photoViewOn;
   action("SB_AutoMasse")->setIcon(groundPlaneIcon(plane.glyph));
-  sizeColumn_->findChild<QWidget*>("SE_FreistanzOffset")->setVisible(plane.planeTools);
+  auto* clearance = sizeColumn_->findChild<QWidget*>("SE_FreistanzOffset");
+  clearance->setVisible(plane.planeTools);
+  clearance->setEnabled(!locked);
   const std::pair<const char*, bool> cutouts[] = {
       {"SB_Sperrflaeche_Polygon", editor_->drawing.cutoutZone},
       {"SB_Sperrflaeche_Rect", editor_->drawing.cutoutRect}};
@@ -457,6 +464,7 @@ void MainWindow::showGroundPlaneControls() {
     const QSignalBlocker block(button);
     button->setChecked(down);
     button->setVisible(plane.planeTools);
+    button->setEnabled(!locked);
   }
 }
 

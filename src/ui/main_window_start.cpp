@@ -12,6 +12,7 @@
 #include "document/document_texts.h"
 #include "editing/editor.h"
 #include "editing/favourites.h"
+#include "editing/photo_view_commands.h"
 #include "project/boards.h"
 #include "ui/gerber_dialog.h"
 #include "ui/language_dialog.h"
@@ -86,6 +87,8 @@ void MainWindow::writeSettings() {
   if (!doc_.lastFolder.empty()) start_.settings.ordner.Layout_Last = doc_.lastFolder;
   storeFavourites(sizeColumn_->favourites(), start_.settings.favourites);
   start_.settings.sizes = sizeSettings(editor_->sizes);
+  // Closing the window closes an open photo view.
+  if (editor_->photoViewOn) start_.settings.photoView = photoViewSettingsOf(editor_->photo);
   writeShutdownSettings(start_.store, start_.settings, normal);
 }
 

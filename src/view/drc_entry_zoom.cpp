@@ -20,11 +20,12 @@ std::optional<TRect> drcEntryArea(const TRect& marker, const BoardHeader& header
   return r;
 }
 
-bool zoomToDrcEntry(Board& board, PixelSize viewport, const TRect& marker) {
+bool zoomToDrcEntry(Board& board, const ViewTransform& shown, PixelSize viewport,
+                    const TRect& marker) {
   for (auto& o : board.objects) o->selected = 0;
   const std::optional<TRect> area = drcEntryArea(marker, board.header);
   if (!area) return false;
-  const auto v = fitObjects(viewOf(board.header), viewFrameOf(board, viewport), *area);
+  const auto v = fitObjects(shown, viewFrameOf(board, viewport), *area);
   if (!v) return false;
   storeView(board.header, *v);
   return true;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
+#include "geometry/bounding_box.h"
+#include "geometry/layer_presence.h"
 #include "view/canvas.h"
 #include "view/canvas_surface.h"
 #include "view/ground_plane_painter.h"
@@ -35,6 +38,21 @@ std::uint8_t photoShadowPart(std::uint8_t v) {
 int photoIndex(int index, int count) { return index >= 0 && index < count ? index : 0; }
 
 bool photoDrawn(const TObjekt& o) { return o.drawable && !o.cutout && !isHiddenLabel(o); }
+
+// Whether each object's bounds reach into the frame; a pixel of margin for the smoothed edges.
+std::vector<bool> photoObjectsInFrame(const Board& board, const ViewTransform& view,
+                                      const Frame& frame) {
+  const double pixel = 1 / view.zoom;
+  const WorldRect shown = visibleWorldRect(view, {frame.width, frame.height});
+  const SpokeLayer spokes = spokeLayerOf(board.header);
+  std::vector<bool> inFrame(board.objects.size());
+  for (std::size_t i = 0; i < board.objects.size(); ++i) {
+    const TRect r = objectBounds(*board.objects[i], spokes);
+    inFrame[i] = r.right + pixel >= shown.left && r.left - pixel <= shown.right &&
+                 r.bottom + pixel >= shown.top && r.top - pixel <= shown.bottom;
+  }
+  return inFrame;
+}
 
 }  // namespace
 
@@ -80,10 +98,14 @@ void renderPhotoView(const Board& board, const ViewTransform& view, const PhotoO
   Canvas canvas(frame, true);
   CanvasSurface surface(canvas, view);
   ObjectPainter painter(surface);
+  // Only objects that reach into the frame are drawn, so that scrolling, which draws thin
+  // strips, costs what is in them; each is tested once for all passes.
+  const std::vector<bool> inFrame = photoObjectsInFrame(board, view, frame);
   const auto drawWhere = [&](Rgb colour, auto picked) {
     surface.setPaint({colour});
-    for (const auto& o : board.objects) {
-      if (photoDrawn(*o) && picked(*o)) painter.draw(*o);
+    for (std::size_t i = 0; i < board.objects.size(); ++i) {
+      const TObjekt& o = *board.objects[i];
+      if (inFrame[i] && photoDrawn(o) && picked(o)) painter.draw(o);
     }
   };
 
@@ -112,9 +134,12 @@ void renderPhotoView(const Board& board, const ViewTransform& view, const PhotoO
   drawWhere(palette.outline, [](const TObjekt& o) { return o.layer == kLayerO; });
 
   const Paint hole{kPhotoOutline};
-  for (const auto& o : board.objects) {
-    if (o->kind != kPad || !o->drawable || !(o->dim.y > 0) || !isCopperLayer(o->layer)) continue;
-    canvas.disc(worldToScreen(view, o->pos), std::max(0.5, o->dim.y * view.zoom), hole);
+  for (std::size_t i = 0; i < board.objects.size(); ++i) {
+    const TObjekt& o = *board.objects[i];
+    if (!inFrame[i] || o.kind != kPad || !o.drawable || !(o.dim.y > 0) || !isCopperLayer(o.layer)) {
+      continue;
+    }
+    canvas.disc(worldToScreen(view, o.pos), std::max(0.5, o.dim.y * view.zoom), hole);
   }
 }
 

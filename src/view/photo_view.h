@@ -3,21 +3,10 @@
 #include "document/document.h"
 #include "view/colour_scheme.h"
 #include "view/frame.h"
+#include "view/photo_options.h"
 #include "view/view_transform.h"
 
 namespace pravelo {
-
-enum class PhotoSide { Top, Bottom };
-
-// What the photo view shows. The colour choices are indices into the fixed lists: board
-// "Green", "Blue", "Copper"; finish "Gold", "Silver", "---" (exposed copper as under the mask).
-struct PhotoOptions {
-  PhotoSide side = PhotoSide::Top;
-  bool silkscreen = true;
-  bool xRay = true;
-  int boardColour = 0;
-  int finish = 0;
-};
 
 // The colours of a finished board. Kept apart from the user's colour scheme, which the photo
 // view never touches.

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
+
+#include "view/photo_options.h"
 
 namespace pravelo {
 
@@ -39,6 +42,9 @@ struct RenderOptions {
   std::array<const ScanPicture*, 2> templatePictures{};
   // "Exclusive": the scan of the active side alone, as if every layer were hidden.
   bool templateAlone = false;
+  // The photo view of one side in place of the layer colours; the view transform must then be
+  // the side's (mirrored for the bottom). The colour scheme is not used.
+  std::optional<PhotoOptions> photo;
 };
 
 }  // namespace pravelo

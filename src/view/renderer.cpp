@@ -20,6 +20,7 @@
 #include "view/layer_buffer.h"
 #include "view/layer_order.h"
 #include "view/object_painter.h"
+#include "view/photo_view.h"
 
 namespace pravelo {
 namespace {
@@ -498,6 +499,10 @@ void drawOriginMarker(FrameContext& f) {
 
 void renderBoard(const Board& board, const ViewTransform& view, const ColourScheme& scheme,
                  const RenderOptions& options, Frame& frame) {
+  if (options.photo) {
+    renderPhotoView(board, view, *options.photo, frame);
+    return;
+  }
   Canvas canvas(frame, options.antiAliased);
   FrameContext f(board, view, scheme, options, canvas);
   if (options.templateAlone) {

@@ -10,7 +10,8 @@ namespace pravelo {
 
 // Draws one board into `frame`, whose pixel (0, 0) shows the world point that `view` maps there:
 // board area and ground planes, grid, objects layer by layer, the selection, drill holes, node
-// handles, group markers, rubber bands and the origin marker.
+// handles, group markers, rubber bands and the origin marker. With `options.photo` the photo
+// view of that side instead (photo_view.h).
 void renderBoard(const Board& board, const ViewTransform& view, const ColourScheme& scheme,
                  const RenderOptions& options, Frame& frame);
 

@@ -28,21 +28,21 @@ void zoomBoardCommand(Board& board, PixelSize viewport) {
   storeView(board.header, fitBoard(viewOf(board.header), viewFrameOf(board, viewport)));
 }
 
-bool zoomObjectsCommand(Board& board, PixelSize viewport) {
+bool zoomObjectsCommand(Board& board, const ViewTransform& shown, PixelSize viewport) {
   const TRect all = objectListBounds(board.objects, spokeLayerOf(board.header));
-  const auto v = fitObjects(viewOf(board.header), viewFrameOf(board, viewport), all);
+  const auto v = fitObjects(shown, viewFrameOf(board, viewport), all);
   if (!v) return false;
   pushZoomHistory(board);
   storeView(board.header, *v);
   return true;
 }
 
-bool zoomSelectionCommand(Board& board, PixelSize viewport) {
+bool zoomSelectionCommand(Board& board, const ViewTransform& shown, PixelSize viewport) {
   const SpokeLayer spokes = spokeLayerOf(board.header);
   const TRect selection =
       objectListBounds(board.objects, spokes, [](const TObjekt& o) { return o.selected != 0; });
   const TRect all = objectListBounds(board.objects, spokes);
-  const auto v = fitSelection(viewOf(board.header), viewFrameOf(board, viewport), selection, all);
+  const auto v = fitSelection(shown, viewFrameOf(board, viewport), selection, all);
   if (!v) return false;
   pushZoomHistory(board);
   storeView(board.header, *v);

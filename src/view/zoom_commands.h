@@ -18,10 +18,12 @@ void pushZoomHistory(Board& board);
 bool zoomPrevious(Board& board);
 
 // "Zoom board", "Zoom objects" and "Zoom selection" remember the view first; the latter two do
-// nothing (and return false) on an empty or tiny extent.
+// nothing (and return false) on an empty or tiny extent. Those two centre on a board point, so
+// they take the view as it is drawn, `shown` (mirrored in the photo view of the bottom side);
+// keeping the middle of the view needs no such care.
 void zoomBoardCommand(Board& board, PixelSize viewport);
-bool zoomObjectsCommand(Board& board, PixelSize viewport);
-bool zoomSelectionCommand(Board& board, PixelSize viewport);
+bool zoomObjectsCommand(Board& board, const ViewTransform& shown, PixelSize viewport);
+bool zoomSelectionCommand(Board& board, const ViewTransform& shown, PixelSize viewport);
 
 // A click on the navigator: zooms in (left button) or out (right) by 1.4 about the middle of the
 // view, after remembering the view.

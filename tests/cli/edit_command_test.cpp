@@ -467,6 +467,30 @@ TEST_F(CliEdit, RectangleModeAndCutOutButtons) {
   EXPECT_EQ(doc.boards[0]->objects[2]->cutout, 1);
 }
 
+// Seen from the bottom the board is mirrored: a click zooms in about the mirrored point. The
+// ground plane cannot be switched meanwhile, and the view changes nothing else.
+TEST_F(CliEdit, ThePhotoViewZoomsAboutTheMirroredPointFromBelow) {
+  const std::string script =
+      "zoom 0.01\n"
+      "scroll 0 0\n"
+      "photo side bottom\n"
+      "tool photo\n"
+      "click 300000 -400000\n"
+      "command SB_AutoMasse\n";
+  ASSERT_EQ(edit(script), kExitOk) << stdErr.str();
+  const Document doc = result();
+  const BoardHeader& header = doc.boards[0]->header;
+  EXPECT_DOUBLE_EQ(header.zoom, 0.014);
+  EXPECT_EQ(header.scrollX, 9000);  // (1000000 - 300000) * 0.014 - 1600 / 2
+  EXPECT_EQ(header.scrollY, 5100);  // 400000 * 0.014 - 1000 / 2
+  EXPECT_EQ(header.groundPlane[kLayerC1 - 1], 0);
+  EXPECT_TRUE(doc.boards[0]->objects.empty());
+
+  for (const char* bad : {"photo side left\n", "photo xray off\n", "photo\n"}) {
+    EXPECT_EQ(edit(bad), kExitUsage) << bad;
+  }
+}
+
 // The example script of the README, on the example board: what it says it does, it does.
 TEST(CliEditExample, TheReadmeScriptPlacesTwoPadsAndAnSmdPadAndMovesOne) {
   const std::string examples = std::string(PRAVELO_SOURCE_DIR) + "/examples/";

@@ -209,8 +209,10 @@ TEST_F(SettingsTest, OutOfRangeValuesAreBroughtBackIntoRange) {
   writeFile(
       "[Optionen]\r\nUndo=500\r\nAutoSaveTime=0\r\nImax_CU=-3\r\nFarbschema=9\r\n"
       "BohrlochFarbe=-1\r\nGummiband=3\r\nExportBitmapDPI=1000\r\nRasterMarkierung=3\r\n"
-      "Hotkeys=ZL\r\nRotWinkel=-900\r\n");
-  const OptionenSettings o = readBack().optionen;
+      "Hotkeys=ZL\r\nRotWinkel=-900\r\n"
+      "[RealAnsicht]\r\nPL_Color=3\r\nLS_Color=-1\r\n");
+  const AppSettings back = readBack();
+  const OptionenSettings& o = back.optionen;
   EXPECT_EQ(o.Undo, 50);
   EXPECT_EQ(o.AutoSaveTime, 60000);
   EXPECT_EQ(o.Imax_CU, 1);
@@ -221,6 +223,8 @@ TEST_F(SettingsTest, OutOfRangeValuesAreBroughtBackIntoRange) {
   EXPECT_EQ(o.RasterMarkierung, 4);
   EXPECT_EQ(o.Hotkeys, "ZLPSRQFNTCAXMVO");
   EXPECT_EQ(o.RotWinkel, -900);
+  EXPECT_EQ(back.photoView.PL_Color, 2);
+  EXPECT_EQ(back.photoView.LS_Color, 0);
 }
 
 TEST_F(SettingsTest, ListsReadUpToTheirFirstGapAndDropRemovedEntries) {

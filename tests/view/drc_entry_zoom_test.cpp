@@ -22,7 +22,8 @@ TEST(DrcEntryZoom, DeselectsAndZooms) {
   board.objects.push_back(std::make_unique<TObjekt>(newObject()));
   board.objects[0]->selected = 1;
   const double before = viewOf(board.header).zoom;
-  EXPECT_TRUE(zoomToDrcEntry(board, {800, 600}, {100000, -200000, 106000, -190000}));
+  EXPECT_TRUE(
+      zoomToDrcEntry(board, viewOf(board.header), {800, 600}, {100000, -200000, 106000, -190000}));
   EXPECT_EQ(board.objects[0]->selected, 0);
   EXPECT_GT(viewOf(board.header).zoom, before);
 }

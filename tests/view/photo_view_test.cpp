@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "project/boards.h"
+#include "view/renderer.h"
 
 namespace pravelo {
 namespace {
@@ -146,6 +147,41 @@ TEST_F(PhotoViewTest, GroundPlaneOfTheViewedSideWithClearancesAndHoles) {
   options.side = PhotoSide::Bottom;
   redraw();
   EXPECT_EQ(at(10500, -10500), palette().material);
+}
+
+// The window draws the photo view through the renderer, in parts as it scrolls: a part shows
+// exactly the pixels of the whole picture, with objects that only reach into it, and the
+// colour scheme does not take part.
+TEST_F(PhotoViewTest, TheRendererDrawsItAlsoInParts) {
+  track(kLayerC1, {5000, -20000}, {95000, -20000});   // crosses the part
+  track(kLayerC2, {20000, -5000}, {20000, -95000});   // its edge reaches in
+  track(kLayerS1, {70000, -70000}, {90000, -90000});  // outside the part
+  TObjekt pad = newObject();
+  initPad(pad, {45000, -30000}, kLayerC1, kPadCircular, 4000, 12000);
+  add(std::move(pad));
+  options.side = PhotoSide::Bottom;
+  const ViewTransform view = photoViewTransform(ViewTransform{}, board.header, options.side);
+  RenderOptions render;
+  render.photo = options;
+  ColourScheme scheme = standardScheme();
+  scheme.colours.fill(Rgb{255, 0, 255});
+  const Frame whole = renderBoard(board, view, scheme, render, 101, 101);
+  frame = Frame(101, 101);
+  renderPhotoView(board, view, options, frame);
+  EXPECT_EQ(whole.pixels, frame.pixels);
+
+  ViewTransform partView = view;
+  partView.scrollX = 40;
+  partView.scrollY = 10;
+  const Frame part = renderBoard(board, partView, scheme, render, 45, 30);
+  int compared = 0;
+  for (int y = 0; y < part.height; ++y) {
+    for (int x = 0; x < part.width; ++x) {
+      ASSERT_EQ(part.at(x, y), whole.at(x + 40, y + 10)) << x << ", " << y;
+      ++compared;
+    }
+  }
+  EXPECT_EQ(compared, 45 * 30);
 }
 
 }  // namespace

@@ -43,23 +43,38 @@ TEST_F(ZoomCommandsTest, ZoomPreviousRestoresEachRememberedViewExactly) {
 }
 
 TEST_F(ZoomCommandsTest, ZoomObjectsDoesNothingWithoutObjects) {
-  EXPECT_FALSE(zoomObjectsCommand(board, viewport));
+  EXPECT_FALSE(zoomObjectsCommand(board, viewOf(board.header), viewport));
   EXPECT_TRUE(board.zoomHistory.empty());
   addTrack({100000, -300000}, {300000, -100000}, false);
-  EXPECT_TRUE(zoomObjectsCommand(board, viewport));
+  EXPECT_TRUE(zoomObjectsCommand(board, viewOf(board.header), viewport));
   EXPECT_EQ(board.zoomHistory.size(), 1u);
   EXPECT_GT(board.header.zoom, 0.001);
 }
 
 TEST_F(ZoomCommandsTest, ZoomSelectionUsesOnlySelectedObjects) {
   addTrack({0, 0}, {1000000, -1000000}, false);
-  EXPECT_FALSE(zoomSelectionCommand(board, viewport));
+  EXPECT_FALSE(zoomSelectionCommand(board, viewOf(board.header), viewport));
   EXPECT_TRUE(board.zoomHistory.empty());
   addTrack({100000, -100000}, {200000, -200000}, true);
-  EXPECT_TRUE(zoomSelectionCommand(board, viewport));
+  EXPECT_TRUE(zoomSelectionCommand(board, viewOf(board.header), viewport));
   // 100400 units enlarged to 125500 fill 580 pixels.
   EXPECT_DOUBLE_EQ(board.header.zoom, 0.00462);
   EXPECT_EQ(board.zoomHistory.size(), 1u);
+}
+
+// Seen from the bottom in the photo view, the objects lie mirrored about the board's middle.
+TEST_F(ZoomCommandsTest, ZoomObjectsCentresThemInTheViewAsDrawn) {
+  addTrack({100000, -300000}, {300000, -100000}, false);
+  ViewTransform shown = viewOf(board.header);
+  shown.mirrored = true;
+  shown.boardWidth = board.header.width;
+  EXPECT_TRUE(zoomObjectsCommand(board, shown, viewport));
+  shown.zoom = board.header.zoom;
+  shown.scrollX = board.header.scrollX;
+  shown.scrollY = board.header.scrollY;
+  const DPoint middle = viewCentre(shown, viewport);
+  EXPECT_NEAR(middle.x, 200000, 1 / shown.zoom);
+  EXPECT_NEAR(middle.y, -200000, 1 / shown.zoom);
 }
 
 TEST_F(ZoomCommandsTest, EachBoardKeepsItsOwnHistory) {
