@@ -6,6 +6,7 @@
 #include "ui/board_view.h"
 #include "ui/qt_text.h"
 #include "ui/view_ui_texts.h"
+#include "view/render_options.h"
 #include "view/renderer.h"
 #include "view/zoom_commands.h"
 
@@ -28,11 +29,9 @@ BoardNavigator::BoardNavigator(BoardView& view, QWidget* parent) : QWidget(paren
   });
 }
 
-void BoardNavigator::showActiveBoard(Document& doc, const ColourScheme& scheme,
-                                     const RenderOptions& options) {
+void BoardNavigator::showActiveBoard(Document& doc, const ColourScheme& scheme) {
   doc_ = &doc;
   scheme_ = &scheme;
-  options_ = &options;
   thumbnailValid_ = false;
   update();
 }
@@ -44,20 +43,18 @@ bool BoardNavigator::hasBoard() const {
 
 NavigatorGeometry BoardNavigator::geometry() const {
   const BoardHeader& header = activeBoard(*doc_).header;
-  return navigatorGeometry(header.width, header.height, viewOf(header), view_.viewportSize());
+  return navigatorGeometry(header.width, header.height, view_.shownView(), view_.viewportSize());
 }
 
 // The thumbnail shows the board's objects without grid and origin marker.
 void BoardNavigator::drawThumbnail(const NavigatorGeometry& g) {
-  RenderOptions options = *options_;
+  RenderOptions options = view_.drawOptions();
   options.showGrid = false;
   options.showOrigin = false;
   options.clipToView = false;
-  ViewTransform v;
-  v.zoom = 1 / g.scale;
-  const Frame frame =
-      renderBoard(activeBoard(*doc_), v, *scheme_, options, static_cast<int>(g.thumbnail.width),
-                  static_cast<int>(g.thumbnail.height));
+  const Frame frame = renderBoard(activeBoard(*doc_), navigatorThumbnailView(g, view_.shownView()),
+                                  *scheme_, options, static_cast<int>(g.thumbnail.width),
+                                  static_cast<int>(g.thumbnail.height));
   thumbnail_ = QImage(frame.pixels.data(), frame.width, frame.height, frame.width * 4,
                       QImage::Format_RGBA8888)
                    .copy();
@@ -93,7 +90,7 @@ void BoardNavigator::mouseMoveEvent(QMouseEvent* event) {
   dragged_ = true;
   BoardHeader& header = activeBoard(*doc_).header;
   const QPointF to = event->position() - grab_;
-  storeView(header, navigatorDrag(geometry(), viewOf(header), to.x(), to.y()));
+  storeView(header, navigatorDrag(geometry(), view_.shownView(), to.x(), to.y()));
   view_.viewChanged();
 }
 

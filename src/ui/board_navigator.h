@@ -6,7 +6,6 @@
 #include "document/document.h"
 #include "view/colour_scheme.h"
 #include "view/navigator.h"
-#include "view/render_options.h"
 
 namespace pravelo {
 
@@ -18,8 +17,9 @@ class BoardNavigator : public QWidget {
  public:
   BoardNavigator(BoardView& view, QWidget* parent = nullptr);
 
-  // The document, scheme and options must outlive the navigator.
-  void showActiveBoard(Document& doc, const ColourScheme& scheme, const RenderOptions& options);
+  // The document and scheme must outlive the navigator. The thumbnail is drawn as the view draws
+  // the board, turned over with it in the photo view from below.
+  void showActiveBoard(Document& doc, const ColourScheme& scheme);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -35,7 +35,6 @@ class BoardNavigator : public QWidget {
   BoardView& view_;
   Document* doc_ = nullptr;
   const ColourScheme* scheme_ = nullptr;
-  const RenderOptions* options_ = nullptr;
   QImage thumbnail_;
   bool thumbnailValid_ = false;
   bool pressed_ = false;

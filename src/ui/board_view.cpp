@@ -282,20 +282,11 @@ void BoardView::updateScrollBars() {
 
 void BoardView::updateRulers() {
   if (!hasBoard()) return;
-  const BoardHeader& header = board().header;
-  RulerSpec spec;
-  spec.unit = unit_;
-  spec.zoom = header.zoom;
-  spec.axis = RulerAxis::Horizontal;
-  spec.scroll = header.scrollX;
-  spec.origin = header.originX;
-  spec.offset = kHorizontalMarkerOffset;
-  horizontalRuler_->follow(spec);
-  spec.axis = RulerAxis::Vertical;
-  spec.scroll = header.scrollY;
-  spec.origin = header.originY;
-  spec.offset = kVerticalMarkerOffset;
-  verticalRuler_->follow(spec);
+  const ViewTransform v = shownView();
+  const IPoint origin{board().header.originX, board().header.originY};
+  horizontalRuler_->follow(
+      rulerSpecOf(RulerAxis::Horizontal, v, origin, unit_, kHorizontalMarkerOffset));
+  verticalRuler_->follow(rulerSpecOf(RulerAxis::Vertical, v, origin, unit_, kVerticalMarkerOffset));
 }
 
 void BoardView::placeRulers() {

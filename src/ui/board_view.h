@@ -75,6 +75,9 @@ class BoardView : public QAbstractScrollArea {
   // The size of the virtual drawing surface.
   PixelSize canvasSize() const;
   DPoint worldAt(QPointF viewportPosition) const;
+  // The view as drawn, mirrored in the photo view of the bottom side, and what it draws.
+  ViewTransform shownView() const;
+  RenderOptions drawOptions() const;
 
  signals:
   void viewMoved();       // zoom or scroll positions changed
@@ -107,8 +110,6 @@ class BoardView : public QAbstractScrollArea {
   bool hasBoard() const;
   Board& board() const;
   ViewFrame frameOf() const;
-  // The view as drawn, mirrored in the photo view of the bottom side.
-  ViewTransform shownView() const;
   // The photo view is on: the picture of the finished board without the editor's marks.
   bool photoView() const;
   void updateScrollBars();
@@ -152,7 +153,6 @@ class BoardView : public QAbstractScrollArea {
   QTimer blinkTimer_;
   bool dimmed_ = false;
   void blinkTick();
-  RenderOptions drawOptions() const;
   Qt::MouseButtons heldButtons_;
   bool syncingScrollBars_ = false;
   RulerBar* horizontalRuler_;

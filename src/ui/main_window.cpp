@@ -160,7 +160,7 @@ void MainWindow::showBoards() {
 
 void MainWindow::showActiveBoard() {
   view_->showActiveBoard(doc_, scheme_, renderOptions_);
-  navigator_->showActiveBoard(doc_, scheme_, renderOptions_);
+  navigator_->showActiveBoard(doc_, scheme_);
   layers_->showLayers(activeBoard(doc_).header);
   selector_->showBoard(&activeBoard(doc_), lengthUnit());
   componentList_->showBoard(&activeBoard(doc_));

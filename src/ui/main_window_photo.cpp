@@ -1,6 +1,7 @@
 // The main window's photo view: the options panel above the drawing area while the Photo view
-// tool is chosen, and the layer and ground-plane controls locked meanwhile.
+// tool is chosen, and the layer, ground-plane and scanned-copy controls locked meanwhile.
 #include <QAction>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "editing/editor.h"
@@ -21,13 +22,16 @@ void MainWindow::createPhotoViewPanel() {
 }
 
 // The tool machine opens and closes the view; the window follows it. Closing writes the
-// options the view put back into the settings.
+// options the view put back into the settings. The view never draws the scanned copy, so its
+// buttons rest; one held as the view opens is let go and undoes what it did.
 void MainWindow::showPhotoView() {
   const bool on = editor_->photoViewOn;
   if (on == photoPanel_->isVisibleTo(this)) return;
   if (on) photoPanel_->showOptions(editor_->photo);
   photoPanel_->setVisible(on);
   layers_->setEnabled(!on);
+  exclusiveButton_->setEnabled(!on);
+  hideButton_->setEnabled(!on);
   if (!on) writePhotoViewSettings(start_.store, start_.settings.photoView);
 }
 

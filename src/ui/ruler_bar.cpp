@@ -38,20 +38,25 @@ void RulerBar::setMarker(std::optional<int> pixel) {
   update();
 }
 
-void RulerBar::paintEvent(QPaintEvent* event) {
-  QPainter p(this);
-  p.fillRect(event->rect(), palette().button());
-  p.setPen(Qt::black);
+std::vector<RulerTick> RulerBar::ticks() const {
   const bool horizontal = spec_.axis == RulerAxis::Horizontal;
   RulerSpec spec = spec_;
   // The horizontal ruler's first pixels lie under the corner.
   spec.from = horizontal ? kHorizontalRulerCorner : 0;
   spec.to = horizontal ? width() : height();
+  return rulerTicks(spec);
+}
+
+void RulerBar::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.fillRect(event->rect(), palette().button());
+  p.setPen(Qt::black);
+  const bool horizontal = spec_.axis == RulerAxis::Horizontal;
   const QFont font = rulerFont(horizontal ? kHorizontalFontPixels : kVerticalFontPixels);
   p.setFont(font);
   const QFontMetrics metrics(font);
   p.setClipRect(horizontal ? QRect(kHorizontalRulerCorner, 0, width(), height()) : rect());
-  for (const RulerTick& tick : rulerTicks(spec)) {
+  for (const RulerTick& tick : ticks()) {
     const QString label = QString::fromStdString(tick.label);
     if (horizontal) {
       p.drawLine(QPointF(tick.position, height() - tick.length), QPointF(tick.position, height()));

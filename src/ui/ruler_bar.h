@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "view/ruler.h"
 
@@ -16,6 +17,9 @@ class RulerBar : public QWidget {
   void follow(const RulerSpec& spec);
   // The marker at a ruler pixel, or none while the pointer is elsewhere.
   void setMarker(std::optional<int> pixel);
+  std::optional<int> marker() const { return marker_; }
+  // The marks over the widget's own pixel range, as painted.
+  std::vector<RulerTick> ticks() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

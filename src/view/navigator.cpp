@@ -29,6 +29,14 @@ NavigatorGeometry navigatorGeometry(double boardWidth, double boardHeight, const
   return g;
 }
 
+ViewTransform navigatorThumbnailView(const NavigatorGeometry& g, const ViewTransform& shown) {
+  ViewTransform v;
+  v.zoom = 1 / g.scale;
+  v.mirrored = shown.mirrored;
+  v.boardWidth = shown.boardWidth;
+  return v;
+}
+
 ViewTransform navigatorDrag(const NavigatorGeometry& g, const ViewTransform& v, double left,
                             double top) {
   const double x = keptInside(left, g.visible.width, g.thumbnail.left, g.thumbnail.width);

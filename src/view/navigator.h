@@ -26,6 +26,11 @@ struct NavigatorGeometry {
 NavigatorGeometry navigatorGeometry(double boardWidth, double boardHeight, const ViewTransform& v,
                                     PixelSize viewport);
 
+// The view the thumbnail is drawn with: the board at the navigator's scale, turned over like the
+// drawing area's view `shown` (the photo view from below). The rectangle is placed by the scroll
+// positions of the view as drawn, so only a thumbnail turned the same way lies under it right.
+ViewTransform navigatorThumbnailView(const NavigatorGeometry& g, const ViewTransform& shown);
+
 // Dragging the visible-area rectangle to (left, top) in panel pixels: the rectangle stays inside
 // the thumbnail and the view scrolls to match.
 ViewTransform navigatorDrag(const NavigatorGeometry& g, const ViewTransform& v, double left,

@@ -12,16 +12,22 @@ namespace {
 // A guard against nonsensical input; a real ruler has at most a few thousand candidates.
 constexpr std::int64_t kMaxCandidates = 100000;
 
+// The ruler maps like the drawing area it follows, so that its marks and the pointer agree.
+ViewTransform rulerView(const RulerSpec& spec) {
+  return {spec.zoom, spec.scroll, spec.scroll, spec.mirrored, spec.boardWidth};
+}
+
 double rulerTickToScreen(const RulerSpec& spec, double t) {
   const double world = spec.origin + t * unitsPerRulerTick(spec.unit);
-  const double sign = spec.axis == RulerAxis::Horizontal ? 1 : -1;
-  return sign * world * spec.zoom - static_cast<double>(spec.scroll) + spec.offset;
+  const ViewTransform v = rulerView(spec);
+  const double pixel = spec.axis == RulerAxis::Horizontal ? screenX(v, world) : screenY(v, world);
+  return pixel + spec.offset;
 }
 
 double rulerPixelToTick(const RulerSpec& spec, double pixel) {
-  const double distance = (pixel - spec.offset + static_cast<double>(spec.scroll)) / spec.zoom;
-  const double world = spec.axis == RulerAxis::Horizontal ? distance : -distance;
-  return (world - spec.origin) / unitsPerRulerTick(spec.unit);
+  const DPoint world = screenToWorld(rulerView(spec), {pixel - spec.offset, pixel - spec.offset});
+  const double along = spec.axis == RulerAxis::Horizontal ? world.x : world.y;
+  return (along - spec.origin) / unitsPerRulerTick(spec.unit);
 }
 
 }  // namespace
@@ -69,6 +75,21 @@ std::string rulerLabel(std::int64_t t, LengthUnit unit, RulerAxis axis) {
   const auto end =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
   return std::string(buffer, end.ptr);
+}
+
+RulerSpec rulerSpecOf(RulerAxis axis, const ViewTransform& shown, IPoint origin, LengthUnit unit,
+                      double offset) {
+  const bool horizontal = axis == RulerAxis::Horizontal;
+  RulerSpec spec;
+  spec.axis = axis;
+  spec.unit = unit;
+  spec.zoom = shown.zoom;
+  spec.scroll = horizontal ? shown.scrollX : shown.scrollY;
+  spec.origin = horizontal ? origin.x : origin.y;
+  spec.offset = offset;
+  spec.mirrored = horizontal && shown.mirrored;
+  spec.boardWidth = shown.boardWidth;
+  return spec;
 }
 
 std::vector<RulerTick> rulerTicks(const RulerSpec& spec) {

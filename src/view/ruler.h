@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "geometry/length_text.h"
+#include "view/view_transform.h"
 
 namespace pravelo {
 
@@ -27,7 +28,16 @@ struct RulerSpec {
   double offset = 0;        // the ruler pixel of viewport pixel 0
   double from = 0;          // ruler pixel range to fill
   double to = 0;
+  // The photo view from below shows the board mirrored; the horizontal ruler reads it so, its
+  // values growing to the left like the pointer's.
+  bool mirrored = false;
+  double boardWidth = 0;  // units; used only when mirrored
 };
+
+// The rulers of a view as it is drawn, measured from the user origin; `offset` is the ruler
+// pixel of viewport pixel 0.
+RulerSpec rulerSpecOf(RulerAxis axis, const ViewTransform& shown, IPoint origin, LengthUnit unit,
+                      double offset);
 
 // Rulers count in ticks of 1 micrometre (mm) or 0.1 mil.
 double unitsPerRulerTick(LengthUnit unit);

@@ -6,8 +6,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -22,7 +24,9 @@
 #include "ui/layer_bar.h"
 #include "ui/main_window.h"
 #include "ui/photo_view_panel.h"
+#include "ui/ruler_bar.h"
 #include "ui_test_support.h"
+#include "view/navigator.h"
 #include "view/view_transform.h"
 
 namespace pravelo {
@@ -187,6 +191,79 @@ TEST_F(PhotoViewWindowTest, OptionsComeFromTheSettingsAndGoBackWhenTheViewCloses
   trigger(*window, "SB_RealAnsicht");
   EXPECT_EQ(child<QComboBox>(*panel, "CB_Platine")->currentIndex(), 0);
   EXPECT_FALSE(child<QCheckBox>(*panel, "CB_Bestueckung")->isChecked());
+}
+
+// The label of the horizontal ruler's mark at a ruler pixel; empty where there is none.
+std::string rulerLabelAt(const RulerBar& ruler, double position) {
+  for (const RulerTick& tick : ruler.ticks()) {
+    if (std::abs(tick.position - position) < 1e-6) return tick.label;
+  }
+  return "";
+}
+
+// From below, the horizontal ruler counts from the board's right edge leftwards, and the label
+// under the pointer's marker reads as the pointer's X does.
+TEST_F(PhotoViewWindowTest, TheRulerReadsTheBottomSideMirrored) {
+  open();
+  auto* ruler = window->findChild<RulerBar*>("HScalePaintBox");
+  ASSERT_NE(ruler, nullptr);
+  ASSERT_EQ(board().header.scrollX, 0);
+  // The origin lies at the bottom-left corner; 40 mm are 400 pixels, the ruler starts 26 to the
+  // left of the drawing area.
+  EXPECT_EQ(rulerLabelAt(*ruler, 26 + 100), "10");
+  trigger(*window, "SB_RealAnsicht");
+  EXPECT_EQ(rulerLabelAt(*ruler, 26 + 100), "10");
+  child<QRadioButton>(*panel, "RB_K2")->setChecked(true);
+  EXPECT_EQ(rulerLabelAt(*ruler, 26 + 400), "0");
+  EXPECT_EQ(rulerLabelAt(*ruler, 26 + 100), "30");
+  EXPECT_EQ(rulerLabelAt(*ruler, 26), "40");
+
+  // A move to where the pointer already is would be dropped: come from a neighbouring pixel.
+  QTest::mouseMove(view->viewport(), QPoint(301, 50));
+  QTest::mouseMove(view->viewport(), QPoint(300, 50));
+  EXPECT_EQ(window->findChild<QLabel*>("L_X")->text(), "X: 10.000 mm");
+  ASSERT_EQ(ruler->marker(), 26 + 300);
+  EXPECT_EQ(rulerLabelAt(*ruler, *ruler->marker()), "10");
+
+  child<QRadioButton>(*panel, "RB_K1")->setChecked(true);
+  EXPECT_EQ(rulerLabelAt(*ruler, 26 + 100), "10");
+  trigger(*window, "SB_Standard");
+  EXPECT_EQ(rulerLabelAt(*ruler, 26 + 300), "30");
+}
+
+// The navigator shows the board as the drawing area does, turned over from below; dragging its
+// rectangle over a part of the thumbnail brings that part into the middle of the view.
+TEST_F(PhotoViewWindowTest, TheNavigatorShowsTheBottomSideMirrored) {
+  open("[Optionen]\r\nPlatinenZoom=1\r\n");
+  auto* navigator = window->findChild<QWidget*>("PB_PlatinenZoom");
+  ASSERT_TRUE(navigator->isVisible());
+  trigger(*window, "SB_RealAnsicht");
+  child<QCheckBox>(*panel, "CB_XRay")->setChecked(false);
+  child<QRadioButton>(*panel, "RB_K2")->setChecked(true);
+  // 5000 units per thumbnail pixel; the 80 x 60 pixel thumbnail starts at (8, 8). The C2 track
+  // runs down at x = 6 mm, from 20 mm to 28 mm below the top edge; from below it lies 34 mm
+  // from the left.
+  const QPoint mirroredTrack(8 + 68, 8 + 48);
+  const QPoint unmirroredTrack(8 + 12, 8 + 48);
+  const QImage thumbnail = navigator->grab().toImage();
+  EXPECT_EQ(thumbnail.pixelColor(mirroredTrack), QColor(0, 190, 0));
+  EXPECT_EQ(thumbnail.pixelColor(unmirroredTrack), QColor(22, 117, 22));
+
+  for (int i = 0; i < 9; ++i) trigger(*window, "Vergroessern1");
+  const PixelSize viewport = view->viewportSize();
+  const BoardHeader& header = board().header;
+  const NavigatorGeometry g =
+      navigatorGeometry(header.width, header.height, view->shownView(), viewport);
+  ASSERT_LT(g.visible.width, 20);
+  const QPoint middle(static_cast<int>(g.visible.left + g.visible.width / 2),
+                      static_cast<int>(g.visible.top + g.visible.height / 2));
+  QTest::mousePress(navigator, Qt::LeftButton, Qt::NoModifier, middle);
+  QTest::mouseMove(navigator, mirroredTrack);
+  QTest::mouseRelease(navigator, Qt::LeftButton, Qt::NoModifier, mirroredTrack);
+  const QImage shown = view->viewport()->grab().toImage();
+  EXPECT_EQ(
+      shown.pixelColor(static_cast<int>(viewport.width / 2), static_cast<int>(viewport.height / 2)),
+      QColor(0, 190, 0));
 }
 
 }  // namespace

@@ -257,6 +257,32 @@ TEST_F(TemplateWindowTest, StatusButtonsShowTheScanAloneOrHideItWhileHeld) {
   EXPECT_EQ(board().header.templateShown, (std::array<std::uint8_t, 2>{1, 0}));
 }
 
+// The photo view never draws the scanned copy: its buttons rest while the view is on. One held
+// as the view opens is let go, and what it did while held is undone.
+TEST_F(TemplateWindowTest, StatusButtonsRestInThePhotoView) {
+  open(scanFile());
+  auto* exclusive = window->findChild<QToolButton*>("SB_NurVorlage");
+  auto* hide = window->findChild<QToolButton*>("SB_HideVorlage");
+  const QColor copper = shownAt(onTrack);
+  const auto shownSides = board().header.templateShown;
+  trigger(*window, "SB_RealAnsicht");
+  EXPECT_FALSE(exclusive->isEnabled());
+  EXPECT_FALSE(hide->isEnabled());
+  trigger(*window, "SB_Standard");
+  EXPECT_TRUE(exclusive->isEnabled());
+  EXPECT_TRUE(hide->isEnabled());
+
+  for (QToolButton* button : {exclusive, hide}) {
+    QTest::mousePress(button, Qt::LeftButton);
+    trigger(*window, "SB_RealAnsicht");
+    EXPECT_FALSE(button->isDown()) << button->objectName().toStdString();
+    trigger(*window, "SB_Standard");
+    EXPECT_EQ(shownAt(onTrack), copper) << button->objectName().toStdString();
+    EXPECT_EQ(shownAt(onScan), tint) << button->objectName().toStdString();
+    EXPECT_EQ(board().header.templateShown, shownSides) << button->objectName().toStdString();
+  }
+}
+
 TEST_F(TemplateWindowTest, OpeningFindsAMovedScanByItsNameAndReportsAMissingOne) {
   open("/gone/elsewhere/scan.bmp");
   EXPECT_TRUE(host.messages.empty());

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
+#include <string>
 
 namespace pravelo {
 namespace {
@@ -132,6 +134,61 @@ TEST(Ruler, FarScrollAtHighestZoom) {
   EXPECT_EQ(tickAt(ticks, 100)->length, 14);
   EXPECT_EQ(tickAt(ticks, 100)->label, "250000");  // seven significant digits
   EXPECT_EQ(tickAt(ticks, 20)->length, 4);
+}
+
+// Seen from below the board lies mirrored: x grows to the left, from the board's right edge.
+TEST(Ruler, MirroredHorizontalCountsLeftwardsFromTheRightEdge) {
+  RulerSpec spec{RulerAxis::Horizontal, LengthUnit::Mm, 0.001, 0, 0, 26, 25, 1026};
+  spec.mirrored = true;
+  spec.boardWidth = 1000000;  // 100 mm: the right edge at viewport pixel 1000
+  const auto ticks = rulerTicks(spec);
+  EXPECT_EQ(ticks.size(), 102u);
+  EXPECT_EQ(tickAt(ticks, 1026)->label, "0");
+  EXPECT_EQ(tickAt(ticks, 926)->label, "10");
+  EXPECT_EQ(tickAt(ticks, 26)->label, "100");
+  EXPECT_EQ(tickAt(ticks, 976)->length, 8);
+  EXPECT_EQ(tickAt(ticks, 1016)->length, 4);
+}
+
+// Whatever the view, each label names the distance from the user origin of the board point the
+// view shows under its mark, as the pointer's read-out does.
+TEST(Ruler, LabelsAgreeWithTheViewUnderThem) {
+  struct Case {
+    const char* what;
+    ViewTransform view;
+    IPoint origin;
+    LengthUnit unit;
+  };
+  // clang-format off
+  const Case cases[] = {
+    {"plain",               {0.001, 0, 0, false, 0},           {0, -300000},  LengthUnit::Mm},
+    {"scrolled, origin in", {0.0013, 517, 233, false, 0},      {12700, -5000}, LengthUnit::Mm},
+    {"mirrored",            {0.001, 0, 0, true, 400000},       {0, -300000},  LengthUnit::Mm},
+    {"mirrored, scrolled",  {0.0022, 345, 120, true, 1600000}, {25400, 0},    LengthUnit::Mm},
+    {"mirrored, mil",       {0.0014, 80, 0, true, 1000000},    {0, -300000},  LengthUnit::Mil},
+  };
+  // clang-format on
+  int labels = 0;
+  for (const Case& c : cases) {
+    for (RulerAxis axis : {RulerAxis::Horizontal, RulerAxis::Vertical}) {
+      const bool horizontal = axis == RulerAxis::Horizontal;
+      const double offset = horizontal ? kHorizontalMarkerOffset : kVerticalMarkerOffset;
+      RulerSpec spec = rulerSpecOf(axis, c.view, c.origin, c.unit, offset);
+      spec.from = 0;
+      spec.to = 800;
+      const double unitsPerLabel = c.unit == LengthUnit::Mil ? 254 : 10000;
+      for (const RulerTick& tick : rulerTicks(spec)) {
+        if (tick.label.empty()) continue;
+        const double pixel = tick.position - offset;
+        const DPoint world = screenToWorld(c.view, {pixel, pixel});
+        const double shown = horizontal ? world.x - c.origin.x : std::abs(world.y - c.origin.y);
+        EXPECT_NEAR(std::stod(tick.label) * unitsPerLabel, shown, 1e-3)
+            << c.what << (horizontal ? " horizontal at " : " vertical at ") << tick.position;
+        ++labels;
+      }
+    }
+  }
+  EXPECT_GT(labels, 40);
 }
 
 }  // namespace
