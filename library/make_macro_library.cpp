@@ -206,6 +206,18 @@ void pinHeaders(Library& lib) {
   }
 }
 
+// Two SMD pads `centres` apart and a silkscreen line along either side of the gap between them;
+// returns the lines' distance from the pads' centre line.
+double twoPadBody(Part& p, double padW, double padH, double centres) {
+  p.smd(0, 0, padW, padH);
+  p.smd(centres, 0, padW, padH);
+  const double edge = padH / 2 + 0.25;
+  const double inner = padW / 2 + 0.15;
+  p.line({{inner, edge}, {centres - inner, edge}});
+  p.line({{inner, -edge}, {centres - inner, -edge}});
+  return edge;
+}
+
 // Two-chip packages: IPC-7351 nominal pads (width across the gap, height) and their centres.
 void chips(Library& lib) {
   struct Chip {
@@ -221,11 +233,7 @@ void chips(Library& lib) {
   for (const Chip& chip : sizes) {
     for (const char* kind : {"R", "C"}) {
       Part p;
-      p.smd(0, 0, chip.padW, chip.padH);
-      p.smd(chip.centres, 0, chip.padW, chip.padH);
-      const double edge = chip.padH / 2 + 0.25;
-      p.line({{chip.padW / 2 + 0.15, edge}, {chip.centres - chip.padW / 2 - 0.15, edge}});
-      p.line({{chip.padW / 2 + 0.15, -edge}, {chip.centres - chip.padW / 2 - 0.15, -edge}});
+      const double edge = twoPadBody(p, chip.padW, chip.padH, chip.centres);
       p.labels(kind[0] == 'R' ? "R?" : "C?", kind, chip.code, edge, -edge, -chip.padW / 2);
       lib.write(p, "SMD chips", std::string(kind) + " " + chip.code,
                 std::string(kind[0] == 'R' ? "Chip resistor " : "Chip capacitor ") + chip.code,
@@ -296,14 +304,10 @@ void smdDiodes(Library& lib) {
                               {"SMA", 1.5, 1.7, 4.3},
                               {"SMB", 2.2, 2.3, 4.6}};
   for (const Package& pkg : packages) {
-    Part d;
-    d.smd(0, 0, pkg.padW, pkg.padH);  // the cathode
-    d.smd(pkg.centres, 0, pkg.padW, pkg.padH);
-    const double edge = pkg.padH / 2 + 0.25;
-    const double inner = pkg.padW / 2 + 0.15;
-    d.line({{inner, edge}, {pkg.centres - inner, edge}});
-    d.line({{inner, -edge}, {pkg.centres - inner, -edge}});
-    d.line({{inner + 0.2, edge}, {inner + 0.2, -edge}});  // the cathode band
+    Part d;  // the cathode on the left
+    const double edge = twoPadBody(d, pkg.padW, pkg.padH, pkg.centres);
+    const double band = pkg.padW / 2 + 0.15 + 0.2;
+    d.line({{band, edge}, {band, -edge}});
     d.labels("D?", "D", pkg.name, edge, -edge, -pkg.padW / 2);
     lib.write(d, "Diodes", pkg.name, std::string("SMD diode ") + pkg.name + ", cathode left",
               "Pads " + fixed(pkg.padW, 2) + " x " + fixed(pkg.padH, 2) + " mm");

@@ -4,9 +4,14 @@
 #include <cstring>
 
 #include "document/byte_io.h"
+#include "document/document_texts.h"
+#include "document/file_format_error.h"
 
 namespace pravelo {
 namespace {
+
+// Where the two template names lie in the header.
+constexpr std::size_t kTemplateNameAt[2] = {56, 257};
 
 void storeShortString(std::uint8_t* bytes, std::size_t offset, const std::string& s) {
   const std::size_t n = std::min(s.size(), kTemplateNameMax);
@@ -48,8 +53,8 @@ void writeBoardHeader(const BoardHeader& h, std::uint8_t* bytes) {
   std::memcpy(bytes + 47, h.layerVisible.data(), 7);
   bytes[54] = h.templateShown[0];
   bytes[55] = h.templateShown[1];
-  storeShortString(bytes, 56, h.templateFile[0]);
-  storeShortString(bytes, 257, h.templateFile[1]);
+  storeShortString(bytes, kTemplateNameAt[0], h.templateFile[0]);
+  storeShortString(bytes, kTemplateNameAt[1], h.templateFile[1]);
   for (int side = 0; side < 2; ++side) {
     storeAt(bytes, 458 + 4 * side, h.templateDpi[side]);
     storeAt(bytes, 466 + 4 * side, h.templateOffsetX[side]);
@@ -72,8 +77,8 @@ bool readBoardHeader(const std::uint8_t* bytes, BoardHeader& h) {
   loadAt(bytes, 43, h.activeLayer);
   std::memcpy(h.layerVisible.data(), bytes + 47, 7);
   h.templateShown = {bytes[54], bytes[55]};
-  if (!loadShortString(bytes, 56, h.templateFile[0])) return false;
-  if (!loadShortString(bytes, 257, h.templateFile[1])) return false;
+  if (!loadShortString(bytes, kTemplateNameAt[0], h.templateFile[0])) return false;
+  if (!loadShortString(bytes, kTemplateNameAt[1], h.templateFile[1])) return false;
   for (int side = 0; side < 2; ++side) {
     loadAt(bytes, 458 + 4 * side, h.templateDpi[side]);
     loadAt(bytes, 466 + 4 * side, h.templateOffsetX[side]);
@@ -84,6 +89,16 @@ bool readBoardHeader(const std::uint8_t* bytes, BoardHeader& h) {
   loadAt(bytes, 494, h.originY);
   h.multilayer = bytes[498];
   return true;
+}
+
+void readStoredBoardHeader(const std::uint8_t* bytes, std::size_t fileOffset, BoardHeader& h) {
+  for (std::size_t offset : kTemplateNameAt) {
+    if (bytes[offset] > kTemplateNameMax) {
+      throw FileFormatError(texts::problemStringTooLong, texts::fieldTemplateName,
+                            fileOffset + offset);
+    }
+  }
+  readBoardHeader(bytes, h);
 }
 
 }  // namespace pravelo

@@ -53,5 +53,8 @@ bool isLayerVisible(const BoardHeader& header, int layer);
 void writeBoardHeader(const BoardHeader& header, std::uint8_t* bytes);
 // Reads the fields; returns false when a template name's length byte exceeds 200.
 bool readBoardHeader(const std::uint8_t* bytes, BoardHeader& header);
+// The same for a header read from a file at `fileOffset`: a template name longer than its field
+// is a FileFormatError at its place.
+void readStoredBoardHeader(const std::uint8_t* bytes, std::size_t fileOffset, BoardHeader& header);
 
 }  // namespace pravelo

@@ -160,12 +160,7 @@ void readHeader(ByteReader& in, int version, BoardHeader& header) {
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(
       in.getBytes(oldBoardHeaderSize(version), texts::fieldBoardHeader).data());
   if (version == kLayoutVersion) {
-    for (std::size_t offset : {std::size_t{56}, std::size_t{257}}) {
-      if (bytes[offset] > kTemplateNameMax) {
-        throw FileFormatError(texts::problemStringTooLong, texts::fieldTemplateName, at + offset);
-      }
-    }
-    readBoardHeader(bytes, header);
+    readStoredBoardHeader(bytes, at, header);
   } else {
     readOldBoardHeader(bytes, version, at, header);
   }

@@ -58,16 +58,6 @@ void readVersion3Or4Header(const std::uint8_t* bytes, int version, std::size_t f
   h.multilayer = 0;
 }
 
-void readVersion5Header(const std::uint8_t* bytes, std::size_t fileOffset, BoardHeader& h) {
-  for (std::size_t offset : {std::size_t{56}, std::size_t{257}}) {
-    if (bytes[offset] > kTemplateNameMax) {
-      throw FileFormatError(texts::problemStringTooLong, texts::fieldTemplateName,
-                            fileOffset + offset);
-    }
-  }
-  readBoardHeader(bytes, h);
-}
-
 }  // namespace
 
 std::size_t oldBoardHeaderSize(int version) {
@@ -85,7 +75,7 @@ void readOldBoardHeader(const std::uint8_t* bytes, int version, std::size_t file
   if (version <= 4) {
     readVersion3Or4Header(bytes, version, fileOffset, h);
   } else {
-    readVersion5Header(bytes, fileOffset, h);
+    readStoredBoardHeader(bytes, fileOffset, h);
   }
   h.width = oldBoardSide(h.width);
   h.height = oldBoardSide(h.height);

@@ -5,11 +5,14 @@
 #include "document/document_texts.h"
 
 namespace pravelo {
+namespace {
 
-std::size_t readCount(ByteReader& in, const Text& field, std::size_t itemSize,
-                      std::int32_t surplus) {
+// A count stored as `Stored`, checked as readCount describes.
+template <typename Stored>
+std::size_t readStoredCount(ByteReader& in, const Text& field, std::size_t itemSize,
+                            std::int32_t surplus) {
   const std::size_t at = in.offset();
-  const auto stored = in.get<std::int32_t>(field);
+  const std::int32_t stored = in.get<Stored>(field);
   if (stored < 0) throw FileFormatError(texts::problemNegativeCount, field, at);
   if (stored < surplus) throw FileFormatError(texts::problemCountTooSmall, field, at);
   const auto count = static_cast<std::uint64_t>(stored - surplus);
@@ -19,15 +22,15 @@ std::size_t readCount(ByteReader& in, const Text& field, std::size_t itemSize,
   return static_cast<std::size_t>(count);
 }
 
+}  // namespace
+
+std::size_t readCount(ByteReader& in, const Text& field, std::size_t itemSize,
+                      std::int32_t surplus) {
+  return readStoredCount<std::int32_t>(in, field, itemSize, surplus);
+}
+
 std::size_t readShortCount(ByteReader& in, const Text& field, std::size_t itemSize) {
-  const std::size_t at = in.offset();
-  const auto stored = in.get<std::int16_t>(field);
-  if (stored < 0) throw FileFormatError(texts::problemNegativeCount, field, at);
-  const auto count = static_cast<std::size_t>(stored);
-  if (count * itemSize > in.remaining()) {
-    throw FileFormatError(texts::problemCountTooLarge, field, at);
-  }
-  return count;
+  return readStoredCount<std::int16_t>(in, field, itemSize, 0);
 }
 
 std::string readCountedString(ByteReader& in, const Text& field, std::size_t max) {

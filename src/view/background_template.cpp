@@ -1,7 +1,9 @@
 #include "view/background_template.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 

@@ -28,7 +28,6 @@ constexpr std::array<PhotoBoardColours, 3> kPhotoBoardColours{{
 constexpr Rgb kPhotoGold{220, 170, 20};
 constexpr Rgb kPhotoSilver{210, 210, 210};
 constexpr Rgb kPhotoSilkscreen{230, 230, 230};
-constexpr Rgb kPhotoFarSide{25, 25, 25};
 constexpr Rgb kPhotoOutline{0, 0, 0};
 
 std::uint8_t photoShadowPart(std::uint8_t v) {
@@ -74,7 +73,6 @@ PhotoPalette photoPalette(const PhotoOptions& options) {
       break;
   }
   p.silkscreen = kPhotoSilkscreen;
-  p.farSide = kPhotoFarSide;
   p.outline = kPhotoOutline;
   p.shadow = {photoShadowPart(board.material.r), photoShadowPart(board.material.g),
               photoShadowPart(board.material.b)};

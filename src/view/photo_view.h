@@ -15,7 +15,6 @@ struct PhotoPalette {
   Rgb copper;  // copper under the solder mask
   Rgb finish;  // copper in a mask opening
   Rgb silkscreen;
-  Rgb farSide;  // inner layers and the other side
   Rgb outline;
   Rgb shadow;  // what shines through the board with X-ray on
 };

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <utility>
 
-#include "project/boards.h"
+#include "support/sample_layout.h"
 #include "view/renderer.h"
 
 namespace pravelo {
@@ -16,10 +15,7 @@ class PhotoViewTest : public ::testing::Test {
  protected:
   PhotoViewTest() { board.header = newBoardHeader(100000, 100000); }
 
-  TObjekt& add(TObjekt o) {
-    board.objects.push_back(std::make_unique<TObjekt>(std::move(o)));
-    return *board.objects.back();
-  }
+  TObjekt& add(TObjekt o) { return *testing::add(board, std::move(o)); }
   TObjekt& track(std::uint8_t layer, FPoint a, FPoint b) {
     TObjekt t = newObject();
     initTrack(t, 10000, layer);
