@@ -63,13 +63,17 @@ std::string formatLength(double units, LengthUnit unit, int decimals) {
   return formatFixed(roundToSignificant(value, 6), decimals) + (mil ? " mil" : " mm");
 }
 
-std::string formatTrimmed(double value) {
-  std::string text = formatFixed(value, std::max(6 - integerDigits(value), 0));
+std::string formatFixedTrimmed(double value, int decimals) {
+  std::string text = formatFixed(value, decimals);
   if (text.find('.') != std::string::npos) {
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();
   }
   return text;
+}
+
+std::string formatTrimmed(double value) {
+  return formatFixedTrimmed(value, std::max(6 - integerDigits(value), 0));
 }
 
 std::string formatCaptionLength(double mm, LengthUnit unit) {

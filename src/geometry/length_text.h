@@ -19,6 +19,8 @@ const char* unitCaption(LengthUnit unit);
 
 // Fixed-point text with `decimals` decimals and a point as separator, whatever the locale.
 std::string formatFixed(double value, int decimals);
+// The same with trailing zeros after the point, and then a bare point, removed: "1.5", "2", "0".
+std::string formatFixedTrimmed(double value, int decimals);
 
 // The standard length text: units as mm with 3 decimals or as mil with 1 decimal (or
 // `decimals`), rounded to 6 significant digits first, followed by " mm" or " mil".

@@ -1,6 +1,7 @@
 #include "manufacturing/bmp_file.h"
 
 #include "base/units.h"
+#include "document/byte_io.h"
 
 namespace pravelo {
 namespace {
@@ -18,15 +19,6 @@ std::uint32_t bmpPixelOffset(bool colour) {
   return kBmpFileHeaderSize + kBmpInfoHeaderSize + (colour ? 0 : kBmpMonoPaletteSize);
 }
 
-void putBmp16(std::string& out, std::uint16_t v) {
-  out += static_cast<char>(v & 0xFF);
-  out += static_cast<char>(v >> 8);
-}
-
-void putBmp32(std::string& out, std::uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((v >> shift) & 0xFF);
-}
-
 }  // namespace
 
 std::uint64_t bmpFileSize(std::int64_t width, std::int64_t height, bool colour) {
@@ -39,24 +31,25 @@ std::string bmpFileBytes(const ImageRaster& raster) {
   const auto pixelsPerMetre = static_cast<std::uint32_t>(roundHalfEven(raster.dpi / 0.0254));
   std::string out;
   out.reserve(fileSize);
+  ByteWriter bmp(out);
   out += "BM";
-  putBmp32(out, static_cast<std::uint32_t>(fileSize));
-  putBmp32(out, 0);
-  putBmp32(out, bmpPixelOffset(raster.colour));
-  putBmp32(out, kBmpInfoHeaderSize);
-  putBmp32(out, static_cast<std::uint32_t>(raster.width));
-  putBmp32(out, static_cast<std::uint32_t>(raster.height));  // positive: rows bottom up
-  putBmp16(out, 1);
-  putBmp16(out, raster.colour ? 24 : 1);
-  putBmp32(out, 0);  // no compression
-  putBmp32(out, static_cast<std::uint32_t>(rowBytes * raster.height));
-  putBmp32(out, pixelsPerMetre);
-  putBmp32(out, pixelsPerMetre);
-  putBmp32(out, raster.colour ? 0 : 2);
-  putBmp32(out, 0);
+  bmp.put<std::uint32_t>(fileSize);
+  bmp.put<std::uint32_t>(0);
+  bmp.put<std::uint32_t>(bmpPixelOffset(raster.colour));
+  bmp.put<std::uint32_t>(kBmpInfoHeaderSize);
+  bmp.put<std::uint32_t>(raster.width);
+  bmp.put<std::uint32_t>(raster.height);  // positive: rows bottom up
+  bmp.put<std::uint16_t>(1);
+  bmp.put<std::uint16_t>(raster.colour ? 24 : 1);
+  bmp.put<std::uint32_t>(0);  // no compression
+  bmp.put<std::uint32_t>(rowBytes * raster.height);
+  bmp.put<std::uint32_t>(pixelsPerMetre);
+  bmp.put<std::uint32_t>(pixelsPerMetre);
+  bmp.put<std::uint32_t>(raster.colour ? 0 : 2);
+  bmp.put<std::uint32_t>(0);
   if (!raster.colour) {
-    putBmp32(out, 0x00FFFFFF);  // index 0: white paper
-    putBmp32(out, 0x00000000);  // index 1: black
+    bmp.put<std::uint32_t>(0x00FFFFFF);  // index 0: white paper
+    bmp.put<std::uint32_t>(0x00000000);  // index 1: black
   }
   const std::size_t padding = rowBytes - raster.stride;
   for (int y = raster.height - 1; y >= 0; --y) {

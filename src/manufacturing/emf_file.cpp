@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/units.h"
+#include "document/byte_io.h"
 #include "manufacturing/vector_picture.h"
 
 namespace pravelo {
@@ -31,14 +32,6 @@ constexpr std::uint32_t kEmfPenHandle = 2;
 constexpr std::uint32_t kEmfPenGeometric = 0x00010000;
 constexpr std::uint32_t kEmfPenFlatCaps = 0x00000200;  // round caps and joins are 0
 
-void putEmf32(std::string& out, std::uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((v >> shift) & 0xFF);
-}
-
-void patchEmf32(std::string& out, std::size_t at, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
 std::uint32_t emfColour(Rgb c) {
   return std::uint32_t{c.r} | (std::uint32_t{c.g} << 8) | (std::uint32_t{c.b} << 16);
 }
@@ -54,9 +47,9 @@ class EmfWriter {
   int records() const { return records_; }
 
   void record(EmfRecord type, std::initializer_list<std::uint32_t> values) {
-    putEmf32(out_, type);
-    putEmf32(out_, static_cast<std::uint32_t>(8 + 4 * values.size()));
-    for (std::uint32_t v : values) putEmf32(out_, v);
+    out_.put<std::uint32_t>(type);
+    out_.put<std::uint32_t>(8 + 4 * values.size());
+    for (std::uint32_t v : values) out_.put(v);
     ++records_;
   }
 
@@ -103,13 +96,13 @@ class EmfWriter {
       top = std::min(top, emfY(p.y));
       bottom = std::max(bottom, emfY(p.y));
     }
-    putEmf32(out_, type);
-    putEmf32(out_, static_cast<std::uint32_t>(28 + 8 * points.size()));
-    for (std::int32_t v : {left, top, right, bottom}) putEmf32(out_, static_cast<std::uint32_t>(v));
-    putEmf32(out_, static_cast<std::uint32_t>(points.size()));
+    out_.put<std::uint32_t>(type);
+    out_.put<std::uint32_t>(28 + 8 * points.size());
+    for (std::int32_t v : {left, top, right, bottom}) out_.put(v);
+    out_.put<std::uint32_t>(points.size());
     for (const DPoint& p : points) {
-      putEmf32(out_, static_cast<std::uint32_t>(emfX(p.x)));
-      putEmf32(out_, static_cast<std::uint32_t>(emfY(p.y)));
+      out_.put(emfX(p.x));
+      out_.put(emfY(p.y));
     }
     ++records_;
   }
@@ -123,7 +116,7 @@ class EmfWriter {
     friend bool operator==(const PenKey&, const PenKey&) = default;
   };
 
-  std::string& out_;
+  ByteWriter out_;
   int records_ = 0;
   Mode mode_ = Mode::None;
   std::optional<Rgb> brush_;
@@ -183,8 +176,9 @@ std::string emfFileBytes(const VectorPicture& picture) {
   }
   emf.record(kEmrEof, {0, 16, 20});
   // The header's handle count sits in the low half of its word; the reserved half stays 0.
-  patchEmf32(out, 48, static_cast<std::uint32_t>(out.size()));
-  patchEmf32(out, 52, static_cast<std::uint32_t>(emf.records()));
+  auto* header = reinterpret_cast<std::uint8_t*>(out.data());
+  storeAt<std::uint32_t>(header, 48, out.size());
+  storeAt<std::uint32_t>(header, 52, emf.records());
   return out;
 }
 

@@ -203,8 +203,7 @@ class Driller {
 
   void finish() {
     std::size_t i = 0;
-    std::vector<bool> doomed = doomed_;
-    removeObjectsIf(objects_, [&](const TObjekt&) { return doomed[i++]; });
+    removeObjectsIf(objects_, [&](const TObjekt&) { return doomed_[i++]; });
   }
 
  private:

@@ -5,18 +5,13 @@
 #include "manufacturing/gerber_format.h"
 #include "manufacturing/gerber_import_texts.h"
 #include "manufacturing/import_error.h"
+#include "settings/ini_text.h"
 
 namespace pravelo {
 namespace {
 
 constexpr int kLowestApertureCode = 10;
 constexpr int kHighestApertureCode = 9999;
-
-std::string_view trimmedText(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
 
 // The statement between "%XX" and its closing "*%" (or "%").
 std::string_view statementBody(std::string_view block, std::size_t prefix) {
@@ -49,20 +44,20 @@ bool readWholeNumber(std::string_view s, int highest, int& value) {
 }
 
 MacroExpression compiled(std::string_view text, int line) {
-  std::optional<MacroExpression> e = MacroExpression::compile(trimmedText(text));
+  std::optional<MacroExpression> e = MacroExpression::compile(trimmed(text));
   if (!e) throw ImportError(texts::importBadExpression, line);
   return std::move(*e);
 }
 
 // "$4=$1x0.5", "21,1,$1,$2,0,0,45" or "0 a comment"; nothing for a comment or an empty piece.
 std::optional<MacroStatement> macroStatement(std::string_view piece, int line) {
-  piece = trimmedText(piece);
+  piece = trimmed(piece);
   if (piece.empty()) return std::nullopt;
   MacroStatement statement;
   if (piece.front() == '$') {
     const std::size_t equals = piece.find('=');
     if (equals == std::string_view::npos ||
-        !readWholeNumber(trimmedText(piece.substr(1, equals - 1)), 9999, statement.assigns) ||
+        !readWholeNumber(trimmed(piece.substr(1, equals - 1)), 9999, statement.assigns) ||
         statement.assigns == 0) {
       throw ImportError(texts::importBadExpression, line);
     }
@@ -70,7 +65,7 @@ std::optional<MacroStatement> macroStatement(std::string_view piece, int line) {
     return statement;
   }
   const std::vector<std::string_view> parts = splitAt(piece, ',');
-  const std::string_view code = trimmedText(parts.front());
+  const std::string_view code = trimmed(parts.front());
   // Primitive 0 is a comment, whatever text follows it.
   if (code.rfind('0', 0) == 0 && (code.size() == 1 || code[1] == ' ')) return std::nullopt;
   if (!readWholeNumber(code, 99, statement.code)) {
@@ -135,7 +130,7 @@ GerberMacros gerberMacros(const std::vector<GerberBlock>& blocks) {
         statements.push_back(std::move(*s));
       }
     }
-    macros[std::string(trimmedText(pieces.front()))] = std::move(statements);
+    macros[std::string(trimmed(pieces.front()))] = std::move(statements);
   }
   return macros;
 }
@@ -156,7 +151,7 @@ GerberApertures gerberApertures(const std::vector<GerberBlock>& blocks, const Ge
     }
     body.remove_prefix(digits);
     const std::size_t comma = body.find(',');
-    const std::string_view name = trimmedText(body.substr(0, comma));
+    const std::string_view name = trimmed(body.substr(0, comma));
     GerberAperture aperture;
     const bool standard =
         name.size() == 1 && std::string_view("CROP").find(name[0]) != std::string_view::npos;
@@ -167,7 +162,7 @@ GerberApertures gerberApertures(const std::vector<GerberBlock>& blocks, const Ge
     if (comma != std::string_view::npos) {
       for (std::string_view part : splitAt(body.substr(comma + 1), 'X')) {
         double value = 0;
-        if (!parseGerberDecimal(trimmedText(part), value)) numeric = false;
+        if (!parseGerberDecimal(trimmed(part), value)) numeric = false;
         if (aperture.parameters.size() < parameterLimit(aperture.type)) {
           aperture.parameters.push_back(value);
         }

@@ -315,9 +315,7 @@ void GerberReader::drawArc(DPoint to, const BlockCodes& c) {
              roundToInt32(std::max(0.0, r - w / 2)));
   o.paramA = start;
   o.width = stop;
-  o.clearance = kImportClearance;
-  *target_.steps += 64;
-  objects_.push_back(std::make_unique<TObjekt>(std::move(o)));
+  addImportObject(target_, std::move(o));
 }
 
 }  // namespace

@@ -20,21 +20,6 @@ constexpr double kSmallestMacroCircle = 101;
 constexpr int kMoireRingLimit = 100;
 constexpr int kPolygonVertexLimit = 200;
 
-TObjekt& addImportObject(const GerberTarget& target, TObjekt o) {
-  for (double v :
-       {double(o.pos.x), double(o.pos.y), double(o.dim.x), double(o.dim.y), double(o.width)}) {
-    checkImportRange(target, v);
-  }
-  for (const FPoint& p : o.points) {
-    checkImportRange(target, p.x);
-    checkImportRange(target, p.y);
-  }
-  *target.steps += kGerberObjectWork + static_cast<long long>(o.points.size());
-  o.clearance = kImportClearance;
-  target.objects->push_back(std::make_unique<TObjekt>(std::move(o)));
-  return *target.objects->back();
-}
-
 FPoint pointAt(double x, double y) { return {static_cast<float>(x), static_cast<float>(y)}; }
 
 // A macro's point (x, y) turned by `degrees` about the macro origin and put at the flash point.
@@ -193,6 +178,20 @@ void checkImportRange(const GerberTarget& target, double value) {
   if (!(std::abs(value) <= kImportCoordinateLimit)) {
     throw ImportError(texts::importCoordinateTooFar, target.line);
   }
+}
+
+void addImportObject(const GerberTarget& target, TObjekt o) {
+  for (double v :
+       {double(o.pos.x), double(o.pos.y), double(o.dim.x), double(o.dim.y), double(o.width)}) {
+    checkImportRange(target, v);
+  }
+  for (const FPoint& p : o.points) {
+    checkImportRange(target, p.x);
+    checkImportRange(target, p.y);
+  }
+  *target.steps += kGerberObjectWork + static_cast<long long>(o.points.size());
+  o.clearance = kImportClearance;
+  target.objects->push_back(std::make_unique<TObjekt>(std::move(o)));
 }
 
 void addImportTrack(const GerberTarget& target, FPoint from, FPoint to, double width) {

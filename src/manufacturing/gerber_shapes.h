@@ -27,7 +27,9 @@ inline constexpr double kImportCoordinateLimit = 1e9;
 // Throws ImportError when `value` (units) lies beyond the import's limit.
 void checkImportRange(const GerberTarget& target, double value);
 
-// The objects of the import, in document units.
+// The objects of the import, in document units. Every one is checked against the import's
+// limit, counted against the work budget and given the import's clearance.
+void addImportObject(const GerberTarget& target, TObjekt o);
 void addImportTrack(const GerberTarget& target, FPoint from, FPoint to, double width);
 void addImportZone(const GerberTarget& target, const std::vector<FPoint>& points);
 

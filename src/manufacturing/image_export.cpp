@@ -220,8 +220,9 @@ ImageFile imageFile(const Board& board, const ColourScheme& scheme, const Render
     file.problem = fillIn(texts::imageOutOfMemory,
                           {std::to_string(pixels.width), std::to_string(pixels.height)});
   } catch (const std::runtime_error& error) {
+    // The encoding library gives its reason in English only.
     file.bytes.clear();
-    file.problem = error.what();
+    file.problem = fillIn(texts::imageEncodingFailed, {error.what()});
   }
   return file;
 }

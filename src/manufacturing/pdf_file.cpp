@@ -2,9 +2,10 @@
 
 #include <zlib.h>
 
-#include <charconv>
 #include <cstdio>
 #include <vector>
+
+#include "geometry/length_text.h"
 
 namespace pravelo {
 namespace {
@@ -12,12 +13,7 @@ namespace {
 constexpr double kPdfPointsPerMm = 72 / 25.4;
 
 void putPdfNumber(std::string& out, double v) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 4);
-  std::string_view text(buffer, end.ptr - buffer);
-  while (text.back() == '0') text.remove_suffix(1);
-  if (text.back() == '.') text.remove_suffix(1);
-  out += text == "-0" ? "0" : text;
+  out += formatFixedTrimmed(v, 4);
   out += ' ';
 }
 

@@ -153,12 +153,8 @@ std::vector<PickPlaceRow> pickPlaceRows(const Board& board) {
 std::string pickPlaceCoordinate(double units, const PickPlaceOptions& options) {
   // A mil is exactly 254 units, so whole inches come out whole.
   const double value = options.mil ? unitsToMil(units) : unitsToMm(units);
-  std::string text = formatFixed(value, options.decimals);
-  if (options.stripZeros && text.find('.') != std::string::npos) {
-    while (text.back() == '0') text.pop_back();
-  }
-  if (text.back() == '.') text.pop_back();
-  return text;
+  return options.stripZeros ? formatFixedTrimmed(value, options.decimals)
+                            : formatFixed(value, options.decimals);
 }
 
 std::vector<std::string> pickPlaceLines(const std::vector<PickPlaceRow>& rows,

@@ -8,6 +8,7 @@
 #include "base/windows1252.h"
 #include "manufacturing/vector_surface.h"
 #include "view/background_template.h"
+#include "view/colour_scheme.h"
 #include "view/ground_plane_painter.h"
 #include "view/layer_order.h"
 #include "view/object_painter.h"
@@ -25,11 +26,6 @@ constexpr int kPrintMask2Slot = 8;
 constexpr int kPrintDrillPlanSlot = 9;
 constexpr Rgb kPrintWhite{255, 255, 255};
 constexpr Rgb kPrintBlack{0, 0, 0};
-
-Rgb printColourValue(int v) {
-  return {static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>((v >> 8) & 0xFF),
-          static_cast<std::uint8_t>((v >> 16) & 0xFF)};
-}
 
 // The layers of one image, lowest first; only checked ones.
 std::vector<int> printLayerList(const PrintOptions& o, const BoardHeader& header, int image) {
@@ -302,7 +298,7 @@ PrintItem printTemplateItem(const BoardHeader& header, const PrintOptions& o,
   const DPoint bottomLeft{topLeft.x, topLeft.y - picture->height * pixel};
   PrintItem item;
   item.kind = PrintItem::Kind::Picture;
-  item.shape.colour = o.blackWhite ? kPrintBlack : printColourValue(header.templateTint[i]);
+  item.shape.colour = o.blackWhite ? kPrintBlack : fromWindowsColour(header.templateTint[i]);
   item.shape.points = {at.page(topLeft), at.page(topRight), at.page(bottomLeft)};
   item.picture = std::move(picture);
   return item;
@@ -360,7 +356,7 @@ void addPrintImage(const Board& board, const PrintOptions& o, const PrintTemplat
 
 void applyPrintSettings(const PrintSettings& s, PrintOptions& o) {
   const int values[] = {s.K1, s.B1, s.K2, s.B2, s.I1, s.I2, s.U, s.LS1, s.LS2, s.BP};
-  for (std::size_t i = 0; i < o.colours.size(); ++i) o.colours[i] = printColourValue(values[i]);
+  for (std::size_t i = 0; i < o.colours.size(); ++i) o.colours[i] = fromWindowsColour(values[i]);
   o.maskOffsetPads = s.LS_LA;
   o.maskOffsetSmdPads = s.LS_SMD;
   o.maskOffsetOthers = s.LS_Sonstige;
@@ -370,8 +366,7 @@ void applyPrintSettings(const PrintSettings& s, PrintOptions& o) {
 void storePrintSettings(const PrintOptions& o, PrintSettings& s) {
   int* const values[] = {&s.K1, &s.B1, &s.K2, &s.B2, &s.I1, &s.I2, &s.U, &s.LS1, &s.LS2, &s.BP};
   for (std::size_t i = 0; i < o.colours.size(); ++i) {
-    const Rgb c = o.colours[i];
-    *values[i] = c.r + 256 * c.g + 65536 * c.b;
+    *values[i] = static_cast<int>(toWindowsColour(o.colours[i]));
   }
   s.LS_LA = o.maskOffsetPads;
   s.LS_SMD = o.maskOffsetSmdPads;
@@ -441,10 +436,6 @@ PrintPage composePrintPage(const Board& board, const PrintOptions& o,
   }
   return page;
 }
-
-}  // namespace pravelo
-
-namespace pravelo {
 
 DPoint centredPrintOffset(const Board& board, const PrintOptions& options) {
   PrintOptions at = options;

@@ -1,6 +1,6 @@
-#include <charconv>
 #include <string>
 
+#include "geometry/length_text.h"
 #include "manufacturing/vector_picture.h"
 
 namespace pravelo {
@@ -10,14 +10,7 @@ constexpr double kSvgUnitsPerMm = 10000;
 
 // Millimetres with up to four decimals, in the C locale whatever the user's locale is.
 void putSvgNumber(std::string& out, double units) {
-  char buffer[32];
-  double mm = units / kSvgUnitsPerMm;
-  if (mm == 0) mm = 0;  // no "-0"
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, mm, std::chars_format::fixed, 4);
-  std::string_view text(buffer, end.ptr - buffer);
-  while (text.back() == '0') text.remove_suffix(1);
-  if (text.back() == '.') text.remove_suffix(1);
-  out += text == "-0" ? "0" : text;
+  out += formatFixedTrimmed(units / kSvgUnitsPerMm, 4);
 }
 
 std::string svgColour(Rgb c) {

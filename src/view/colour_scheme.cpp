@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::size_t kSchemeFileSize = kSchemeSlots * 4;
 
+// Slots where older files may hold a negative value, which means black.
+bool negativeMeansBlack(int slot) { return slot <= 4 || slot == 8 || slot == 9; }
+
+}  // namespace
+
 Rgb fromWindowsColour(std::uint32_t c) {
   return {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>((c >> 8) & 0xFF),
           static_cast<std::uint8_t>((c >> 16) & 0xFF)};
@@ -20,11 +25,6 @@ Rgb fromWindowsColour(std::uint32_t c) {
 std::uint32_t toWindowsColour(Rgb c) {
   return c.r | (static_cast<std::uint32_t>(c.g) << 8) | (static_cast<std::uint32_t>(c.b) << 16);
 }
-
-// Slots where older files may hold a negative value, which means black.
-bool negativeMeansBlack(int slot) { return slot <= 4 || slot == 8 || slot == 9; }
-
-}  // namespace
 
 ColourScheme standardScheme() {
   return {{{

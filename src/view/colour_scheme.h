@@ -30,6 +30,10 @@ struct ColourScheme {
   Rgb background() const { return colours[kSlotBackground]; }
 };
 
+// A colour as files and settings keep it, 0x00BBGGRR, and back.
+Rgb fromWindowsColour(std::uint32_t c);
+std::uint32_t toWindowsColour(Rgb c);
+
 // The fixed scheme "Standard".
 ColourScheme standardScheme();
 

@@ -70,6 +70,12 @@ TEST(LengthText, TrimmedNumbers) {
   EXPECT_EQ(formatTrimmed(100), "100");
   EXPECT_EQ(formatTrimmed(1234567), "1234567");
   EXPECT_EQ(formatTrimmed(0.1234567), "0.12346");
+  // Fixed decimals, trimmed: no bare point and no negative zero.
+  EXPECT_EQ(formatFixedTrimmed(1.25, 4), "1.25");
+  EXPECT_EQ(formatFixedTrimmed(-2.5, 4), "-2.5");
+  EXPECT_EQ(formatFixedTrimmed(3, 4), "3");
+  EXPECT_EQ(formatFixedTrimmed(10, 0), "10");
+  EXPECT_EQ(formatFixedTrimmed(-0.00001, 4), "0");
 }
 
 TEST(LengthText, ParsingAcceptsACommaAndRejectsRubbish) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include "document/object_list.h"
@@ -120,10 +119,6 @@ TEST(GerberImport, OurOwnExportReadsBackIntoTheSameKindsAndRendersAlike) {
   EXPECT_EQ(comparedLayers, 3);
 }
 
-void writeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
 TEST(GerberImport, DrillFileGivesHolesAndViasAndThePlacementFramesTheData) {
   testing::GerberBoard b(300000, 200000);
   b.pad({100000, -100000}, kPadCircular, 8000, 4000);
@@ -135,11 +130,11 @@ TEST(GerberImport, DrillFileGivesHolesAndViasAndThePlacementFramesTheData) {
   request.gerberFiles[kLayerC1] = folder.file("top.gbr");
   request.gerberFiles[kLayerC2] = folder.file("bottom.gbr");
   request.drillFile = folder.file("holes.drl");
-  writeFile(request.gerberFiles[kLayerC1], exportedLayer(b.board, kLayerC1));
-  writeFile(request.gerberFiles[kLayerC2], exportedLayer(b.board, kLayerC2));
+  testing::writeBytes(request.gerberFiles[kLayerC1], exportedLayer(b.board, kLayerC1));
+  testing::writeBytes(request.gerberFiles[kLayerC2], exportedLayer(b.board, kLayerC2));
   ExcellonOptions drill;
   drill.camOrigin = false;
-  writeFile(request.drillFile, drillFileText(b.board, drill, "today"));
+  testing::writeBytes(request.drillFile, drillFileText(b.board, drill, "today"));
 
   Document doc;
   ASSERT_FALSE(importToDocument(request, "XGerber", doc, Language::English));
@@ -171,9 +166,10 @@ TEST(GerberImport, AnUnreadableFileStopsTheImportWithItsNameAndLine) {
   GerberImportRequest request;
   request.gerberFiles[kLayerC1] = folder.file("good.gbr");
   request.gerberFiles[kLayerC2] = folder.file("bad.gbr");
-  writeFile(request.gerberFiles[kLayerC1], "%FSLAX34Y34*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\n");
-  writeFile(request.gerberFiles[kLayerC2],
-            "%FSLAX34Y34*%\n%ADD10C,1*%\nD10*\nX1Y99999999999D03*\n");
+  testing::writeBytes(request.gerberFiles[kLayerC1],
+                      "%FSLAX34Y34*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\n");
+  testing::writeBytes(request.gerberFiles[kLayerC2],
+                      "%FSLAX34Y34*%\n%ADD10C,1*%\nD10*\nX1Y99999999999D03*\n");
   ImportedData data;
   const auto failed = readImport(request, data, Language::English);
   ASSERT_TRUE(failed.has_value());
@@ -190,7 +186,8 @@ TEST(GerberImport, InnerLayerDataSwitchesTheMultilayerOn) {
   testing::TempFolder folder;
   GerberImportRequest request;
   request.gerberFiles[kLayerI2] = folder.file("inner.gbr");
-  writeFile(request.gerberFiles[kLayerI2], "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\n");
+  testing::writeBytes(request.gerberFiles[kLayerI2],
+                      "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\n");
   Document doc;
   ASSERT_FALSE(importToDocument(request, "XGerber", doc, Language::English));
   const Board& board = activeBoard(doc);
@@ -207,8 +204,8 @@ class ImportRun : public ::testing::Test {
     setLanguage(Language::English);
     addDefaultBoard(doc, false);
     request.gerberFiles[kLayerC1] = folder.file("top.gbr");
-    writeFile(request.gerberFiles[kLayerC1],
-              "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\n");
+    testing::writeBytes(request.gerberFiles[kLayerC1],
+                        "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\n");
     testing::GerberBoard existing;
     existing.track({{0, 0}, {10000, 0}}, 2000);
     activeBoard(doc).objects = std::move(existing.board.objects);
@@ -255,7 +252,7 @@ TEST_F(ImportRun, MissingDoubtfulAndUnreadableFiles) {
   EXPECT_EQ(host.messages[0].title, "Gerber-Import");
 
   // Without a format statement the user decides; the defaults then read the file.
-  writeFile(request.gerberFiles[kLayerC2], "%ADD10C,1*%\nD10*\nX1Y1D03*\n");
+  testing::writeBytes(request.gerberFiles[kLayerC2], "%ADD10C,1*%\nD10*\nX1Y1D03*\n");
   host.answers = {Answer::No};
   EXPECT_EQ(runGerberImport(doc, request, true, host, 10), ImportOutcome::KeepDialogOpen);
   ASSERT_EQ(host.questions.size(), 1u);
@@ -263,14 +260,14 @@ TEST_F(ImportRun, MissingDoubtfulAndUnreadableFiles) {
             std::string::npos);
 
   request.drillFile = folder.file("holes.drl");
-  writeFile(request.drillFile, "M48\nINCH\n%\nT1\nX1Y1\n");
+  testing::writeBytes(request.drillFile, "M48\nINCH\n%\nT1\nX1Y1\n");
   host.answers = {Answer::Yes, Answer::No};
   EXPECT_EQ(runGerberImport(doc, request, true, host, 10), ImportOutcome::KeepDialogOpen);
   EXPECT_NE(host.questions.back().text.find("valid Excellon-file"), std::string::npos);
 
   // Read to its end, the drill file has a hit before any tool: it stops there, and a damaged
   // Gerber file leaves the document as it was.
-  writeFile(request.gerberFiles[kLayerC2], "%FSLAX34Y34*%\nX+-Y0D02*\n");
+  testing::writeBytes(request.gerberFiles[kLayerC2], "%FSLAX34Y34*%\nX+-Y0D02*\n");
   host.answers = {Answer::Yes};
   EXPECT_EQ(runGerberImport(doc, request, true, host, 10), ImportOutcome::KeepDialogOpen);
   EXPECT_EQ(doc.boards.size(), 1u);
