@@ -16,6 +16,7 @@
 #include "base/windows1252.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/component_answer.h"
 #include "cli/edit_texts.h"
 #include "cli/generator_fields.h"
@@ -39,8 +40,6 @@
 #include "manufacturing/gerber_import_run.h"
 #include "project/boards.h"
 #include "project/macro_texts.h"
-#include "project/save_commands.h"
-#include "project/save_problem.h"
 #include "settings/settings.h"
 #include "view/template_commands.h"
 #include "view/user_origin.h"
@@ -755,12 +754,7 @@ int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::o
     if (request.trace) out << run.trace(number).dump() << "\n";
   }
   run.finish();
-  std::error_code error;
-  if (!writeDocumentFile(doc, request.output, &error)) {
-    err << couldNotSaveMessage(request.output, error, language) << "\n";
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return writeLayoutOutput(doc, request.output, err, language);
 }
 
 }  // namespace pravelo
