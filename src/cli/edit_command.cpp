@@ -1,7 +1,6 @@
 #include "cli/edit_command.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <deque>
 #include <fstream>
@@ -14,6 +13,7 @@
 #include "app/editor_commands.h"
 #include "base/units.h"
 #include "base/windows1252.h"
+#include "cli/answer_values.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
 #include "cli/command_io.h"
@@ -537,12 +537,9 @@ void ScriptRun::componentList(const std::vector<std::string>& w) {
 
 // A colour written RRGGBB, as the header keeps it: 0x00BBGGRR.
 std::int32_t tintOf(const std::string& word) {
-  const bool hex = word.size() == 6 && std::all_of(word.begin(), word.end(), [](char c) {
-                     return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-                   });
-  if (!hex) throw BadLine{fillIn(texts::scriptTemplateTint, {word})};
-  const unsigned long rgb = std::stoul(word, nullptr, 16);
-  return static_cast<std::int32_t>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
+  const std::optional<Rgb> c = hexColour(word);
+  if (!c) throw BadLine{fillIn(texts::scriptTemplateTint, {word})};
+  return c->r | (c->g << 8) | (c->b << 16);
 }
 
 // The scanned-copy dialog: `template load 1|2 FILE`, `template remove 1|2`, `template show 1|2
