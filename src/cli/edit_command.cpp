@@ -471,10 +471,9 @@ void ScriptRun::macro(const std::vector<std::string>& w) {
   macroUsed_ = true;
   const std::size_t shown = host_.messages.size();
   const std::string& what = w[1];
-  auto rest = [&](std::size_t from) { return wordsFrom(w, from); };
   if (what == "select") {
     need(w, 3);
-    if (const auto problem = selectMacroFile(macros_, rest(2), currentLanguage())) {
+    if (const auto problem = selectMacroFile(macros_, wordsFrom(w, 2), currentLanguage())) {
       host_.showMessage(*problem, "", MessageIcon::Warning);
     }
   } else if (what == "side") {
@@ -492,20 +491,20 @@ void ScriptRun::macro(const std::vector<std::string>& w) {
     macros_.throughPads = whole(w[2]) != 0;
   } else if (what == "line") {
     need(w, 3);
-    setMacroLine(macros_, whole(w[2]) == 2 ? 2 : 1, utf8ToWindows1252(rest(3)));
+    setMacroLine(macros_, whole(w[2]) == 2 ? 2 : 1, utf8ToWindows1252(wordsFrom(w, 3)));
   } else if (what == "drop") {
     need(w, 4);
     dropPanelMacro(editor_, macros_, {number(w[2]), number(w[3])}, optionsOf(w, 4).modifiers.ctrl);
   } else if (what == "save") {
     need(w, 3);
-    if (confirmMacroSave(editor_)) saveSelectionAsMacro(editor_, macros_, rest(2));
+    if (confirmMacroSave(editor_)) saveSelectionAsMacro(editor_, macros_, wordsFrom(w, 2));
   } else if (what == "delete") {
     deletePanelMacro(editor_, macros_);
   } else if (what == "edit") {
     editMacroComponent(editor_, macros_);
   } else if (what == "rename") {
     need(w, 4);
-    renameMacroNode(editor_, macros_, w[2], rest(3));
+    renameMacroNode(editor_, macros_, w[2], wordsFrom(w, 3));
   } else {
     throw BadLine{fillIn(texts::scriptUnknownWord, {what})};
   }
