@@ -22,7 +22,7 @@ CLI::App* addImportGerberCommand(CLI::App& app, ImportGerberRequest& request, La
                       tr(texts::cliImportBoardNameHelp, language));
   command->add_option("--format", request.format, tr(texts::cliImportFormatHelp, language));
   CLI::Option* inch =
-      command->add_flag("--inch", request.inch, tr(texts::cliImportInchHelp, language));
+      command->add_flag("--inch")->description(tr(texts::cliImportInchHelp, language));
   CLI::Option* mm = command->add_flag("--mm", request.mm, tr(texts::cliImportMmHelp, language));
   inch->excludes(mm);
   command->add_option("--zeros", request.zeros, tr(texts::cliImportZerosHelp, language))
