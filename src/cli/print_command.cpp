@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/units.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
 #include "cli/command_io.h"
@@ -116,7 +117,7 @@ PrintRequestOptions printOptionsOf(const PrintRequest& r, Language language) {
     result.problem = tr(texts::cliPrintBadTiles, language) + r.tiles;
     return result;
   }
-  o.tileSpacing = r.gap * 10000;
+  o.tileSpacing = mmToUnitsExact(r.gap);
   if (!printPair(r.offset, ',', o.offsetXMm, o.offsetYMm)) {
     result.problem = tr(texts::cliPrintBadOffset, language) + r.offset;
     return result;
