@@ -1,5 +1,7 @@
 #include "cli/answer_values.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <locale>
 #include <sstream>
@@ -55,6 +57,16 @@ int answerChoice(const std::string& name, const std::string& value, const char* 
     if (value == words[i] || value == std::to_string(i)) return i;
   }
   throw BadTextAnswer(fillIn(texts::answerOneOfThree, {name, words[0], words[1], words[2], value}));
+}
+
+std::optional<Rgb> hexColour(const std::string& word) {
+  const bool hex = word.size() == 6 && std::ranges::all_of(word, [](char c) {
+                     return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+                   });
+  if (!hex) return std::nullopt;
+  const unsigned long rgb = std::stoul(word, nullptr, 16);
+  return Rgb{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>((rgb >> 8) & 0xFF),
+             static_cast<std::uint8_t>(rgb & 0xFF)};
 }
 
 }  // namespace pravelo

@@ -5,13 +5,14 @@
 #include <ostream>
 
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/drc_command.h"
 #include "cli/drill_command.h"
 #include "cli/edit_command.h"
 #include "cli/generator_commands.h"
 #include "cli/gerber_command.h"
-#include "cli/import_gerber_command.h"
 #include "cli/image_command.h"
+#include "cli/import_gerber_command.h"
 #include "cli/info_summary.h"
 #include "cli/layout_json.h"
 #include "cli/macro_command.h"
@@ -26,8 +27,6 @@
 #include "cli/textio_command.h"
 #include "document/document_texts.h"
 #include "project/layout_load.h"
-#include "project/save_commands.h"
-#include "project/save_problem.h"
 
 namespace pravelo {
 namespace {
@@ -94,12 +93,7 @@ int resave(const std::string& in, const std::string& outPath, std::ostream& err,
            Language language) {
   std::optional<Document> doc = load(in, err, language);
   if (!doc) return kExitBadInput;
-  std::error_code error;
-  if (!writeDocumentFile(*doc, outPath, &error)) {
-    err << couldNotSaveMessage(outPath, error, language) << "\n";
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return writeLayoutOutput(*doc, outPath, err, language);
 }
 
 }  // namespace
@@ -164,11 +158,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App* footprintCommand = addFootprintCommand(app, footprint, language);
   GeneratorRequest shape;
   CLI::App* shapeCommand = addShapeCommand(app, shape, language);
-  for (CLI::App* sub : {infoCommand, resaveCommand, outlinesCommand, netsCommand, renderCommand,
-                        editCommand, textIoCommand, drcCommand, drillCommand, gerberCommand,
-                        millCommand, importGerberCommand, partsCommand, optionsCommand,
-                        imageCommand, printCommand, macroCommand, routeCommand, footprintCommand,
-                        shapeCommand}) {
+  for (CLI::App* sub :
+       {infoCommand,  resaveCommand,       outlinesCommand, netsCommand,      renderCommand,
+        editCommand,  textIoCommand,       drcCommand,      drillCommand,     gerberCommand,
+        millCommand,  importGerberCommand, partsCommand,    optionsCommand,   imageCommand,
+        printCommand, macroCommand,        routeCommand,    footprintCommand, shapeCommand}) {
     sub->group(tr(texts::cliSubcommandsGroup, language));
     sub->get_help_ptr()->group(tr(texts::cliOptionsGroup, language));
   }

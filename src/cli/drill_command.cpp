@@ -2,14 +2,13 @@
 
 #include <ostream>
 
-#include "base/atomic_file.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/drill_texts.h"
 #include "cli/outlines_texts.h"
 #include "manufacturing/drill_export.h"
 #include "manufacturing/drill_list.h"
-#include "project/save_problem.h"
 
 namespace pravelo {
 namespace {
@@ -81,11 +80,8 @@ CLI::App* addDrillCommand(CLI::App& app, DrillRequest& request, Language languag
 
 int runDrillCommand(const Document& doc, const DrillRequest& request, std::ostream& out,
                     std::ostream& err, Language language) {
-  const int index = request.board < 0 ? doc.activeBoard : request.board;
-  if (index < 0 || index >= static_cast<int>(doc.boards.size())) {
-    err << tr(texts::cliNoSuchBoard, language) << index << ".\n";
-    return kExitUsage;
-  }
+  const Board* chosen = chosenBoard(doc, request.board, err, language);
+  if (!chosen) return kExitUsage;
   const std::optional<ExcellonFormat> format = formatOf(request);
   if (!format) {
     err << tr(texts::cliDrillBadDigits, language) << request.digits << "\n";
@@ -95,7 +91,7 @@ int runDrillCommand(const Document& doc, const DrillRequest& request, std::ostre
     err << tr(texts::cliDrillNeedsOutput, language) << "\n";
     return kExitUsage;
   }
-  const Board& board = *doc.boards[index];
+  const Board& board = *chosen;
   const ExcellonOptions options = optionsOf(request, *format);
   if (const std::string warning = silkscreenDrillWarning(board, language); !warning.empty()) {
     err << warning << "\n";
@@ -113,13 +109,7 @@ int runDrillCommand(const Document& doc, const DrillRequest& request, std::ostre
   if (const int count = drillToolCount(board, options); count > kMaxExcellonTools) {
     err << fillIn(texts::cliDrillTooManyTools, language, {std::to_string(count)}) << "\n";
   }
-  std::error_code error;
-  if (!writeFileAtomically(request.output, drillFileText(board, options, drillFileDate()),
-                           &error)) {
-    err << couldNotSaveMessage(request.output, error, language) << "\n";
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return writeOutput(request.output, drillFileText(board, options, drillFileDate()), err, language);
 }
 
 }  // namespace pravelo

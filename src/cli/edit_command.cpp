@@ -1,7 +1,6 @@
 #include "cli/edit_command.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <deque>
 #include <fstream>
@@ -14,8 +13,10 @@
 #include "app/editor_commands.h"
 #include "base/units.h"
 #include "base/windows1252.h"
+#include "cli/answer_values.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/component_answer.h"
 #include "cli/edit_texts.h"
 #include "cli/generator_fields.h"
@@ -39,8 +40,6 @@
 #include "manufacturing/gerber_import_run.h"
 #include "project/boards.h"
 #include "project/macro_texts.h"
-#include "project/save_commands.h"
-#include "project/save_problem.h"
 #include "settings/settings.h"
 #include "view/template_commands.h"
 #include "view/user_origin.h"
@@ -472,10 +471,9 @@ void ScriptRun::macro(const std::vector<std::string>& w) {
   macroUsed_ = true;
   const std::size_t shown = host_.messages.size();
   const std::string& what = w[1];
-  auto rest = [&](std::size_t from) { return wordsFrom(w, from); };
   if (what == "select") {
     need(w, 3);
-    if (const auto problem = selectMacroFile(macros_, rest(2), currentLanguage())) {
+    if (const auto problem = selectMacroFile(macros_, wordsFrom(w, 2), currentLanguage())) {
       host_.showMessage(*problem, "", MessageIcon::Warning);
     }
   } else if (what == "side") {
@@ -493,20 +491,20 @@ void ScriptRun::macro(const std::vector<std::string>& w) {
     macros_.throughPads = whole(w[2]) != 0;
   } else if (what == "line") {
     need(w, 3);
-    setMacroLine(macros_, whole(w[2]) == 2 ? 2 : 1, utf8ToWindows1252(rest(3)));
+    setMacroLine(macros_, whole(w[2]) == 2 ? 2 : 1, utf8ToWindows1252(wordsFrom(w, 3)));
   } else if (what == "drop") {
     need(w, 4);
     dropPanelMacro(editor_, macros_, {number(w[2]), number(w[3])}, optionsOf(w, 4).modifiers.ctrl);
   } else if (what == "save") {
     need(w, 3);
-    if (confirmMacroSave(editor_)) saveSelectionAsMacro(editor_, macros_, rest(2));
+    if (confirmMacroSave(editor_)) saveSelectionAsMacro(editor_, macros_, wordsFrom(w, 2));
   } else if (what == "delete") {
     deletePanelMacro(editor_, macros_);
   } else if (what == "edit") {
     editMacroComponent(editor_, macros_);
   } else if (what == "rename") {
     need(w, 4);
-    renameMacroNode(editor_, macros_, w[2], rest(3));
+    renameMacroNode(editor_, macros_, w[2], wordsFrom(w, 3));
   } else {
     throw BadLine{fillIn(texts::scriptUnknownWord, {what})};
   }
@@ -538,12 +536,9 @@ void ScriptRun::componentList(const std::vector<std::string>& w) {
 
 // A colour written RRGGBB, as the header keeps it: 0x00BBGGRR.
 std::int32_t tintOf(const std::string& word) {
-  const bool hex = word.size() == 6 && std::all_of(word.begin(), word.end(), [](char c) {
-                     return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-                   });
-  if (!hex) throw BadLine{fillIn(texts::scriptTemplateTint, {word})};
-  const unsigned long rgb = std::stoul(word, nullptr, 16);
-  return static_cast<std::int32_t>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
+  const std::optional<Rgb> c = hexColour(word);
+  if (!c) throw BadLine{fillIn(texts::scriptTemplateTint, {word})};
+  return c->r | (c->g << 8) | (c->b << 16);
 }
 
 // The scanned-copy dialog: `template load 1|2 FILE`, `template remove 1|2`, `template show 1|2
@@ -755,12 +750,7 @@ int runEdit(Document& doc, const EditRequest& request, std::ostream& out, std::o
     if (request.trace) out << run.trace(number).dump() << "\n";
   }
   run.finish();
-  std::error_code error;
-  if (!writeDocumentFile(doc, request.output, &error)) {
-    err << couldNotSaveMessage(request.output, error, language) << "\n";
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return writeLayoutOutput(doc, request.output, err, language);
 }
 
 }  // namespace pravelo

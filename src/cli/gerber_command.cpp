@@ -10,6 +10,7 @@
 #include "cli/cli.h"
 #include "cli/cli_host.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/gerber_texts.h"
 #include "cli/outlines_texts.h"
 #include "manufacturing/gerber_export.h"
@@ -81,12 +82,9 @@ CLI::App* addGerberCommand(CLI::App& app, GerberRequest& request, Language langu
 
 int runGerber(const Document& doc, const GerberRequest& request, std::ostream& out,
               std::ostream& err, Language language) {
-  const int index = request.board < 0 ? doc.activeBoard : request.board;
-  if (index < 0 || index >= static_cast<int>(doc.boards.size())) {
-    err << tr(texts::cliNoSuchBoard, language) << index << ".\n";
-    return kExitUsage;
-  }
-  const Board& board = *doc.boards[index];
+  const Board* chosen = chosenBoard(doc, request.board, err, language);
+  if (!chosen) return kExitUsage;
+  const Board& board = *chosen;
   AppSettings settings = defaultSettings(AppFolders{}, language);
   if (!request.settingsFile.empty()) readSettings(SettingsStore(request.settingsFile), settings);
 

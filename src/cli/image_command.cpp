@@ -5,12 +5,11 @@
 #include <filesystem>
 #include <ostream>
 
-#include "base/atomic_file.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/image_command_texts.h"
 #include "cli/outlines_texts.h"
-#include "project/save_problem.h"
 #include "view/colour_scheme.h"
 
 namespace pravelo {
@@ -42,29 +41,20 @@ std::optional<ImageFormat> imageFormatOfName(const std::string& file) {
 
 int runImageCommand(const Document& doc, const ImageRequest& request, std::ostream& err,
                     Language language) {
-  const int index = request.board < 0 ? doc.activeBoard : request.board;
-  if (index < 0 || index >= static_cast<int>(doc.boards.size())) {
-    err << tr(texts::cliNoSuchBoard, language) << index << ".\n";
-    return kExitUsage;
-  }
+  const Board* chosen = chosenBoard(doc, request.board, err, language);
+  if (!chosen) return kExitUsage;
   const std::optional<ImageFormat> format = imageFormatOfName(request.output);
   if (!format) {
     err << tr(texts::cliImageUnknownFormat, language) << request.output << "\n";
     return kExitUsage;
   }
   const ImageChoice choice{*format, request.step, !request.blackWhite};
-  const ImageFile picture =
-      imageFile(*doc.boards[index], standardScheme(), RenderOptions{}, choice);
+  const ImageFile picture = imageFile(*chosen, standardScheme(), RenderOptions{}, choice);
   if (!picture.problem.empty()) {
     err << picture.problem << "\n";
     return kExitBadInput;
   }
-  std::error_code error;
-  if (!writeFileAtomically(request.output, picture.bytes, &error)) {
-    err << couldNotSaveMessage(request.output, error, language) << "\n";
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return writeOutput(request.output, picture.bytes, err, language);
 }
 
 }  // namespace pravelo

@@ -4,11 +4,10 @@
 
 #include "base/windows1252.h"
 #include "cli/cli.h"
+#include "cli/command_io.h"
 #include "cli/gerber_import_request.h"
 #include "cli/import_gerber_texts.h"
 #include "manufacturing/gerber_import.h"
-#include "project/save_commands.h"
-#include "project/save_problem.h"
 
 namespace pravelo {
 
@@ -23,7 +22,7 @@ CLI::App* addImportGerberCommand(CLI::App& app, ImportGerberRequest& request, La
                       tr(texts::cliImportBoardNameHelp, language));
   command->add_option("--format", request.format, tr(texts::cliImportFormatHelp, language));
   CLI::Option* inch =
-      command->add_flag("--inch", request.inch, tr(texts::cliImportInchHelp, language));
+      command->add_flag("--inch")->description(tr(texts::cliImportInchHelp, language));
   CLI::Option* mm = command->add_flag("--mm", request.mm, tr(texts::cliImportMmHelp, language));
   inch->excludes(mm);
   command->add_option("--zeros", request.zeros, tr(texts::cliImportZerosHelp, language))
@@ -47,12 +46,7 @@ int runImportGerber(const ImportGerberRequest& r, std::ostream&, std::ostream& e
     err << failed->message << "\n";
     return kExitBadInput;
   }
-  std::error_code error;
-  if (!writeDocumentFile(doc, r.output, &error)) {
-    err << couldNotSaveMessage(r.output, error, language) << "\n";
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return writeLayoutOutput(doc, r.output, err, language);
 }
 
 }  // namespace pravelo

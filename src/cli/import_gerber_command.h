@@ -18,8 +18,7 @@ struct ImportGerberRequest {
   std::string drill;
   std::string boardName = "XGerber";
   std::string format;
-  bool inch = false;
-  bool mm = false;
+  bool mm = false;  // inch unless --mm
   std::string zeros;
   bool noVias = false;
   bool noOptimize = false;

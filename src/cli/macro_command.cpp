@@ -10,6 +10,7 @@
 #include "base/windows1252.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/layout_json.h"
 #include "cli/macro_command_texts.h"
 #include "cli/outlines_texts.h"
@@ -21,7 +22,6 @@
 #include "project/macro_place.h"
 #include "project/macro_side.h"
 #include "project/macro_texts.h"
-#include "project/save_commands.h"
 #include "project/save_problem.h"
 
 namespace pravelo {
@@ -49,15 +49,6 @@ std::optional<MacroContents> loadMacroFor(const std::string& path, std::ostream&
     return std::nullopt;
   }
   return std::move(loaded.contents);
-}
-
-Board* macroBoardOf(Document& doc, int requested, std::ostream& err, Language language) {
-  const int index = requested < 0 ? doc.activeBoard : requested;
-  if (index < 0 || index >= static_cast<int>(doc.boards.size())) {
-    err << tr(texts::cliNoSuchBoard, language) << index << ".\n";
-    return nullptr;
-  }
-  return doc.boards[static_cast<std::size_t>(index)].get();
 }
 
 // "X,Y" in units of 0.1 µm, as `textio import --at` takes it.
@@ -99,16 +90,6 @@ std::optional<std::vector<bool>> chosenObjects(const std::string& text, std::siz
   return chosen;
 }
 
-int writeMacroLayoutOut(Document& doc, const std::string& path, std::ostream& err,
-                        Language language) {
-  std::error_code error;
-  if (!writeDocumentFile(doc, path, &error)) {
-    err << couldNotSaveMessage(path, error, language) << "\n";
-    return kExitBadInput;
-  }
-  return kExitOk;
-}
-
 int macroInfo(const MacroRequest& r, std::ostream& out, std::ostream& err, Language language) {
   const std::optional<MacroContents> macro = loadMacroFor(r.macro, err, language);
   if (!macro) return kExitBadInput;
@@ -139,7 +120,7 @@ int macroPlace(const MacroRequest& r, std::ostream& out, std::ostream& err, Lang
   }
   std::optional<Document> doc = loadMacroLayout(r.layout, err, language);
   if (!doc) return kExitBadInput;
-  Board* board = macroBoardOf(*doc, r.board, err, language);
+  Board* board = chosenBoard(*doc, r.board, err, language);
   if (!board) return kExitUsage;
   std::optional<MacroContents> macro = loadMacroFor(r.macro, err, language);
   if (!macro) return kExitBadInput;
@@ -152,13 +133,13 @@ int macroPlace(const MacroRequest& r, std::ostream& out, std::ostream& err, Lang
   const int dropped = placeMacro(board->objects, macro->objects, *at,
                                  {.asComponent = r.component, .throughPads = r.vias});
   out << fillIn(texts::cliMacroDropped, language, {std::to_string(dropped)}) << "\n";
-  return writeMacroLayoutOut(*doc, r.output, err, language);
+  return writeLayoutOutput(*doc, r.output, err, language);
 }
 
 int macroSave(const MacroRequest& r, std::ostream& err, Language language) {
   std::optional<Document> doc = loadMacroLayout(r.layout, err, language);
   if (!doc) return kExitBadInput;
-  Board* board = macroBoardOf(*doc, r.board, err, language);
+  Board* board = chosenBoard(*doc, r.board, err, language);
   if (!board) return kExitUsage;
   if (board->objects.empty()) {
     err << tr(texts::macroNoElements, language) << "\n";

@@ -7,6 +7,7 @@
 #include "cli/cli.h"
 #include "cli/cli_host.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/mill_texts.h"
 #include "cli/outlines_texts.h"
 #include "manufacturing/hpgl_milling.h"
@@ -138,14 +139,11 @@ CLI::App* addMillCommand(CLI::App& app, MillRequest& request, Language language)
 
 int runMillCommand(const Document& doc, const MillRequest& request, std::ostream& out,
                    std::ostream& err, Language language) {
-  const int index = request.board < 0 ? doc.activeBoard : request.board;
-  if (index < 0 || index >= static_cast<int>(doc.boards.size())) {
-    err << tr(texts::cliNoSuchBoard, language) << index << ".\n";
-    return kExitUsage;
-  }
+  const Board* chosen = chosenBoard(doc, request.board, err, language);
+  if (!chosen) return kExitUsage;
   const std::optional<MillingOptions> requested = millOptionsOf(request, err, language);
   if (!requested) return kExitUsage;
-  const Board& board = *doc.boards[index];
+  const Board& board = *chosen;
   // The dialog's rules decide what can be milled, so both write the same files.
   const MillingOptions options = millingDialogState(board, *requested).options;
   const std::vector<MillingJob> jobs = millingJobs(board, options, LengthUnit::Mm, language);

@@ -90,13 +90,11 @@ int optionChoice(const std::string& name, const std::string& value,
 }
 
 Rgb optionColour(const std::string& name, const std::string& value, Language language) {
-  char* end = nullptr;
-  const unsigned long rgb = std::strtoul(value.c_str(), &end, 16);
-  if (value.size() != 6 || end != value.c_str() + 6) {
+  const std::optional<Rgb> colour = hexColour(value);
+  if (!colour) {
     throw BadTextAnswer(fillIn(texts::cliOptionsBadValue, language, {name, "RRGGBB", value}));
   }
-  return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>((rgb >> 8) & 0xFF),
-          static_cast<std::uint8_t>(rgb & 0xFF)};
+  return *colour;
 }
 
 // Applies one NAME=VALUE to the settings, or to the colour schemes; throws BadTextAnswer.

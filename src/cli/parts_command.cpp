@@ -3,14 +3,13 @@
 #include <ostream>
 #include <sstream>
 
-#include "base/atomic_file.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/outlines_texts.h"
 #include "cli/parts_texts.h"
 #include "manufacturing/excellon_file.h"
 #include "manufacturing/pick_place_file.h"
-#include "project/save_problem.h"
 
 namespace pravelo {
 namespace {
@@ -69,11 +68,8 @@ CLI::App* addPartsCommand(CLI::App& app, PartsRequest& request, Language languag
 
 int runPartsCommand(const Document& doc, const PartsRequest& request, std::ostream& out,
                     std::ostream& err, Language language) {
-  const int index = request.board < 0 ? doc.activeBoard : request.board;
-  if (index < 0 || index >= static_cast<int>(doc.boards.size())) {
-    err << tr(texts::cliNoSuchBoard, language) << index << ".\n";
-    return kExitUsage;
-  }
+  const Board* chosen = chosenBoard(doc, request.board, err, language);
+  if (!chosen) return kExitUsage;
   PickPlaceOptions options;
   if (!request.columns.empty()) {
     options.columns.clear();
@@ -101,19 +97,14 @@ int runPartsCommand(const Document& doc, const PartsRequest& request, std::ostre
   options.pickPlaceOnly = request.pickPlaceOnly;
   options.camOrigin = request.camOrigin == "on";
 
-  const Board& board = *doc.boards[index];
+  const Board& board = *chosen;
   const std::string text =
       pickPlaceFileText(pickPlaceRows(board), board.header, options, doc.fileName, drillFileDate());
   if (request.output.empty()) {
     out << text;
     return kExitOk;
   }
-  std::error_code error;
-  if (!writeFileAtomically(request.output, text, &error)) {
-    err << couldNotSaveMessage(request.output, error, language) << "\n";
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return writeOutput(request.output, text, err, language);
 }
 
 }  // namespace pravelo

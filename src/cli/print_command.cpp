@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "base/atomic_file.h"
+#include "base/units.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/outlines_texts.h"
 #include "cli/print_command_texts.h"
 #include "cli/render_command.h"
 #include "cli/render_texts.h"
 #include "manufacturing/pdf_file.h"
-#include "project/save_problem.h"
 
 namespace pravelo {
 namespace {
@@ -117,7 +117,7 @@ PrintRequestOptions printOptionsOf(const PrintRequest& r, Language language) {
     result.problem = tr(texts::cliPrintBadTiles, language) + r.tiles;
     return result;
   }
-  o.tileSpacing = r.gap * 10000;
+  o.tileSpacing = mmToUnitsExact(r.gap);
   if (!printPair(r.offset, ',', o.offsetXMm, o.offsetYMm)) {
     result.problem = tr(texts::cliPrintBadOffset, language) + r.offset;
     return result;
@@ -129,17 +129,14 @@ PrintRequestOptions printOptionsOf(const PrintRequest& r, Language language) {
 
 int runPrintCommand(const Document& doc, const PrintRequest& request, std::ostream& err,
                     Language language) {
-  const int index = request.board < 0 ? doc.activeBoard : request.board;
-  if (index < 0 || index >= static_cast<int>(doc.boards.size())) {
-    err << tr(texts::cliNoSuchBoard, language) << index << ".\n";
-    return kExitUsage;
-  }
+  const Board* chosen = chosenBoard(doc, request.board, err, language);
+  if (!chosen) return kExitUsage;
   const PrintRequestOptions options = printOptionsOf(request, language);
   if (!options.problem.empty()) {
     err << options.problem << "\n";
     return kExitUsage;
   }
-  const Board& board = *doc.boards[index];
+  const Board& board = *chosen;
   PrintTemplates templates;
   if (request.scannedCopy) {
     std::vector<std::string> messages;
@@ -148,12 +145,7 @@ int runPrintCommand(const Document& doc, const PrintRequest& request, std::ostre
     if (!messages.empty()) return kExitBadInput;
   }
   const std::string pdf = pdfFileBytes(composePrintPage(board, options.options, templates));
-  std::error_code error;
-  if (!writeFileAtomically(request.output, pdf, &error)) {
-    err << couldNotSaveMessage(request.output, error, language) << "\n";
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return writeOutput(request.output, pdf, err, language);
 }
 
 }  // namespace pravelo

@@ -12,6 +12,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/outlines_texts.h"
 #include "cli/png_file.h"
 #include "cli/render_texts.h"
@@ -166,12 +167,9 @@ CLI::App* addRenderCommand(CLI::App& app, RenderRequest& request, Language langu
 }
 
 int runRender(Document& doc, const RenderRequest& request, std::ostream& err, Language language) {
-  const int index = request.board < 0 ? doc.activeBoard : request.board;
-  if (index < 0 || index >= static_cast<int>(doc.boards.size())) {
-    err << tr(texts::cliNoSuchBoard, language) << index << ".\n";
-    return kExitUsage;
-  }
-  Board& board = *doc.boards[index];
+  Board* chosen = chosenBoard(doc, request.board, err, language);
+  if (!chosen) return kExitUsage;
+  Board& board = *chosen;
   std::string badLayer;
   if (!applyLayerChoice(request, board.header, badLayer)) {
     err << tr(texts::cliUnknownLayer, language) << badLayer << "\n";

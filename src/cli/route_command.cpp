@@ -7,11 +7,10 @@
 #include "base/units.h"
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/outlines_texts.h"
 #include "cli/route_texts.h"
 #include "editing/size_fields.h"
-#include "project/save_commands.h"
-#include "project/save_problem.h"
 #include "view/autoroute_texts.h"
 #include "view/route_all.h"
 
@@ -126,10 +125,8 @@ int runRouteCommand(Document& doc, const RouteCliRequest& request, std::ostream&
     routes = routeAll(board, rq);
   }
 
-  std::error_code error;
-  if (!writeDocumentFile(doc, request.output, &error)) {
-    err << couldNotSaveMessage(request.output, error, language) << "\n";
-    return kExitBadInput;
+  if (const int status = writeLayoutOutput(doc, request.output, err, language); status != kExitOk) {
+    return status;
   }
   if (request.json) {
     RouteJson list = RouteJson::array();

@@ -6,12 +6,11 @@
 
 #include "cli/cli.h"
 #include "cli/cli_texts.h"
+#include "cli/command_io.h"
 #include "cli/outlines_texts.h"
 #include "cli/textio_texts.h"
 #include "editing/text_io_defaults.h"
 #include "project/clipboard.h"
-#include "project/save_commands.h"
-#include "project/save_problem.h"
 #include "project/text_io_commands.h"
 
 namespace pravelo {
@@ -108,12 +107,7 @@ int runTextIoImport(Document& doc, const TextIoImportRequest& request, std::ostr
     err << tr(texts::cliTextIoTooManyComponents, language) << "\n";
     return kExitBadInput;
   }
-  std::error_code error;
-  if (!writeDocumentFile(doc, request.output, &error)) {
-    err << couldNotSaveMessage(request.output, error, language) << "\n";
-    return kExitBadInput;
-  }
-  return kExitOk;
+  return writeLayoutOutput(doc, request.output, err, language);
 }
 
 }  // namespace pravelo

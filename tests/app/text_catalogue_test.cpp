@@ -14,40 +14,59 @@
 #include "cli/drc_command_texts.h"
 #include "cli/drill_texts.h"
 #include "cli/edit_texts.h"
+#include "cli/generator_texts.h"
 #include "cli/gerber_texts.h"
+#include "cli/image_command_texts.h"
 #include "cli/import_gerber_texts.h"
 #include "cli/macro_command_texts.h"
 #include "cli/mill_texts.h"
+#include "cli/nets_texts.h"
 #include "cli/options_texts.h"
 #include "cli/outlines_texts.h"
 #include "cli/parts_texts.h"
+#include "cli/print_command_texts.h"
 #include "cli/render_texts.h"
+#include "cli/route_texts.h"
+#include "cli/textio_texts.h"
 #include "copper/drc_texts.h"
 #include "document/document_texts.h"
 #include "editing/cleanup_texts.h"
 #include "editing/component_texts.h"
+#include "editing/crosshair_texts.h"
 #include "editing/editing_texts.h"
+#include "editing/generator_texts.h"
 #include "editing/properties_texts.h"
 #include "editing/selector_texts.h"
 #include "editing/tile_texts.h"
 #include "manufacturing/drill_texts.h"
 #include "manufacturing/gerber_import_texts.h"
 #include "manufacturing/gerber_texts.h"
+#include "manufacturing/image_texts.h"
 #include "manufacturing/milling_texts.h"
 #include "project/macro_texts.h"
+#include "project/text_io_texts.h"
+#include "ui/autorouter_panel_texts.h"
 #include "ui/component_dialog_texts.h"
 #include "ui/component_list_texts.h"
 #include "ui/drc_panel_texts.h"
 #include "ui/drill_dialog_texts.h"
+#include "ui/generator_dialog_texts.h"
 #include "ui/gerber_dialog_texts.h"
 #include "ui/gerber_import_dialog_texts.h"
 #include "ui/macro_panel_texts.h"
 #include "ui/milling_dialog_texts.h"
+#include "ui/options_dialog_texts.h"
+#include "ui/photo_view_panel_texts.h"
+#include "ui/print_dialog_texts.h"
+#include "ui/properties_panel_texts.h"
 #include "ui/size_column_texts.h"
+#include "ui/template_dialog_texts.h"
 #include "ui/text_dialog_texts.h"
 #include "ui/tile_dialog_texts.h"
 #include "ui/ui_texts.h"
 #include "ui/view_ui_texts.h"
+#include "view/autoroute_texts.h"
+#include "view/background_template_texts.h"
 #include "view/view_texts.h"
 
 namespace pravelo {
@@ -107,6 +126,25 @@ const std::vector<Entry> kCatalogue = [] {
     PRAVELO_TILE_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMPONENT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMPONENT_LIST_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_GENERATOR_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_IMAGE_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_NETS_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_PRINT_COMMAND_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_ROUTE_CLI_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_TEXTIO_CLI_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_CROSSHAIR_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_GENERATOR_EDITING_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_IMAGE_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_TEXT_IO_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_AUTOROUTER_PANEL_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_GENERATOR_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_OPTIONS_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_PHOTO_VIEW_PANEL_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_PRINT_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_PROPERTIES_PANEL_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_TEMPLATE_DIALOG_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_AUTOROUTE_TEXTS(PRAVELO_LIST_TEXT)
+    PRAVELO_BACKGROUND_TEMPLATE_TEXTS(PRAVELO_LIST_TEXT)
     PRAVELO_COMMANDS(PRAVELO_LIST_COMMAND)
     PRAVELO_CONTROLS(PRAVELO_LIST_CONTROL)
   };

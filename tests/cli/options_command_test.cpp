@@ -71,6 +71,8 @@ TEST_F(OptionsCommand, RefusedValuesWriteNothing) {
       {{"size=3"}, "size"},
       {{"unit"}, "NAME=VALUE"},
       {{"scheme=1", "colour.sky=000000"}, "colour.sky"},
+      {{"scheme=1", "colour.via=0x1234"}, "RRGGBB"},
+      {{"scheme=1", "colour.via=-00001"}, "RRGGBB"},
   };
   for (const auto& [values, word] : cases) {
     const testing::CliRun run = options(values);
