@@ -136,7 +136,10 @@ TBT_ExportDlg::TBT_ExportDlg(ComponentExportSettings& settings, QWidget* parent)
   connect(bottomText_, &QLineEdit::textChanged, this, &TBT_ExportDlg::rebuild);
 
   auto* orderColumn = new QVBoxLayout;
-  orderColumn->addWidget(new QLabel(qtr(texts::componentExportOrder)));
+  // The list is the label's buddy, so "&&" in the caption shows as one ampersand.
+  auto* orderCaption = new QLabel(qtr(texts::componentExportOrder));
+  orderCaption->setBuddy(order_);
+  orderColumn->addWidget(orderCaption);
   orderColumn->addWidget(order_);
   auto* separators = new QHBoxLayout;
   for (QRadioButton* b : {comma_, semicolon_, tab_}) separators->addWidget(b);
