@@ -340,10 +340,14 @@ void BoardView::setDrcMarkers(std::vector<DrcFinding> markers) {
 }
 
 void BoardView::setMillingPaths(std::vector<std::vector<IPoint>> paths, const Board* board,
-                                std::int32_t width, bool hairline) {
+                                std::int32_t width) {
   millingPaths_ = std::move(paths);
   millingBoard_ = board;
   millingWidth_ = width;
+  viewport()->update();
+}
+
+void BoardView::setMillingHairline(bool hairline) {
   millingHairline_ = hairline;
   viewport()->update();
 }

@@ -316,7 +316,6 @@ class MainWindow : public QMainWindow {
   TUmrissDlg* umrissDlg_ = nullptr;
   QToolBar* millingPanel_ = nullptr;
   QToolButton* hairlineButton_ = nullptr;
-  std::int32_t millingWidth_ = 0;  // the cutter of the shown paths
   TExportDlg* exportDlg_ = nullptr;
   TPrint_Dlg* printDlg_ = nullptr;
   TVorlageDlg* vorlageDlg_ = nullptr;

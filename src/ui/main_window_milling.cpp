@@ -112,21 +112,19 @@ void MainWindow::UmrissHPGLplt1Click() {
                                       progress.callback())
                 .paths;
   }
-  millingWidth_ = o.width;
-  view_->setMillingPaths(std::move(paths), &board, millingWidth_, hairlineButton_->isChecked());
-  hairlineButton_->setEnabled(millingWidth_ > 0);
+  view_->setMillingPaths(std::move(paths), &board, o.width);
+  hairlineButton_->setEnabled(o.width > 0);
   millingPanel_->show();
 }
 
 void MainWindow::SB_UmrisseEntfernenClick() {
   millingPanel_->hide();
-  view_->setMillingPaths({}, nullptr, 0, hairlineButton_->isChecked());
+  view_->setMillingPaths({}, nullptr, 0);
 }
 
+// The paths stay with the board they were computed for.
 void MainWindow::SB_UmrissHaarlinieClick() {
-  auto paths = view_->millingPaths();
-  view_->setMillingPaths(std::move(paths), &activeBoard(doc_), millingWidth_,
-                         hairlineButton_->isChecked());
+  view_->setMillingHairline(hairlineButton_->isChecked());
 }
 
 }  // namespace pravelo
