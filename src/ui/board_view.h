@@ -131,7 +131,6 @@ class BoardView : public QAbstractScrollArea {
   void dropCrosshair();
   // The crosshair drawn over the snapshot of `picture`, with the rows of its coordinate box.
   QImage crosshairImage(const Frame& picture, std::optional<CoordinateBox>& box);
-  void drawBoxRows(QPainter& painter, const CoordinateBox& box) const;
   void drawPreview(QPainter& painter, const Tool& tool) const;
 
   Document* doc_ = nullptr;
