@@ -1,6 +1,7 @@
 // The component list panel, shown and hidden by TB_BauteileClick, and the component data
 // export it opens.
 #include <filesystem>
+#include <vector>
 
 #include "base/atomic_file.h"
 #include "document/document_texts.h"
@@ -60,8 +61,8 @@ void MainWindow::TB_BauteileClick() {
 
 void MainWindow::exportComponentData() {
   const Board& board = activeBoard(doc_);
-  if (!componentExportDlg_->execute(pickPlaceRows(board), board.header,
-                                    start_.settings.optionen.CAM_Nullpunkt)) {
+  const std::vector<PickPlaceRow> rows = pickPlaceRows(board);
+  if (!componentExportDlg_->execute(rows, board.header, start_.settings.optionen.CAM_Nullpunkt)) {
     return;
   }
   const std::string preset =
@@ -69,7 +70,7 @@ void MainWindow::exportComponentData() {
   const auto path = choosers_.saveParts(layoutFolder(), preset);
   if (!path) return;
   const std::string text =
-      pickPlaceFileText(pickPlaceRows(board), board.header, componentExportDlg_->options(),
+      pickPlaceFileText(rows, board.header, componentExportDlg_->options(),
                         doc_.fileName, drillFileDate());
   std::error_code error;
   if (!writeFileAtomically(*path, text, &error)) {
