@@ -69,9 +69,8 @@ void MainWindow::exportComponentData() {
       doc_.fileName.empty() ? "" : std::filesystem::path(doc_.fileName).stem().string() + ".txt";
   const auto path = choosers_.saveParts(layoutFolder(), preset);
   if (!path) return;
-  const std::string text =
-      pickPlaceFileText(rows, board.header, componentExportDlg_->options(),
-                        doc_.fileName, drillFileDate());
+  const std::string text = pickPlaceFileText(rows, board.header, componentExportDlg_->options(),
+                                             doc_.fileName, drillFileDate());
   std::error_code error;
   if (!writeFileAtomically(*path, text, &error)) {
     host_->showMessage(couldNotSaveMessage(*path, error, currentLanguage()),

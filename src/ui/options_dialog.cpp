@@ -7,9 +7,9 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QImage>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>

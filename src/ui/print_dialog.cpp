@@ -39,10 +39,9 @@ namespace {
 
 constexpr const char* kPrintLayerBoxes[] = {"CB_K1", "CB_B1", "CB_K2", "CB_B2",
                                             "CB_I1", "CB_I2", "CB_U"};
-const Text* const kPrintLayerCaptions[] = {&texts::layerNameK1, &texts::layerNameB1,
-                                           &texts::layerNameK2, &texts::layerNameB2,
-                                           &texts::layerNameI1, &texts::layerNameI2,
-                                           &texts::layerNameU};
+const Text* const kPrintLayerCaptions[] = {
+    &texts::layerNameK1, &texts::layerNameB1, &texts::layerNameK2, &texts::layerNameB2,
+    &texts::layerNameI1, &texts::layerNameI2, &texts::layerNameU};
 constexpr const char* kPrintColourPanels[] = {"P_K1", "P_B1", "P_K2",  "P_B2",  "P_I1",
                                               "P_I2", "P_U",  "P_LS1", "P_LS2", "P_BP"};
 

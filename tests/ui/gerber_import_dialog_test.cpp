@@ -23,7 +23,8 @@ TEST(GerberImportDialog, SlotsReadAsChosenAndImportRunsWithTheDialogsChoices) {
   testing::TempFolder folder;
   const std::string outline = folder.file("outline.gbr");
   const std::string drill = folder.file("holes.drl");
-  testing::writeBytes(outline, "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D02*\nX1000Y0D01*\n");
+  testing::writeBytes(outline,
+                      "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D02*\nX1000Y0D01*\n");
   testing::writeBytes(drill, "M48\nMETRIC\nT1C0.8\n%\nT1\nX1.5Y2.25\nM30\n");
   std::vector<GerberImportRequest> runs;
   ImportOutcome answer = ImportOutcome::KeepDialogOpen;
