@@ -77,8 +77,7 @@ void MainWindow::UmrissHPGLplt1Click() {
                        pravelo::tr(texts::millPlaneWarningTitle), MessageIcon::Warning);
   }
   MillingBusyCursor busy;
-  const std::string preset =
-      doc_.fileName.empty() ? "" : std::filesystem::path(doc_.fileName).stem().string() + ".plt";
+  const std::string preset = outputPreset(".plt");
   const auto remember = [this](const std::string& path) {
     start_.settings.ordner.PLT_Last = std::filesystem::path(path).parent_path().string();
   };
