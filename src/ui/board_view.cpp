@@ -1,8 +1,6 @@
 #include "ui/board_view.h"
 
 #include <QCursor>
-#include <QFont>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -16,7 +14,6 @@
 #include <chrono>
 #include <optional>
 
-#include "editing/crosshair_texts.h"
 #include "editing/editor.h"
 #include "editing/tool_machine.h"
 #include "editing/tools/circle_tool.h"
@@ -26,7 +23,7 @@
 #include "editing/tools/rectangle_tool.h"
 #include "editing/tools/test_tool.h"
 #include "editing/tools/zoom_tool.h"
-#include "ui/qt_text.h"
+#include "ui/coordinate_box_painter.h"
 #include "ui/ruler_bar.h"
 #include "view/auto_scroll.h"
 #include "view/ruler.h"
@@ -107,14 +104,6 @@ std::optional<Key> keyOf(int key) {
       return std::nullopt;
   }
 }
-
-QFont boxFont(int pixels) {
-  QFont font(QStringLiteral("Tahoma"));
-  font.setPixelSize(pixels);
-  return font;
-}
-
-QColor qColour(Rgb c) { return {c.r, c.g, c.b}; }
 
 Qt::CursorShape shapeOf(Cursor cursor) {
   switch (cursor) {
@@ -328,7 +317,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
   for (const QRect& r : QRegion(event->rect()) - QRegion(shown)) {
     painter.fillRect(r, palette().window());
   }
-  if (box) drawBoxRows(painter, *box);
+  if (box) paintBoxRows(painter, *box);
   drawOverlay(painter);
   drawDrcMarkers(painter);
   drawMillingPaths(painter);
@@ -340,10 +329,14 @@ void BoardView::setDrcMarkers(std::vector<DrcFinding> markers) {
 }
 
 void BoardView::setMillingPaths(std::vector<std::vector<IPoint>> paths, const Board* board,
-                                std::int32_t width, bool hairline) {
+                                std::int32_t width) {
   millingPaths_ = std::move(paths);
   millingBoard_ = board;
   millingWidth_ = width;
+  viewport()->update();
+}
+
+void BoardView::setMillingHairline(bool hairline) {
   millingHairline_ = hairline;
   viewport()->update();
 }
@@ -405,25 +398,13 @@ QImage BoardView::crosshairImage(const Frame& picture, std::optional<CoordinateB
     context.origin = userOrigin(header);
     context.unit = unit_;
     context.options = crosshairOptions(editor_->settings.optionen);
-    context.boxTextWidth = QFontMetrics(boxFont(boxFontPixels(context.options)))
-                               .horizontalAdvance(qtr(texts::boxWidthSample));
+    context.boxTextWidth = boxTextWidth(context.options);
     const OverlayFigure figure = overlayFigure(editor_->crosshair, context);
     shown = &crosshair_.draw(picture, figure);
     box = figure.box;
   }
   return QImage(shown->pixels.data(), shown->width, shown->height, shown->width * 4,
                 QImage::Format_RGBA8888);
-}
-
-// Captions from the left, values right-aligned, in the row's colour.
-void BoardView::drawBoxRows(QPainter& painter, const CoordinateBox& box) const {
-  painter.setFont(boxFont(box.fontPixels));
-  for (const BoxRow& row : box.rows) {
-    painter.setPen(qColour(row.colour));
-    const QRect line(box.x + 4, row.top, box.width - 4, box.rowHeight + 2);
-    painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(row.text.label));
-    painter.drawText(line, Qt::AlignRight | Qt::AlignTop, QString::fromStdString(row.text.value));
-  }
 }
 
 void BoardView::updateOverlayWithin(const TRect& world) {

@@ -65,7 +65,8 @@ class BoardView : public QAbstractScrollArea {
   // Computed milling paths of `board`, drawn in white over it as wide as the cutter (`width`
   // units) or as hairlines; shown only while that board is the active one.
   void setMillingPaths(std::vector<std::vector<IPoint>> paths, const Board* board,
-                       std::int32_t width, bool hairline);
+                       std::int32_t width);
+  void setMillingHairline(bool hairline);
   const std::vector<std::vector<IPoint>>& millingPaths() const { return millingPaths_; }
   bool millingHairline() const { return millingHairline_; }
   // "Exclusive": the view shows the active side's scanned copy alone while it is held.
@@ -130,7 +131,6 @@ class BoardView : public QAbstractScrollArea {
   void dropCrosshair();
   // The crosshair drawn over the snapshot of `picture`, with the rows of its coordinate box.
   QImage crosshairImage(const Frame& picture, std::optional<CoordinateBox>& box);
-  void drawBoxRows(QPainter& painter, const CoordinateBox& box) const;
   void drawPreview(QPainter& painter, const Tool& tool) const;
 
   Document* doc_ = nullptr;

@@ -57,6 +57,13 @@ QRadioButton* exportRadio(const char* name, const Text& caption, bool checked) {
   return button;
 }
 
+// A row of the column order, carrying its column code.
+QListWidgetItem* orderItem(int code) {
+  auto* item = new QListWidgetItem(qtr(kExportColumns[code - 1].caption));
+  item->setData(kExportCodeRole, code);
+  return item;
+}
+
 }  // namespace
 
 TBT_ExportDlg::TBT_ExportDlg(ComponentExportSettings& settings, QWidget* parent)
@@ -74,16 +81,11 @@ TBT_ExportDlg::TBT_ExportDlg(ComponentExportSettings& settings, QWidget* parent)
     const ExportColumn& c = kExportColumns[code - 1];
     const bool on = std::ranges::find(stored.columns, code) != stored.columns.end();
     QCheckBox* box = exportCheckBox(c.name, c.caption, on);
-    columns_.push_back(box);
     columnGrid->addWidget(box, (code - 1) % 4, (code - 1) / 4);
     connect(box, &QCheckBox::toggled, this,
             [this, code](bool checked) { columnSwitched(code, checked); });
   }
-  for (const int code : stored.columns) {
-    auto* item = new QListWidgetItem(qtr(kExportColumns[code - 1].caption));
-    item->setData(kExportCodeRole, code);
-    order_->addItem(item);
-  }
+  for (const int code : stored.columns) order_->addItem(orderItem(code));
   // A drop inside the list moves the row, or removes and inserts it, as the style decides.
   connect(order_->model(), &QAbstractItemModel::rowsMoved, this, &TBT_ExportDlg::rebuild);
   connect(order_->model(), &QAbstractItemModel::rowsInserted, this, &TBT_ExportDlg::rebuild);
@@ -134,7 +136,10 @@ TBT_ExportDlg::TBT_ExportDlg(ComponentExportSettings& settings, QWidget* parent)
   connect(bottomText_, &QLineEdit::textChanged, this, &TBT_ExportDlg::rebuild);
 
   auto* orderColumn = new QVBoxLayout;
-  orderColumn->addWidget(new QLabel(qtr(texts::componentExportOrder)));
+  // The list is the label's buddy, so "&&" in the caption shows as one ampersand.
+  auto* orderCaption = new QLabel(qtr(texts::componentExportOrder));
+  orderCaption->setBuddy(order_);
+  orderColumn->addWidget(orderCaption);
   orderColumn->addWidget(order_);
   auto* separators = new QHBoxLayout;
   for (QRadioButton* b : {comma_, semicolon_, tab_}) separators->addWidget(b);
@@ -215,9 +220,7 @@ bool TBT_ExportDlg::execute(std::vector<PickPlaceRow> rows, const BoardHeader& h
 
 void TBT_ExportDlg::columnSwitched(int code, bool on) {
   if (on) {
-    auto* item = new QListWidgetItem(qtr(kExportColumns[code - 1].caption));
-    item->setData(kExportCodeRole, code);
-    order_->addItem(item);
+    order_->addItem(orderItem(code));
   } else {
     for (int row = order_->count() - 1; row >= 0; --row) {
       if (order_->item(row)->data(kExportCodeRole).toInt() == code) delete order_->takeItem(row);

@@ -40,7 +40,6 @@ class TBT_ExportDlg : public QDialog {
   std::vector<PickPlaceRow> rows_;
   BoardHeader header_;
   bool camOrigin_ = true;
-  std::vector<QCheckBox*> columns_;  // by column code - 1
   QListWidget* order_;
   QRadioButton* comma_;
   QRadioButton* semicolon_;

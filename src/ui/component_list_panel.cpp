@@ -87,7 +87,6 @@ TBTList::TBTList(std::array<int, kColumns>& widths, QWidget* parent)
     connect(box, &QCheckBox::toggled, this,
             [this, column = s.column](bool shown) { showColumn(column, shown); });
     switches->addWidget(box);
-    switches_.push_back(box);
   }
   switches->addStretch();
   auto* fit = new QPushButton(qtr(texts::componentListFit));

@@ -8,7 +8,6 @@
 #include "document/document.h"
 #include "project/component_list.h"
 
-class QCheckBox;
 class QTableWidget;
 
 namespace pravelo {
@@ -47,7 +46,6 @@ class TBTList : public QDockWidget {
   std::vector<ComponentListEntry> entries_;
   bool filling_ = false;
   QTableWidget* table_;
-  std::vector<QCheckBox*> switches_;
 };
 
 }  // namespace pravelo

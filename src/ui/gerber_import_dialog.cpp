@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 
 #include "document/object_list.h"
 #include "manufacturing/gerber_import_texts.h"
@@ -41,6 +42,7 @@ constexpr ImportRow kImportRows[] = {
     {"E_K2", &texts::gimportC2, kLayerC2}, {"E_B2", &texts::gimportS2, kLayerS2},
     {"E_U", &texts::gimportO, kLayerO},    {"E_I1", &texts::gimportI1, kLayerI1},
     {"E_I2", &texts::gimportI2, kLayerI2}};
+static_assert(std::size(kImportRows) == TGerberImport_Dlg::kDrillSlot);
 constexpr int kImportPreviewWidth = 360;
 constexpr int kImportPreviewHeight = 240;
 
@@ -96,7 +98,7 @@ TGerberImport_Dlg::TGerberImport_Dlg(Run run, QWidget* parent)
     connect(files_[slot], &QLineEdit::editingFinished, this,
             [this, slot] { setSlotFile(slot, importFieldText(files_[slot])); });
   };
-  for (int slot = 0; slot < 7; ++slot) {
+  for (int slot = 0; slot < kDrillSlot; ++slot) {
     auto* caption = new QWidget(this);
     auto* captionLayout = new QHBoxLayout(caption);
     captionLayout->setContentsMargins(0, 0, 0, 0);
@@ -193,7 +195,7 @@ TGerberImport_Dlg::TGerberImport_Dlg(Run run, QWidget* parent)
 
 void TGerberImport_Dlg::execute(const ColourScheme& scheme) {
   scheme_ = scheme;
-  for (int slot = 0; slot < 7; ++slot) {
+  for (int slot = 0; slot < kDrillSlot; ++slot) {
     const Rgb c = scheme.layer(kImportRows[slot].layer);
     swatches_[slot]->setStyleSheet(
         QString("background-color: rgb(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b));
@@ -213,7 +215,7 @@ ExcellonReadSettings TGerberImport_Dlg::drillSettings() const {
 
 GerberImportRequest TGerberImport_Dlg::request() const {
   GerberImportRequest r;
-  for (int slot = 0; slot < 7; ++slot) {
+  for (int slot = 0; slot < kDrillSlot; ++slot) {
     r.gerberFiles[kImportRows[slot].layer] = importFieldText(files_[slot]);
   }
   r.drillFile = importFieldText(files_[kDrillSlot]);

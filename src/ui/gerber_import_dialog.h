@@ -27,6 +27,7 @@ class TGerberImport_Dlg : public QDialog {
 
  public:
   using Run = std::function<ImportOutcome(const GerberImportRequest&, bool newBoard)>;
+  // The Gerber rows come first, the drill file after them.
   static constexpr int kDrillSlot = 7;
   TGerberImport_Dlg(Run run, QWidget* parent = nullptr);
 
@@ -61,9 +62,9 @@ class TGerberImport_Dlg : public QDialog {
 
   Run run_;
   ColourScheme scheme_;
-  std::array<QLineEdit*, 8> files_{};
-  std::array<QLabel*, 7> swatches_{};
-  std::array<ObjectList, 7> slots_;
+  std::array<QLineEdit*, kDrillSlot + 1> files_{};
+  std::array<QLabel*, kDrillSlot> swatches_{};
+  std::array<ObjectList, kDrillSlot> slots_;
   std::vector<DrillHit> hits_;
   QRadioButton* inch_;
   QRadioButton* mm_;

@@ -214,6 +214,11 @@ class MainWindow : public QMainWindow {
   void writeSettings();
   std::string layoutFolder() const;
   std::string textIoFolder() const;
+  // The layout's name with `suffix` for its own, offered for an output file; empty while the
+  // layout has no file.
+  std::string outputPreset(const std::string& suffix) const;
+  // An output file written atomically; a failure is reported.
+  void writeOutputFile(const std::string& path, const std::string& bytes);
   // Save; whether the document was written completely.
   bool saveDocumentCommand();
   void openLayout(const std::string& path, OpenedFrom from);
@@ -316,7 +321,6 @@ class MainWindow : public QMainWindow {
   TUmrissDlg* umrissDlg_ = nullptr;
   QToolBar* millingPanel_ = nullptr;
   QToolButton* hairlineButton_ = nullptr;
-  std::int32_t millingWidth_ = 0;  // the cutter of the shown paths
   TExportDlg* exportDlg_ = nullptr;
   TPrint_Dlg* printDlg_ = nullptr;
   TVorlageDlg* vorlageDlg_ = nullptr;

@@ -1,14 +1,11 @@
 // The component list panel, shown and hidden by TB_BauteileClick, and the component data
 // export it opens.
-#include <filesystem>
+#include <vector>
 
-#include "base/atomic_file.h"
-#include "document/document_texts.h"
 #include "editing/component_command.h"
 #include "editing/component_list_commands.h"
 #include "manufacturing/excellon_file.h"
 #include "manufacturing/pick_place_file.h"
-#include "project/save_problem.h"
 #include "ui/board_view.h"
 #include "ui/component_export_dialog.h"
 #include "ui/component_list_panel.h"
@@ -60,22 +57,14 @@ void MainWindow::TB_BauteileClick() {
 
 void MainWindow::exportComponentData() {
   const Board& board = activeBoard(doc_);
-  if (!componentExportDlg_->execute(pickPlaceRows(board), board.header,
-                                    start_.settings.optionen.CAM_Nullpunkt)) {
+  const std::vector<PickPlaceRow> rows = pickPlaceRows(board);
+  if (!componentExportDlg_->execute(rows, board.header, start_.settings.optionen.CAM_Nullpunkt)) {
     return;
   }
-  const std::string preset =
-      doc_.fileName.empty() ? "" : std::filesystem::path(doc_.fileName).stem().string() + ".txt";
-  const auto path = choosers_.saveParts(layoutFolder(), preset);
+  const auto path = choosers_.saveParts(layoutFolder(), outputPreset(".txt"));
   if (!path) return;
-  const std::string text =
-      pickPlaceFileText(pickPlaceRows(board), board.header, componentExportDlg_->options(),
-                        doc_.fileName, drillFileDate());
-  std::error_code error;
-  if (!writeFileAtomically(*path, text, &error)) {
-    host_->showMessage(couldNotSaveMessage(*path, error, currentLanguage()),
-                       pravelo::tr(texts::productName), MessageIcon::Error);
-  }
+  writeOutputFile(*path, pickPlaceFileText(rows, board.header, componentExportDlg_->options(),
+                                           doc_.fileName, drillFileDate()));
 }
 
 }  // namespace pravelo

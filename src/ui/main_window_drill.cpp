@@ -1,10 +1,6 @@
 // The Excellon export and the drill list of the active board.
-#include <filesystem>
-
-#include "base/atomic_file.h"
 #include "document/document_texts.h"
 #include "manufacturing/drill_export.h"
-#include "project/save_problem.h"
 #include "ui/drill_list_dialog.h"
 #include "ui/excellon_dialog.h"
 #include "ui/main_window.h"
@@ -30,15 +26,8 @@ void MainWindow::Bohrdaten1Click() {
     return;
   }
   offerCoarserDrills(board, *options, *host_);
-  const std::string preset =
-      doc_.fileName.empty() ? "" : std::filesystem::path(doc_.fileName).stem().string() + ".drl";
-  const auto path = choosers_.saveDrill(layoutFolder(), preset);
-  if (!path) return;
-  std::error_code error;
-  if (!writeFileAtomically(*path, drillFileText(board, *options, drillFileDate()), &error)) {
-    host_->showMessage(couldNotSaveMessage(*path, error, currentLanguage()),
-                       pravelo::tr(texts::productName), MessageIcon::Error);
-  }
+  const auto path = choosers_.saveDrill(layoutFolder(), outputPreset(".drl"));
+  if (path) writeOutputFile(*path, drillFileText(board, *options, drillFileDate()));
 }
 
 void MainWindow::BohrungenAuflisten1Click() {

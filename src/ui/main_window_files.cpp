@@ -8,11 +8,13 @@
 #include <filesystem>
 
 #include "app/layout_folder.h"
+#include "base/atomic_file.h"
 #include "document/document_texts.h"
 #include "editing/editor.h"
 #include "editing/text_io_defaults.h"
 #include "project/open_commands.h"
 #include "project/save_commands.h"
+#include "project/save_problem.h"
 #include "project/text_io_commands.h"
 #include "project/text_io_texts.h"
 #include "settings/recent_files.h"
@@ -98,6 +100,18 @@ void MainWindow::setFileChoosers(FileChoosers choosers) { choosers_ = std::move(
 std::string MainWindow::layoutFolder() const {
   return layoutStartFolder(start_.settings.ordner, doc_.lastFolder,
                            start_.folders.documents.string());
+}
+
+std::string MainWindow::outputPreset(const std::string& suffix) const {
+  return doc_.fileName.empty() ? "" : std::filesystem::path(doc_.fileName).stem().string() + suffix;
+}
+
+void MainWindow::writeOutputFile(const std::string& path, const std::string& bytes) {
+  std::error_code error;
+  if (!writeFileAtomically(path, bytes, &error)) {
+    host_->showMessage(couldNotSaveMessage(path, error, currentLanguage()),
+                       pravelo::tr(texts::productName), MessageIcon::Error);
+  }
 }
 
 bool MainWindow::saveDocumentCommand() {

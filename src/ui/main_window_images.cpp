@@ -4,10 +4,8 @@
 #include <filesystem>
 
 #include "app/layout_folder.h"
-#include "base/atomic_file.h"
 #include "document/document_texts.h"
 #include "manufacturing/image_export.h"
-#include "project/save_problem.h"
 #include "ui/export_dialog.h"
 #include "ui/main_window.h"
 
@@ -56,15 +54,12 @@ void MainWindow::exportImage(ImageFormat format) {
   last = std::filesystem::path(*path).parent_path().string();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const ImageFile picture = imageFile(board, scheme_, renderOptions_, choice);
-  std::error_code error;
-  const bool written = picture.problem.empty() && writeFileAtomically(*path, picture.bytes, &error);
   QApplication::restoreOverrideCursor();
   if (!picture.problem.empty()) {
     host_->showMessage(picture.problem, pravelo::tr(texts::productName), MessageIcon::Warning);
-  } else if (!written) {
-    host_->showMessage(couldNotSaveMessage(*path, error, currentLanguage()),
-                       pravelo::tr(texts::productName), MessageIcon::Error);
+    return;
   }
+  writeOutputFile(*path, picture.bytes);
 }
 
 }  // namespace pravelo

@@ -77,8 +77,7 @@ void MainWindow::UmrissHPGLplt1Click() {
                        pravelo::tr(texts::millPlaneWarningTitle), MessageIcon::Warning);
   }
   MillingBusyCursor busy;
-  const std::string preset =
-      doc_.fileName.empty() ? "" : std::filesystem::path(doc_.fileName).stem().string() + ".plt";
+  const std::string preset = outputPreset(".plt");
   const auto remember = [this](const std::string& path) {
     start_.settings.ordner.PLT_Last = std::filesystem::path(path).parent_path().string();
   };
@@ -112,21 +111,19 @@ void MainWindow::UmrissHPGLplt1Click() {
                                       progress.callback())
                 .paths;
   }
-  millingWidth_ = o.width;
-  view_->setMillingPaths(std::move(paths), &board, millingWidth_, hairlineButton_->isChecked());
-  hairlineButton_->setEnabled(millingWidth_ > 0);
+  view_->setMillingPaths(std::move(paths), &board, o.width);
+  hairlineButton_->setEnabled(o.width > 0);
   millingPanel_->show();
 }
 
 void MainWindow::SB_UmrisseEntfernenClick() {
   millingPanel_->hide();
-  view_->setMillingPaths({}, nullptr, 0, hairlineButton_->isChecked());
+  view_->setMillingPaths({}, nullptr, 0);
 }
 
+// The paths stay with the board they were computed for.
 void MainWindow::SB_UmrissHaarlinieClick() {
-  auto paths = view_->millingPaths();
-  view_->setMillingPaths(std::move(paths), &activeBoard(doc_), millingWidth_,
-                         hairlineButton_->isChecked());
+  view_->setMillingHairline(hairlineButton_->isChecked());
 }
 
 }  // namespace pravelo

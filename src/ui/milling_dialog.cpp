@@ -161,7 +161,7 @@ TUmrissDlg::TUmrissDlg(MillingSettings& stored, QWidget* parent)
     referenceGrid->addWidget(b, kReferenceCells[i][0], kReferenceCells[i][1]);
     references_[i] = b;
   }
-  auto* boardPicture = new QLabel("PCB", this);
+  auto* boardPicture = new QLabel(qtr(texts::millBoardPicture), this);
   boardPicture->setAlignment(Qt::AlignCenter);
   boardPicture->setFrameShape(QFrame::Box);
   referenceGrid->addWidget(boardPicture, 1, 1);

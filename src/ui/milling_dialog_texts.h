@@ -29,6 +29,7 @@
   X(millOutlineBottom, "Von unten fräsen (K2)", "Mill from Bottom (C2)", "Fraiser par le dessous (C2)") \
   X(millNoOutlineObjects, "Keine Kontur auf Layer \"U\" vorhanden.", "No outline on layer \"O\" available.", "Aucun contour sur la couche \"O\" disponible.") \
   X(millReferenceGroup, "Passbohrungen (helfen beim exakten Wenden der Platine)", "Reference holes (helps turn over the board excatly)", "Trous de référence (aident à retourner la carte exactement)") \
+  X(millBoardPicture, "Platine", "PCB", "Carte") \
   X(millReferenceDistance, "Abstand vom Platinenrand:", "Distance from board edge:", "Distance du bord de la carte :") \
   X(millTextsNormal, "Texte", "Texts", "Textes") \
   X(millTextsSelected, "Markierte Texte", "Selected texts", "Textes sélectionnés") \

@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,11 +24,13 @@
 #include "app/options_texts.h"
 #include "document/document_texts.h"
 #include "editing/crosshair_overlay.h"
-#include "editing/crosshair_texts.h"
+#include "editing/overlay_frame.h"
+#include "ui/coordinate_box_painter.h"
 #include "ui/custom_colour_dialog.h"
 #include "ui/dialog_buttons.h"
 #include "ui/options_dialog_texts.h"
 #include "ui/qt_text.h"
+#include "view/frame.h"
 #include "view/view_transform.h"
 
 namespace pravelo {
@@ -124,8 +127,6 @@ class CrosshairPreview : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), optionsColour(background_));
     CrosshairOverlay overlay;
     overlay.shown = true;
     overlay.showDelta = true;
@@ -139,34 +140,23 @@ class CrosshairPreview : public QWidget {
     context.background = background_;
     context.unit = LengthUnit::Mm;
     context.options = options_;
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(boxFontPixels(options_));
-    context.boxTextWidth = QFontMetrics(font).horizontalAdvance(qtr(texts::boxWidthSample));
+    context.boxTextWidth = boxTextWidth(options_);
     const OverlayFigure figure = overlayFigure(overlay, context);
-    for (const OverlayShape& s : figure.shapes) {
-      QColor c = optionsColour(s.colour);
-      c.setAlpha(s.opacity);
-      QPolygonF polygon;
-      for (const DPoint p : s.points) polygon << QPointF(p.x, p.y);
-      if (s.kind == OverlayShape::Fill) {
-        painter.fillRect(polygon.boundingRect(), c);
-      } else {
-        painter.setPen(QPen(c, s.width, s.dotted ? Qt::DotLine : Qt::SolidLine));
-        s.closed ? painter.drawPolygon(polygon) : painter.drawPolyline(polygon);
-      }
+    // Drawn as the drawing area draws it, over the scheme's background.
+    Frame ground(width(), height());
+    for (std::size_t i = 0; i < ground.pixels.size(); i += 4) {
+      ground.pixels[i] = background_.r;
+      ground.pixels[i + 1] = background_.g;
+      ground.pixels[i + 2] = background_.b;
+      ground.pixels[i + 3] = 255;
     }
-    if (!figure.box) return;
-    const CoordinateBox& box = *figure.box;
-    QColor fill = optionsColour(box.fill);
-    fill.setAlpha(box.opacity);
-    painter.fillRect(QRect(QPoint(box.left, box.top), QPoint(box.right, box.bottom)), fill);
-    painter.setFont(font);
-    for (const BoxRow& row : box.rows) {
-      painter.setPen(optionsColour(row.colour));
-      const QRect line(box.x + 4, row.top, box.width - 4, box.rowHeight + 2);
-      painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(row.text.label));
-      painter.drawText(line, Qt::AlignRight | Qt::AlignTop, QString::fromStdString(row.text.value));
-    }
+    OverlayFrame overlayFrame;
+    const Frame& drawn = overlayFrame.draw(ground, figure);
+    QPainter painter(this);
+    painter.drawImage(0, 0,
+                      QImage(drawn.pixels.data(), drawn.width, drawn.height, drawn.width * 4,
+                             QImage::Format_RGBA8888));
+    if (figure.box) paintBoxRows(painter, *figure.box);
   }
 
  private:

@@ -32,13 +32,16 @@
 #include "ui/print_painter.h"
 #include "ui/print_preview.h"
 #include "ui/qt_text.h"
+#include "ui/ui_texts.h"
 
 namespace pravelo {
 namespace {
 
 constexpr const char* kPrintLayerBoxes[] = {"CB_K1", "CB_B1", "CB_K2", "CB_B2",
                                             "CB_I1", "CB_I2", "CB_U"};
-constexpr const char* kPrintLayerCaptions[] = {"C1", "S1", "C2", "S2", "I1", "I2", "O"};
+const Text* const kPrintLayerCaptions[] = {
+    &texts::layerNameK1, &texts::layerNameB1, &texts::layerNameK2, &texts::layerNameB2,
+    &texts::layerNameI1, &texts::layerNameI2, &texts::layerNameU};
 constexpr const char* kPrintColourPanels[] = {"P_K1", "P_B1", "P_K2",  "P_B2",  "P_I1",
                                               "P_I2", "P_U",  "P_LS1", "P_LS2", "P_BP"};
 
@@ -104,7 +107,7 @@ TPrint_Dlg::TPrint_Dlg(Host& host, AppSettings& settings, std::filesystem::path 
   auto* layerGroup = new QGroupBox(qtr(texts::printLayerGroup), this);
   auto* layerGrid = new QGridLayout(layerGroup);
   for (std::size_t i = 0; i < layers_.size(); ++i) {
-    layers_[i] = new QCheckBox(kPrintLayerCaptions[i], layerGroup);
+    layers_[i] = new QCheckBox(qtr(*kPrintLayerCaptions[i]), layerGroup);
     layers_[i]->setObjectName(kPrintLayerBoxes[i]);
     const int row = static_cast<int>(i) % 4;
     const int column = static_cast<int>(i) / 4 * 2;

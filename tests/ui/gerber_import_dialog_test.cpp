@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <fstream>
 
 #include "support/scripted_host.h"
 #include "support/temp_folder.h"
@@ -20,16 +19,13 @@ namespace {
 
 using testing::child;
 
-void writeDialogFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
 TEST(GerberImportDialog, SlotsReadAsChosenAndImportRunsWithTheDialogsChoices) {
   testing::TempFolder folder;
   const std::string outline = folder.file("outline.gbr");
   const std::string drill = folder.file("holes.drl");
-  writeDialogFile(outline, "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D02*\nX1000Y0D01*\n");
-  writeDialogFile(drill, "M48\nMETRIC\nT1C0.8\n%\nT1\nX1.5Y2.25\nM30\n");
+  testing::writeBytes(outline,
+                      "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D02*\nX1000Y0D01*\n");
+  testing::writeBytes(drill, "M48\nMETRIC\nT1C0.8\n%\nT1\nX1.5Y2.25\nM30\n");
   std::vector<GerberImportRequest> runs;
   ImportOutcome answer = ImportOutcome::KeepDialogOpen;
   TGerberImport_Dlg dialog(
@@ -82,7 +78,7 @@ TEST(GerberImportWindow, TheMenuEntryImportsIntoANewTab) {
   MainWindow window(config.start(), &host);
   testing::TempFolder folder;
   const std::string top = folder.file("top.gbr");
-  writeDialogFile(top, "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\nX20000Y0D03*\n");
+  testing::writeBytes(top, "%FSLAX34Y34*%\n%MOMM*%\n%ADD10C,1*%\nD10*\nX0Y0D03*\nX20000Y0D03*\n");
   bool handled = false;
   testing::onNextDialog<TGerberImport_Dlg>([&](TGerberImport_Dlg& dialog) {
     dialog.setSlotFile(0, top);

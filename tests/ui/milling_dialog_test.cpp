@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QToolBar>
@@ -143,6 +144,19 @@ TEST_F(MillingCommands, WritesTheFileAndShowsThePathsUntilRemoved) {
   child<QToolButton>(*window, "SB_UmrisseEntfernen")->click();
   EXPECT_TRUE(view->millingPaths().empty());
   EXPECT_FALSE(panel->isVisibleTo(window.get()));
+}
+
+// The paths belong to the board they were computed for: the hairline switch on another board
+// draws nothing there.
+TEST_F(MillingCommands, HairlineOnAnotherBoardLeavesItsPictureAlone) {
+  millC1();
+  testing::trigger(*window, "Platinekopieren1");
+  ASSERT_EQ(window->document().activeBoard, 1);
+  auto* view = window->findChild<BoardView*>();
+  const QImage before = view->viewport()->grab().toImage();
+  child<QToolButton>(*window, "SB_UmrissHaarlinie")->click();
+  EXPECT_TRUE(view->millingHairline());
+  EXPECT_EQ(view->viewport()->grab().toImage(), before);
 }
 
 TEST_F(MillingCommands, ACancelledFileDialogWritesNothingButShowsThePaths) {

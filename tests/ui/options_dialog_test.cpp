@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -131,6 +133,19 @@ TEST_F(OptionsDialogTest, ADuplicateHotkeyIsRefusedNamingBothModes) {
   child<QPushButton>(dialog, "B_Hotkey")->click();
   EXPECT_EQ(dialog.values().optionen.Hotkeys[2], 'W');
   EXPECT_EQ(list->item(3)->text(), "Pad = W");
+}
+
+// The crosshair page shows the crosshair as the drawing area draws it, on the scheme's
+// background, and follows its switches.
+TEST_F(OptionsDialogTest, CrosshairPreviewIsDrawnOnTheSchemeBackgroundAndFollowsTheSwitches) {
+  open(OptionsPage::Crosshair);
+  dialog.show();
+  auto* preview = child<QWidget>(dialog, "PB_FK_Vorschau");
+  const QImage withBox = preview->grab().toImage();
+  const Rgb ground = dialog.schemes().shown().background();
+  EXPECT_EQ(withBox.pixelColor(0, withBox.height() - 1), QColor(ground.r, ground.g, ground.b));
+  child<QCheckBox>(dialog, "CB_FK_Koordinaten")->setChecked(false);
+  EXPECT_NE(preview->grab().toImage(), withBox) << "the coordinate box is gone";
 }
 
 class OptionsWindowTest : public ::testing::Test {
